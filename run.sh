@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orvelle and starts it on its default data folder.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=OFF >/dev/null
+cmake --build build-release -j"$(nproc)" --target orvelle
+exec build-release/orvelle "$@"

@@ -1,0 +1,7 @@
+#pragma once
+// Placeholder until this component is written.
+namespace orvelle {
+
+struct Preferences {};
+
+} // namespace orvelle

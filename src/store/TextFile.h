@@ -1,0 +1,35 @@
+#pragma once
+// Byte-exact file access for the data files. Contents are Windows-1252 bytes kept in
+// std::string; nothing here converts characters.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvelle {
+
+// The whole file, or nullopt when it does not exist or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Splits on CR LF, LF or lone CR. A final line break does not make an empty last line.
+std::vector<std::string> SplitLines(std::string_view content);
+
+// The file's lines, or nullopt when it does not exist or cannot be read.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path);
+
+// Each line followed by CR LF.
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// Replaces the file in one step: a temporary file in the same folder is written, flushed to
+// disk and renamed over the old one. On failure the old file is untouched, false is returned
+// and *error (when given) says why.
+bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error = nullptr);
+
+bool AppendToFile(const std::string& path, std::string_view content);
+
+bool RemoveFile(const std::string& path);
+bool PathIsFile(const std::string& path);
+bool PathIsFolder(const std::string& path);
+bool MakeFolder(const std::string& path); // creates parents too; true when it exists afterwards
+
+} // namespace orvelle

@@ -1,0 +1,23 @@
+#pragma once
+// Calls from the store into windows that the GUI wires up at start-up. Each defaults to doing
+// nothing, so the store works (and is tested) without any window.
+#include <functional>
+
+namespace orvelle {
+
+struct UiHooks {
+    // Save commands of the open windows, run by the save-changes prompt. Return false on failure.
+    std::function<bool()> SaveMonthIcons;
+    std::function<bool()> SavePlanner;
+    std::function<bool()> SaveNotes;
+    // Shows the notes window for the note prepared by DisplayThisNote.
+    std::function<void()> ShowNotesWindow;
+    // Fills the open planner window from the page buffers.
+    std::function<void()> ShowPlannerPage;
+    // Repaints the open calendar view after a manager saved.
+    std::function<void()> RedrawCurrentView;
+    // Refreshes the main window's alert and birthday indicators.
+    std::function<void()> RefreshIndicators;
+};
+
+} // namespace orvelle
