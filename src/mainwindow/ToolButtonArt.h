@@ -1,0 +1,23 @@
+#pragma once
+// The pictures of the main window's six tool buttons, drawn once in code: a not-focused,
+// raised and pressed look for the view buttons and a not-focused, raised and "exists" look for
+// the action buttons.
+#include <QPixmap>
+
+namespace orvelle {
+
+enum class ButtonLook { NoFocus, Up, Down, Exists };
+
+class ToolButtonArt {
+public:
+    static constexpr int kSize = 22;
+    // index 0 one month, 1 six months, 2 twelve months
+    static QPixmap CalendarButton(int index, ButtonLook look);
+    // index 0 advance calendar, 1 notes, 2 planner
+    static QPixmap OptionButton(int index, ButtonLook look);
+    // The indicator pictures: no pending item / pending items.
+    static QPixmap AlertPicture(bool pending);
+    static QPixmap BirthdayPicture(bool pending);
+};
+
+} // namespace orvelle
