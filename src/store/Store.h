@@ -6,6 +6,7 @@
 #include "store/Birthdays.h"
 #include "store/Contacts.h"
 #include "store/DateModel.h"
+#include "store/HelpTopics.h"
 #include "store/Holidays.h"
 #include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
@@ -42,6 +43,7 @@ struct Store {
     Contacts contacts;
     IconFiles icons;
     Marks marks;
+    HelpTopics help;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
