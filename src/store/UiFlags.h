@@ -35,6 +35,11 @@ struct UiFlags {
     // A six-month view from August on runs into the next year.
     bool gSpansNextYear = false;
     int gSpannedYear = 0;
+    // The year the shown view starts in; next year's notes and planner are read for the year after.
+    int gViewYear = 0;
+
+    // A close of the main window is under way: saves then skip their read-back.
+    bool gMainWindowClosing = false;
 
     bool gTemplateMode = false;
     bool gHighlightToday = true;

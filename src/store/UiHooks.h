@@ -14,6 +14,11 @@ struct UiHooks {
     std::function<void()> ShowNotesWindow;
     // Fills the open planner window from the page buffers.
     std::function<void()> ShowPlannerPage;
+    // Closes the calendar view and sets the main window's buttons and menus for the planner.
+    std::function<void()> ReplaceViewWithPlanner;
+    // Close the planner or notes window, discarding its edits.
+    std::function<void()> UnloadPlannerWindow;
+    std::function<void()> UnloadNotesWindow;
     // Repaints the open calendar view after a manager saved.
     std::function<void()> RedrawCurrentView;
     // Refreshes the main window's alert and birthday indicators.
