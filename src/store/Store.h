@@ -19,6 +19,7 @@
 #include "store/ToDoList.h"
 #include "store/UiFlags.h"
 #include "store/UiHooks.h"
+#include "store/ViewState.h"
 
 #include <string>
 
@@ -43,6 +44,7 @@ struct Store {
     Contacts contacts;
     IconFiles icons;
     Marks marks;
+    ViewState view;
     HelpTopics help;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
