@@ -24,8 +24,6 @@ struct UiFlags {
     bool gNotesChanged = false;
 
     bool gMainWindowLoading = false;
-    // Set by the first close request of the main window; cleared again when the close is refused.
-    bool gMainWindowClosing = false;
     bool gPlannerLoading = false;
     bool gNotesLoading = false;
     bool gToDoLoading = false;

@@ -12,8 +12,7 @@ namespace orvelle {
 struct ViewState {
     // Today, set when the main window loads.
     Date gToday = 0;
-    // The year the shown view starts in, the year drawn and the one after it.
-    int gViewYear = 0;
+    // The year drawn and the one after it (the year the view starts in is flags.gViewYear).
     int gThisYear = 0;
     int gNextYear = 0;
 
