@@ -2,7 +2,11 @@
 
 #include "store/Clock.h"
 #include "store/Store.h"
-#include "store/TextFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvelle {
 
@@ -12,16 +16,40 @@ std::string ErrorEntryText(const std::string& procName, long number, const std::
            "Error Number: " + std::to_string(number) + "\r\n" + "Error Description: " + description + "\r\n\r\n";
 }
 
+bool AppendEntryToErrorLog(Store& s, const std::string& entry) {
+    std::string path = s.gAppPath + "Error.log";
+    // A read-only log is made writable again rather than losing the entry.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
+        ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
+
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const char* p = entry.data();
+    size_t left = entry.size();
+    bool ok = true;
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
 bool AppendToErrorLog(Store& s, const std::string& procName, long number, const std::string& description) {
-    return AppendToFile(s.gAppPath + "Error.log", ErrorEntryText(procName, number, description));
+    return AppendEntryToErrorLog(s, ErrorEntryText(procName, number, description));
 }
 
 void LogError(Store& s, const std::string& procName, long number, const std::string& description) {
     std::string text = ErrorEntryText(procName, number, description);
-    s.ui->MsgBox(text, MsgButtons::OK, "Program Error", MsgIcon::Critical);
-    if (!AppendToFile(s.gAppPath + "Error.log", text)) {
-        s.ui->MsgBox("Error writing to Error.log.", MsgButtons::OK, "Program Error", MsgIcon::Critical);
-    }
+    s.ui->MsgBox(text, MsgButtons::OK, "Program Error", MsgIcon::None);
+    if (!AppendEntryToErrorLog(s, text)) s.ui->MsgBox("Error writing to Error.log.", MsgButtons::OK, "");
 }
 
 } // namespace orvelle
