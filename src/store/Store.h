@@ -16,6 +16,7 @@
 #include "store/PlannerStore.h"
 #include "store/Preferences.h"
 #include "store/Prompter.h"
+#include "store/SearchState.h"
 #include "store/ToDoList.h"
 #include "store/UiFlags.h"
 #include "store/UiHooks.h"
@@ -46,6 +47,7 @@ struct Store {
     Marks marks;
     ViewState view;
     HelpTopics help;
+    SearchState search;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
