@@ -1,0 +1,79 @@
+#include "store/ListFile.h"
+
+#include "store/ErrorLog.h"
+#include "store/Store.h"
+#include "store/TextFile.h"
+
+namespace orvelle::listfile {
+
+std::optional<int> Digits(std::string_view field) {
+    if (field.empty() || field.size() > 9) return std::nullopt;
+    int v = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+std::optional<int> WholeNumber(std::string_view field) {
+    std::string t = Trim(field);
+    bool negative = !t.empty() && t[0] == '-';
+    auto v = Digits(std::string_view(t).substr(negative ? 1 : 0));
+    if (!v) return std::nullopt;
+    return negative ? -*v : *v;
+}
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+std::string Trim(std::string_view text) {
+    size_t a = text.find_first_not_of(" \t");
+    if (a == std::string_view::npos) return {};
+    size_t b = text.find_last_not_of(" \t");
+    return std::string(text.substr(a, b - a + 1));
+}
+
+std::string OneLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
+
+bool Save(Store& s, const std::string& procName, const std::string& path, const std::vector<std::string>& items) {
+    std::vector<std::string> lines;
+    for (const auto& item : items) {
+        if (!item.empty()) lines.push_back(OneLine(item));
+    }
+    if (lines.empty()) {
+        if (PathIsFile(path) && !RemoveFile(path)) {
+            LogError(s, procName, kErrWriteFailed, "The file " + path + " could not be deleted.");
+            return false;
+        }
+        return true;
+    }
+    std::string error;
+    if (!WriteFileAtomic(path, JoinCrLf(lines), &error)) {
+        LogError(s, procName, kErrWriteFailed, error);
+        return false;
+    }
+    return true;
+}
+
+void LogSkippedLine(Store& s, const std::string& procName, const std::string& fileName, size_t lineNumber,
+                    std::string_view line, const std::string& why) {
+    AppendToErrorLog(s, procName, kErrBadLine,
+                     "Line " + std::to_string(lineNumber) + " of " + fileName + " was skipped (" + why +
+                         "): " + std::string(line));
+}
+
+std::optional<std::vector<std::string>> ReadIfPresent(Store& s, const std::string& procName,
+                                                      const std::string& path) {
+    if (!PathIsFile(path)) return std::nullopt;
+    auto lines = ReadLines(path);
+    if (!lines) AppendToErrorLog(s, procName, kErrBadLine, "The file " + path + " could not be read.");
+    return lines;
+}
+
+} // namespace orvelle::listfile
