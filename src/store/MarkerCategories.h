@@ -1,7 +1,56 @@
 #pragma once
-// Placeholder until this component is written.
+// The 14 mark categories of "Marker Colors.dat": caption, colour, contrast text colour and
+// whether the calendars hide them. Colours are 0x00BBGGRR values, stored as decimal text.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace orvelle {
 
-struct MarkerCategories {};
+struct Store;
+
+constexpr int kMarkerCount = 14;
+constexpr int kBirthdayCategory = 4;
+constexpr int kHolidayCategory = 8;
+constexpr int kQuickMarkCategory = 10;
+constexpr int kTodayCategory = 11;
+// "Mark Selected Date as..." offers categories 0-9, then 12 and 13.
+constexpr int kMarkAsItemCount = 12;
+
+using Color = std::int32_t;
+
+struct MarkerCategories {
+    std::array<std::string, kMarkerCount> gMarkerCaptions;
+    std::array<std::string, kMarkerCount> gMarkerColorTexts;
+    std::array<Color, kMarkerCount> gMarkerColors{};
+    // Caption colour of each category's label in the colour dialog.
+    std::array<Color, kMarkerCount> gMarkerTextColors{};
+    // -1 hidden on the calendars, 0 shown. A read sets it from "*" but never clears it.
+    std::array<std::int16_t, kMarkerCount> gMarkerHidden{};
+    // Check marks of the main window's category menu as the last read left them: a line with
+    // "*" unchecks its item, every other item is checked.
+    std::array<bool, kMarkerCount> gMarkerMenuChecked{};
+    bool gMarkerColorsLoaded = false;
+    // The next save stores the hidden flags; cleared by every save.
+    bool gSaveMarkerVisibility = false;
+    // Result of GetMarkTextColor.
+    Color gMarkTextColor = 0;
+};
+
+void ReadMarkerColors(Store& s);
+// Writes the 14 categories from the table (the colour dialog puts its labels there first).
+// False when the file could not be written; the old file then stays.
+bool SaveMarkerColors(Store& s);
+// Sets gMarkTextColor to the calendar text colour for `color`; unknown colours leave it alone.
+void GetMarkTextColor(Store& s, Color color);
+
+// Contrast tables: the colour dialog's label text (A) and the calendar's day text (B).
+std::optional<Color> DialogLabelTextColor(Color background);
+std::optional<Color> CalendarTextColor(Color background);
+// The category shown by item `item` (0-11) of "Mark Selected Date as...", or -1.
+int MarkAsItemCategory(int item);
+// One file line: caption, ":", colour, and "*" when hidden is to be stored.
+std::string MarkerLine(const std::string& caption, Color color, bool hidden);
 
 } // namespace orvelle
