@@ -1,0 +1,237 @@
+#include "platform/Canvas.h"
+
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvelle {
+namespace {
+
+QString NormalizeLineEnds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+} // namespace
+
+Canvas::Canvas() : fontName_(QStringLiteral("MS Sans Serif")), font_(DefaultWindowFont()) {}
+
+void Canvas::SetDevice(QPaintDevice* device) { device_ = device; }
+void Canvas::SetPainter(QPainter* painter) { painter_ = painter; }
+
+QPaintDevice* Canvas::Device() const { return painter_ ? painter_->device() : device_; }
+
+double Canvas::DeviceWidth() const {
+    PrepareDevice();
+    QPaintDevice* d = Device();
+    return d ? d->width() : 0.0;
+}
+
+double Canvas::DeviceHeight() const {
+    PrepareDevice();
+    QPaintDevice* d = Device();
+    return d ? d->height() : 0.0;
+}
+
+double Canvas::DpiX() const {
+    QPaintDevice* d = Device();
+    return d && d->logicalDpiX() > 0 ? d->logicalDpiX() : 96.0;
+}
+
+double Canvas::DpiY() const {
+    QPaintDevice* d = Device();
+    return d && d->logicalDpiY() > 0 ? d->logicalDpiY() : 96.0;
+}
+
+void Canvas::SetScale(double left, double top, double width, double height) {
+    scaleLeft_ = left;
+    scaleTop_ = top;
+    scaleWidth_ = width;
+    scaleHeight_ = height;
+}
+
+void Canvas::SetScaleWidth(double width) {
+    if (!scaleHeight_) scaleHeight_ = ScaleHeight();
+    scaleWidth_ = width;
+}
+
+void Canvas::SetScaleHeight(double height) {
+    if (!scaleWidth_) scaleWidth_ = ScaleWidth();
+    scaleHeight_ = height;
+}
+
+void Canvas::SetScaleLeft(double left) { scaleLeft_ = left; }
+void Canvas::SetScaleTop(double top) { scaleTop_ = top; }
+
+double Canvas::ScaleWidth() const { return scaleWidth_ ? *scaleWidth_ : DeviceWidth() * kTwipsPerInch / DpiX(); }
+double Canvas::ScaleHeight() const {
+    return scaleHeight_ ? *scaleHeight_ : DeviceHeight() * kTwipsPerInch / DpiY();
+}
+
+void Canvas::ResetScale() {
+    scaleWidth_.reset();
+    scaleHeight_.reset();
+    scaleLeft_ = scaleTop_ = 0;
+}
+
+void Canvas::SetFontName(const QString& name) {
+    fontName_ = name;
+    font_.setFamily(MapFont(name));
+}
+
+void Canvas::SetFontSize(double points) {
+    if (points > 0) font_.setPointSizeF(points);
+}
+
+void Canvas::SetFontBold(bool bold) { font_.setBold(bold); }
+
+void Canvas::SetCanvasFont(const QFont& font) {
+    fontName_ = font.family();
+    font_ = font;
+    font_.setFamily(MapFont(font.family()));
+}
+
+void Canvas::SetTextAntialiasing(bool on) { textAntialiasing_ = on; }
+
+QFont Canvas::DrawingFont() const {
+    QFont f = font_;
+    if (!textAntialiasing_) f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QPointF Canvas::ToPixels(double x, double y) const {
+    double sw = ScaleWidth(), sh = ScaleHeight();
+    double px = sw != 0 ? (x - scaleLeft_) * DeviceWidth() / sw : 0;
+    double py = sh != 0 ? (y - scaleTop_) * DeviceHeight() / sh : 0;
+    return {px, py};
+}
+
+QPointF Canvas::ToUser(QPointF pixel) const {
+    double dw = DeviceWidth(), dh = DeviceHeight();
+    double x = dw > 0 ? scaleLeft_ + pixel.x() * ScaleWidth() / dw : scaleLeft_;
+    double y = dh > 0 ? scaleTop_ + pixel.y() * ScaleHeight() / dh : scaleTop_;
+    return {x, y};
+}
+
+QRect Canvas::PixelRect(double x1, double y1, double x2, double y2) const {
+    QPointF a = ToPixels(x1, y1), b = ToPixels(x2, y2);
+    int l = static_cast<int>(std::lround(std::min(a.x(), b.x())));
+    int r = static_cast<int>(std::lround(std::max(a.x(), b.x())));
+    int t = static_cast<int>(std::lround(std::min(a.y(), b.y())));
+    int btm = static_cast<int>(std::lround(std::max(a.y(), b.y())));
+    return QRect(QPoint(l, t), QPoint(r, btm));
+}
+
+template <class F> void Canvas::Paint(F&& draw) {
+    PrepareDevice();
+    if (painter_) {
+        painter_->save();
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        draw(*painter_);
+        painter_->restore();
+    } else {
+        QPaintDevice* d = Device();
+        if (!d || d->width() <= 0 || d->height() <= 0) return;
+        QPainter p(d);
+        if (!p.isActive()) return;
+        p.setRenderHint(QPainter::Antialiasing, false);
+        draw(p);
+    }
+    Changed();
+}
+
+void Canvas::Print(const QString& text, bool newLine) {
+    QString t = NormalizeLineEnds(text);
+    QPointF at = ToPixels(currentX_, currentY_);
+    QFont f = DrawingFont();
+    QColor color = ColorFromVb(foreColor_);
+    Paint([&](QPainter& p) {
+        p.setFont(f);
+        p.setPen(color);
+        QFontMetricsF fm(f, p.device());
+        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+        option.setWrapMode(QTextOption::NoWrap);
+        // Tabs advance to print zones of 14 average characters.
+        option.setTabStopDistance(std::max(1.0, 14 * fm.averageCharWidth()));
+        QSizeF room(std::max(1.0, DeviceWidth()) * 4 + fm.horizontalAdvance(t),
+                    fm.lineSpacing() * (t.count('\n') + 2));
+        p.drawText(QRectF(at, room), t, option);
+    });
+    if (newLine) {
+        currentX_ = scaleLeft_;
+        currentY_ += TextHeight(t);
+    } else {
+        currentX_ += TextWidth(t.section('\n', -1));
+    }
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, std::optional<VbColor> color) {
+    QPointF a = ToPixels(x1, y1), b = ToPixels(x2, y2);
+    QColor c = ColorFromVb(color.value_or(foreColor_));
+    int width = std::max(1, static_cast<int>(std::lround(DpiX() / 96.0)));
+    Paint([&](QPainter& p) {
+        p.setPen(QPen(c, width));
+        p.drawLine(QPoint(static_cast<int>(std::lround(a.x())), static_cast<int>(std::lround(a.y()))),
+                   QPoint(static_cast<int>(std::lround(b.x())), static_cast<int>(std::lround(b.y()))));
+    });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::Box(double x1, double y1, double x2, double y2, std::optional<VbColor> color) {
+    QRect r = PixelRect(x1, y1, x2, y2);
+    QColor c = ColorFromVb(color.value_or(foreColor_));
+    int width = std::max(1, static_cast<int>(std::lround(DpiX() / 96.0)));
+    Paint([&](QPainter& p) {
+        p.setPen(QPen(c, width));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(r.left(), r.top(), r.width() - 1, r.height() - 1));
+    });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::FilledBox(double x1, double y1, double x2, double y2, std::optional<VbColor> color) {
+    QRect r = PixelRect(x1, y1, x2, y2);
+    QColor c = ColorFromVb(color.value_or(foreColor_));
+    Paint([&](QPainter& p) { p.fillRect(r, c); });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::PaintPicture(const QImage& picture, double x, double y, double width, double height) {
+    if (picture.isNull()) return;
+    QRectF target(ToPixels(x, y), ToPixels(x + width, y + height));
+    Paint([&](QPainter& p) { p.drawImage(target.normalized(), picture); });
+}
+
+double Canvas::TextWidth(const QString& text) const {
+    QFont f = DrawingFont();
+    QPaintDevice* d = Device();
+    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    double widest = 0;
+    for (const QString& line : NormalizeLineEnds(text).split('\n')) widest = std::max(widest, fm.horizontalAdvance(line));
+    double dw = DeviceWidth();
+    return dw > 0 ? widest * ScaleWidth() / dw : widest * kTwipsPerInch / DpiX();
+}
+
+double Canvas::TextHeight(const QString& text) const {
+    QFont f = DrawingFont();
+    QPaintDevice* d = Device();
+    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    double lines = NormalizeLineEnds(text).count('\n') + 1;
+    double px = fm.height() * lines;
+    double dh = DeviceHeight();
+    return dh > 0 ? px * ScaleHeight() / dh : px * kTwipsPerInch / DpiY();
+}
+
+} // namespace orvelle

@@ -1,0 +1,113 @@
+#pragma once
+// The drawing model shared by picture boxes, window surfaces and the printer: a user scale, a
+// current position that printing text advances, a font and a fore colour, lines, boxes and
+// text. Until a user scale is set the units are twips of the device.
+#include "platform/Colors.h"
+
+#include <QFont>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+
+class QImage;
+class QPaintDevice;
+class QPainter;
+
+namespace orvelle {
+
+class Canvas {
+public:
+    Canvas();
+    virtual ~Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // What is drawn on. A painter kept open by the caller (a print job) is used as it is;
+    // otherwise each operation opens its own painter on the device.
+    void SetDevice(QPaintDevice* device);
+    void SetPainter(QPainter* painter);
+
+    // User scale. Setting a width or height switches from twips to user units.
+    void SetScale(double left, double top, double width, double height);
+    void SetScaleWidth(double width);
+    void SetScaleHeight(double height);
+    void SetScaleLeft(double left);
+    void SetScaleTop(double top);
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    double ScaleLeft() const { return scaleLeft_; }
+    double ScaleTop() const { return scaleTop_; }
+    // Back to twips with the origin at the top left.
+    void ResetScale();
+
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+    void SetCurrentX(double x) { currentX_ = x; }
+    void SetCurrentY(double y) { currentY_ = y; }
+
+    // Font names go through MapFont; sizes are points.
+    void SetFontName(const QString& name);
+    void SetFontSize(double points);
+    void SetFontBold(bool bold);
+    void SetCanvasFont(const QFont& font);
+    QString FontName() const { return fontName_; }
+    double FontSize() const { return font_.pointSizeF(); }
+    bool FontBold() const { return font_.bold(); }
+    const QFont& CanvasFont() const { return font_; }
+
+    VbColor ForeColor() const { return foreColor_; }
+    void SetForeColor(VbColor color) { foreColor_ = color; }
+
+    // Text is drawn with its top left at the current position. With newLine the position then
+    // moves to the scale's left edge one text height lower, else to the end of the text.
+    void Print(const QString& text, bool newLine = true);
+    // A line from (x1, y1) to (x2, y2); the current position moves to (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, std::optional<VbColor> color = {});
+    // The outline of the box with these corners.
+    void Box(double x1, double y1, double x2, double y2, std::optional<VbColor> color = {});
+    // The box with these corners filled, outline included, in one colour.
+    void FilledBox(double x1, double y1, double x2, double y2, std::optional<VbColor> color = {});
+    // A picture stretched into the rectangle (x, y, width, height) in user units.
+    void PaintPicture(const QImage& picture, double x, double y, double width, double height);
+
+    double TextWidth(const QString& text) const;
+    // Height of the text's lines; an empty text counts as one line.
+    double TextHeight(const QString& text = QString()) const;
+
+    // Device pixels <-> user units.
+    QPointF ToPixels(double x, double y) const;
+    QPointF ToUser(QPointF pixel) const;
+
+    // Text on picture boxes is drawn without antialiasing so that every painted pixel has
+    // exactly the fore colour (the hover texts recognise marks by their colour).
+    void SetTextAntialiasing(bool on);
+
+protected:
+    // Called before every operation; a picture box makes sure its image fits its size here.
+    virtual void PrepareDevice() const {}
+    // Called after every operation that changed pixels.
+    virtual void Changed() {}
+    QPaintDevice* Device() const;
+
+private:
+    template <class F> void Paint(F&& draw);
+    QRect PixelRect(double x1, double y1, double x2, double y2) const;
+    double DeviceWidth() const;
+    double DeviceHeight() const;
+    double DpiX() const;
+    double DpiY() const;
+    QFont DrawingFont() const;
+
+    QPaintDevice* device_ = nullptr;
+    QPainter* painter_ = nullptr;
+    std::optional<double> scaleWidth_, scaleHeight_;
+    double scaleLeft_ = 0, scaleTop_ = 0;
+    double currentX_ = 0, currentY_ = 0;
+    QString fontName_;
+    QFont font_;
+    VbColor foreColor_ = kVbBlack;
+    bool textAntialiasing_ = true;
+};
+
+} // namespace orvelle

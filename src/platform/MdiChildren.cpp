@@ -1,0 +1,87 @@
+#include "platform/MdiChildren.h"
+
+#include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QVariant>
+
+namespace orvelle {
+namespace {
+
+constexpr const char* kMenuBarProperty = "orvelleMdiMenuBar";
+
+} // namespace
+
+QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwips, double clientHeightTwips) {
+    auto* sub = new QMdiSubWindow;
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWidget(child);
+    area->addSubWindow(sub);
+    if (clientWidthTwips > 0 && clientHeightTwips > 0) {
+        QSize client(TwipsToPixelsX(clientWidthTwips), TwipsToPixelsY(clientHeightTwips));
+        // The frame (title bar and border) comes on top of the client area.
+        QMargins frame = sub->contentsMargins();
+        if (sub->layout()) frame += sub->layout()->contentsMargins();
+        sub->resize(client.width() + frame.left() + frame.right(), client.height() + frame.top() + frame.bottom());
+        child->resize(client);
+    }
+    RegisterWindow(child);
+    return sub;
+}
+
+QMdiSubWindow* MdiSubWindowOf(const QWidget* child) {
+    return child ? qobject_cast<QMdiSubWindow*>(child->parentWidget()) : nullptr;
+}
+
+void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar) {
+    if (!child) return;
+    if (menuBar) menuBar->hide();
+    child->setProperty(kMenuBarProperty, QVariant::fromValue(static_cast<QObject*>(menuBar)));
+}
+
+QMenuBar* MdiChildMenuBar(const QWidget* child) {
+    if (!child) return nullptr;
+    return qobject_cast<QMenuBar*>(child->property(kMenuBarProperty).value<QObject*>());
+}
+
+MdiMenuSwitcher::MdiMenuSwitcher(QMainWindow* frame, QMdiArea* area) : QObject(frame), frame_(frame), area_(area) {
+    CaptureFrameMenus();
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { Update(); });
+}
+
+void MdiMenuSwitcher::CaptureFrameMenus() {
+    if (!childShown_) frameActions_ = frame_->menuBar()->actions();
+}
+
+void MdiMenuSwitcher::Update() {
+    QMdiSubWindow* sub = area_->activeSubWindow();
+    QWidget* child = sub ? sub->widget() : nullptr;
+    Show(MdiChildMenuBar(child) ? child : nullptr);
+}
+
+void MdiMenuSwitcher::Show(QWidget* child) {
+    QMenuBar* bar = frame_->menuBar();
+    CaptureFrameMenus(); // the frame may have changed its menus while they were shown
+    if (!child && !childShown_) return;
+    if (child && childShown_ && child == shownRaw_) return;
+    for (QAction* a : bar->actions()) bar->removeAction(a);
+    if (child) {
+        bar->addActions(MdiChildMenuBar(child)->actions());
+        // A child that goes away without another becoming active gives the frame its menus back.
+        connect(child, &QObject::destroyed, this, [this](QObject* gone) {
+            if (childShown_ && gone == shownRaw_) Show(nullptr);
+        });
+    } else {
+        bar->addActions(frameActions_);
+    }
+    childShown_ = child != nullptr;
+    shownRaw_ = child;
+    shownChild_ = child;
+}
+
+} // namespace orvelle

@@ -1,0 +1,57 @@
+#pragma once
+// What the main window's MDI area needs of its child windows: each child is a plain QWidget
+// placed in a sub-window that is deleted when it closes; a child with its own menu bar shows
+// its menus in the frame's menu bar while it is the active child.
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMainWindow;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenuBar;
+class QWidget;
+
+namespace orvelle {
+
+// Puts `child` into a new sub-window of `area` with a client area of the given size in twips
+// (0 keeps the child's own size), registers it as loaded (WindowRegistry.h) and returns the
+// sub-window. The sub-window and the child are deleted when the child closes; the child's
+// window title is the sub-window's caption. The sub-window is not shown yet.
+QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwips = 0,
+                           double clientHeightTwips = 0);
+
+// The sub-window that holds `child`, or null when it is not an MDI child.
+QMdiSubWindow* MdiSubWindowOf(const QWidget* child);
+
+// Declares the menu bar of an MDI child (kept hidden inside the child); the frame's switcher
+// shows its menus while the child is active.
+void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar);
+QMenuBar* MdiChildMenuBar(const QWidget* child);
+
+// Keeps the frame's menu bar showing the active child's menus, or the frame's own menus when
+// the active child has none (or no child is active).
+class MdiMenuSwitcher : public QObject {
+    Q_OBJECT
+public:
+    MdiMenuSwitcher(QMainWindow* frame, QMdiArea* area);
+    // Re-reads the frame's own menus (call after the frame has built its menu bar).
+    void CaptureFrameMenus();
+    // The child whose menus are shown, or null for the frame's own.
+    QWidget* ShownChild() const { return shownChild_; }
+    // Shows the menus that belong to the current active child.
+    void Update();
+
+private:
+    void Show(QWidget* child);
+
+    QMainWindow* frame_;
+    QMdiArea* area_;
+    QList<QAction*> frameActions_;
+    QPointer<QWidget> shownChild_;
+    const QObject* shownRaw_ = nullptr; // compared only, never dereferenced
+    bool childShown_ = false;
+};
+
+} // namespace orvelle

@@ -1,0 +1,104 @@
+#include "platform/PictureBox.h"
+
+#include "platform/MouseState.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace orvelle {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetDevice(&image_);
+    SetTextAntialiasing(false);
+    setContentsMargins(1, 1, 1, 1);
+    PrepareDevice();
+}
+
+void PictureBox::SetBorderStyle(int style) {
+    borderStyle_ = style;
+    int m = style == 0 ? 0 : 1;
+    setContentsMargins(m, m, m, m);
+    update();
+}
+
+void PictureBox::PrepareDevice() const {
+    QSize want = contentsRect().size().expandedTo(QSize(1, 1));
+    if (image_.size() == want) return;
+    QImage next(want, QImage::Format_RGB32);
+    // The picture's resolution follows the screen's, so point sizes match the other controls.
+    int dpm = static_cast<int>(std::lround(logicalDpiX() / 0.0254));
+    next.setDotsPerMeterX(dpm);
+    next.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
+    next.fill(ColorFromVb(backColor_));
+    if (!image_.isNull()) {
+        QPainter p(&next);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = next;
+}
+
+void PictureBox::Changed() { update(); }
+
+void PictureBox::SetBackColor(VbColor color) {
+    backColor_ = color;
+    Cls();
+}
+
+void PictureBox::Cls() {
+    PrepareDevice();
+    image_.fill(ColorFromVb(backColor_));
+    SetCurrentX(ScaleLeft());
+    SetCurrentY(ScaleTop());
+    update();
+}
+
+VbColor PictureBox::Point(double x, double y) const {
+    QPointF px = ToPixels(x, y);
+    if (!std::isfinite(px.x()) || !std::isfinite(px.y())) return -1;
+    double fx = std::floor(px.x()), fy = std::floor(px.y());
+    if (fx < 0 || fy < 0 || fx >= image_.width() || fy >= image_.height()) return -1;
+    return VbFromColor(QColor(image_.pixel(static_cast<int>(fx), static_cast<int>(fy))));
+}
+
+QPointF PictureBox::WidgetToUser(QPointF widgetPos) const {
+    return ToUser(widgetPos - QPointF(contentsRect().topLeft()));
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect inner = contentsRect();
+    p.fillRect(rect(), ColorFromVb(backColor_));
+    p.drawImage(inner.topLeft(), image_, QRect(QPoint(0, 0), inner.size()));
+    if (borderStyle_ != 0) {
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PrepareDevice();
+}
+
+void PictureBox::Fire(const MouseHandler& handler, int button, QMouseEvent* event) {
+    if (!handler) return;
+    QPointF at = WidgetToUser(event->position());
+    handler(button, VbShift(event->modifiers()), at.x(), at.y());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) { Fire(onMouseDown, VbButtons(event->button()), event); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Fire(onMouseUp, VbButtons(event->button()), event); }
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) { Fire(onMouseMove, VbButtons(event->buttons()), event); }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    Fire(onDblClick, VbButtons(event->button()), event);
+}
+
+} // namespace orvelle

@@ -1,0 +1,75 @@
+#include "platform/WindowRegistry.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+namespace orvelle {
+namespace {
+
+QList<QPointer<QWidget>>& Windows() {
+    static QList<QPointer<QWidget>> list;
+    return list;
+}
+
+void Prune() {
+    Windows().removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+}
+
+} // namespace
+
+void RegisterWindow(QWidget* window) {
+    if (!window) return;
+    Prune();
+    for (const auto& w : Windows()) {
+        if (w == window) return;
+    }
+    Windows().append(window);
+}
+
+QList<QWidget*> LoadedWindows() {
+    Prune();
+    QList<QWidget*> out;
+    for (const auto& w : Windows()) out.append(w.data());
+    return out;
+}
+
+bool UnloadAllFormsAndEnd() {
+    static bool running = false;
+    if (running) return true;
+    running = true;
+    QList<QWidget*> windows = LoadedWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QPointer<QWidget> w = *it;
+        if (w.isNull()) continue; // closed along with an earlier one
+        // An MDI child is closed through its frame, which asks the child first.
+        QWidget* target = w;
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) target = sub;
+        if (!target->close()) {
+            running = false;
+            return false;
+        }
+    }
+    running = false;
+    QCoreApplication::quit();
+    return true;
+}
+
+void MakeMeTopmost(QWidget* window, bool onTop) {
+    if (!window || !onTop) return;
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window->show();
+}
+
+void CenterForm(QWidget* window) {
+    if (!window || window->isMinimized()) return;
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect area = screen->geometry();
+    QRect frame = window->frameGeometry();
+    window->move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+} // namespace orvelle
