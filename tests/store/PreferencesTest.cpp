@@ -78,11 +78,13 @@ TEST_F(PreferencesTest, ValuesAreTakenByPositionNotByKey) {
     lines[10] = "Auto Complete Wrod:True"; // misspelled, same length
     lines[12] = "Show FUTT:True";          // one longer: the value shifts to ":True"
     lines[13] = "Minimize FUT:-1";
+    lines[18] = "Load FUT Position:fALSE";
     WritePrefs(lines);
     GetUserPreferences(*s);
     EXPECT_TRUE(s->prefs.gAutoCompleteWord);
     EXPECT_FALSE(s->prefs.gShowFUT);
     EXPECT_TRUE(s->prefs.gMinimizeFUT);
+    EXPECT_FALSE(s->prefs.gLoadFUTPosition);
     EXPECT_NE(Read("Error.log").find("Line 13 of UserPreferences.txt"), std::string::npos);
 }
 
@@ -202,16 +204,6 @@ TEST_F(PreferencesTest, PrinterMatchIsExactAndFirstWins) {
     EXPECT_EQ(MatchDefaultPrinter(printers, "Office"), -1);
     EXPECT_EQ(MatchDefaultPrinter(printers, ""), -1);
     EXPECT_EQ(MatchDefaultPrinter({}, "Office Laser"), -1);
-}
-
-TEST_F(PreferencesTest, BooleanTexts) {
-    EXPECT_EQ(ParsePrefBool("true"), true);
-    EXPECT_EQ(ParsePrefBool("FALSE"), false);
-    EXPECT_EQ(ParsePrefBool(" True "), true);
-    EXPECT_EQ(ParsePrefBool("-1"), true);
-    EXPECT_EQ(ParsePrefBool("0"), false);
-    EXPECT_EQ(ParsePrefBool("yes"), std::nullopt);
-    EXPECT_EQ(ParsePrefBool(""), std::nullopt);
 }
 
 TEST_F(PreferencesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
