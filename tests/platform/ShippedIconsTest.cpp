@@ -17,17 +17,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The build tree's defaults sit beside the program.
+// The build tree's defaults sit beside the program, one folder above the test programs.
 std::string BuiltDefaults() {
     const char* program = std::getenv("ORVELLE_BINARY");
-    return program ? (fs::path(program).parent_path() / "defaults").string() + "/" : std::string();
+    fs::path root = program ? fs::path(program).parent_path()
+                            : fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+    return (root / "defaults").string() + "/";
 }
 
 } // namespace
 
 TEST(ShippedIcons, EveryPictureReadsBackAsA32PixelIconWithTransparency) {
     std::string defaults = BuiltDefaults();
-    ASSERT_FALSE(defaults.empty()) << "ORVELLE_BINARY is not set";
+    ASSERT_TRUE(fs::is_directory(defaults + "Images")) << defaults;
     std::set<QByteArray> seen;
     for (int n = 0; n < kIconPictureCount; ++n) {
         QString path = QString::fromStdString(defaults + "Images/" + std::to_string(n) + ".ico");
@@ -50,7 +52,7 @@ TEST(ShippedIcons, EveryPictureReadsBackAsA32PixelIconWithTransparency) {
 
 TEST(ShippedIcons, DefaultPaletteFillsAllSlotsInItsGroupsWithoutErrors) {
     std::string defaults = BuiltDefaults();
-    ASSERT_FALSE(defaults.empty());
+    ASSERT_TRUE(fs::is_directory(defaults)) << defaults;
     std::string t = (fs::temp_directory_path() / "orvelle-shipped-XXXXXX").string();
     std::string dir = std::string(mkdtemp(t.data())) + "/";
     fs::copy(defaults, dir, fs::copy_options::recursive);
