@@ -1,16 +1,74 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Cp1252.h"
+#include "store/Store.h"
 
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace orvelle {
+namespace {
+
+QString BoxText(const std::string& text) {
+    QString t = FromCp1252(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QChar('\r'), QChar('\n'));
+    return t;
+}
+
+QString BoxTitle(const std::string& title) { return title.empty() ? QString(kAppTitle) : FromCp1252(title); }
+
+// Without a display nobody can answer a modal box, and it would wait forever; a headless run
+// (the GUI tests) must install a scripted prompter instead.
+bool& BoxesWithoutDisplay() {
+    static bool on = false;
+    return on;
+}
+
+bool Headless() {
+    if (BoxesWithoutDisplay()) return false;
+    const QString p = QGuiApplication::platformName();
+    return p == QLatin1String("offscreen") || p == QLatin1String("minimal");
+}
+
+void ReportHeadless(const char* kind, const std::string& title, const std::string& text) {
+    std::fprintf(stderr, "unanswerable %s without a display: [%s] %s\n", kind, title.c_str(), text.c_str());
+}
+
+SilentPrompter& Silent() {
+    static SilentPrompter silent;
+    return silent;
+}
+
+Prompter*& Current() {
+    static Prompter* current = nullptr;
+    return current;
+}
+
+} // namespace
+
+MsgAnswer DismissAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::OK: return MsgAnswer::OK;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::OKCancel:
+    case MsgButtons::YesNoCancel: break;
+    }
+    return MsgAnswer::Cancel;
+}
 
 MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {
+    if (Headless()) {
+        ReportHeadless("message box", title, text);
+        return DismissAnswer(buttons);
+    }
     QMessageBox box(parent_);
-    box.setWindowTitle(FromCp1252(title.empty() ? "Orvelle" : title));
-    box.setText(FromCp1252(text));
+    box.setWindowTitle(BoxTitle(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(BoxText(text));
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -30,15 +88,37 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Ok: return MsgAnswer::OK;
-    default: return MsgAnswer::Cancel;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: return DismissAnswer(buttons);
     }
 }
 
 std::string QtPrompter::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+    if (Headless()) {
+        ReportHeadless("input box", title, prompt);
+        return {};
+    }
     bool ok = false;
-    QString r = QInputDialog::getText(parent_, FromCp1252(title.empty() ? "Orvelle" : title), FromCp1252(prompt),
-                                      QLineEdit::Normal, FromCp1252(defaultText), &ok);
+    QString r = QInputDialog::getText(parent_, BoxTitle(title), BoxText(prompt), QLineEdit::Normal,
+                                      FromCp1252(defaultText), &ok);
     return ok ? ToCp1252(r) : std::string();
+}
+
+void QtPrompter::ShowBoxesWithoutDisplay(bool on) { BoxesWithoutDisplay() = on; }
+
+Prompter& AppPrompter() { return Current() ? *Current() : Silent(); }
+
+void SetAppPrompter(Prompter* prompter) { Current() = prompter; }
+
+ScopedPrompter::ScopedPrompter(Store& store, Prompter& prompter)
+    : store_(store), oldStoreUi_(store.ui), oldApp_(Current()) {
+    store_.ui = &prompter;
+    Current() = &prompter;
+}
+
+ScopedPrompter::~ScopedPrompter() {
+    store_.ui = oldStoreUi_;
+    Current() = oldApp_;
 }
 
 } // namespace orvelle
