@@ -1,7 +1,82 @@
 #pragma once
-// Placeholder until this component is written.
+// One free-text note per date, kept per year in "<yyyy>/Notes.dat" for the shown year and the
+// next. In the file a note's CR and LF are the bytes 0xD5 and 0xD2, so that a note of several
+// lines stays one line; the lists keep that stored form.
+#include "store/DateModel.h"
+#include "store/DayFile.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace orvelle {
 
-struct NotesStore {};
+struct Store;
+
+struct NotesStore {
+    // This year's notes, parallel and in date order; position i is also lstNotes entry i.
+    std::vector<std::string> gThisYearsNoteTexts;
+    std::vector<std::string> gThisYearsNoteDates;   // "mm/dd/yy"
+    std::vector<std::string> gThisYearsNoteStamps;  // "MMCCRR"
+    std::vector<std::string> lstNotes;              // the sorted date list
+    YearGrid<std::int16_t> gThisYearsNoteFlags{};
+    int gThisYearsNoteIndex = -1;
+    int thisYearsNotesYear = 0;  // the year the lists hold; 0 before the first read
+
+    std::vector<std::string> gNextYearsNoteTexts;
+    std::vector<std::string> gNextYearsNoteDates;
+    std::vector<std::string> gNextYearsNoteStamps;
+    std::vector<std::string> lstNotes2;
+    YearGrid<std::int16_t> gNextYearsNoteFlags{};
+    int gNextYearsNoteIndex = -1;
+    int nextYearsNotesYear = 0;
+
+    int gThisYearsNoteCount() const { return static_cast<int>(gThisYearsNoteDates.size()); }
+    int gNextYearsNoteCount() const { return static_cast<int>(gNextYearsNoteDates.size()); }
+
+    // The note box's text with CR LF line breaks, kept current by the notes window; the saves
+    // store it.
+    std::string gNotesBoxText;
+    // The text as the note was put into the box; the window compares the box with it.
+    std::string gLoadedNoteText;
+    // "Notes for March 05, 2009"
+    std::string gNotesCaption;
+
+    // Set by the note list window before it saves a year whose entry it has blanked.
+    bool gSavingAfterListDelete = false;
+
+    // Exchange state of exported or imported notes and planner days, reset when a note or a
+    // planner page of the year files is shown.
+    bool gExternalNotes = false;
+    bool gExportingNotes = false;
+    std::string gExportFileName;
+    std::string gExportFolder;
+
+    DayListRef ThisYear() {
+        return {gThisYearsNoteTexts, gThisYearsNoteDates, gThisYearsNoteStamps, lstNotes,
+                gThisYearsNoteFlags, gThisYearsNoteIndex, thisYearsNotesYear};
+    }
+    DayListRef NextYear() {
+        return {gNextYearsNoteTexts, gNextYearsNoteDates, gNextYearsNoteStamps, lstNotes2,
+                gNextYearsNoteFlags, gNextYearsNoteIndex, nextYearsNotesYear};
+    }
+};
+
+// CR LF text <-> the stored form (CR = 0xD5, LF = 0xD2).
+std::string EncodeNoteText(std::string_view text);
+std::string DecodeNoteText(std::string_view stored);
+
+// This year = the selected date's year; next year = the year after the shown view's.
+void ReadThisYearsNotes(Store& s);
+void ReadNextYearsNotes(Store& s);
+// Store the note box's text as the selected date's note (unless after a list delete) and
+// rewrite the year file; "Notes Saved". False, with gNotesChanged left set, when the file could
+// not be written.
+bool SaveThisYearsNotes(Store& s);
+bool SaveNextYearsNotes(Store& s);
+// Prepares the selected date's note (caption, box text, loaded text, open index) and asks the
+// window to show it.
+void DisplayThisNote(Store& s);
 
 } // namespace orvelle

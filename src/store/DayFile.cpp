@@ -1,0 +1,210 @@
+#include "store/DayFile.h"
+
+#include "store/ErrorLog.h"
+#include "store/PlannerRecord.h"
+#include "store/Store.h"
+#include "store/TextFile.h"
+
+#include <algorithm>
+
+namespace orvelle {
+namespace {
+
+constexpr size_t kKeyLength = 8;
+constexpr size_t kHeadLength = 16;  // "mm/dd/yy:MMCCRR:"
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Two ASCII digits at pos, or -1.
+int TwoDigitsAt(std::string_view t, size_t pos) {
+    if (!IsDigit(t[pos]) || !IsDigit(t[pos + 1])) return -1;
+    return (t[pos] - '0') * 10 + (t[pos + 1] - '0');
+}
+
+size_t ListSize(const DayListRef& l) {
+    return std::min({l.texts.size(), l.dates.size(), l.stamps.size()});
+}
+
+void SetFlag(DayListRef& l, const std::string& key, std::int16_t value) {
+    auto date = ParseMmDdYy(key, l.year);
+    if (!date || YearOf(*date) != l.year) return;
+    Cell c = CellOf(*date);
+    l.flags[c.month][c.column][c.row] = value;
+}
+
+template <class T>
+void EraseAt(std::vector<T>& v, size_t i) {
+    if (i < v.size()) v.erase(v.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+std::string Shorten(std::string_view line) {
+    return std::string(line.substr(0, 40)) + (line.size() > 40 ? "..." : "");
+}
+
+} // namespace
+
+std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t textLength, std::string* why) {
+    auto bad = [&](const char* reason) -> std::optional<DayLine> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    if (line.size() < kHeadLength || line[8] != ':' || line[15] != ':') return bad("not a dated line");
+    std::string_view key = line.substr(0, kKeyLength);
+    int mm = TwoDigitsAt(key, 0), dd = TwoDigitsAt(key, 3), yy = TwoDigitsAt(key, 6);
+    if (key[2] != '/' || key[5] != '/' || mm < 0 || dd < 0 || yy < 0) return bad("bad date");
+    if (yy != year % 100) return bad("date of another year");
+    if (!IsValidDate(year, mm, dd)) return bad("bad date");
+    int sm = TwoDigitsAt(line, 9), sc = TwoDigitsAt(line, 11), sr = TwoDigitsAt(line, 13);
+    if (sm < 0 || sm > 11 || sc < 0 || sc > 6 || sr < 0 || sr > 5) return bad("bad cell stamp");
+    DayLine d;
+    d.text = std::string(line.substr(kHeadLength));
+    if (textLength != 0 && d.text.size() != textLength) return bad("bad length");
+    d.date = DateSerial(year, mm, dd);
+    d.key = std::string(key);
+    d.stamp = CellStampOf(d.date);
+    return d;
+}
+
+std::string YearFolder(const Store& s, int year) { return s.gAppPath + std::to_string(year) + "/"; }
+
+void ClearDayList(DayListRef l, int year) {
+    l.texts.clear();
+    l.dates.clear();
+    l.stamps.clear();
+    l.sorted.clear();
+    for (auto& month : l.flags)
+        for (auto& column : month) column.fill(0);
+    l.index = -1;
+    l.year = year;
+}
+
+void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, size_t textLength,
+                 const std::string& procName) {
+    std::string openKey;
+    if (l.year == year && l.index >= 0 && static_cast<size_t>(l.index) < l.dates.size()) openKey = l.dates[l.index];
+    ClearDayList(l, year);
+
+    std::string path = YearFolder(s, year) + fileName;
+    if (!PathIsFile(path)) return;
+    auto content = ReadWholeFile(path);
+    if (!content) {
+        AppendToErrorLog(s, procName, kErrBadLine, "Cannot read " + path);
+        return;
+    }
+
+    std::vector<DayLine> days;
+    std::string_view rest(*content);
+    size_t lineNumber = 0;
+    while (!rest.empty()) {
+        size_t end = rest.find_first_of("\r\n");
+        std::string_view line = rest.substr(0, end);
+        if (end == std::string_view::npos) {
+            rest = {};
+        } else {
+            size_t next = end + 1;
+            if (rest[end] == '\r' && next < rest.size() && rest[next] == '\n') ++next;
+            rest.remove_prefix(next);
+        }
+        ++lineNumber;
+        if (line.empty()) continue;
+        std::string why;
+        auto day = ParseDayLine(line, year, textLength, &why);
+        if (!day) {
+            AppendToErrorLog(s, procName, kErrBadLine,
+                             fileName + " of " + std::to_string(year) + ", line " + std::to_string(lineNumber) +
+                                 " skipped (" + why + "): " + Shorten(line));
+            continue;
+        }
+        if (!IsBlankText(day->text)) days.push_back(std::move(*day));
+    }
+
+    std::stable_sort(days.begin(), days.end(), [](const DayLine& a, const DayLine& b) { return a.date < b.date; });
+    for (size_t i = 0; i < days.size(); ++i) {
+        if (i > 0 && days[i].date == days[i - 1].date) {
+            AppendToErrorLog(s, procName, kErrBadLine,
+                             fileName + " of " + std::to_string(year) + ": a second entry for " + days[i].key +
+                                 " skipped");
+            continue;
+        }
+        Cell c = CellOf(days[i].date);
+        l.flags[c.month][c.column][c.row] = -1;
+        l.dates.push_back(days[i].key);
+        l.stamps.push_back(std::move(days[i].stamp));
+        l.texts.push_back(std::move(days[i].text));
+    }
+    l.sorted = l.dates;
+    if (!openKey.empty()) l.index = FindDay(l, openKey);
+}
+
+int FindDay(const DayListRef& l, std::string_view key) {
+    size_t n = ListSize(l);
+    for (size_t i = 0; i < n; ++i)
+        if (l.dates[i] == key) return static_cast<int>(i);
+    return -1;
+}
+
+int FindOrInsertDay(DayListRef l, Date date) {
+    std::string key = FormatMmDdYy(date);
+    int found = FindDay(l, key);
+    if (found >= 0) return found;
+    size_t n = ListSize(l);
+    l.texts.resize(n);
+    l.dates.resize(n);
+    l.stamps.resize(n);
+    // Within one year "mm/dd/yy" sorts in date order.
+    size_t pos = static_cast<size_t>(std::lower_bound(l.dates.begin(), l.dates.end(), key) - l.dates.begin());
+    auto at = [pos](auto& v) { return v.begin() + static_cast<std::ptrdiff_t>(pos); };
+    l.texts.insert(at(l.texts), std::string());
+    l.dates.insert(at(l.dates), key);
+    l.stamps.insert(at(l.stamps), CellStampOf(date));
+    l.sorted = l.dates;
+    if (l.index >= static_cast<int>(pos)) ++l.index;
+    return static_cast<int>(pos);
+}
+
+void DropBlankDays(DayListRef l) {
+    for (size_t i = ListSize(l); i-- > 0;) {
+        if (!IsBlankText(l.texts[i])) continue;
+        std::string key = l.dates[i];
+        SetFlag(l, key, 0);
+        EraseAt(l.texts, i);
+        EraseAt(l.dates, i);
+        EraseAt(l.stamps, i);
+        if (l.index == static_cast<int>(i)) l.index = -1;
+        else if (l.index > static_cast<int>(i)) --l.index;
+    }
+    l.sorted = l.dates;
+}
+
+std::string DayFileContent(const DayListRef& l) {
+    size_t n = ListSize(l), total = 0;
+    for (size_t i = 0; i < n; ++i) total += kHeadLength + l.texts[i].size() + 2;
+    std::string out;
+    out.reserve(total);
+    for (size_t i = 0; i < n; ++i) {
+        if (IsBlankText(l.texts[i])) continue;
+        out += l.dates[i];
+        out += ':';
+        out += l.stamps[i];
+        out += ':';
+        out += l.texts[i];
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool WriteDayFile(Store& s, const DayListRef& l, const std::string& fileName, const std::string& procName) {
+    std::string folder = YearFolder(s, l.year);
+    if (!PathIsFolder(folder) && !MakeFolder(folder)) {
+        LogError(s, procName, kErrWriteFailed, "Cannot create the folder " + folder);
+        return false;
+    }
+    std::string error;
+    if (!WriteFileAtomic(folder + fileName, DayFileContent(l), &error)) {
+        LogError(s, procName, kErrWriteFailed, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvelle

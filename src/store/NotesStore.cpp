@@ -1,0 +1,103 @@
+#include "store/NotesStore.h"
+
+#include "store/Store.h"
+
+namespace orvelle {
+namespace {
+
+const std::string kNotesFile = "Notes.dat";
+constexpr char kStoredCr = '\xD5';
+constexpr char kStoredLf = '\xD2';
+
+int SelectedYear(const Store& s) { return YearOf(s.dates.gSelectedDate); }
+
+bool UsesNextYear(const Store& s) { return s.flags.gSpansNextYear && SelectedYear(s) == s.flags.gSpannedYear; }
+
+// Makes sure the lists hold the selected date's year before a date of it is looked up or stored.
+void EnsureYear(Store& s, DayListRef list, const std::string& readProc) {
+    int year = SelectedYear(s);
+    if (list.year != year) ReadDayFile(s, list, year, kNotesFile, 0, readProc);
+}
+
+bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::string& proc, const std::string& readProc) {
+    if (!afterListDelete) {
+        EnsureYear(s, list, readProc);
+        int i = FindOrInsertDay(list, s.dates.gSelectedDate);
+        list.texts[i] = EncodeNoteText(s.notes.gNotesBoxText);
+        list.index = i;
+        Cell c = CellOf(s.dates.gSelectedDate);
+        list.flags[c.month][c.column][c.row] = -1;
+    }
+    DropBlankDays(list);
+    if (list.year == 0) list.year = SelectedYear(s);
+    if (!WriteDayFile(s, list, kNotesFile, proc)) return false;
+    s.ui->MsgBox("Notes Saved", MsgButtons::OK, "");
+    s.flags.gNotesChanged = false;
+    return true;
+}
+
+} // namespace
+
+std::string EncodeNoteText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\r') c = kStoredCr;
+        else if (c == '\n') c = kStoredLf;
+    }
+    return out;
+}
+
+std::string DecodeNoteText(std::string_view stored) {
+    std::string out(stored);
+    for (char& c : out) {
+        if (c == kStoredCr) c = '\r';
+        else if (c == kStoredLf) c = '\n';
+    }
+    return out;
+}
+
+void ReadThisYearsNotes(Store& s) {
+    ReadDayFile(s, s.notes.ThisYear(), SelectedYear(s), kNotesFile, 0, "ReadThisYearsNotes");
+}
+
+void ReadNextYearsNotes(Store& s) {
+    int viewYear = s.flags.gViewYear != 0 ? s.flags.gViewYear : SelectedYear(s);
+    ReadDayFile(s, s.notes.NextYear(), viewYear + 1, kNotesFile, 0, "ReadNextYearsNotes");
+}
+
+bool SaveThisYearsNotes(Store& s) {
+    bool afterListDelete = s.notes.gSavingAfterListDelete;
+    // The flag only describes this one call; a failed save must not turn the next one into a
+    // save without the box's text.
+    s.notes.gSavingAfterListDelete = false;
+    return SaveNotes(s, s.notes.ThisYear(), afterListDelete, "SaveThisYearsNotes", "ReadThisYearsNotes");
+}
+
+bool SaveNextYearsNotes(Store& s) {
+    return SaveNotes(s, s.notes.NextYear(), false, "SaveNextYearsNotes", "ReadNextYearsNotes");
+}
+
+void DisplayThisNote(Store& s) {
+    NotesStore& n = s.notes;
+    n.gExternalNotes = false;
+    n.gExportingNotes = false;
+    n.gExportFileName.clear();
+    n.gExportFolder.clear();
+
+    DateComboTexts combos = SetDateCombos(s);
+    n.gNotesCaption = "Notes for " + combos.month + " " + combos.day + ", " + combos.year;
+
+    s.flags.gNotesLoading = true;
+    DayListRef list = UsesNextYear(s) ? n.NextYear() : n.ThisYear();
+    EnsureYear(s, list, UsesNextYear(s) ? "ReadNextYearsNotes" : "ReadThisYearsNotes");
+    int i = FindDay(list, FormatMmDdYy(s.dates.gSelectedDate));
+    list.index = i;
+    // A date without a note opens empty, never with the text of the note shown before.
+    n.gLoadedNoteText = i >= 0 ? DecodeNoteText(list.texts[i]) : std::string();
+    n.gNotesBoxText = n.gLoadedNoteText;
+    s.flags.gNotesChanged = false;
+    if (s.hooks.ShowNotesWindow) s.hooks.ShowNotesWindow();
+    s.flags.gNotesLoading = false;
+}
+
+} // namespace orvelle

@@ -1,0 +1,18 @@
+#pragma once
+// Before a step that would throw edits away: ask, in this order, about changed month icons, the
+// changed planner page and the changed note; Yes saves, No drops the edits, Cancel sets
+// gNavigationCancelled and stops. A save that fails counts as Cancel, so the edits stay.
+namespace orvelle {
+
+struct Store;
+
+void CheckForUnsavedChanges(Store& s);
+
+// The saves the prompt runs when no window has put its own save command into the hooks: the
+// page (or the note box) is stored for the selected date in this year's or, for the following
+// year of a year-spanning six-month view, next year's lists and file, then read back unless the
+// program is closing.
+bool SavePlannerPageToYear(Store& s);
+bool SaveNoteToYear(Store& s);
+
+} // namespace orvelle
