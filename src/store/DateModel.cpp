@@ -1,6 +1,8 @@
 #include "store/DateModel.h"
 
 #include "store/ErrorLog.h"
+#include "store/NotesStore.h"
+#include "store/PlannerStore.h"
 #include "store/Store.h"
 
 namespace orvelle {
@@ -117,7 +119,8 @@ void AssignNextYearsDateholders(Store& s) {
 void LoadThisYearsData(Store& s) {
     ClearDateHolders(s);
     SetDateVariables(s);
-    // SEAM: ReadThisYearsNotes(s); ReadThisYearsPlanner(s); -- the notes and planner stores come next.
+    ReadThisYearsNotes(s);
+    ReadThisYearsPlanner(s);
     AssignThisYearsDateHolders(s);
 }
 

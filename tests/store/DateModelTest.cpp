@@ -3,6 +3,7 @@
 #include "store/DateModel.h"
 
 #include <chrono>
+#include <filesystem>
 #include <cstdio>
 
 using namespace orvelle;
@@ -169,4 +170,14 @@ TEST_F(DateModelTest, UnusableYearIsReportedNotFilled) {
     AssignThisYearsDateHolders(*s);
     EXPECT_EQ(s->dates.gThisYearsDateHolders[0][0][0][0], '\0');
     EXPECT_NE(Read("Error.log").find("An error occurred in AssignThisYearsDateHolders."), std::string::npos);
+}
+
+TEST_F(DateModelTest, LoadReadsTheShownYearsNotes) {
+    std::filesystem::create_directory(dir + "2009");
+    Write("2009/Notes.dat", "03/05/09:020400:dentist\r\n");
+    Select(SerialOf(2009, 7, 1));
+    LoadThisYearsData(*s);
+    ASSERT_EQ(s->notes.gThisYearsNoteCount(), 1);
+    EXPECT_EQ(s->notes.gThisYearsNoteFlags[2][4][0], -1);
+    EXPECT_EQ(This(2, 4, 0), "03/05/09");
 }
