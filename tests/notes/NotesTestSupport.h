@@ -1,0 +1,29 @@
+#pragma once
+// Shared by the notes tests: one QApplication for the window tests and fresh data folders.
+#include <QApplication>
+#include <filesystem>
+#include <stdlib.h>
+#include <string>
+
+namespace orvelle::test {
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "test_notes";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// Base of window test fixtures: the application exists before any member widget.
+struct UsesQtApp {
+    UsesQtApp() { App(); }
+};
+
+// A new empty folder, ending in "/".
+inline std::string TempFolder() {
+    std::string t = (std::filesystem::temp_directory_path() / "orvelle-notes-XXXXXX").string();
+    return std::string(mkdtemp(t.data())) + "/";
+}
+
+} // namespace orvelle::test
