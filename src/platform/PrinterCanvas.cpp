@@ -1,0 +1,33 @@
+#include "platform/PrinterCanvas.h"
+
+#include "platform/Printer.h"
+
+#include <QPrinter>
+
+namespace orvelle {
+
+PrinterCanvas::PrinterCanvas() : printer_(MakePrinter()) {
+    if (painter_.begin(printer_.get())) SetPainter(&painter_);
+}
+
+PrinterCanvas::~PrinterCanvas() {
+    if (!ended_ && painter_.isActive()) {
+        printer_->abort();
+        painter_.end();
+    }
+}
+
+void PrinterCanvas::NewPage() {
+    if (painter_.isActive()) printer_->newPage();
+    SetCurrentX(ScaleLeft());
+    SetCurrentY(ScaleTop());
+}
+
+bool PrinterCanvas::EndDoc() {
+    if (ended_ || !painter_.isActive()) return false;
+    ended_ = true;
+    SetPainter(nullptr);
+    return painter_.end();
+}
+
+} // namespace orvelle
