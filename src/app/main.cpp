@@ -1,17 +1,21 @@
 #include "mainwindow/frmMain.h"
+#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/SingleInstance.h"
 #include "store/AppPaths.h"
 #include "store/Store.h"
-#include "store/TextFile.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     orvelle::Store store(orvelle::DefaultDataFolder());
-    orvelle::MakeFolder(store.gAppPath);
     orvelle::QtPrompter prompter;
     store.ui = &prompter;
+    orvelle::SetAppPrompter(&prompter);
+    // A second copy on the same data folder ends here, after its message.
+    auto instance = orvelle::StartRoutine(store, orvelle::ShippedDefaultsFolder());
+    if (!instance) return 0;
     orvelle::frmMain w(store);
     prompter.SetParent(&w);
     w.show();
