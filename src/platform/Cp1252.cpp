@@ -39,18 +39,22 @@ QString FromCp1252(std::string_view bytes) {
 }
 
 std::string ToCp1252(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<size_t>(text.size()));
     const qsizetype n = text.size();
+    std::string out(static_cast<size_t>(n), '\0');
+    char* d = out.data();
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.utf16());
     for (qsizetype i = 0; i < n; ++i) {
-        char16_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
+        char16_t c = src[i];
+        if (c < 0x80) {
+            *d++ = static_cast<char>(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(src[i + 1])) {
             ++i; // one character outside the Basic Multilingual Plane, one "?"
-            out += '?';
-            continue;
+            *d++ = '?';
+        } else {
+            *d++ = Cp1252Byte(c);
         }
-        out += Cp1252Byte(c);
     }
+    out.resize(static_cast<size_t>(d - out.data()));
     return out;
 }
 
