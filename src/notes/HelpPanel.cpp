@@ -45,6 +45,14 @@ void FillHelpPanel(const Store& s, QListWidget* lstHelp, QWidget* txtHelp, QLabe
     ShowHelpTopic(s, 0, txtHelp, lblSubject);
 }
 
+void FillHelpPanel(const Store& s, QListWidget* lstHelp, QPlainTextEdit* txtHelp, QLabel* lblSubject) {
+    FillHelpPanel(s, lstHelp, static_cast<QWidget*>(txtHelp), lblSubject);
+}
+
+void ShowHelpTopic(const Store& s, int k, QPlainTextEdit* txtHelp, QLabel* lblSubject) {
+    ShowHelpTopic(s, k, static_cast<QWidget*>(txtHelp), lblSubject);
+}
+
 frmHelp* OpenHelpWindow(Store& s, QWidget* parent) { return frmHelp::Open(s, parent); }
 
 void LoadHelpTopics(Store& s, QWidget* mainWindow) {

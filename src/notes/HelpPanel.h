@@ -3,6 +3,7 @@
 // the start-up load that fills the panel of the view then shown.
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QWidget;
 
 namespace orvelle {
@@ -13,8 +14,10 @@ class frmHelp;
 // Every title in topic order (list position k is topic k), topic 0 shown. With no topics the
 // panel is emptied. txtHelp may be a QPlainTextEdit or a QTextEdit.
 void FillHelpPanel(const Store& s, QListWidget* lstHelp, QWidget* txtHelp, QLabel* lblSubject);
+void FillHelpPanel(const Store& s, QListWidget* lstHelp, QPlainTextEdit* txtHelp, QLabel* lblSubject);
 // lstHelp_Click: shows topic k; a position with no topic changes nothing.
 void ShowHelpTopic(const Store& s, int k, QWidget* txtHelp, QLabel* lblSubject);
+void ShowHelpTopic(const Store& s, int k, QPlainTextEdit* txtHelp, QLabel* lblSubject);
 // The views' help image and the main window's "Help Contents".
 frmHelp* OpenHelpWindow(Store& s, QWidget* parent);
 

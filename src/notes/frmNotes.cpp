@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
+#include "platform/Printer.h"
 #include "platform/Twips.h"
 #include "store/ErrorLog.h"
 #include "store/NotesStore.h"
@@ -27,7 +28,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -44,17 +44,6 @@ constexpr double kLargeScreenWidth = 15360, kLargeScreenHeight = 11520;
 
 bool UsesNextYear(const Store& s) {
     return s.flags.gSpansNextYear && YearOf(s.dates.gSelectedDate) == s.flags.gSpannedYear;
-}
-
-// The printer the notes go to: a PDF file when ORVELLE_PRINT_TO_PDF names one, else the system's
-// default printer.
-std::unique_ptr<QPrinter> OpenPrinter() {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (const char* pdf = std::getenv("ORVELLE_PRINT_TO_PDF"); pdf && *pdf) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(QString::fromLocal8Bit(pdf));
-    }
-    return printer;
 }
 
 } // namespace
@@ -359,7 +348,7 @@ void frmNotes::mnuFilePrint_Click() {
         store_.ui->MsgBox("Could not find Printer.", MsgButtons::OK, "");
         return;
     }
-    std::unique_ptr<QPrinter> printer = OpenPrinter();
+    std::unique_ptr<QPrinter> printer = MakePrinter();
     if (!PrintNote(*printer)) store_.ui->MsgBox("Could not find Printer.", MsgButtons::OK, "");
 }
 
