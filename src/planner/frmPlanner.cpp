@@ -1,0 +1,349 @@
+#include "planner/frmPlanner.h"
+
+#include "planner/PlannerMerge.h"
+#include "planner/PlannerPageView.h"
+#include "platform/Cp1252.h"
+#include "platform/MdiChildren.h"
+#include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
+#include "store/PlannerStore.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace orvelle {
+
+namespace {
+
+bool ForNextYear(const Store& s) { return s.flags.gSpansNextYear && s.dates.gYear == s.flags.gSpannedYear; }
+
+bool IsAmountBox(int i) { return i >= 32 && i <= 37; }
+bool IsOdometerBox(int i) { return i >= 44 && i <= 53; }
+
+} // namespace
+
+frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(store), model_(store) {
+    setObjectName("frmPlanner");
+    setWindowTitle("Monthly Planner");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    s_.flags.gPlannerOpen = true;
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName("mnuPlanner");
+    layout->setMenuBar(menuBar_);
+    BuildMenus();
+    // Inside the main window the frame shows these menus while the planner is active.
+    SetMdiChildMenuBar(this, menuBar_);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("scrPage");
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    page_ = new PlannerPageView;
+    scroll_->setWidget(page_);
+    layout->addWidget(scroll_);
+    ConnectPage();
+
+    int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
+    resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
+
+    page_->SetDateCaption(QString::fromStdString(FormatLongDate(s_.dates.gSelectedDate)));
+    model_.InitializePage();
+    RefreshPage();
+
+    s_.hooks.ShowPlannerPage = [this] { ShowPlannerPage(); };
+    s_.hooks.SavePlanner = [this] { return SavePlanner(); };
+    s_.hooks.UnloadPlannerWindow = [this] {
+        s_.flags.gPlannerChanged = false;
+        if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->close();
+        else close();
+    };
+    RegisterWindow(this);
+}
+
+frmPlanner::~frmPlanner() {
+    if (!unloaded_) Form_Unload();
+}
+
+QAction* frmPlanner::AddItem(QMenu* menu, const char* name, const QString& caption, bool enabled) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setEnabled(enabled);
+    return a;
+}
+
+void frmPlanner::BuildMenus() {
+    // Items whose commands are not part of the planner yet stay visible but disabled.
+    QMenu* file = menuBar_->addMenu("&File");
+    file->setObjectName("mnuFile");
+    connect(AddItem(file, "mnuFileSave", "Save Planner", true), &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+    AddItem(file, "mnuFileCopyPlanner", "Copy Planner to Memory (to paste in another app)", false);
+    AddItem(file, "mnuFileExport", "Export this Planner to Share Folder", false);
+    AddItem(file, "mnuFileExportPlannerAndAssign", "Export this Planner and Assign to...", false);
+    AddItem(file, "mnuFileMerge", "Merge this Planner into My Planner Records", false);
+    AddItem(file, "mnuFileImport", "Import Planner File", false);
+    file->addSeparator();
+    AddItem(file, "mnuFilePreview", "Print Preview", false);
+    AddItem(file, "mnuFilePrint", "&Print", false);
+    file->addSeparator();
+    connect(AddItem(file, "mnuFileExit", "Exit Planner (Go &Back to Calendar)", true), &QAction::triggered, this,
+            [this] { mnuFileExit_Click(); });
+    connect(AddItem(file, "mnuFileQuit", "E&xit the Program", true), &QAction::triggered, this,
+            [this] { mnuFileQuit_Click(); });
+
+    QMenu* edit = menuBar_->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    AddItem(edit, "mnuEditTime", "Change Time", false);
+    AddItem(edit, "mnuEditDelete", "Delete Time", false);
+    AddItem(edit, "mnuEditSearchAgain", "Search A&gain", false);
+
+    QMenu* opt = menuBar_->addMenu("&Options");
+    opt->setObjectName("mnuOpt");
+    AddItem(opt, "mnuOptShowCursPos", "Show Cursor Position", false);
+    AddItem(opt, "mnuOptNetworkShare", "Change Network Share Drive", false);
+    QAction* showMain = AddItem(opt, "mnuOptShowMainLabel", "Show Main Label (Date)", true);
+    showMain->setCheckable(true);
+    showMain->setChecked(true);
+    // A click has already turned the check mark over; the label follows it.
+    connect(showMain, &QAction::triggered, this, [this](bool checked) { page_->lblMain()->setVisible(checked); });
+
+    QMenu* pref = menuBar_->addMenu("&Preferences");
+    pref->setObjectName("mnuPref");
+    AddItem(pref, "mnuPrefFut", "Adjust &FUT Preferences", false);
+
+    QMenu* todo = menuBar_->addMenu("&To Do List");
+    todo->setObjectName("mnuToDo");
+    AddItem(todo, "mnuToDoImport", "&Import Default To Do List", false);
+    AddItem(todo, "mnuToDoEdit", "&Edit Default To Do List", false);
+    AddItem(todo, "mnuToDoClear", "&Clear This To Do List", false);
+
+    menuBar_->addMenu("&Help")->setObjectName("mnuHelp");
+}
+
+void frmPlanner::ConnectPage() {
+    for (int i = 0; i < PlannerLayout::kBoxes; ++i) {
+        QLineEdit* box = page_->txt(i);
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
+        // Leaving an amount or odometer box brings its total up to date.
+        if (IsAmountBox(i) || IsOdometerBox(i)) {
+            connect(box, &QLineEdit::editingFinished, this, [this, i] {
+                bool changed = IsAmountBox(i) ? model_.AddTheAmounts() : model_.AddTheMiles(i) >= 0;
+                if (changed) RefreshPage();
+            });
+        }
+    }
+    for (int k = 0; k < 2; ++k) connect(page_->cmdDay(k), &QPushButton::clicked, this, [this, k] { cmdDay_Click(k); });
+}
+
+void frmPlanner::txt_Change(int index) {
+    if (refreshing_) return;
+    model_.TextChanged(index, ToCp1252(page_->txt(index)->text()));
+}
+
+void frmPlanner::RefreshBox(int i) {
+    QLineEdit* box = page_->txt(i);
+    QString text = FromCp1252(model_.BoxText(i));
+    if (box->text() != text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    }
+    box->setProperty("Tag", QString::fromStdString(model_.LineTag(i)));
+}
+
+void frmPlanner::RefreshPage() {
+    refreshing_ = true;
+    for (int i = 0; i < PlannerLayout::kBoxes; ++i) RefreshBox(i);
+    for (int i = 0; i < PlannerLayout::kTimeLabels; ++i)
+        page_->SetTimeLabel(i, FromCp1252(model_.TimeCaption(i)), model_.TimeBold(i));
+    // The pictures always follow the done flags, the one record of what is done.
+    for (int k = 0; k < PlannerLayout::kCheckImages; ++k) page_->SetDoneMark(k, model_.IsDone(k));
+    refreshing_ = false;
+}
+
+void frmPlanner::ShowDateCaption(bool hasRecord) {
+    Date d = s_.dates.gSelectedDate;
+    std::string caption = hasRecord ? FormatLongDate(d) : PlannerDateCaption(d);
+    page_->SetDateCaption(QString::fromStdString(caption));
+}
+
+void frmPlanner::InitializePlannerForm() {
+    model_.InitializePage();
+    RefreshPage();
+    window()->setWindowTitle("Orvelle: Daily Planner");
+}
+
+void frmPlanner::ShowPlannerPage() {
+    pageShown_ = true;
+    model_.LoadFromPage();
+    RefreshPage();
+    ShowDateCaption(s_.planner.gThisYearsPlannerIndex >= 0);
+    scroll_->verticalScrollBar()->setValue(0);
+    SelectSearchHit();
+}
+
+void frmPlanner::SelectSearchHit() {
+    PlannerPageModel::SearchHit hit = model_.FindSearchHit();
+    if (hit.line < 0) return;
+    QLineEdit* box = page_->txt(hit.line);
+    box->setFocus();
+    box->setSelection(hit.start, hit.length);
+    scroll_->ensureWidgetVisible(box);
+}
+
+void frmPlanner::OpenPlannerFor(Date date) {
+    s_.dates.gSelectedDate = date;
+    SetDateVariables(s_);
+    InitializePlannerForm();
+    pageShown_ = false;
+    OpenThePlanner(s_);
+    // The store shows the page through the hook; should another window have taken the hook
+    // over, the page is still shown.
+    if (!pageShown_) ShowPlannerPage();
+    show();
+}
+
+bool frmPlanner::SavePlanner() {
+    if (s_.planner.gExternalPlanner) {
+        Date target = model_.gExternalFileDate ? model_.gExternalFileDate : s_.dates.gSelectedDate;
+        if (!MergePlannerPage(s_, target)) return false;
+        model_.gExternalFileDate = 0;
+        ShowDateCaption(true);
+        emit selectedDateChanged(target);
+        return true;
+    }
+    bool nextYear = ForNextYear(s_);
+    if (!SavePlannerPageToYear(s_)) return false;
+    if (!nextYear) {
+        if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->raise();
+        else raise();
+    }
+    return true;
+}
+
+void frmPlanner::mnuFileSave_Click() { SavePlanner(); }
+
+bool frmPlanner::AskToSaveBeforeLeavingDay() {
+    if (!s_.flags.gPlannerOpen || !s_.flags.gPlannerChanged) return true;
+    switch (s_.ui->MsgBox("The Planner has been changed. Do you want to save those changes?", MsgButtons::YesNoCancel,
+                          "Planner Has Changed")) {
+    case MsgAnswer::Yes: return SavePlanner();
+    case MsgAnswer::No: s_.flags.gPlannerChanged = false; return true;
+    default: return false;
+    }
+}
+
+void frmPlanner::cmdDay_Click(int index) {
+    if (!AskToSaveBeforeLeavingDay()) return;
+    // The rest of the save-changes prompt (the planner question is settled by now).
+    CheckForUnsavedChanges(s_);
+    if (s_.flags.gNavigationCancelled) {
+        s_.flags.gNavigationCancelled = false;
+        return;
+    }
+    Date date = s_.dates.gSelectedDate + (index == 0 ? -1 : 1);
+    OpenPlannerFor(date);
+    emit selectedDateChanged(date);
+}
+
+bool frmPlanner::Form_QueryUnload() {
+    if (!s_.flags.gPlannerChanged) return true;
+    switch (s_.ui->MsgBox("Planner has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
+                          "Planner Has Been Changed.")) {
+    case MsgAnswer::Yes: return SavePlanner();  // a save that did not happen keeps the window
+    case MsgAnswer::No: s_.flags.gPlannerChanged = false; return true;
+    default: return false;
+    }
+}
+
+void frmPlanner::Form_Unload() {
+    unloaded_ = true;
+    s_.flags.gPlannerOpen = false;
+    s_.planner.gExternalPlanner = false;
+    s_.planner.gExportingPlanner = false;
+    s_.notes.gExportFileName.clear();
+    s_.notes.gExportFolder.clear();
+    s_.search.gSearchLine = 0;
+    s_.hooks.ShowPlannerPage = nullptr;
+    s_.hooks.SavePlanner = nullptr;
+    s_.hooks.UnloadPlannerWindow = nullptr;
+}
+
+void frmPlanner::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    if (!unloaded_) Form_Unload();
+    event->accept();
+}
+
+void frmPlanner::showEvent(QShowEvent* event) {
+    // On its own (not inside the main window) the window shows its menus itself.
+    if (!MdiSubWindowOf(this)) menuBar_->show();
+    QWidget::showEvent(event);
+}
+
+void frmPlanner::mnuFileExit_Click() {
+    QWidget* target = MdiSubWindowOf(this);
+    if (!target) target = this;
+    // A cancelled close question keeps the planner and draws nothing.
+    if (target->close()) emit exitedToCalendar();
+}
+
+void frmPlanner::mnuFileQuit_Click() {
+    // Every window closes with its own question; Cancel at any of them keeps the program open.
+    UnloadAllFormsAndEnd();
+}
+
+void frmPlanner::mnuOptShowMainLabel_Click() {
+    QAction* item = menuBar_->findChild<QAction*>("mnuOptShowMainLabel");
+    item->setChecked(!item->isChecked());
+    page_->lblMain()->setVisible(item->isChecked());
+}
+
+bool frmPlanner::Form_KeyDown(int key) {
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: ScrollOnPageKey(key); return true;
+    case Qt::Key_Escape: mnuFileExit_Click(); return true;
+    default: return false;
+    }
+}
+
+void frmPlanner::ScrollOnPageKey(int key) {
+    // One window height per key; the last step stops where the page's bottom meets the window's.
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    bar->triggerAction(key == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub : QAbstractSlider::SliderPageStepAdd);
+}
+
+bool frmPlanner::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && Form_KeyDown(key->key())) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPlanner::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier && Form_KeyDown(event->key())) return;
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace orvelle

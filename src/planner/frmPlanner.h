@@ -1,0 +1,95 @@
+#pragma once
+// The daily planner window: the page of one date with its own menus, the two day buttons, Save,
+// and the close question. A child of the main window's MDI area; it also works on its own.
+//
+// The main window opens a date with OpenPlannerFor(date). The page is taller than most screens
+// and scrolls inside the window (Page Up / Page Down). While it is loaded the window answers the
+// store's planner hooks (ShowPlannerPage, SavePlanner, UnloadPlannerWindow).
+#include "planner/PlannerPageModel.h"
+#include "store/Dates.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+
+namespace orvelle {
+
+struct Store;
+class PlannerPageView;
+
+class frmPlanner : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPlanner(Store& store, QWidget* parent = nullptr);
+    ~frmPlanner() override;
+
+    // The road from the main window's "Open Planner for Selected Date": the date becomes the
+    // selected date, the page is reset and the date's stored page is shown.
+    void OpenPlannerFor(Date date);
+
+    // Resets the page for a new date: hourly captions, empty lines, nothing done; the main
+    // window's caption becomes "Orvelle: Daily Planner".
+    void InitializePlannerForm();
+    // Shows what the page buffers hold (after the store read a record into them).
+    void ShowPlannerPage();
+    // "Save Planner": false when nothing was saved (a failed write, or No to overwriting).
+    bool SavePlanner();
+
+    PlannerPageModel& Model() { return model_; }
+    PlannerPageView* Page() const { return page_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+
+    // The event procedures, public so the main window and tests can drive them.
+    void cmdDay_Click(int index);
+    void mnuFileSave_Click();
+    void mnuFileExit_Click();
+    void mnuFileQuit_Click();
+    void mnuOptShowMainLabel_Click();
+    // Form_QueryUnload: the save question; false when the window must stay open.
+    bool Form_QueryUnload();
+
+signals:
+    // The planner was left through its own exit commands: show the twelve-month view.
+    void exitedToCalendar();
+    // The day buttons moved the selected date: the date picker should follow.
+    void selectedDateChanged(Date date);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool enabled);
+    void ConnectPage();
+    void txt_Change(int index);
+    // Form_KeyDown: true when the key was the window's (page keys, Esc).
+    bool Form_KeyDown(int key);
+    void ScrollOnPageKey(int key);
+    void RefreshPage();
+    void RefreshBox(int i);
+    void ShowDateCaption(bool hasRecord);
+    void SelectSearchHit();
+    void Form_Unload();
+    // The planner part of the save-changes prompt, asked by the day buttons themselves so that
+    // No keeps the window and moves on with the edits dropped.
+    bool AskToSaveBeforeLeavingDay();
+
+    Store& s_;
+    PlannerPageModel model_;
+    QMenuBar* menuBar_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    PlannerPageView* page_ = nullptr;
+    bool unloaded_ = false;
+    bool refreshing_ = false;
+    bool pageShown_ = false;
+};
+
+} // namespace orvelle

@@ -1,0 +1,26 @@
+// One QApplication for the whole planner test program, on the offscreen platform unless told
+// otherwise.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtApp : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "test_planner";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete app_; }
+
+private:
+    QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] const auto* kEnv = ::testing::AddGlobalTestEnvironment(new QtApp);
+
+} // namespace
