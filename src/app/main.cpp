@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     if (!instance) return 0;
     orvelle::frmMain w(store);
     prompter.SetParent(&w);
+    w.MDIForm_Load();
     w.show();
     return app.exec();
 }

@@ -1,16 +1,299 @@
 #include "mainwindow/frmMain.h"
 
+#include "mainwindow/ImageButton.h"
+#include "mainwindow/MainMenuBar.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "platform/Fonts.h"
+#include "platform/MdiChildren.h"
+#include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
+#include "store/Clock.h"
 #include "store/Store.h"
+#include "views/frm6Months.h"
+#include "views/frmMonth.h"
+#include "views/frmYear.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
 
 namespace orvelle {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QComboBox* MakeCombo(QWidget* parent, const char* name, int widthTwips) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMaxVisibleItems(16);
+    c->setFixedWidth(TwipsToPixelsX(widthTwips));
+    return c;
+}
+
+QFrame* Divider(QWidget* parent) {
+    auto* f = new QFrame(parent);
+    f->setFrameShape(QFrame::VLine);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+} // namespace
 
 frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(store), mdi_(new QMdiArea(this)) {
     setObjectName("frmMain");
+    RegisterWindow(this);
     setWindowTitle("Orvelle");
-    setCentralWidget(mdi_);
-    resize(800, 600);
+    setFont(DefaultWindowFont());
+    mdi_->setObjectName("mdiArea");
+    mdi_->setBackground(QColor(0xab, 0xab, 0xab));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    BuildToolBar();
+    v->addWidget(picTop);
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    body->addWidget(mdi_, 1);
+    picScroll = new QWidget(central);
+    picScroll->setObjectName("picScroll");
+    picScroll->setFixedWidth(TwipsToPixelsX(255));
+    auto* sv = new QVBoxLayout(picScroll);
+    sv->setContentsMargins(0, 0, 0, 0);
+    VScroll1 = new QScrollBar(Qt::Vertical, picScroll);
+    VScroll1->setObjectName("VScroll1");
+    VScroll1->setFocusPolicy(Qt::NoFocus);
+    sv->addWidget(VScroll1);
+    body->addWidget(picScroll);
+    v->addLayout(body, 1);
+    setCentralWidget(central);
+    BuildStatusStrip();
+
+    mnuDateOptions = MainMenuBar::Build(this);
+    ConnectCommands();
+    resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::BuildToolBar() {
+    picTop = new QFrame(this);
+    picTop->setObjectName("picTop");
+    picTop->setMouseTracking(true);
+    picTop->installEventFilter(this);
+    picTop->setAutoFillBackground(true);
+    auto* h = new QHBoxLayout(picTop);
+    h->setContentsMargins(6, 2, 6, 2);
+    h->setSpacing(4);
+
+    lblSelect = MakeLabel(picTop, "lblSelect", "Select >");
+    h->addWidget(lblSelect);
+    cmbMonth = MakeCombo(picTop, "cmbMonth", 1560);
+    cmbDay = MakeCombo(picTop, "cmbDay", 720);
+    cmbYear = MakeCombo(picTop, "cmbYear", 960);
+    for (QComboBox* c : {cmbMonth, cmbDay, cmbYear}) {
+        h->addWidget(c);
+        c->installEventFilter(this);
+        c->lineEdit()->installEventFilter(this);
+    }
+    static const char* optTips[] = {"Advance Calendar to Selected Date", "Open Notes for Selected Date",
+                                    "Open Planner for Selected Date"};
+    static const char* calTips[] = {"View 1 Month Calendar", "View 6 Month Calendar", "View Yearly Calendar"};
+    h->addSpacing(4);
+    for (int i = 0; i < 3; ++i) {
+        imgOpt[i] = new ImageButton(picTop);
+        imgOpt[i]->setObjectName(QString("imgOpt_%1").arg(i));
+        imgOpt[i]->setToolTip(optTips[i]);
+        h->addWidget(imgOpt[i]);
+    }
+    h->addWidget(Divider(picTop));
+    Label1 = MakeLabel(picTop, "Label1", "Months >");
+    h->addWidget(Label1);
+    for (int i = 0; i < 3; ++i) {
+        imgCal[i] = new ImageButton(picTop);
+        imgCal[i]->setObjectName(QString("imgCal_%1").arg(i));
+        imgCal[i]->setToolTip(calTips[i]);
+        h->addWidget(imgCal[i]);
+    }
+    h->addWidget(Divider(picTop));
+    txtDate = new QLineEdit(picTop);
+    txtDate->setObjectName("txtDate");
+    txtDate->setFixedWidth(TwipsToPixelsX(1100));
+    txtDate->setReadOnly(true);
+    txtDate->setFocusPolicy(Qt::NoFocus);
+    h->addWidget(txtDate);
+    h->addStretch(1);
+
+    cmdAlert = new QPushButton(picTop);
+    cmdAlert->setObjectName("cmdAlert");
+    cmdAlert->setMinimumWidth(TwipsToPixelsX(1800));
+    h->addWidget(cmdAlert);
+    imgAlert = new ImageButton(picTop);
+    imgAlert->setObjectName("imgAlert_0");
+    h->addWidget(imgAlert);
+    imgBDay = new ImageButton(picTop);
+    imgBDay->setObjectName("imgBDay_0");
+    h->addWidget(imgBDay);
+}
+
+void frmMain::BuildStatusStrip() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("statusBar");
+    bar->setSizeGripEnabled(false);
+    lblHoliday = MakeLabel(bar, "lblHoliday", "No Holiday Assigned");
+    lblTemplate = MakeLabel(bar, "lblTemplate");
+    lblMonth = MakeLabel(bar, "lblMonth");
+    lblX = MakeLabel(bar, "lblX");
+    lblY = MakeLabel(bar, "lblY");
+    lblCurPos = MakeLabel(bar, "lblCurPos");
+    lblDate = MakeLabel(bar, "lblDate");
+    lblDate->setMouseTracking(true);
+    lblDate->installEventFilter(this);
+    bar->addWidget(lblHoliday, 1);
+    bar->addWidget(lblTemplate);
+    for (QLabel* l : {lblMonth, lblX, lblY}) {
+        l->setMinimumWidth(TwipsToPixelsX(300));
+        l->setStyleSheet("color: #707070");
+        bar->addWidget(l);
+    }
+    bar->addWidget(lblCurPos);
+    bar->addPermanentWidget(lblDate);
+}
+
+QAction* frmMain::Menu(const QString& name) const {
+    if (auto* a = findChild<QAction*>(name)) return a;
+    if (auto* m = findChild<QMenu*>(name)) return m->menuAction();
+    return nullptr;
+}
+
+void frmMain::SetMenuEnabled(const QString& name, bool enabled) {
+    QAction* a = Menu(name);
+    if (!a) return;
+    // An item with no command behind it yet is never offered.
+    if (enabled && !a->menu() && !a->property("wired").toBool()) return;
+    a->setEnabled(enabled);
+}
+
+bool frmMain::MenuEnabled(const QString& name) const {
+    QAction* a = Menu(name);
+    return a && a->isEnabled();
+}
+
+void frmMain::SetCalLook(int index, ButtonLook look) {
+    imgCal[index]->SetLook(look, ToolButtonArt::CalendarButton(index, look));
+}
+
+void frmMain::SetOptLook(int index, ButtonLook look) {
+    imgOpt[index]->SetLook(look, ToolButtonArt::OptionButton(index, look));
+}
+
+void frmMain::RestViewButtons() {
+    int view = store_.flags.gCalendarView;
+    SetCalLook(0, view == 1 && !store_.flags.gTemplateMode ? ButtonLook::Down : ButtonLook::NoFocus);
+    SetCalLook(1, view == 6 ? ButtonLook::Down : ButtonLook::NoFocus);
+    SetCalLook(2, view == 12 ? ButtonLook::Down : ButtonLook::NoFocus);
+}
+
+frmYear& frmMain::LoadYearView() {
+    if (!yearView_) {
+        yearView_ = new frmYear(store_, *this);
+        AddMdiChild(mdi_, yearView_);
+        yearView_->Form_Load();
+    }
+    return *yearView_;
+}
+
+frm6Months& frmMain::LoadSixMonthView() {
+    if (!sixMonthView_) {
+        sixMonthView_ = new frm6Months(store_, *this);
+        AddMdiChild(mdi_, sixMonthView_);
+        sixMonthView_->Form_Load();
+    }
+    return *sixMonthView_;
+}
+
+frmMonth& frmMain::LoadMonthView() {
+    if (!monthView_) {
+        monthView_ = new frmMonth(store_, *this);
+        AddMdiChild(mdi_, monthView_);
+        monthView_->Form_Load();
+    }
+    return *monthView_;
+}
+
+// Closing a view runs its Form_Unload (from its close handler), which reports back here.
+void frmMain::UnloadYearView() {
+    if (yearView_) yearView_->close();
+}
+
+void frmMain::UnloadSixMonthView() {
+    if (sixMonthView_) sixMonthView_->close();
+}
+
+void frmMain::UnloadMonthView() {
+    if (monthView_) monthView_->close();
+}
+
+void frmMain::ViewUnloaded(QWidget* view) {
+    if (view == yearView_) yearView_ = nullptr;
+    if (view == sixMonthView_) sixMonthView_ = nullptr;
+    if (view == monthView_) monthView_ = nullptr;
+}
+
+void frmMain::ShowChild(QWidget* child) {
+    // The calendar views fill the child area.
+    if (QMdiSubWindow* sub = MdiSubWindowOf(child)) {
+        sub->showMaximized();
+        mdi_->setActiveSubWindow(sub);
+    } else {
+        child->show();
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == picTop && e->type() == QEvent::MouseMove) {
+        // The bar outside the buttons restores the rest looks.
+        if (!store_.flags.gPlannerOpen) {
+            for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
+            int view = store_.flags.gCalendarView;
+            if (view == 0 || view == 1 || view == 6 || view == 12) RestViewButtons();
+        }
+    } else if (watched == lblDate && e->type() == QEvent::MouseMove) {
+        lblDate->setToolTip(QString::fromStdString(TimeToolTipText(Clock::Now().secondsOfDay)));
+    } else if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        bool picker = watched == cmbMonth || watched == cmbDay || watched == cmbYear ||
+                      watched == cmbMonth->lineEdit() || watched == cmbDay->lineEdit() ||
+                      watched == cmbYear->lineEdit();
+        if (picker && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+            imgOpt_Click(0);
+            return true;
+        }
+    } else if (e->type() == QEvent::FocusOut && (watched == cmbYear || watched == cmbYear->lineEdit())) {
+        cmbYear_LostFocus();
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 } // namespace orvelle

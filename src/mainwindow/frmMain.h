@@ -1,22 +1,157 @@
 #pragma once
+// The main window: an MDI frame holding the date picker, the tool buttons, the indicators and
+// one calendar view (or the planner) at a time. Its event procedures keep their original names.
+#include "mainwindow/ToolButtonArt.h"
+
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+class QScrollBar;
 
 namespace orvelle {
 
 struct Store;
+class ImageButton;
+class frmYear;
+class frm6Months;
+class frmMonth;
 
-// The main window: an MDI frame holding the date picker, the tool buttons and one view.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(Store& store, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    Store& store() const { return store_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
+    // Tool bar strip and its controls.
+    QWidget* picTop = nullptr;
+    QLabel* lblSelect = nullptr;
+    QComboBox* cmbMonth = nullptr;
+    QComboBox* cmbDay = nullptr;
+    QComboBox* cmbYear = nullptr;
+    std::array<ImageButton*, 3> imgOpt{};
+    QLabel* Label1 = nullptr;
+    std::array<ImageButton*, 3> imgCal{};
+    QLineEdit* txtDate = nullptr;
+    QPushButton* cmdAlert = nullptr;
+    ImageButton* imgAlert = nullptr; // the visible alert image, element 0
+    ImageButton* imgBDay = nullptr;  // the visible birthday image, element 0
+    // Status strip.
+    QLabel* lblHoliday = nullptr;
+    QLabel* lblTemplate = nullptr;
+    QLabel* lblMonth = nullptr;
+    QLabel* lblX = nullptr;
+    QLabel* lblY = nullptr;
+    QLabel* lblCurPos = nullptr;
+    QLabel* lblDate = nullptr;
+    // Scroll panel at the right of the child area (letter-size pages).
+    QWidget* picScroll = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    // The date menu that the views pop up.
+    QMenu* mnuDateOptions = nullptr;
+
+    // A menu item or sub-menu by its control name ("mnuFilePrintCalendar", "mnuEditMark_3").
+    QAction* Menu(const QString& name) const;
+    void SetMenuEnabled(const QString& name, bool enabled);
+    bool MenuEnabled(const QString& name) const;
+
+    // Button pictures.
+    void SetCalLook(int index, ButtonLook look);
+    void SetOptLook(int index, ButtonLook look);
+    // The rest looks of the view buttons for the shown view and template mode.
+    void RestViewButtons();
+
+    // The view windows: null while not loaded. Load... creates the window (running its
+    // Form_Load) when needed; Unload... closes it, which runs its Form_Unload.
+    frmYear* yearView() const { return yearView_; }
+    frm6Months* sixMonthView() const { return sixMonthView_; }
+    frmMonth* monthView() const { return monthView_; }
+    frmYear& LoadYearView();
+    frm6Months& LoadSixMonthView();
+    frmMonth& LoadMonthView();
+    void UnloadYearView();
+    void UnloadSixMonthView();
+    void UnloadMonthView();
+    // A view reports its Form_Unload here.
+    void ViewUnloaded(QWidget* view);
+    // Shows a child window filling the MDI area.
+    void ShowChild(QWidget* child);
+
+    // Start-up and close.
+    void MDIForm_Load();
+    // Returns true when the close is refused (the original's Cancel argument).
+    bool MDIForm_QueryUnload();
+    void MDIForm_Unload();
+
+    // Date picker and view switching.
+    void LoadComboBoxes();
+    // Reads the picker into the selected date and derives its values; shows a message and
+    // returns false when the picker names no date.
+    bool ReadPickerIntoSelectedDate();
+    // Writes the selected date into the picker (month name, two-digit day, year).
+    void ShowSelectedDateInPicker();
+    void SwitchView(int index); // 0 one month, 1 six months, 2 twelve months
+    void imgCal_MouseDown(int index, Qt::MouseButton button);
+    void imgOpt_Click(int index);
+    void cmbYear_LostFocus();
+    void txtDate_Change(const QString& text);
+    void mnuCalOneMonth_Click() { SwitchView(0); }
+    void mnuCalSixMonths_Click() { SwitchView(1); }
+    void mnuCalOneYear_Click() { SwitchView(2); }
+    void mnuOptDateOpenNotes_Click();
+    void mnuOptDateOpenPlanner_Click();
+    void mnuOptCalNumbersOffset_Click();
+    void mnuHelpSoftwareVersion_Click();
+
+    void imgCal_MouseMove(int index);
+    void imgOpt_MouseMove(int index);
+    void cmdAlert_MouseDown(Qt::MouseButton button);
+    // Loads the planner window and clears its page; then OpenThePlanner shows the date's page.
+    void OpenPlannerForSelectedDate();
+    void SetInitializePlannerForm(std::function<void()> f) { initializePlannerForm_ = std::move(f); }
+
+    // Connects a menu item to its command and enables it. Items nobody has wired stay disabled.
+    void Wire(const QString& name, std::function<void()> handler);
+
+    // Closes the calendar view for the planner page (OpenThePlanner).
+    void ReplaceViewWithPlanner();
+
+    // Indicators from the alert and birthday readers.
+    void RefreshIndicators();
+    // Menu captions and ticks from the mark categories.
+    void ApplyMarkerCaptions();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    void BuildToolBar();
+    void BuildStatusStrip();
+    void ConnectCommands();
+    void ClearSelectionOfPicker();
+    void CloseChildNamed(const QString& name, const std::function<void()>& hook);
+
     Store& store_;
     QMdiArea* mdi_;
+    frmYear* yearView_ = nullptr;
+    frm6Months* sixMonthView_ = nullptr;
+    frmMonth* monthView_ = nullptr;
+    std::function<void()> initializePlannerForm_;
+    bool closeApproved_ = false;
+    bool refusedByChild_ = false;
 };
 
 } // namespace orvelle

@@ -1,0 +1,33 @@
+#pragma once
+// A frameless picture that acts as a button: it reports presses, clicks and mouse moves, and
+// remembers which look (picture) it shows so that callers and tests can read it back.
+#include "mainwindow/ToolButtonArt.h"
+
+#include <QLabel>
+
+namespace orvelle {
+
+class ImageButton : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageButton(QWidget* parent = nullptr);
+
+    void SetLook(ButtonLook look, const QPixmap& picture);
+    ButtonLook Look() const { return look_; }
+
+signals:
+    void MouseDown(Qt::MouseButton button);
+    void Clicked();
+    void MouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    ButtonLook look_ = ButtonLook::NoFocus;
+    bool pressed_ = false;
+};
+
+} // namespace orvelle

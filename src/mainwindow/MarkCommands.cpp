@@ -1,0 +1,228 @@
+#include "mainwindow/MarkCommands.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/PictureBox.h"
+#include "render/BirthdayMarking.h"
+#include "render/CalendarSurfaces.h"
+#include "render/CalendarViews.h"
+#include "render/HolidayDisplay.h"
+#include "render/MarkPainting.h"
+#include "render/MonthMessages.h"
+#include "store/ErrorLog.h"
+#include "store/MarkerCategories.h"
+#include "store/Marks.h"
+#include "store/Store.h"
+#include "store/TextFile.h"
+
+#include <QAction>
+
+namespace orvelle {
+
+const char* const kHoverNotePrompt = "You may input the Hover Text in the box provided. Click Cancel to ignore.";
+
+namespace {
+
+// The year's grids as its file holds them, so that a change never builds on grids that a
+// redraw cleared or that belong to another year.
+void ReloadMarks(Store& s, MarkYear which) {
+    if (which == MarkYear::Next) ReadNextYearsMarks(s);
+    else ReadThisYearsMarks(s);
+}
+
+void SaveAndShow(Store& s, frmMain& m, MarkYear which) {
+    if (which == MarkYear::Next) {
+        SaveNextYearsMarks(s);
+        ReadAndDisplayNextYearsMarks(s, m);
+    } else {
+        SaveThisYearsMarks(s);
+        ReadAndDisplayThisYearsMarks(s, m);
+    }
+}
+
+// The current cell follows the selected date, which the command is about; in the six-month
+// view so do the box and its year.
+void PointCurrentCellAtSelectedDate(Store& s, frmMain& m, MarkYear which, bool& onSixMonthBox) {
+    Date d = s.dates.gSelectedDate;
+    Cell c = CellOf(d);
+    s.dates.gCurrentCellMonth = c.month;
+    s.dates.gCurrentCellColumn = c.column;
+    s.dates.gCurrentCellRow = c.row;
+    s.view.gCurrentCellDD = TwoDigits(DayOf(d));
+    onSixMonthBox = false;
+    CalendarSurfaces v = SurfacesOf(m);
+    for (int k = 0; k < 6; ++k) {
+        auto tag = v.sixMonths[k] ? ParseSixMonthTag(v.sixMonths[k]->Tag()) : std::nullopt;
+        if (tag && tag->year == YearOf(d) && tag->month == MonthOf(d)) {
+            s.view.gSixMonthPanelIndex = k;
+            s.view.gSixMonthPanelIsNextYear = which == MarkYear::Next ? 1 : 0;
+            onSixMonthBox = true;
+            return;
+        }
+    }
+}
+
+void RepaintCell(Store& s, frmMain& m, MarkYear which) {
+    bool onSixMonthBox = false;
+    PointCurrentCellAtSelectedDate(s, m, which, onSixMonthBox);
+    switch (s.flags.gCalendarView) {
+    case 12: ReDrawDateMarks(s, m); break;
+    case 6:
+        if (onSixMonthBox) ReDraw6MonthDateMarks(s, m);
+        break;
+    case 1: ReDraw1MonthDateMarks(s, m); break;
+    default: break;
+    }
+}
+
+void ApplyMark(Store& s, frmMain& m, int category) {
+    MarkYear which = MarkYearOfSelectedDate(s);
+    if (which == MarkYear::None || category < 0 || category >= kMarkerCount) return;
+    ReloadMarks(s, which);
+    YearMarks g = MarksOf(s, which);
+    Cell c = CellOf(s.dates.gSelectedDate);
+    g.flags[c.month][c.column][c.row] = -1;
+    g.colors[c.month][c.column][c.row] = s.markers.gMarkerColors[category];
+    s.marks.gLastMarkCaption = s.markers.gMarkerCaptions[category];
+    RepaintCell(s, m, which);
+    SaveAndShow(s, m, which);
+    mnuOptDateAttachHoverText_Click(s, m);
+}
+
+// Holidays, birthdays and marks painted again over the open view, this year then the next.
+void RepaintOverlays(Store& s, frmMain& m) {
+    CalendarSurfaces v = SurfacesOf(m);
+    DisplayThisYearsHolidays(s, v);
+    ReadAndMarkBirthdays(s, v);
+    ReadAndDisplayThisYearsMarks(s, v);
+    if (s.flags.gSpansNextYear) {
+        ReadAndDisplayNextYearsMarks(s, v);
+        DisplayNextYearsHolidays(s, v);
+        ReadAndMarkNextYearsBirthdays(s, v);
+    }
+}
+
+void SetShown(Store& s, frmMain& m, int index, bool shown) {
+    s.markers.gMarkerHidden[index] = shown ? 0 : -1;
+    s.markers.gMarkerMenuChecked[index] = shown;
+    if (QAction* a = m.Menu(QString("mnuEditMark_%1").arg(index))) a->setChecked(shown);
+}
+
+void SetAllShown(Store& s, frmMain& m, bool shown) {
+    for (int i = 0; i < kMarkerCount; ++i) SetShown(s, m, i, shown);
+    s.flags.gHighlightToday = shown;
+    RedrawCurrentView(s, m);
+    if (s.flags.gCalendarView == 1) DisplayTTTLabels(s, m);
+}
+
+} // namespace
+
+std::string HoverNoteTitle(const std::string& caption, Date date) {
+    return "Optional Hover Text: " + caption + " for " + FormatShortDate(date);
+}
+
+void mnuOptDateMarkAs_Click(Store& s, frmMain& m, int index) { ApplyMark(s, m, MarkAsItemCategory(index)); }
+
+void mnuOptDateQuickMark_Click(Store& s, frmMain& m) { ApplyMark(s, m, kQuickMarkCategory); }
+
+void mnuOptDateAttachHoverText_Click(Store& s, frmMain& m) {
+    std::string title = HoverNoteTitle(s.marks.gLastMarkCaption, s.dates.gSelectedDate);
+    s.marks.gLastMarkCaption.clear();
+    MarkYear which = MarkYearOfSelectedDate(s);
+    if (which == MarkYear::None) return;
+    ReloadMarks(s, which);
+    YearMarks g = MarksOf(s, which);
+    Cell c = CellOf(s.dates.gSelectedDate);
+    std::string& note = g.hovers[c.month][c.column][c.row];
+    std::string answer = s.ui->InputBox(kHoverNotePrompt, title, note);
+    // Cancel and an empty answer keep the note.
+    if (answer.empty()) return;
+    note = answer;
+    SaveAndShow(s, m, which);
+}
+
+void mnuOptDateClearMark_Click(Store& s, frmMain& m) {
+    MarkYear which = MarkYearOfSelectedDate(s);
+    if (which == MarkYear::None) return;
+    ReloadMarks(s, which);
+    YearMarks g = MarksOf(s, which);
+    Cell c = CellOf(s.dates.gSelectedDate);
+    if (g.flags[c.month][c.column][c.row] == 0) {
+        // What is painted there is a birthday or a holiday, which have managers of their own.
+        bool next = which == MarkYear::Next;
+        const auto& birthdays = next ? s.birthdays.gNextYearsBirthdayCounts : s.birthdays.gThisYearsBirthdayCounts;
+        const auto& holidays = next ? s.holidays.gNextYearsHolidayFlags : s.holidays.gThisYearsHolidayFlags;
+        if (birthdays[c.month][c.column][c.row] != 0) {
+            s.ui->MsgBox("Use the Birthday Manager to remove this mark.", MsgButtons::OK, "");
+            return;
+        }
+        if (holidays[c.month][c.column][c.row] != 0) {
+            s.ui->MsgBox("Use the Holiday Manager to remove this mark.", MsgButtons::OK, "");
+            return;
+        }
+    }
+    // The note stays in memory and comes back with a new mark on the cell.
+    g.flags[c.month][c.column][c.row] = 0;
+    g.colors[c.month][c.column][c.row] = 0;
+    if (which == MarkYear::Next) SaveNextYearsMarks(s);
+    else SaveThisYearsMarks(s);
+    RedrawCurrentView(s, m);
+}
+
+void mnuEditDeleteMarks_Click(Store& s, frmMain& m) {
+    MsgAnswer a = s.ui->MsgBox("Are you sure you want to clear all this year's marks? Note: Holidays and "
+                               "Birthdays are excluded.",
+                               MsgButtons::YesNo, "Preparing to clear the yearly marks");
+    if (a != MsgAnswer::Yes) return;
+    int year = s.view.gThisYear;
+    std::string path = MarksFilePath(s, year);
+    if (PathIsFile(path) && !RemoveFile(path)) {
+        LogError(s, "mnuEditDeleteMarks_Click", kErrWriteFailed, "The file " + path + " could not be deleted.");
+    } else if (s.marks.thisYearsMarksYear == year) {
+        // Nothing of the deleted marks, notes included, comes back with a later mark.
+        s.marks.thisYearsMarksYear = 0;
+    }
+    Show1YearCalendar(s, m);
+}
+
+void mnuEditMark_Click(Store& s, frmMain& m, int index, bool shown) {
+    if (index < 0 || index >= kMarkerCount) return;
+    SetShown(s, m, index, shown);
+    RepaintOverlays(s, m);
+    if (index == kBirthdayCategory || index == kHolidayCategory || index == kTodayCategory) {
+        s.flags.gHighlightToday = shown;
+        RedrawCurrentView(s, m);
+    }
+    if (s.flags.gCalendarView == 1) DisplayTTTLabels(s, m);
+}
+
+void mnuEditMarksHideAll_Click(Store& s, frmMain& m) { SetAllShown(s, m, false); }
+
+void mnuEditMarksShowAll_Click(Store& s, frmMain& m) { SetAllShown(s, m, true); }
+
+void mnuEditMarkerSaveSettings_Click(Store& s, frmMain& m) {
+    s.markers.gSaveMarkerVisibility = true;
+    SaveMarkerColors(s);
+    ReadMarkerColors(s);
+    m.ApplyMarkerCaptions();
+}
+
+void ConnectMarkMenus(frmMain& m) {
+    Store& s = m.store();
+    m.Wire("mnuOptDateQuickMark", [&s, &m] { mnuOptDateQuickMark_Click(s, m); });
+    for (int i = 0; i < 12; ++i)
+        m.Wire(QString("mnuOptDateMarkAs_%1").arg(i), [&s, &m, i] { mnuOptDateMarkAs_Click(s, m, i); });
+    m.Wire("mnuOptDateClearMark", [&s, &m] { mnuOptDateClearMark_Click(s, m); });
+    m.Wire("mnuOptDateAttachHoverText", [&s, &m] { mnuOptDateAttachHoverText_Click(s, m); });
+    m.Wire("mnuEditDeleteMarks", [&s, &m] { mnuEditDeleteMarks_Click(s, m); });
+    m.Wire("mnuEditMarksHideAll", [&s, &m] { mnuEditMarksHideAll_Click(s, m); });
+    m.Wire("mnuEditMarksShowAll", [&s, &m] { mnuEditMarksShowAll_Click(s, m); });
+    for (int i = 0; i < kMarkerCount; ++i) {
+        QAction* a = m.Menu(QString("mnuEditMark_%1").arg(i));
+        if (!a) continue;
+        // The item has toggled its own tick by the time it reports the click.
+        m.Wire(a->objectName(), [&s, &m, a, i] { mnuEditMark_Click(s, m, i, a->isChecked()); });
+    }
+    m.Wire("mnuEditMarkerSaveSettings", [&s, &m] { mnuEditMarkerSaveSettings_Click(s, m); });
+}
+
+} // namespace orvelle

@@ -1,0 +1,389 @@
+// frmMain's event procedures: start-up, close, the date picker, view switching and the menu
+// commands that belong to the main window itself.
+#include "mainwindow/ImageButton.h"
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/PickerDate.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Cp1252.h"
+#include "platform/Printer.h"
+#include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
+#include "notes/HelpPanel.h"
+#include "render/CalendarViews.h"
+#include "store/Alerts.h"
+#include "store/Birthdays.h"
+#include "store/Clock.h"
+#include "store/HelpTopics.h"
+#include "store/MarkerCategories.h"
+#include "store/NotesStore.h"
+#include "store/PlannerStore.h"
+#include "store/Preferences.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+#include "views/frmYear.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace orvelle {
+namespace {
+
+QString Q(const std::string& s) { return FromCp1252(s); }
+
+// The six items that work only in the one-month view.
+const char* const kOneMonthOnlyItems[] = {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon",
+                                          "mnuOptDateShowIcons",  "mnuOptDateClearMark",   "mnuOptDateRemoveAll"};
+
+} // namespace
+
+void frmMain::ConnectCommands() {
+    for (int i = 0; i < 3; ++i) {
+        connect(imgCal[i], &ImageButton::MouseDown, this, [this, i](Qt::MouseButton b) { imgCal_MouseDown(i, b); });
+        connect(imgCal[i], &ImageButton::MouseMoved, this, [this, i] { imgCal_MouseMove(i); });
+        connect(imgOpt[i], &ImageButton::Clicked, this, [this, i] { imgOpt_Click(i); });
+        connect(imgOpt[i], &ImageButton::MouseMoved, this, [this, i] { imgOpt_MouseMove(i); });
+        SetCalLook(i, ButtonLook::NoFocus);
+        SetOptLook(i, ButtonLook::NoFocus);
+    }
+    connect(txtDate, &QLineEdit::textChanged, this, &frmMain::txtDate_Change);
+    connect(cmdAlert, &QPushButton::customContextMenuRequested, this, [this] { cmdAlert_MouseDown(Qt::RightButton); });
+    cmdAlert->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    Wire("mnuCalOneMonth", [this] { mnuCalOneMonth_Click(); });
+    Wire("mnuCalSixMonths", [this] { mnuCalSixMonths_Click(); });
+    Wire("mnuCalOneYear", [this] { mnuCalOneYear_Click(); });
+    Wire("mnuOptDateOpenNotes", [this] { mnuOptDateOpenNotes_Click(); });
+    Wire("mnuOptDateOpenPlanner", [this] { mnuOptDateOpenPlanner_Click(); });
+    Wire("mnuOptCalNumbersOffset", [this] { mnuOptCalNumbersOffset_Click(); });
+    Wire("mnuHelpSoftwareVersion", [this] { mnuHelpSoftwareVersion_Click(); });
+    Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
+
+    // Commands whose windows are not part of the program yet stay disabled.
+    for (QAction* a : menuBar()->findChildren<QAction*>()) {
+        if (!a->menu() && !a->isSeparator() && !a->property("wired").toBool()) a->setEnabled(false);
+    }
+
+    Store& s = store_;
+    s.hooks.RefreshIndicators = [this] { RefreshIndicators(); };
+    s.hooks.RedrawCurrentView = [this] { RedrawCurrentView(store_, *this); };
+    s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
+}
+
+void frmMain::ReplaceViewWithPlanner() {
+    Store& s = store_;
+    if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
+    if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
+    if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
+    s.flags.gCalendarView = 0;
+    for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
+    RestViewButtons();
+}
+
+// --- Start-up and close -------------------------------------------------------------------
+
+void frmMain::MDIForm_Load() {
+    Store& s = store_;
+    s.flags.gMainWindowLoading = true;
+    if (StartMaximised(ScreenWidthTwips(), ScreenHeightTwips())) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
+    }
+    picTop->setFixedHeight(TwipsToPixelsY(495));
+    for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
+    for (int i = 0; i < 3; ++i) SetCalLook(i, ButtonLook::NoFocus);
+    picScroll->hide();
+    s.view.gDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    s.view.gTwipsPerPixelX = static_cast<float>(TwipsPerPixelX());
+    s.view.gTwipsPerPixelY = static_cast<float>(TwipsPerPixelY());
+    GetUserPreferences(s);
+    CheckForPrinter(s);
+    s.flags.gHighlightToday = true;
+    s.view.gToday = Clock::Today();
+    s.dates.gSelectedDate = s.view.gToday;
+    s.flags.gViewYear = YearOf(s.view.gToday);
+    s.notes.gThisYearsNoteIndex = s.notes.gNextYearsNoteIndex = -1;
+    s.planner.gThisYearsPlannerIndex = s.planner.gNextYearsPlannerIndex = -1;
+    s.icons.gIconControlsInUse[0] = -1;
+    LoadComboBoxes();
+    SetDateVariables(s);
+    ReadMarkerColors(s);
+    ApplyMarkerCaptions();
+    AssignThisYearsDateHolders(s);
+    LocateCurrentDateCell(s);
+    const std::string& cell =
+        s.dates.gThisYearsDateHolders[s.dates.gCurrentCellMonth][s.dates.gCurrentCellColumn][s.dates.gCurrentCellRow];
+    s.view.gCurrentCellDD = IsBlankDateCell(cell) ? std::string() : cell.substr(3, 2);
+    ReadAlerts(s);
+    ReadBirthdays(s);
+    RefreshIndicators();
+    Show1YearCalendar(s, *this);
+    LoadHelpTopics(s, this);
+    lblDate->setText(Q(TodayLabelText(s.view.gToday)));
+    for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
+    lblTemplate->hide();
+    s.flags.gMainWindowLoading = false;
+}
+
+bool frmMain::MDIForm_QueryUnload() {
+    Store& s = store_;
+    s.flags.gMainWindowClosing = true;
+    CheckForUnsavedChanges(s);
+    if (s.flags.gNavigationCancelled) {
+        // Cancel at a save question keeps the program open with the edits in place.
+        s.flags.gNavigationCancelled = false;
+        s.flags.gMainWindowClosing = false;
+        return true;
+    }
+    if (!s.flags.gPlannerOpen && !s.flags.gExpenseReportOpen && !s.flags.gMileageReportOpen) return false;
+    MsgAnswer a = s.ui->MsgBox("Are you sure you want to close the program? Click Cancel to\r\n"
+                               "return to main window. Click No to keep this Window Open.",
+                               MsgButtons::YesNoCancel, "Preparing to Close the Application");
+    if (a == MsgAnswer::Yes) return false;
+    s.flags.gMainWindowClosing = false;
+    if (a == MsgAnswer::Cancel) {
+        if (s.flags.gPlannerOpen) {
+            CloseChildNamed("frmPlanner", s.hooks.UnloadPlannerWindow);
+        } else if (s.flags.gExpenseReportOpen) {
+            CloseChildNamed("frmExpenses", {});
+        } else if (s.flags.gMileageReportOpen) {
+            CloseChildNamed("frmMileage", {});
+        }
+        Show1YearCalendar(s, *this);
+    }
+    return true;
+}
+
+void frmMain::CloseChildNamed(const QString& name, const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+        return;
+    }
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == name) sub->close();
+    }
+}
+
+void frmMain::MDIForm_Unload() {
+    // Every window goes, the last loaded first; one that refuses keeps the program running.
+    if (!UnloadAllFormsAndEnd()) refusedByChild_ = true;
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (closeApproved_) {
+        e->accept();
+        return;
+    }
+    if (MDIForm_QueryUnload()) {
+        e->ignore();
+        return;
+    }
+    closeApproved_ = true;
+    refusedByChild_ = false;
+    MDIForm_Unload();
+    if (refusedByChild_) {
+        closeApproved_ = false;
+        store_.flags.gMainWindowClosing = false;
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void frmMain::RefreshIndicators() {
+    const AlertIndicator& a = store_.alerts.indicator;
+    cmdAlert->setText(Q(a.caption));
+    cmdAlert->setToolTip(Q(a.toolTip));
+    cmdAlert->setStyleSheet(a.highlighted ? "background-color: #ffff00" : "");
+    imgAlert->setPixmap(ToolButtonArt::AlertPicture(a.picture == IndicatorPicture::Pending));
+    imgAlert->setToolTip(Q(a.imageToolTip));
+    const BirthdayIndicator& b = store_.birthdays.indicator;
+    imgBDay->setPixmap(ToolButtonArt::BirthdayPicture(b.picture == IndicatorPicture::Pending));
+    imgBDay->setToolTip(Q(b.toolTip));
+}
+
+void frmMain::cmdAlert_MouseDown(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) return; // the alert manager opens the pending alerts
+    // Ignore the pending alerts until the next read of the alert file.
+    cmdAlert->setText("Alerts Ignored");
+    cmdAlert->setStyleSheet("");
+    imgAlert->setPixmap(ToolButtonArt::AlertPicture(false));
+}
+
+void frmMain::ApplyMarkerCaptions() {
+    const MarkerCategories& m = store_.markers;
+    for (int i = 0; i < kMarkerCount; ++i) {
+        if (QAction* a = Menu(QString("mnuEditMark_%1").arg(i))) {
+            a->setText(Q(m.gMarkerCaptions[i]));
+            a->setChecked(m.gMarkerMenuChecked[i]);
+        }
+    }
+    for (int i = 0; i < kMarkAsItemCount; ++i) {
+        if (QAction* a = Menu(QString("mnuOptDateMarkAs_%1").arg(i)))
+            a->setText(Q(m.gMarkerCaptions[MarkAsItemCategory(i)]));
+    }
+}
+
+// --- Date picker --------------------------------------------------------------------------
+
+void frmMain::LoadComboBoxes() {
+    int year = Clock::CurrentYear();
+    for (const auto& t : PickerMonthNames()) cmbMonth->addItem(Q(t));
+    for (const auto& t : PickerDays()) cmbDay->addItem(Q(t));
+    for (const auto& t : PickerYears(year)) cmbYear->addItem(Q(t));
+    Date today = Clock::Today();
+    cmbMonth->setEditText(Q(MonthName(MonthOf(today))));
+    cmbDay->setEditText(QString::number(DayOf(today)));
+    cmbYear->setEditText(QString::number(YearOf(today)));
+}
+
+bool frmMain::ReadPickerIntoSelectedDate() {
+    std::string m = ToCp1252(cmbMonth->currentText()), d = ToCp1252(cmbDay->currentText()),
+                y = ToCp1252(cmbYear->currentText());
+    auto date = ReadPickerDate(m, d, y, Clock::CurrentYear());
+    if (!date) {
+        // The selected date and the view stay as they were.
+        store_.ui->MsgBox(InvalidPickerDateMessage(m, d, y), MsgButtons::OK, "Orvelle", MsgIcon::Exclamation);
+        return false;
+    }
+    store_.dates.gSelectedDate = *date;
+    SetDateVariables(store_);
+    return true;
+}
+
+void frmMain::ShowSelectedDateInPicker() {
+    DateComboTexts t = SetDateCombos(store_);
+    cmbMonth->setEditText(Q(t.month));
+    cmbDay->setEditText(Q(t.day));
+    cmbYear->setEditText(Q(t.year));
+}
+
+void frmMain::ClearSelectionOfPicker() {
+    for (QComboBox* c : {cmbMonth, cmbDay, cmbYear}) c->lineEdit()->deselect();
+}
+
+void frmMain::cmbYear_LostFocus() {
+    std::string t = ToCp1252(cmbYear->currentText());
+    std::string tidy = TidyYearText(t, Clock::CurrentYear());
+    if (tidy != t) cmbYear->setEditText(Q(tidy));
+}
+
+void frmMain::txtDate_Change(const QString& text) {
+    int context = store_.view.gThisYear ? store_.view.gThisYear : Clock::CurrentYear();
+    if (auto d = ParseMmDdYy(ToCp1252(text).c_str(), context)) store_.view.gHoverDate = *d;
+}
+
+// --- View switching and the action buttons ------------------------------------------------
+
+void frmMain::SwitchView(int index) {
+    Store& s = store_;
+    CheckForUnsavedChanges(s);
+    if (s.flags.gNavigationCancelled) {
+        s.flags.gNavigationCancelled = false;
+        return;
+    }
+    if (!ReadPickerIntoSelectedDate()) return;
+    ClearSelectionOfPicker();
+    if (index == 0) {
+        if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
+        if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
+        Show1MonthCalendar(s, *this);
+    } else if (index == 1) {
+        if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
+        if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
+        Show6MonthCalendar(s, *this);
+    } else {
+        if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
+        if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
+        Show1YearCalendar(s, *this);
+    }
+}
+
+void frmMain::imgCal_MouseDown(int index, Qt::MouseButton) { SwitchView(index); }
+
+void frmMain::imgCal_MouseMove(int index) {
+    int view = store_.flags.gCalendarView;
+    if ((index == 0 && view == 1) || (index == 1 && view == 6) || (index == 2 && view == 12)) return;
+    for (int i = 0; i < 3; ++i) SetCalLook(i, ButtonLook::NoFocus);
+    if (view != 1 && view != 6 && view != 12) return;
+    RestViewButtons();
+    SetCalLook(index, ButtonLook::Up);
+}
+
+void frmMain::imgOpt_MouseMove(int index) {
+    for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
+    SetOptLook(index, ButtonLook::Up);
+}
+
+void frmMain::imgOpt_Click(int index) {
+    Store& s = store_;
+    CheckForUnsavedChanges(s);
+    if (s.flags.gNavigationCancelled) {
+        s.flags.gNavigationCancelled = false;
+        return;
+    }
+    if (!ReadPickerIntoSelectedDate()) return;
+    ClearSelectionOfPicker();
+    if (index == 0) {
+        switch (s.flags.gCalendarView) {
+        case 0: OpenThePlanner(s); break;
+        case 1: Show1MonthCalendar(s, *this); break;
+        case 6: Show6MonthCalendar(s, *this); break;
+        case 12: Show1YearCalendar(s, *this); break;
+        default: break;
+        }
+    } else if (index == 1) {
+        DisplayThisNote(s);
+    } else {
+        OpenPlannerForSelectedDate();
+    }
+}
+
+void frmMain::OpenPlannerForSelectedDate() {
+    // Until the planner window is there the command has nothing to open.
+    if (!initializePlannerForm_) return;
+    initializePlannerForm_();
+    OpenThePlanner(store_);
+}
+
+// --- Menu commands ------------------------------------------------------------------------
+
+void frmMain::Wire(const QString& name, std::function<void()> handler) {
+    QAction* a = Menu(name);
+    if (!a) return;
+    a->disconnect(this);
+    connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    a->setProperty("wired", true);
+    a->setEnabled(true);
+}
+
+void frmMain::mnuOptDateOpenNotes_Click() {
+    if (!ReadPickerIntoSelectedDate()) return;
+    DisplayThisNote(store_);
+}
+
+void frmMain::mnuOptDateOpenPlanner_Click() {
+    if (!ReadPickerIntoSelectedDate()) return;
+    OpenPlannerForSelectedDate();
+}
+
+void frmMain::mnuOptCalNumbersOffset_Click() {
+    QAction* a = Menu("mnuOptCalNumbersOffset");
+    store_.view.gShowNumbersOffset = a->isChecked();
+    if (store_.flags.gCalendarView == 1) Show1MonthCalendar(store_, *this);
+    else if (store_.flags.gCalendarView == 6) Show6MonthCalendar(store_, *this);
+}
+
+void frmMain::mnuHelpSoftwareVersion_Click() {
+    store_.ui->MsgBox(SoftwareVersionText(), MsgButtons::OK, "Orvelle");
+}
+
+} // namespace orvelle

@@ -1,0 +1,97 @@
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/frmMain.h"
+#include "notes/HelpPanel.h"
+#include "platform/Cp1252.h"
+#include "platform/PictureBox.h"
+#include "render/BirthdayMarking.h"
+#include "render/CalendarViews.h"
+#include "render/HolidayDisplay.h"
+#include "render/YearGridPainter.h"
+#include "store/ErrorLog.h"
+#include "store/Holidays.h"
+#include "store/MarkerCategories.h"
+#include "store/Store.h"
+#include "views/frmYear.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <exception>
+
+namespace orvelle {
+namespace {
+
+// The one-month-only and template commands, then the one that works only on this view.
+const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCalendar", "mnuFilePrintCalendar",
+                                           "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons",
+                                           "mnuOptCal", "mnuOptDateRemoveAll"};
+
+void Draw(Store& s, frmMain& m) {
+    s.flags.gTemplateMode = false;
+    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
+    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
+    m.picScroll->hide();
+    frmYear& view = m.LoadYearView();
+    m.ShowChild(&view);
+    s.flags.gSpansNextYear = false;
+    LoadThisYearsData(s);
+    s.flags.gCalendarView = 12;
+    m.SetCalLook(0, ButtonLook::NoFocus);
+    m.SetCalLook(1, ButtonLook::NoFocus);
+    m.SetCalLook(2, ButtonLook::Down);
+    for (const char* item : kDisabledInYearView) m.SetMenuEnabled(item, false);
+    m.SetMenuEnabled("mnuEditDeleteMarks", true);
+    s.view.gThisYear = YearOf(s.dates.gSelectedDate);
+    s.flags.gViewYear = s.view.gThisYear;
+    GetMarkTextColor(s, s.markers.gMarkerColors[kTodayCategory]);
+
+    // The boxes are drawn while hidden and shown together, so no half-drawn year is seen.
+    for (int i = 0; i < 12; ++i) {
+        view.picMonth[i]->Cls();
+        view.picMonth[i]->hide();
+        view.cmdMonth[i]->hide();
+    }
+    YearGridPainter painter(s);
+    for (int i = 0; i < 12; ++i) painter.DrawHeadsAndRules(*view.picMonth[i]);
+    for (int i = 0; i < 12; ++i) painter.DrawDayNumbers(*view.picMonth[i], i);
+    for (int i = 0; i < 12; ++i) view.cmdMonth[i]->setText(FromCp1252(MonthButtonCaption(s, i)));
+
+    // Over the grid go holidays, birthdays and marks, in that order.
+    if (s.markers.gMarkerHidden[kHolidayCategory] == 0) {
+        AssignThisYearsHolidays(s);
+        DisplayThisYearsHolidays(s, m);
+    }
+    if (s.markers.gMarkerHidden[kBirthdayCategory] == 0) ReadAndMarkBirthdays(s, m);
+
+    m.lblTemplate->hide();
+    for (int i = 0; i < 12; ++i) {
+        view.picMonth[i]->show();
+        view.cmdMonth[i]->show();
+    }
+    if (!s.flags.gMainWindowLoading && s.view.gRightPanelsShown[0])
+        FillHelpPanel(s, view.lstHelp, view.txtHelp, view.lblSubject);
+    m.setWindowTitle(FromCp1252(YearCaption(YearOf(s.dates.gSelectedDate))));
+}
+
+} // namespace
+
+void Show1YearCalendar(Store& s, frmMain& m) {
+    try {
+        Draw(s, m);
+    } catch (const std::exception& e) {
+        LogError(s, "Show1YearCalendar", 0, e.what());
+    }
+}
+
+void RedrawCurrentView(Store& s, frmMain& m) {
+    switch (s.flags.gCalendarView) {
+    case 1: Show1MonthCalendar(s, m); break;
+    case 6: Show6MonthCalendar(s, m); break;
+    case 12: Show1YearCalendar(s, m); break;
+    default: break;
+    }
+}
+
+} // namespace orvelle

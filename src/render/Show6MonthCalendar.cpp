@@ -1,0 +1,108 @@
+#include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/frmMain.h"
+#include "notes/HelpPanel.h"
+#include "platform/Cp1252.h"
+#include "platform/PictureBox.h"
+#include "render/BirthdayMarking.h"
+#include "render/CalendarSurfaces.h"
+#include "render/CalendarViews.h"
+#include "render/HolidayDisplay.h"
+#include "render/SixMonthGridPainter.h"
+#include "render/SixMonthLayout.h"
+#include "store/ErrorLog.h"
+#include "store/Holidays.h"
+#include "store/MarkerCategories.h"
+#include "store/NotesStore.h"
+#include "store/PlannerStore.h"
+#include "store/Store.h"
+#include "views/frm6Months.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <exception>
+
+namespace orvelle {
+namespace {
+
+const char* const kDisabledInSixMonthView[] = {
+    "mnuFileSaveTemplate", "mnuFileSaveCalendar", "mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon",
+    "mnuOptDateShowIcons", "mnuOptCal",           "mnuOptDateRemoveAll",  "mnuEditDeleteMarks"};
+
+void Draw(Store& s, frmMain& m) {
+    s.flags.gTemplateMode = false;
+    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
+    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
+    m.picScroll->hide();
+    frm6Months& view = m.LoadSixMonthView();
+    m.ShowChild(&view);
+    for (PictureBox* box : view.picMonth) {
+        box->Cls();
+        box->hide();
+    }
+    s.flags.gCalendarView = 6;
+    m.SetCalLook(0, ButtonLook::NoFocus);
+    m.SetCalLook(1, ButtonLook::Down);
+    m.SetCalLook(2, ButtonLook::NoFocus);
+    for (const char* item : kDisabledInSixMonthView) m.SetMenuEnabled(item, false);
+    s.flags.gSpansNextYear = false;
+    LoadThisYearsData(s);
+    GetMarkTextColor(s, s.markers.gMarkerColors[kTodayCategory]);
+    int year = YearOf(s.dates.gSelectedDate);
+    s.view.gThisYear = year;
+    s.view.gNextYear = year + 1;
+    s.flags.gViewYear = year;
+
+    // Box k shows the k-th month from the selected one; its button names it and its tag holds
+    // the year, the two-digit month and k, by which the layers find the box of a date.
+    SixMonthLayout layout = LayOutSixMonths(s.dates.gSelectedDate);
+    SixMonthGridPainter painter(s);
+    for (PictureBox* box : view.picMonth) painter.DrawHeadsAndRules(*box);
+    for (int k = 0; k < 6; ++k) {
+        view.cmdView[k]->setText(FromCp1252(layout.boxes[k].caption));
+        view.picMonth[k]->SetTag(layout.boxes[k].tag);
+    }
+    painter.DrawDayNumbers(view.picMonth, layout);
+    s.flags.gSpansNextYear = layout.spansNextYear;
+    s.flags.gSpannedYear = layout.spannedYear;
+    for (PictureBox* box : view.picMonth) box->show();
+
+    // Over the grid go holidays, birthdays and marks, in that order, for each year shown.
+    CalendarSurfaces surfaces = SurfacesOf(m);
+    bool holidaysShown = s.markers.gMarkerHidden[kHolidayCategory] == 0;
+    bool birthdaysShown = s.markers.gMarkerHidden[kBirthdayCategory] == 0;
+    if (holidaysShown) {
+        AssignThisYearsHolidays(s);
+        DisplayThisYearsHolidays(s, surfaces);
+    }
+    if (birthdaysShown) ReadAndMarkBirthdays(s, surfaces);
+    m.lblTemplate->hide();
+    if (s.flags.gSpansNextYear) {
+        AssignNextYearsDateholders(s);
+        if (holidaysShown) {
+            AssignNextYearsHolidays(s);
+            DisplayNextYearsHolidays(s, surfaces);
+        }
+        if (birthdaysShown) ReadAndMarkNextYearsBirthdays(s, surfaces);
+        ReadNextYearsNotes(s);
+        ReadNextYearsPlanner(s);
+    }
+    if (s.view.gRightPanelsShown[1]) FillHelpPanel(s, view.lstHelp, view.txtHelp, view.lblSubject);
+    view.show();
+    m.lblCurPos->setText(s.flags.gSpansNextYear ? "True" : "False");
+    m.setWindowTitle(FromCp1252(YearCaption(year)));
+}
+
+} // namespace
+
+void Show6MonthCalendar(Store& s, frmMain& m) {
+    try {
+        Draw(s, m);
+    } catch (const std::exception& e) {
+        LogError(s, "Show6MonthCalendar", 0, e.what());
+    }
+}
+
+} // namespace orvelle

@@ -1,0 +1,244 @@
+#include "views/frm6Months.h"
+
+#include "mainwindow/ImageButton.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Cp1252.h"
+#include "platform/Fonts.h"
+#include "platform/MouseState.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "render/CalendarViews.h"
+#include "store/Store.h"
+#include "views/DateSelection.h"
+#include "views/GridHitTest.h"
+#include "views/KeyPreview.h"
+#include "views/ViewNavigation.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orvelle {
+
+frm6Months::frm6Months(Store& s, frmMain& m) : s_(s), main_(m) {
+    setObjectName("frm6Months");
+    setWindowTitle("6 Month View");
+    setFont(DefaultWindowFont());
+    ResizeTwips(this, 11805, 9285);
+
+    picMain = new QWidget(this);
+    picMain->setObjectName("picMain");
+    picMain->setMouseTracking(true);
+    picMain->setFocusPolicy(Qt::StrongFocus);
+    picMain->installEventFilter(this);
+    MakeMonth(0);
+    MoveTwips(picMonth[0], 180, 360);
+    MoveTwips(cmdView[0], 240, 60);
+
+    picNav = new QWidget(picMain);
+    picNav->setObjectName("picNav");
+    SetGeometryTwips(picNav, 2340, 4080, 1695, 315);
+    cmdPrev = new QPushButton("< Prev.", picNav);
+    cmdPrev->setObjectName("cmdPrev");
+    cmdPrev->setToolTip("Shortcut = Left Key");
+    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
+    cmdNext = new QPushButton("Next >", picNav);
+    cmdNext->setObjectName("cmdNext");
+    cmdNext->setToolTip("Shortcut = Right Key");
+    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
+    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+
+    framRight = new QWidget(this);
+    framRight->setObjectName("framRight");
+    SetGeometryTwips(framRight, 5100, 60, 3315, 7935);
+    SidePanels p = SidePanels::Build(framRight, 0, 0, 0, 4200);
+    framHelp = p.framHelp;
+    framAlerts = p.framAlerts;
+    lstHelp = p.lstHelp;
+    txtHelp = p.txtHelp;
+    lblSubject = p.lblSubject;
+    lstAlerts = p.lstAlerts;
+    lstBirthdays = p.lstBirthdays;
+    framRight->hide();
+
+    picToDo = new QWidget(this);
+    picToDo->setObjectName("picToDo");
+    SetGeometryTwips(picToDo, 120, 7500, 10095, 1275);
+    picToDo->hide();
+}
+
+void frm6Months::MakeMonth(int i) {
+    auto* box = new PictureBox(picMain);
+    box->setObjectName(QString("picMonth_%1").arg(i));
+    box->SetCanvasFont(DefaultWindowFont());
+    ResizeTwips(box, 3555, 3195);
+    box->SetScale(0, 0, 7, 6.75);
+    box->SetBackColor(VbFromColor(palette().color(QPalette::Base)));
+    box->onMouseDown = [this, i](int b, int sh, double x, double y) { picMonth_MouseDown(i, b, sh, x, y); };
+    box->onDblClick = [this, i](int, int, double, double) { picMonth_DblClick(i); };
+    picMonth[i] = box;
+
+    auto* button = new QPushButton("View this Month's Details", picMain);
+    button->setObjectName(QString("cmdView_%1").arg(i));
+    ResizeTwips(button, 3435, 285);
+    connect(button, &QPushButton::clicked, this, [this, i] { cmdView_Click(i); });
+    cmdView[i] = button;
+}
+
+void frm6Months::Form_Load() {
+    s_.flags.gSixMonthViewOpen = true;
+    ResizeTwips(picMain, 11790, 7500);
+    LoadTheMonths();
+    // The window's key preview takes Left and Right before a focused month button sees them,
+    // so one press steps the view once.
+    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+}
+
+void frm6Months::LoadTheMonths() {
+    for (int i = 1; i < 6; ++i) MakeMonth(i);
+    for (int i = 0; i < 6; ++i) {
+        double boxTop = i < 3 ? 360 : 3990, buttonTop = i < 3 ? 60 : 3660;
+        double boxLeft = i == 0 || i == 3 ? 180 : PixelsToTwipsX(picMonth[i - 1]->x()) + 3840;
+        double buttonLeft = i == 0 || i == 3 ? 240 : PixelsToTwipsX(cmdView[i - 1]->x()) + 3840;
+        MoveTwips(picMonth[i], boxLeft, boxTop);
+        MoveTwips(cmdView[i], buttonLeft, buttonTop);
+        picMonth[i]->show();
+        cmdView[i]->show();
+    }
+    // The bar covers the bottom right corner of box 5.
+    double navLeft = PixelsToTwipsX(picMonth[5]->x() + picMonth[5]->width()) - 1695;
+    double navTop = PixelsToTwipsY(picMonth[5]->y() + picMonth[5]->height()) - 285;
+    SetGeometryTwips(picNav, navLeft, navTop, 1695, 285);
+    picNav->raise();
+}
+
+void frm6Months::Form_Resize() {
+    if (s_.flags.gClosingSixMonthView || s_.flags.gPlannerLoading) return;
+    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
+    if (height <= 9500) {
+        picToDo->hide();
+    } else {
+        SetGeometryTwips(picToDo, 120, 7500, 11500, 2310);
+        picToDo->show();
+    }
+    if (width <= 15000) {
+        framRight->hide();
+        s_.view.gRightPanelsShown[1] = false;
+        return;
+    }
+    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
+    SetGeometryTwips(framRight, PixelsToTwipsX(picMain->x() + picMain->width()), PixelsToTwipsY(framRight->y()),
+                     3315, rightHeight);
+    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    framRight->show();
+    s_.view.gRightPanelsShown[1] = true;
+}
+
+void frm6Months::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    s_.flags.gSixMonthViewOpen = false;
+    mToDoRowsLoaded = false;
+    s_.flags.gClosingSixMonthView = false;
+    main_.ViewUnloaded(this);
+}
+
+void frm6Months::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void frm6Months::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    e->accept();
+}
+
+bool frm6Months::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == picMain && e->type() == QEvent::MouseMove) picMain_MouseMove();
+    return QWidget::eventFilter(watched, e);
+}
+
+void frm6Months::Step(int direction) {
+    s_.dates.gSelectedDate = StepSixMonths(s_.dates.gSelectedDate, direction);
+    main_.ShowSelectedDateInPicker();
+    Show6MonthCalendar(s_, main_);
+    picMain->setFocus();
+}
+
+void frm6Months::cmdNext_Click() { Step(+1); }
+void frm6Months::cmdPrev_Click() { Step(-1); }
+
+bool frm6Months::Form_KeyDown(int keyCode, int) {
+    switch (keyCode) {
+    case 39: cmdNext_Click(); return true;
+    case 37: cmdPrev_Click(); return true;
+    case 27:
+        close();
+        Show1YearCalendar(s_, main_);
+        return true;
+    default: return false;
+    }
+}
+
+bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
+
+void frm6Months::cmdView_Click(int index) {
+    auto first = MonthCaptionDate(ToCp1252(cmdView[index]->text()));
+    if (!first) return;
+    s_.dates.gSelectedDate = *first;
+    main_.ShowSelectedDateInPicker();
+    s_.flags.gSixMonthViewOpen = false;
+    Show1MonthCalendar(s_, main_);
+    close();
+}
+
+void frm6Months::picMain_MouseMove() {
+    for (int i = 0; i < 3; ++i) main_.SetOptLook(i, ButtonLook::NoFocus);
+}
+
+void frm6Months::picMonth_MouseDown(int index, int button, int, double x, double y) {
+    Store& s = s_;
+    ViewState& v = s.view;
+    auto boxMonth = MonthCaptionDate(ToCp1252(cmdView[index]->text()));
+    if (!boxMonth) return; // a box the drawing has not named yet
+    v.gSixMonthPanelIndex = index;
+    v.gSixMonthPanelMonth = MonthOf(*boxMonth);
+    v.gSixMonthPanelYear = YearOf(*boxMonth);
+    s.dates.gCurrentCellMonth = v.gSixMonthPanelMonth - 1;
+    v.gSixMonthPanelIsNextYear = v.gSixMonthPanelYear == s.flags.gViewYear ? 0 : 1;
+    bool next = v.gSixMonthPanelIsNextYear == 1;
+
+    GridHit hit = HitTestCell(static_cast<float>(x), static_cast<float>(y));
+    int month = s.dates.gCurrentCellMonth;
+    s.dates.gCurrentCellColumn = hit.column;
+    s.dates.gCurrentCellRow = hit.row;
+    main_.lblMonth->setText(QString::number(month));
+    main_.lblX->setText(QString::number(hit.column));
+    main_.lblY->setText(QString::number(hit.row));
+    if (!hit.InGrid()) {
+        SetCurrentCellStrings(s, {}, 0);
+        return;
+    }
+    const auto& grid = next ? s.dates.gNextYearsDateHolders : s.dates.gThisYearsDateHolders;
+    std::string text = CellText(grid, month, hit.column, hit.row);
+    main_.txtDate->setText(FromCp1252(text));
+    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, v.gSixMonthPanelYear);
+    if (!date) {
+        SetCurrentCellStrings(s, {}, 0);
+        main_.txtDate->clear();
+        return;
+    }
+    SetCurrentCellStrings(s, text, YearOf(*date));
+    const auto& marks = next ? s.marks.gNextYearsMarkFlags : s.marks.gThisYearsMarkFlags;
+    SetMarkMenus(main_, marks[month][hit.column][hit.row]);
+    s.dates.gSelectedDate = *date;
+    // The mark and save commands choose next year's tables by the date's own year.
+    SetDateVariables(s);
+    main_.ShowSelectedDateInPicker();
+    if (button == kRightButton) PopUpDateMenu(main_);
+}
+
+void frm6Months::picMonth_DblClick(int) { OpenNoteOnDoubleClick(s_, main_); }
+
+} // namespace orvelle

@@ -1,0 +1,237 @@
+#include "views/frmMonth.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/Cp1252.h"
+#include "platform/Fonts.h"
+#include "platform/MouseState.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "render/CalendarViews.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+#include "views/DateSelection.h"
+#include "views/GridHitTest.h"
+#include "views/KeyPreview.h"
+#include "views/ViewNavigation.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace orvelle {
+
+frmMonth::frmMonth(Store& s, frmMain& m) : s_(s), main_(m) {
+    setObjectName("frmMonth");
+    setWindowTitle("1 Month View");
+    setFont(DefaultWindowFont());
+    ResizeTwips(this, 11805, 8970);
+
+    picRight = new QWidget(this);
+    picRight->setObjectName("picRight");
+    SetGeometryTwips(picRight, 7140, 120, 3495, 7815);
+    SidePanels p = SidePanels::Build(picRight, 120, 120, 120, 3840);
+    framHelp = p.framHelp;
+    framAlerts = p.framAlerts;
+    lstHelp = p.lstHelp;
+    txtHelp = p.txtHelp;
+    lblSubject = p.lblSubject;
+    lstAlerts = p.lstAlerts;
+    lstBirthdays = p.lstBirthdays;
+    picRight->hide();
+
+    picLeft = new QWidget(this);
+    picLeft->setObjectName("picLeft");
+    SetGeometryTwips(picLeft, 120, 120, 3375, 2955);
+    picTTT = new QWidget(picLeft);
+    picTTT->setObjectName("picTTT");
+    SetGeometryTwips(picTTT, 0, 0, 2415, 675);
+    lblTTT[0] = new QLabel("0", picTTT);
+    lblTTT[0]->setObjectName("lblTTT_0");
+    SetGeometryTwips(lblTTT[0], 60, 60, 90, 195);
+    VScroll1 = new QScrollBar(Qt::Vertical, picLeft);
+    VScroll1->setObjectName("VScroll1");
+    SetGeometryTwips(VScroll1, 3120, 0, 255, 2955);
+    picLeft->hide();
+
+    picToDo = new QWidget(this);
+    picToDo->setObjectName("picToDo");
+    SetGeometryTwips(picToDo, 120, 7380, 10095, 1275);
+    picToDo->hide();
+
+    picMonth = new PictureBox(this);
+    picMonth->setObjectName("picMonth");
+    picMonth->SetCanvasFont(MakeFont("MS Sans Serif", 18, true));
+    picMonth->SetBackColor(VbFromColor(palette().color(QPalette::Base)));
+    SetGeometryTwips(picMonth, 840, 120, 9000, 7200);
+    picMonth->SetScale(0, 0, 7, 6.75);
+    picMonth->setFocusPolicy(Qt::StrongFocus);
+    picMonth->onMouseDown = [this](int b, int sh, double x, double y) { picMonth_MouseDown(b, sh, x, y); };
+    picMonth->onDblClick = [this](int, int, double, double) { picMonth_DblClick(); };
+
+    picNav = new QWidget(picMonth);
+    picNav->setObjectName("picNav");
+    SetGeometryTwips(picNav, 7260, 6840, 1695, 315);
+    cmdPrev = new QPushButton("< Prev.", picNav);
+    cmdPrev->setObjectName("cmdPrev");
+    cmdPrev->setToolTip("Shortcut = Left Key");
+    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
+    cmdNext = new QPushButton("Next >", picNav);
+    cmdNext->setObjectName("cmdNext");
+    cmdNext->setToolTip("Shortcut = Right Key");
+    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
+    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+
+    auto* icon = new PictureBox(picMonth);
+    icon->setObjectName("picIcon_0");
+    icon->SetBorderStyle(0);
+    icon->hide();
+    picIcon.push_back(icon);
+
+    lblDay[0] = new QLabel("SUN", picMonth);
+    lblDay[0]->setObjectName("lblDay_0");
+    lblDay[0]->setFont(MakeFont("MS Sans Serif", 13.5, true));
+    SetGeometryTwips(lblDay[0], 300, 180, 645, 360);
+    lblDay[0]->hide();
+}
+
+void frmMonth::Form_Load() {
+    s_.flags.gMonthViewOpen = true;
+    for (int i = 1; i < 7; ++i) {
+        lblDay[i] = new QLabel(lblDay[0]->text(), picMonth);
+        lblDay[i]->setObjectName(QString("lblDay_%1").arg(i));
+        lblDay[i]->setFont(lblDay[0]->font());
+        lblDay[i]->setGeometry(lblDay[0]->geometry());
+        lblDay[i]->hide();
+    }
+    for (int i = 1; i < kMaxIconPlacements; ++i) s_.icons.gIconControlsInUse[i] = 0;
+    for (int i = 1; i < 36; ++i) {
+        lblTTT[i] = new QLabel(lblTTT[0]->text(), picTTT);
+        lblTTT[i]->setObjectName(QString("lblTTT_%1").arg(i));
+        lblTTT[i]->setGeometry(lblTTT[0]->geometry());
+        lblTTT[i]->hide();
+    }
+    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+}
+
+void frmMonth::Form_Resize() {
+    if (s_.flags.gClosingMonthView || s_.flags.gPlannerLoading) return;
+    picMonth->SetScale(0, 0, 7, 6.75);
+    ResizeTwips(picNav, 1695, 285);
+    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
+    if (height <= 9500) {
+        picToDo->hide();
+    } else {
+        SetGeometryTwips(picToDo, 120, 7440, 11580, 2310);
+        picToDo->show();
+    }
+    if (width <= 15000) {
+        picLeft->hide();
+        s_.view.gMonthLeftPanelShown = false;
+        picRight->hide();
+        s_.view.gRightPanelsShown[0] = false;
+        picMonth->move(this->width() / 2 - picMonth->width() / 2, picMonth->y());
+        return;
+    }
+    SetGeometryTwips(picLeft, 120, PixelsToTwipsY(picLeft->y()), 2460, PixelsToTwipsY(picMonth->height()));
+    MoveTwips(picMonth, 2700, PixelsToTwipsY(picMonth->y()));
+    MoveTwips(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsY(picRight->y()));
+    VScroll1->setGeometry(picLeft->width() - VScroll1->width(), 0, VScroll1->width(), picLeft->height());
+    VScroll1->setRange(0, 5400);
+    VScroll1->setValue(0);
+    VScroll1->setSingleStep(300);
+    VScroll1->setPageStep(5400);
+    picTTT->setGeometry(picTTT->x(), picTTT->y(), VScroll1->x(), TwipsToPixelsY(10800));
+    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
+    ResizeTwips(picRight, PixelsToTwipsX(picRight->width()), rightHeight);
+    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    if (!s_.flags.gTemplateMode) {
+        picLeft->show();
+        s_.view.gMonthLeftPanelShown = true;
+    }
+    picRight->show();
+    s_.view.gRightPanelsShown[0] = true;
+}
+
+void frmMonth::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    mToDoRowsLoaded = false;
+    s_.flags.gMonthViewOpen = false;
+    s_.icons.gIconControlCount = 0;
+    s_.flags.gClosingMonthView = false;
+    main_.ViewUnloaded(this);
+}
+
+void frmMonth::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void frmMonth::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    e->accept();
+}
+
+void frmMonth::Step(int direction) {
+    CheckForUnsavedChanges(s_);
+    if (s_.flags.gNavigationCancelled) {
+        s_.flags.gNavigationCancelled = false;
+        return;
+    }
+    s_.dates.gSelectedDate = StepOneMonth(s_.dates.gSelectedDate, direction);
+    main_.ShowSelectedDateInPicker();
+    Show1MonthCalendar(s_, main_);
+    picMonth->setFocus();
+}
+
+void frmMonth::cmdNext_Click() { Step(+1); }
+void frmMonth::cmdPrev_Click() { Step(-1); }
+
+bool frmMonth::Form_KeyDown(int keyCode, int) {
+    switch (keyCode) {
+    case 39: cmdNext_Click(); return true;
+    case 37: cmdPrev_Click(); return true;
+    case 27:
+        close();
+        Show1YearCalendar(s_, main_);
+        return true;
+    default: return false;
+    }
+}
+
+void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
+    Store& s = s_;
+    int month = s.dates.gMonth - 1;
+    if (month < 0 || month > 11) return;
+    GridHit hit = HitTestCell(static_cast<float>(x), static_cast<float>(y));
+    s.dates.gCurrentCellMonth = month;
+    s.dates.gCurrentCellColumn = hit.column;
+    s.dates.gCurrentCellRow = hit.row;
+    if (!hit.InGrid()) {
+        SetCurrentCellStrings(s, {}, 0);
+        return;
+    }
+    std::string text = CellText(s.dates.gThisYearsDateHolders, month, hit.column, hit.row);
+    main_.txtDate->setText(FromCp1252(text));
+    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, s.dates.thisYearsGridYear);
+    if (!date) {
+        SetCurrentCellStrings(s, {}, 0);
+        main_.txtDate->clear();
+        return;
+    }
+    SetCurrentCellStrings(s, text, YearOf(*date));
+    SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[month][hit.column][hit.row]);
+    s.dates.gSelectedDate = *date;
+    main_.ShowSelectedDateInPicker();
+    main_.lblHoliday->setText(FromCp1252(HolidayLabelText(s, month, hit.column, hit.row)));
+    if (button == kRightButton) {
+        // Only a right press on a placed icon offers to remove it.
+        main_.SetMenuEnabled("mnuOptDateRemoveIcon", false);
+        PopUpDateMenu(main_);
+    }
+}
+
+void frmMonth::picMonth_DblClick() { OpenNoteOnDoubleClick(s_, main_); }
+
+} // namespace orvelle

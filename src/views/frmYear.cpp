@@ -1,0 +1,249 @@
+#include "views/frmYear.h"
+
+#include "mainwindow/ImageButton.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Cp1252.h"
+#include "platform/Fonts.h"
+#include "platform/MouseState.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "render/CalendarViews.h"
+#include "store/Store.h"
+#include "views/DateSelection.h"
+#include "views/GridHitTest.h"
+#include "views/KeyPreview.h"
+#include "views/ViewNavigation.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orvelle {
+
+frmYear::frmYear(Store& s, frmMain& m) : s_(s), main_(m) {
+    setObjectName("frmYear");
+    setWindowTitle("12 Month View");
+    setFont(DefaultWindowFont());
+    ResizeTwips(this, 11880, 8310);
+
+    picMain = new QWidget(this);
+    picMain->setObjectName("picMain");
+    picMain->setMouseTracking(true);
+    picMain->setFocusPolicy(Qt::StrongFocus);
+    picMain->installEventFilter(this);
+
+    picNav = new QWidget(picMain);
+    picNav->setObjectName("picNav");
+    SetGeometryTwips(picNav, 960, 2400, 1695, 315);
+    cmdPrev = new QPushButton("< Prev.", picNav);
+    cmdPrev->setObjectName("cmdPrev");
+    cmdPrev->setToolTip("Shortcut = Left Key");
+    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
+    cmdNext = new QPushButton("Next >", picNav);
+    cmdNext->setObjectName("cmdNext");
+    cmdNext->setToolTip("Shortcut = Right Key");
+    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
+    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    MakeMonth(0);
+
+    framRight = new QWidget(this);
+    framRight->setObjectName("framRight");
+    SetGeometryTwips(framRight, 8040, 60, 3315, 7935);
+    SidePanels p = SidePanels::Build(framRight, 0, 0, 0, 4200);
+    framHelp = p.framHelp;
+    framAlerts = p.framAlerts;
+    lstHelp = p.lstHelp;
+    txtHelp = p.txtHelp;
+    lblSubject = p.lblSubject;
+    lstAlerts = p.lstAlerts;
+    lstBirthdays = p.lstBirthdays;
+    framRight->hide();
+
+    picToDo = new QWidget(this);
+    picToDo->setObjectName("picToDo");
+    SetGeometryTwips(picToDo, 120, 6660, 10095, 1275);
+    picToDo->hide();
+}
+
+void frmYear::MakeMonth(int i) {
+    auto* box = new PictureBox(picMain);
+    box->setObjectName(QString("picMonth_%1").arg(i));
+    box->SetCanvasFont(MakeFont("MS Sans Serif", 8.25, true));
+    ResizeTwips(box, 2700, 1920);
+    box->SetScale(0, 0, 7, 6.75);
+    box->hide();
+    box->onMouseDown = [this, i](int b, int sh, double x, double y) { picMonth_MouseDown(i, b, sh, x, y); };
+    box->onDblClick = [this, i](int, int, double, double) { picMonth_DblClick(i); };
+    picMonth[i] = box;
+
+    auto* button = new QPushButton(picMain);
+    button->setObjectName(QString("cmdMonth_%1").arg(i));
+    ResizeTwips(button, 2355, 255);
+    button->hide();
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this, [this, i] { cmdMonth_Click(i); });
+    cmdMonth[i] = button;
+}
+
+void frmYear::Form_Load() {
+    s_.flags.gYearViewOpen = true;
+    ResizeTwips(picMain, 11790, 7500);
+    LoadTheMonths();
+    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+}
+
+void frmYear::LoadTheMonths() {
+    for (int i = 1; i < 12; ++i) MakeMonth(i);
+}
+
+void frmYear::Form_Resize() {
+    if (s_.flags.gClosingYearView || s_.flags.gPlannerLoading) return;
+    SetGeometryTwips(cmdMonth[0], 360, 120, 2355, 255);
+    SetGeometryTwips(picMonth[0], 150, 450, 2700, 1920);
+    picMonth[0]->SetScale(0, 0, 7, 6.75);
+    // The first row's boxes 1-3 are stepped from box 0's right edge, so they stand 15 twips
+    // left of the boxes below them.
+    double x = 150 + 2700 + 210, y = 120;
+    for (int i = 1; i < 12; ++i) {
+        SetGeometryTwips(cmdMonth[i], x + 210, y, 2355, 255);
+        SetGeometryTwips(picMonth[i], x, y + 330, 2700, 1920);
+        picMonth[i]->SetScale(0, 0, 7, 6.75);
+        x += 2925;
+        if ((i + 1) % 4 == 0) {
+            x = 150;
+            y += 2340;
+        }
+    }
+    double navLeft = PixelsToTwipsX(picMonth[11]->x() + picMonth[11]->width()) - 1695;
+    double navTop = PixelsToTwipsY(picMonth[11]->y() + picMonth[11]->height()) - 285;
+    SetGeometryTwips(picNav, navLeft, navTop, 1695, 285);
+    picNav->raise();
+
+    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
+    if (height <= 9500) {
+        picToDo->hide();
+    } else {
+        SetGeometryTwips(picToDo, 120, 7200, 11500, 2310);
+        picToDo->show();
+    }
+    if (width <= 15000) {
+        framRight->hide();
+        s_.view.gRightPanelsShown[0] = false;
+        return;
+    }
+    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
+    SetGeometryTwips(framRight, 11790, PixelsToTwipsY(framRight->y()), 3315, rightHeight);
+    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    framRight->show();
+    s_.view.gRightPanelsShown[0] = true;
+}
+
+void frmYear::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    s_.flags.gYearViewOpen = false;
+    mToDoRowsLoaded = false;
+    s_.flags.gClosingYearView = false;
+    main_.ViewUnloaded(this);
+}
+
+void frmYear::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void frmYear::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    e->accept();
+}
+
+bool frmYear::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == picMain && e->type() == QEvent::MouseMove) {
+        picMain_MouseMove();
+    } else if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
+        for (int i = 0; i < 12; ++i) {
+            if (watched == cmdMonth[i]) cmdMonth_MouseMove(i);
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmYear::Step(int direction) {
+    s_.dates.gSelectedDate = StepOneYear(s_.dates.gYear, direction);
+    main_.ShowSelectedDateInPicker();
+    Show1YearCalendar(s_, main_);
+    picMain->setFocus();
+}
+
+void frmYear::cmdNext_Click() { Step(+1); }
+void frmYear::cmdPrev_Click() { Step(-1); }
+
+bool frmYear::Form_KeyDown(int keyCode, int) {
+    if (keyCode == 39) {
+        cmdNext_Click();
+        return true;
+    }
+    if (keyCode == 37) {
+        cmdPrev_Click();
+        return true;
+    }
+    return false;
+}
+
+void frmYear::cmdMonth_Click(int index) {
+    // The month and its year both come from the button's own caption ("March, 2009"), so a
+    // year typed into the picker but not yet applied cannot send the view elsewhere.
+    auto first = MonthCaptionDate(ToCp1252(cmdMonth[index]->text()));
+    if (!first) return;
+    s_.dates.gSelectedDate = *first;
+    s_.dates.gCurrentCellMonth = MonthOf(*first) - 1;
+    main_.ShowSelectedDateInPicker();
+    s_.flags.gYearViewOpen = false;
+    Show1MonthCalendar(s_, main_);
+    close();
+}
+
+void frmYear::cmdMonth_MouseMove(int index) {
+    cmdMonth[index]->setToolTip("Go to " + cmdMonth[index]->text() + "'s Calendar");
+}
+
+void frmYear::picMain_MouseMove() {
+    for (int i = 0; i < 3; ++i) main_.SetOptLook(i, ButtonLook::NoFocus);
+}
+
+void frmYear::picMonth_MouseDown(int index, int button, int, double x, double y) {
+    Store& s = s_;
+    GridHit hit = HitTestCell(static_cast<float>(x), static_cast<float>(y));
+    s.dates.gCurrentCellMonth = index;
+    s.dates.gCurrentCellColumn = hit.column;
+    s.dates.gCurrentCellRow = hit.row;
+    main_.lblMonth->setText(QString::number(index));
+    main_.lblX->setText(QString::number(hit.column));
+    main_.lblY->setText(QString::number(hit.row));
+    if (!hit.InGrid()) {
+        SetCurrentCellStrings(s, {}, 0);
+        main_.txtDate->clear();
+        return;
+    }
+    std::string text = CellText(s.dates.gThisYearsDateHolders, index, hit.column, hit.row);
+    main_.txtDate->setText(FromCp1252(text));
+    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, s.dates.thisYearsGridYear);
+    if (!date) {
+        SetCurrentCellStrings(s, {}, 0);
+        main_.txtDate->clear();
+        return;
+    }
+    s.dates.gSelectedDate = *date;
+    SetCurrentCellStrings(s, text, YearOf(*date));
+    main_.lblHoliday->setText(FromCp1252(HolidayLabelText(s, index, hit.column, hit.row)));
+    SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[index][hit.column][hit.row]);
+    main_.ShowSelectedDateInPicker();
+    if (button == kRightButton) PopUpDateMenu(main_);
+}
+
+void frmYear::picMonth_DblClick(int) { OpenNoteOnDoubleClick(s_, main_); }
+
+} // namespace orvelle
