@@ -46,13 +46,12 @@ QPixmap PlannerPageView::CheckBoxPicture(bool checked) {
 PlannerPageView::PlannerPageView(QWidget* parent)
     : QWidget(parent), checked_(CheckBoxPicture(true)), unchecked_(CheckBoxPicture(false)) {
     setObjectName("picPage");
-    // The page is white like the paper it prints on.
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    // The page is white like the paper it prints on, with black print.
+    setAttribute(Qt::WA_StyledBackground);
     setFont(MakeFont("Arial", 9));
-    setStyleSheet("QLineEdit { background: #FFFFFF; border: 1px solid #9A9A9A; padding: 0px 2px; }");
+    setStyleSheet("orvelle--PlannerPageView { background: #FFFFFF; }"
+                  "QLabel { color: #000000; background: transparent; }"
+                  "QLineEdit { background: #FFFFFF; color: #000000; border: 1px solid #9A9A9A; padding: 0px 2px; }");
     ResizeTwips(this, PlannerLayout::kPageWidth, PlannerLayout::kPageHeight);
     setFixedSize(size());
     LoadTheObjects();

@@ -53,7 +53,6 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     scroll_->setObjectName("scrPage");
     scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setBackgroundRole(QPalette::Dark);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     page_ = new PlannerPageView;
     scroll_->setWidget(page_);
