@@ -92,10 +92,18 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
 
     mnuDateOptions = MainMenuBar::Build(this);
     ConnectCommands();
+    // A child with menus of its own (the planner) shows them while it is active.
+    menuSwitcher_ = new MdiMenuSwitcher(this, mdi_);
+    mdi_->viewport()->installEventFilter(this);
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The children go after the frame's menu bar; nothing may switch menus by then.
+    delete menuSwitcher_;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->disconnect();
+    mdi_->disconnect();
+}
 
 void frmMain::BuildToolBar() {
     picTop = new QFrame(this);
@@ -262,17 +270,28 @@ void frmMain::ViewUnloaded(QWidget* view) {
 }
 
 void frmMain::ShowChild(QWidget* child) {
-    // The calendar views fill the child area.
-    if (QMdiSubWindow* sub = MdiSubWindowOf(child)) {
-        sub->showMaximized();
-        mdi_->setActiveSubWindow(sub);
-    } else {
+    // A calendar view fills the child area without a frame of its own; a maximised sub-window
+    // would put its window buttons into the menu bar.
+    QMdiSubWindow* sub = MdiSubWindowOf(child);
+    if (!sub) {
         child->show();
+        return;
     }
+    if (!sub->property("fillsArea").toBool()) {
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->setProperty("fillsArea", true);
+    }
+    sub->setGeometry(mdi_->viewport()->rect());
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == picTop && e->type() == QEvent::MouseMove) {
+    if (watched == mdi_->viewport() && e->type() == QEvent::Resize) {
+        for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+            if (sub->property("fillsArea").toBool()) sub->setGeometry(mdi_->viewport()->rect());
+        }
+    } else if (watched == picTop && e->type() == QEvent::MouseMove) {
         // The bar outside the buttons restores the rest looks.
         if (!store_.flags.gPlannerOpen) {
             for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);

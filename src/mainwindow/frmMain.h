@@ -149,6 +149,7 @@ private:
     frmYear* yearView_ = nullptr;
     frm6Months* sixMonthView_ = nullptr;
     frmMonth* monthView_ = nullptr;
+    QObject* menuSwitcher_ = nullptr;
     std::function<void()> initializePlannerForm_;
     bool closeApproved_ = false;
     bool refusedByChild_ = false;
