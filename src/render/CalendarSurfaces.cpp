@@ -1,0 +1,63 @@
+#include "render/CalendarSurfaces.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/PictureBox.h"
+#include "store/Dates.h"
+#include "store/Store.h"
+#include "views/frm6Months.h"
+#include "views/frmMonth.h"
+#include "views/frmYear.h"
+
+namespace orvelle {
+
+CalendarSurfaces SurfacesOf(const frmMain& m) {
+    CalendarSurfaces v;
+    if (frmMonth* w = m.monthView()) v.month = w->picMonth;
+    if (frm6Months* w = m.sixMonthView()) v.sixMonths = w->picMonth;
+    if (frmYear* w = m.yearView()) v.year = w->picMonth;
+    return v;
+}
+
+std::string SixMonthTag(int year, int month, int index) {
+    return std::to_string(year) + TwoDigits(month) + std::to_string(index);
+}
+
+std::optional<SixMonthTagParts> ParseSixMonthTag(std::string_view tag) {
+    if (tag.size() != 7) return std::nullopt;
+    for (char ch : tag) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+    }
+    auto number = [&](size_t at, size_t len) {
+        int n = 0;
+        for (size_t i = at; i < at + len; ++i) n = n * 10 + (tag[i] - '0');
+        return n;
+    };
+    SixMonthTagParts p{number(0, 4), number(4, 2), number(6, 1)};
+    if (p.month < 1 || p.month > 12 || p.index > 5) return std::nullopt;
+    return p;
+}
+
+std::vector<PictureBox*> BoxesShowing(const Store& s, const CalendarSurfaces& v, int year, int month) {
+    std::vector<PictureBox*> out;
+    if (month < 0 || month > 11) return out;
+    switch (s.flags.gCalendarView) {
+    case 1:
+        if (v.month && year == s.view.gThisYear && month == s.dates.gMonth - 1) out.push_back(v.month);
+        break;
+    case 6:
+        for (PictureBox* box : v.sixMonths) {
+            if (!box) continue;
+            auto tag = ParseSixMonthTag(box->Tag());
+            if (tag && tag->year == year && tag->month == month + 1) out.push_back(box);
+        }
+        break;
+    case 12:
+        if (v.year[month] && year == s.view.gThisYear) out.push_back(v.year[month]);
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+} // namespace orvelle
