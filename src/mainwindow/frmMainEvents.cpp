@@ -1,6 +1,7 @@
 // frmMain's event procedures: start-up, close, the date picker, view switching and the menu
 // commands that belong to the main window itself.
 #include "mainwindow/ImageButton.h"
+#include "mainwindow/MarkCommands.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
 #include "mainwindow/frmMain.h"
@@ -65,6 +66,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuOptCalNumbersOffset", [this] { mnuOptCalNumbersOffset_Click(); });
     Wire("mnuHelpSoftwareVersion", [this] { mnuHelpSoftwareVersion_Click(); });
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
+    ConnectMarkMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

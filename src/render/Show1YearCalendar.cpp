@@ -6,6 +6,7 @@
 #include "render/BirthdayMarking.h"
 #include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
+#include "render/MarkPainting.h"
 #include "render/YearGridPainter.h"
 #include "store/ErrorLog.h"
 #include "store/Holidays.h"
@@ -64,6 +65,7 @@ void Draw(Store& s, frmMain& m) {
         DisplayThisYearsHolidays(s, m);
     }
     if (s.markers.gMarkerHidden[kBirthdayCategory] == 0) ReadAndMarkBirthdays(s, m);
+    ReadAndDisplayThisYearsMarks(s, m);
 
     m.lblTemplate->hide();
     for (int i = 0; i < 12; ++i) {

@@ -7,6 +7,7 @@
 #include "render/CalendarSurfaces.h"
 #include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
+#include "render/MarkPainting.h"
 #include "render/SixMonthGridPainter.h"
 #include "render/SixMonthLayout.h"
 #include "store/ErrorLog.h"
@@ -78,9 +79,11 @@ void Draw(Store& s, frmMain& m) {
         DisplayThisYearsHolidays(s, surfaces);
     }
     if (birthdaysShown) ReadAndMarkBirthdays(s, surfaces);
+    ReadAndDisplayThisYearsMarks(s, surfaces);
     m.lblTemplate->hide();
     if (s.flags.gSpansNextYear) {
         AssignNextYearsDateholders(s);
+        ReadAndDisplayNextYearsMarks(s, surfaces);
         if (holidaysShown) {
             AssignNextYearsHolidays(s);
             DisplayNextYearsHolidays(s, surfaces);
