@@ -1,4 +1,5 @@
 #include "mainwindow/frmMain.h"
+#include "planner/PlannerLauncher.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     auto instance = orvelle::StartRoutine(store, orvelle::ShippedDefaultsFolder());
     if (!instance) return 0;
     orvelle::frmMain w(store);
+    orvelle::InstallPlannerWindow(w);
     prompter.SetParent(&w);
     w.MDIForm_Load();
     w.show();

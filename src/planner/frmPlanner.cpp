@@ -195,6 +195,7 @@ void frmPlanner::ShowPlannerPage() {
     ShowDateCaption(s_.planner.gThisYearsPlannerIndex >= 0);
     scroll_->verticalScrollBar()->setValue(0);
     SelectSearchHit();
+    emit pageShown();
 }
 
 void frmPlanner::SelectSearchHit() {

@@ -41,6 +41,8 @@ public:
     bool SavePlanner();
 
     PlannerPageModel& Model() { return model_; }
+    // True once the window has closed (its deletion may still be pending).
+    bool IsUnloaded() const { return unloaded_; }
     PlannerPageView* Page() const { return page_; }
     QMenuBar* MenuBar() const { return menuBar_; }
 
@@ -56,6 +58,8 @@ public:
 signals:
     // The planner was left through its own exit commands: show the twelve-month view.
     void exitedToCalendar();
+    // A date's page is on show: the main window brings the planner up in place of the view.
+    void pageShown();
     // The day buttons moved the selected date: the date picker should follow.
     void selectedDateChanged(Date date);
 

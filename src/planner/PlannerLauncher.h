@@ -1,0 +1,17 @@
+#pragma once
+// Puts the planner window into the main window: the main window's planner command loads it as
+// an MDI child filling the child area, and the planner's exits and day buttons update the
+// main window.
+namespace orvelle {
+
+class frmMain;
+class frmPlanner;
+
+// Makes "Open Planner for Selected Date" and the planner tool button open frmPlanner.
+void InstallPlannerWindow(frmMain& main);
+
+// The loaded planner window, loading it into the child area first when it is not loaded;
+// its page is not reset here.
+frmPlanner& LoadPlannerWindow(frmMain& main);
+
+} // namespace orvelle
