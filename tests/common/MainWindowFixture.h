@@ -28,10 +28,12 @@
 
 namespace orvelle {
 
-// One QApplication for the test program, offscreen unless told otherwise.
+// One QApplication for the test program, offscreen unless told otherwise; made only when no
+// other environment of the program has made it.
 class MainWindowTestApp : public ::testing::Environment {
 public:
     void SetUp() override {
+        if (QApplication::instance()) return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "orvelle_gui_tests";

@@ -1,0 +1,136 @@
+#include "common/MainWindowFixture.h"
+#include "render/CalendarViews.h"
+#include "render/YearGridPainter.h"
+#include "store/MarkerCategories.h"
+#include "views/frmYear.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace orvelle {
+namespace {
+
+class YearDrawing : public MainWindowTest {
+protected:
+    PictureBox* Box(int month) { return w->yearView()->picMonth[month]; }
+
+    // Pixels inside cell (column, row) that are neither the background nor the highlight fill:
+    // the day number's strokes.
+    static int Ink(PictureBox* box, int column, int row, VbColor ignore = -2) {
+        int n = 0;
+        for (double x = column + 0.15; x < column + 0.85; x += 0.02)
+            for (double y = row + 0.9; y < row + 1.6; y += 0.02) {
+                VbColor c = box->Point(x, y);
+                if (c != box->BackColor() && c != ignore) ++n;
+            }
+        return n;
+    }
+
+    // A black pixel within dx, dy of (x, y): a rule drawn at a grid line.
+    static bool BlackNear(PictureBox* box, double x, double y, double dx, double dy) {
+        for (double a = x - dx; a <= x + dx + 1e-9; a += 0.005)
+            for (double b = y - dy; b <= y + dy + 1e-9; b += 0.005)
+                if (box->Point(a, b) == kVbBlack) return true;
+        return false;
+    }
+
+    void ShowYear(int year) {
+        s->dates.gSelectedDate = DateSerial(year, 6, 15);
+        Show1YearCalendar(*s, *w);
+    }
+};
+
+TEST_F(YearDrawing, January2009StartsOnThursday) {
+    Start();
+    ShowYear(2009);
+    EXPECT_EQ(s->dates.gThisYearsDateHolders[0][4][0], "01/01/09");
+    EXPECT_GT(Ink(Box(0), 4, 0), 0);
+    EXPECT_EQ(Ink(Box(0), 3, 0), 0); // 31 December is not drawn in January
+    EXPECT_EQ(Ink(Box(0), 0, 5), 0);
+    EXPECT_GT(Ink(Box(0), 6, 4), 0); // 31 January, a Saturday in row 4
+    EXPECT_EQ(w->yearView()->cmdMonth[0]->text(), "January, 2009");
+    EXPECT_EQ(w->yearView()->cmdMonth[11]->text(), "December, 2009");
+    EXPECT_EQ(w->windowTitle(), "Orvelle: 2009 Calendar");
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(Box(i)->isVisible());
+        EXPECT_TRUE(w->yearView()->cmdMonth[i]->isVisible());
+    }
+    // The rules are black.
+    EXPECT_TRUE(BlackNear(Box(0), 3.0, 3.2, 0.03, 0));
+    EXPECT_TRUE(BlackNear(Box(0), 2.5, 1.75, 0, 0.03));
+}
+
+TEST_F(YearDrawing, TheLeapDayIsDrawnOnlyInALeapYear) {
+    Start();
+    ShowYear(2008);
+    // February 2008 starts on a Friday; the 29th is the Friday of row 4.
+    EXPECT_EQ(s->dates.gThisYearsDateHolders[1][5][4], "02/29/08");
+    EXPECT_GT(Ink(Box(1), 5, 4), 0);
+    ShowYear(2009);
+    // February 2009 starts on a Sunday and fills rows 0-3 exactly.
+    EXPECT_GT(Ink(Box(1), 6, 3), 0);
+    for (int c = 0; c < 7; ++c) EXPECT_EQ(Ink(Box(1), c, 4), 0) << c;
+}
+
+TEST_F(YearDrawing, TodayIsFilledInTheTodayColour) {
+    Start();
+    VbColor today = s->markers.gMarkerColors[kTodayCategory];
+    // 5 March 2009: column 4, row 0 of March.
+    EXPECT_EQ(Box(2)->Point(4.15, 0.9), today);
+    EXPECT_EQ(Box(2)->Point(4.85, 1.6), today);
+    EXPECT_GT(Ink(Box(2), 4, 0, today), 0); // the number over it
+    EXPECT_NE(Box(2)->Point(3.15, 0.9), today);
+    // Another year highlights nothing.
+    ShowYear(2010);
+    for (int m = 0; m < 12; ++m)
+        for (int c = 0; c < 7; ++c)
+            for (int r = 0; r < 6; ++r) ASSERT_NE(Box(m)->Point(c + 0.15, r + 0.9), today);
+    // Without the highlight the cell stays plain.
+    s->flags.gHighlightToday = false;
+    ShowYear(2009);
+    EXPECT_EQ(Box(2)->Point(4.15, 0.9), Box(2)->BackColor());
+    EXPECT_GT(Ink(Box(2), 4, 0), 0);
+}
+
+TEST_F(YearDrawing, WithoutHelpTopicsTheViewIsStillDrawnAndCaptioned) {
+    SetScreenPixelsForTests(QSize(1000, 700)); // not maximised
+    Start();
+    w->resize(1300, 900);
+    Settle();
+    ASSERT_TRUE(s->view.gRightPanelsShown[0]);
+    s->help = HelpTopics{};
+    ShowYear(2011);
+    EXPECT_EQ(w->windowTitle(), "Orvelle: 2011 Calendar");
+    EXPECT_EQ(w->yearView()->lstHelp->count(), 0);
+    EXPECT_EQ(w->yearView()->cmdMonth[0]->text(), "January, 2011");
+}
+
+TEST_F(YearDrawing, RedrawingClosesThePlannerAndNotesFirst) {
+    Start();
+    std::vector<std::string> order;
+    s->flags.gPlannerOpen = s->flags.gNotesOpen = true;
+    s->hooks.UnloadPlannerWindow = [&] {
+        order.push_back("planner");
+        s->flags.gPlannerOpen = false;
+    };
+    s->hooks.UnloadNotesWindow = [&] {
+        order.push_back("notes");
+        s->flags.gNotesOpen = false;
+    };
+    ShowYear(2009);
+    EXPECT_EQ(order, (std::vector<std::string>{"planner", "notes"}));
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_FALSE(s->flags.gTemplateMode);
+    EXPECT_TRUE(w->MenuEnabled("mnuEditDeleteMarks"));
+}
+
+TEST_F(YearDrawing, MonthButtonCaptionComesFromTheGrid) {
+    Start();
+    ShowYear(2012);
+    EXPECT_EQ(MonthButtonCaption(*s, 1), "February, 2012");
+    EXPECT_EQ(s->view.gThisYear, 2012);
+    EXPECT_EQ(s->flags.gViewYear, 2012);
+}
+
+} // namespace
+} // namespace orvelle
