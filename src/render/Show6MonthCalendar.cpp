@@ -83,12 +83,14 @@ void Draw(Store& s, frmMain& m) {
     m.lblTemplate->hide();
     if (s.flags.gSpansNextYear) {
         AssignNextYearsDateholders(s);
-        ReadAndDisplayNextYearsMarks(s, surfaces);
+        // The same stacking as the shown year's, so a mark stays on top (and findable by its
+        // colour) on a holiday or birthday of the next year too.
         if (holidaysShown) {
             AssignNextYearsHolidays(s);
             DisplayNextYearsHolidays(s, surfaces);
         }
         if (birthdaysShown) ReadAndMarkNextYearsBirthdays(s, surfaces);
+        ReadAndDisplayNextYearsMarks(s, surfaces);
         ReadNextYearsNotes(s);
         ReadNextYearsPlanner(s);
     }

@@ -72,6 +72,16 @@ TEST_F(SixMonthView, AugustSpansIntoTheNextYear) {
     EXPECT_EQ(s->birthdays.gNextYearsBirthdayStamps[0], CellStampOf(DateSerial(2010, 1, 20)));
 }
 
+TEST_F(SixMonthView, MarksStayOnTopOfHolidaysInBothYears) {
+    WriteHolidays(2009, {"12/25/09:Christmas Day"});
+    WriteHolidays(2010, {"01/01/10:New Year's Day"});
+    Write("2009Marks.dat", "11:05:03:255");  // 25 December 2009
+    Write("2010Marks.dat", "00:05:00:255");  // 1 January 2010
+    frm6Months& v = Draw(DateSerial(2009, 11, 2));
+    EXPECT_EQ(CellFill(*v.picMonth[1], DateSerial(2009, 12, 25)), 255);
+    EXPECT_EQ(CellFill(*v.picMonth[2], DateSerial(2010, 1, 1)), 255);
+}
+
 TEST_F(SixMonthView, DayNumbersAndTodaysCell) {
     frm6Months& v = Draw(DateSerial(2009, 3, 1));
     // Today (5 March 2009) is boxed in the today colour with its number in the contrast colour.
