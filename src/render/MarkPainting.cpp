@@ -15,6 +15,8 @@ namespace orvelle {
 namespace {
 
 void PaintMarks(Store& s, const CalendarSurfaces& v, int year, const std::vector<MarkPaint>& paints) {
+    // The template's cells are no dates of the year.
+    if (s.flags.gTemplateMode) return;
     for (const MarkPaint& p : paints) {
         for (PictureBox* box : BoxesShowing(s, v, year, p.cell.month)) {
             if (s.flags.gCalendarView == 1) {
@@ -101,7 +103,7 @@ void ReDraw6MonthDateMarks(Store& s, frmMain& m) {
 void ReDraw1MonthDateMarks(Store& s, frmMain& m) {
     Guarded(s, "ReDraw1MonthDateMarks", [&] {
         CalendarSurfaces v = SurfacesOf(m);
-        if (!CurrentCellInGrid(s) || !v.month) return;
+        if (!CurrentCellInGrid(s) || !v.month || s.flags.gTemplateMode) return;
         const DateModel& d = s.dates;
         int mo = d.gCurrentCellMonth, c = d.gCurrentCellColumn, r = d.gCurrentCellRow;
         VbColor color = s.marks.gThisYearsMarkFlags[mo][c][r] != 0 ? s.marks.gThisYearsMarkColors[mo][c][r] : kVbBlack;

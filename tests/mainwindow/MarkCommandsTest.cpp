@@ -11,6 +11,7 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 #include "views/frm6Months.h"
+#include "views/frmMonth.h"
 #include "views/frmYear.h"
 
 #include <QAction>
@@ -264,4 +265,38 @@ TEST_F(MarkCommands, AHiddenCategoryIsPaintedPlainAndKeepsItsColourInTheFile) {
     Trigger("mnuEditMarksShowAll");
     EXPECT_TRUE(travel->isChecked());
     EXPECT_TRUE(YearCellShows(d, kTravel));
+}
+
+TEST_F(MarkCommands, TheMonthViewShowsMarksAsColouredNumbers) {
+    Put("2009Marks.dat", "02:05:02:32768"); // 20 March 2009
+    Start();
+    Picker("March", "5", "2009");
+    w->SwitchView(0);
+    PictureBox* box = w->monthView()->picMonth;
+    EXPECT_TRUE(CellShows(box, CellOf(DateSerial(2009, 3, 20)), kTravel));
+
+    Date d = DateSerial(2009, 3, 10);
+    Cell c = CellOf(d);
+    w->monthView()->picMonth_MouseDown(kLeftButton, 0, c.column + 0.5, c.row + 1.25);
+    ASSERT_EQ(s->dates.gSelectedDate, d);
+    ui.ExpectInput("Dentist");
+    Trigger("mnuOptDateQuickMark");
+    EXPECT_EQ(Bytes("2009Marks.dat"), "02:02:01:65535-Dentist\r\n02:05:02:32768");
+    EXPECT_TRUE(CellShows(box, c, kQuickMark));
+    EXPECT_TRUE(CellShows(box, CellOf(DateSerial(2009, 3, 20)), kTravel));
+}
+
+TEST_F(MarkCommands, HolidaysAndBirthdaysAreClearedInTheirManagers) {
+    fs::create_directories(dir + "Holidays");
+    Put("Holidays/2009Holidays.dat", "12/25/09:Christmas Day\r\n");
+    Put("Birthdays.dat", "07/04:-1:Ann:****\r\n");
+    Start();
+    ClickYearView(DateSerial(2009, 12, 25));
+    ui.Expect(MsgAnswer::OK, "Use the Holiday Manager to remove this mark.");
+    mnuOptDateClearMark_Click(*s, *w);
+    ClickYearView(DateSerial(2009, 7, 4));
+    ui.Expect(MsgAnswer::OK, "Use the Birthday Manager to remove this mark.");
+    mnuOptDateClearMark_Click(*s, *w);
+    EXPECT_EQ(ui.SeenDialogs().back().title, "");
+    EXPECT_FALSE(fs::exists(dir + "2009Marks.dat"));
 }
