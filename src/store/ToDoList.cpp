@@ -51,6 +51,7 @@ void ReadToDoList(Store& s) {
         if (changed) s.flags.gPlannerChanged = true;
         if (s.hooks.ShowPlannerPage) s.hooks.ShowPlannerPage();
     }
+    if (s.hooks.RefreshToDoPane) s.hooks.RefreshToDoPane();
 }
 
 bool SaveToDoList(Store& s, std::string& fileName) {

@@ -23,6 +23,8 @@ struct UiHooks {
     std::function<void()> RedrawCurrentView;
     // Refreshes the main window's alert and birthday indicators.
     std::function<void()> RefreshIndicators;
+    // Refills the To Do pane of the open calendar view from the list just read.
+    std::function<void()> RefreshToDoPane;
 };
 
 } // namespace orvelle

@@ -31,6 +31,12 @@ struct ViewState {
     std::string gCurrentCellDD;
     std::string gCurrentCellYYYY;
 
+    // The cell under the pointer at the last handled hover (month index, column, row; the row
+    // is -1 over a box's head band).
+    int gHoverCellMonth = 0;
+    int gHoverCellColumn = 0;
+    int gHoverCellRow = 0;
+
     // The six-month box last pressed: its index 0-5, month 1-12, year, and whether that year
     // is the one after gViewYear.
     int gSixMonthPanelIndex = 0;

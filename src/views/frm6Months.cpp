@@ -12,6 +12,8 @@
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
 #include "views/KeyPreview.h"
+#include "views/ToDoPane.h"
+#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
 #include <QCloseEvent>
@@ -80,6 +82,7 @@ void frm6Months::MakeMonth(int i) {
     box->SetBackColor(VbFromColor(palette().color(QPalette::Base)));
     box->onMouseDown = [this, i](int b, int sh, double x, double y) { picMonth_MouseDown(i, b, sh, x, y); };
     box->onDblClick = [this, i](int, int, double, double) { picMonth_DblClick(i); };
+    box->onMouseMove = [this, i](int b, int sh, double x, double y) { picMonth_MouseMove(i, b, sh, x, y); };
     picMonth[i] = box;
 
     auto* button = new QPushButton("View this Month's Details", picMain);
@@ -96,6 +99,7 @@ void frm6Months::Form_Load() {
     // The window's key preview takes Left and Right before a focused month button sees them,
     // so one press steps the view once.
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+    new ViewPanels(s_, this, &main_);
 }
 
 void frm6Months::LoadTheMonths() {
@@ -124,6 +128,7 @@ void frm6Months::Form_Resize() {
     } else {
         SetGeometryTwips(picToDo, 120, 7500, 11500, 2310);
         picToDo->show();
+        LoadToDo();
     }
     if (width <= 15000) {
         framRight->hide();
@@ -134,6 +139,8 @@ void frm6Months::Form_Resize() {
     SetGeometryTwips(framRight, PixelsToTwipsX(picMain->x() + picMain->width()), PixelsToTwipsY(framRight->y()),
                      3315, rightHeight);
     MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    LoadAlertList(s_, this);
+    LoadBirthdayList(s_, this);
     framRight->show();
     s_.view.gRightPanelsShown[1] = true;
 }
@@ -240,5 +247,12 @@ void frm6Months::picMonth_MouseDown(int index, int button, int, double x, double
 }
 
 void frm6Months::picMonth_DblClick(int) { OpenNoteOnDoubleClick(s_, main_); }
+
+void frm6Months::picMonth_MouseMove(int index, int, int, double x, double y) {
+    hover_.MoveOverSixMonthBox(s_, main_, *picMonth[index], ToCp1252(cmdView[index]->text()), static_cast<float>(x),
+                               static_cast<float>(y));
+}
+
+void frm6Months::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, true); }
 
 } // namespace orvelle

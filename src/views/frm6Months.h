@@ -2,6 +2,7 @@
 // The six-month view: two rows of three month boxes under their month buttons, the Next/Prev
 // bar over the last box's corner, and the side panels and To Do pane on wide or tall windows.
 #include "views/SidePanels.h"
+#include "views/ViewHover.h"
 
 #include <QWidget>
 
@@ -48,6 +49,8 @@ public:
     void picMain_MouseMove();
     void picMonth_MouseDown(int index, int button, int shift, double x, double y);
     void picMonth_DblClick(int index);
+    void picMonth_MouseMove(int index, int button, int shift, double x, double y);
+    void LoadToDo();
 
     bool mToDoRowsLoaded = false;
 
@@ -62,6 +65,7 @@ private:
 
     Store& s_;
     frmMain& main_;
+    ViewHover hover_{HoverView::SixMonths};
     bool unloaded_ = false;
 };
 

@@ -12,6 +12,8 @@
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
 #include "views/KeyPreview.h"
+#include "views/ToDoPane.h"
+#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
 #include <QCloseEvent>
@@ -70,6 +72,7 @@ frmMonth::frmMonth(Store& s, frmMain& m) : s_(s), main_(m) {
     picMonth->setFocusPolicy(Qt::StrongFocus);
     picMonth->onMouseDown = [this](int b, int sh, double x, double y) { picMonth_MouseDown(b, sh, x, y); };
     picMonth->onDblClick = [this](int, int, double, double) { picMonth_DblClick(); };
+    picMonth->onMouseMove = [this](int b, int sh, double x, double y) { picMonth_MouseMove(b, sh, x, y); };
 
     picNav = new QWidget(picMonth);
     picNav->setObjectName("picNav");
@@ -115,6 +118,7 @@ void frmMonth::Form_Load() {
         lblTTT[i]->hide();
     }
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+    new ViewPanels(s_, this, &main_);
 }
 
 void frmMonth::Form_Resize() {
@@ -127,6 +131,7 @@ void frmMonth::Form_Resize() {
     } else {
         SetGeometryTwips(picToDo, 120, 7440, 11580, 2310);
         picToDo->show();
+        LoadToDo();
     }
     if (width <= 15000) {
         picLeft->hide();
@@ -152,6 +157,8 @@ void frmMonth::Form_Resize() {
         picLeft->show();
         s_.view.gMonthLeftPanelShown = true;
     }
+    LoadAlertList(s_, this);
+    LoadBirthdayList(s_, this);
     picRight->show();
     s_.view.gRightPanelsShown[0] = true;
 }
@@ -233,5 +240,11 @@ void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
 }
 
 void frmMonth::picMonth_DblClick() { OpenNoteOnDoubleClick(s_, main_); }
+
+void frmMonth::picMonth_MouseMove(int, int, double x, double y) {
+    hover_.MoveOverMonth(s_, main_, *picMonth, static_cast<float>(x), static_cast<float>(y));
+}
+
+void frmMonth::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, false); }
 
 } // namespace orvelle

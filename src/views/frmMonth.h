@@ -3,6 +3,7 @@
 // bottom right corner, the message strip at the left and the side panels at the right on wide
 // windows, and the To Do pane below on tall ones.
 #include "views/SidePanels.h"
+#include "views/ViewHover.h"
 
 #include <QWidget>
 
@@ -52,6 +53,8 @@ public:
     bool Form_KeyDown(int keyCode, int shift);
     void picMonth_MouseDown(int button, int shift, double x, double y);
     void picMonth_DblClick();
+    void picMonth_MouseMove(int button, int shift, double x, double y);
+    void LoadToDo();
 
     bool mToDoRowsLoaded = false;
 
@@ -64,6 +67,7 @@ private:
 
     Store& s_;
     frmMain& main_;
+    ViewHover hover_{HoverView::OneMonth};
     bool unloaded_ = false;
 };
 

@@ -12,6 +12,8 @@
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
 #include "views/KeyPreview.h"
+#include "views/ToDoPane.h"
+#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
 #include <QCloseEvent>
@@ -79,6 +81,7 @@ void frmYear::MakeMonth(int i) {
     box->hide();
     box->onMouseDown = [this, i](int b, int sh, double x, double y) { picMonth_MouseDown(i, b, sh, x, y); };
     box->onDblClick = [this, i](int, int, double, double) { picMonth_DblClick(i); };
+    box->onMouseMove = [this, i](int b, int sh, double x, double y) { picMonth_MouseMove(i, b, sh, x, y); };
     picMonth[i] = box;
 
     auto* button = new QPushButton(picMain);
@@ -96,6 +99,7 @@ void frmYear::Form_Load() {
     ResizeTwips(picMain, 11790, 7500);
     LoadTheMonths();
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+    new ViewPanels(s_, this, &main_);
 }
 
 void frmYear::LoadTheMonths() {
@@ -131,6 +135,7 @@ void frmYear::Form_Resize() {
     } else {
         SetGeometryTwips(picToDo, 120, 7200, 11500, 2310);
         picToDo->show();
+        LoadToDo();
     }
     if (width <= 15000) {
         framRight->hide();
@@ -140,6 +145,8 @@ void frmYear::Form_Resize() {
     double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
     SetGeometryTwips(framRight, 11790, PixelsToTwipsY(framRight->y()), 3315, rightHeight);
     MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    LoadAlertList(s_, this);
+    LoadBirthdayList(s_, this);
     framRight->show();
     s_.view.gRightPanelsShown[0] = true;
 }
@@ -245,5 +252,11 @@ void frmYear::picMonth_MouseDown(int index, int button, int, double x, double y)
 }
 
 void frmYear::picMonth_DblClick(int) { OpenNoteOnDoubleClick(s_, main_); }
+
+void frmYear::picMonth_MouseMove(int index, int, int, double x, double y) {
+    hover_.MoveOverYearBox(s_, main_, *picMonth[index], index, static_cast<float>(x), static_cast<float>(y));
+}
+
+void frmYear::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, false); }
 
 } // namespace orvelle
