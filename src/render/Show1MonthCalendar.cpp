@@ -1,21 +1,67 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "render/BirthdayMarking.h"
 #include "render/CalendarViews.h"
+#include "render/HolidayDisplay.h"
+#include "render/MarkPainting.h"
+#include "render/MonthGridPainter.h"
+#include "render/MonthIconControls.h"
+#include "render/MonthMessages.h"
 #include "store/ErrorLog.h"
 #include "store/Holidays.h"
+#include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
+#include "store/TextFile.h"
 #include "views/frmMonth.h"
 
 #include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
 
 #include <exception>
+#include <filesystem>
 
 namespace orvelle {
 namespace {
+
+// Narrower view windows keep the labels of the last listing.
+constexpr double kLabelsMinWidthTwips = 10000;
+
+// The month's own icon file decides what the month shows: its icons, nothing (an empty file), or
+// the template when it has no file.
+void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view) {
+    namespace fs = std::filesystem;
+    std::string monthFile = MonthIconFilePath(s);
+    bool monthFileExists = PathIsFile(monthFile);
+    std::error_code ec;
+    bool monthFileEmpty = monthFileExists && fs::file_size(monthFile, ec) == 0 && !ec;
+    IconFiles& ic = s.icons;
+    if (PathIsFile(TemplateFilePath(s)) && !monthFileExists) {
+        m.lblTemplate->setText("Monthly View = Template");
+        ReadTemplateTags(s);
+        if (ic.gTemplateIconLineCount > 0) {
+            m.SetMenuEnabled("mnuOptDateRemoveAll", true);
+            ic.gMonthIconLineCount = ic.gTemplateIconLineCount;
+        }
+        m.SetMenuEnabled("mnuFileSave", true);
+        m.SetMenuEnabled("mnuFileSaveTemplate", true);
+    } else if (monthFileEmpty) {
+        m.lblTemplate->setText("Monthly View = Marks Only");
+        m.SetMenuEnabled("mnuOptDateRemoveAll", false);
+    } else {
+        m.lblTemplate->setText("Monthly View = Modified");
+        if (monthFileExists) {
+            Read1MonthIcons(s);
+            if (ic.gMonthIconLineCount > 0) m.SetMenuEnabled("mnuOptDateRemoveAll", true);
+        }
+        m.SetMenuEnabled("mnuFileSave", true);
+        m.SetMenuEnabled("mnuFileSaveCalendar", true);
+    }
+    ShowPlacedIcons(s, view);
+    m.lblTemplate->show();
+    view.picMonth->show();
+}
 
 void Draw(Store& s, frmMain& m) {
     if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
@@ -24,31 +70,70 @@ void Draw(Store& s, frmMain& m) {
     frmMonth& view = m.LoadMonthView();
     m.ShowChild(&view);
     static const char* const kHeads[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
-    for (int i = 0; i < 7; ++i) view.lblDay[i]->setText(kHeads[i]);
-    view.picMonth->Cls();
-    view.picMonth->SetForeColor(kVbBlack);
+    for (int i = 0; i < 7; ++i)
+        if (view.lblDay[i]) view.lblDay[i]->setText(kHeads[i]);
+    PictureBox& box = *view.picMonth;
+    box.Cls();
+    box.SetForeColor(kVbBlack);
+
+    RemovePlacedIconControls(view);
+    ClearPlacedIcons(s);
     s.flags.gSpansNextYear = false;
     LoadThisYearsData(s);
     s.flags.gCalendarView = 1;
-    m.SetCalLook(0, s.flags.gTemplateMode ? ButtonLook::NoFocus : ButtonLook::Down);
+
+    bool templ = s.flags.gTemplateMode;
+    m.SetCalLook(0, templ ? ButtonLook::NoFocus : ButtonLook::Down);
     m.SetCalLook(1, ButtonLook::NoFocus);
     m.SetCalLook(2, ButtonLook::NoFocus);
     m.SetMenuEnabled("mnuOptCal", true);
     m.SetMenuEnabled("mnuOptDateRemoveAll", false);
-    m.SetMenuEnabled("mnuFileSaveTemplate", s.flags.gTemplateMode);
-    m.SetMenuEnabled("mnuFileSaveCalendar", !s.flags.gTemplateMode);
+    if (templ && s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);
+    Date drawn = templ ? s.icons.gTemplateDate : s.dates.gSelectedDate;
+    if (!templ) SetMonthIconFile(s, drawn);
+    m.SetMenuEnabled("mnuFileSaveTemplate", templ);
+    m.SetMenuEnabled("mnuFileSaveCalendar", !templ);
     for (const char* item : {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons"})
         m.SetMenuEnabled(item, true);
     m.SetMenuEnabled("mnuEditDeleteMarks", false);
-    int year = YearOf(s.dates.gSelectedDate);
+
+    int year = YearOf(drawn);
     s.view.gThisYear = year;
     s.flags.gViewYear = year;
     s.view.gNextYear = year + 1;
     s.flags.gSpannedYear = year + 1;
     s.flags.gSpansNextYear = false;
-    if (s.markers.gMarkerHidden[kHolidayCategory] == 0) AssignThisYearsHolidays(s);
-    m.setWindowTitle(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " + std::to_string(year) +
-                                " Calendar"));
+    for (auto& line : s.icons.gMonthIconLines) line.clear();
+    for (auto& line : s.icons.gTemplateIconLines) line.clear();
+    m.setWindowTitle(FromCp1252(templ ? std::string("Orvelle - Modifying Template")
+                                      : "Orvelle - " + MonthName(MonthOf(drawn)) + ", " + std::to_string(year)));
+
+    MonthGridPainter painter(s, box);
+    painter.DrawTitleHeadsAndRules(drawn, templ);
+    view.picNav->setVisible(!templ);
+    painter.DrawDayNumbers(drawn, templ);
+
+    if (templ) {
+        ReadTemplateTags(s);
+        if (s.icons.gTemplateIconLineCount > 0) m.SetMenuEnabled("mnuOptDateRemoveAll", true);
+        ShowPlacedIcons(s, view);
+        box.show();
+        return;
+    }
+
+    // Over the day numbers go holidays, birthdays and marks, in that order.
+    if (s.markers.gMarkerHidden[kHolidayCategory] == 0) {
+        AssignThisYearsHolidays(s);
+        DisplayThisYearsHolidays(s, m);
+    }
+    if (s.markers.gMarkerHidden[kBirthdayCategory] == 0) ReadAndMarkBirthdays(s, m);
+    ReadAndDisplayThisYearsMarks(s, m);
+
+    if (!view.picIcon.empty()) view.picIcon[0]->hide();
+    ShowMonthIcons(s, m, view);
+    m.setWindowTitle(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " +
+                                std::to_string(YearOf(s.dates.gSelectedDate)) + " Calendar"));
+    if (PixelsToTwipsX(view.width()) > kLabelsMinWidthTwips) DisplayTTTLabels(s, m);
 }
 
 } // namespace
