@@ -46,6 +46,9 @@ TEST_F(MonthLabelsTest, HolidayThenBirthdaysThenMarksEachInItsColour) {
     EXPECT_EQ(LabelColour(3), 255);
     EXPECT_EQ(LabelColour(4), 65535);
     EXPECT_EQ(Label(4)->y() - Label(0)->y(), TwipsToPixelsY(1200));
+    // The grid shows the layers in the same order: the mark's colour is painted last.
+    EXPECT_TRUE(CellHas(DateSerial(2009, 3, 5), 255));
+    EXPECT_FALSE(CellHas(DateSerial(2009, 3, 5), s->markers.gMarkerColors[kHolidayCategory]));
 
     // The template leaves the labels as they were.
     Show(DateSerial(2009, 3, 20), true);

@@ -42,6 +42,23 @@ TEST_F(MonthViewTest, TodaysNumberTakesTheTodayColourOnlyInTodaysMonth) {
     EXPECT_TRUE(CellHas(DateSerial(2009, 3, 5), kVbBlack));
 }
 
+TEST_F(MonthViewTest, NumbersOffsetSitInTheTopLeftCornerOfTheirCells) {
+    auto blackIn = [&](double x1, double y1, double x2, double y2) {
+        for (double x = x1; x < x2; x += 0.01)
+            for (double y = y1; y < y2; y += 0.01)
+                if (Box().Point(x, y) == kVbBlack) return true;
+        return false;
+    };
+    // The 20th of March 2009: column 5, row 2.
+    Show(DateSerial(2009, 3, 20));
+    EXPECT_TRUE(blackIn(5.3, 3.1, 5.7, 3.5));
+    EXPECT_FALSE(blackIn(5.03, 2.77, 5.15, 2.95));
+    s->view.gShowNumbersOffset = true;
+    Show(DateSerial(2009, 3, 20));
+    EXPECT_TRUE(blackIn(5.03, 2.77, 5.3, 3.05));
+    EXPECT_FALSE(blackIn(5.3, 3.1, 5.7, 3.5));
+}
+
 TEST_F(MonthViewTest, TemplateShowsJanuaryInItsColoursAndLeavesTheSelectedMonthsGridAlone) {
     m->lblTemplate->setText("before");
     frmMonth& view = Show(DateSerial(2009, 5, 20), true);
