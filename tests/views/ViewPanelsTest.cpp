@@ -1,0 +1,209 @@
+// The side panels and the To Do pane of the real view windows, filled from the data files.
+#include "common/MainWindowFixture.h"
+#include "notes/frmHelp.h"
+#include "platform/Cp1252.h"
+#include "store/ToDoList.h"
+#include "views/ViewPanels.h"
+#include "views/frm6Months.h"
+#include "views/frmMonth.h"
+#include "views/frmYear.h"
+
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSet>
+
+namespace orvelle {
+namespace {
+
+class SidePanels : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        Clock::Set({DateSerial(2009, 2, 25), 9 * 3600});
+        std::string alerts;
+        const char* messages[] = {"zero", "one", "two", "Pay rent", "four", "apple pie", "six", "Call bank"};
+        for (int i = 0; i < 8; ++i) {
+            Date d = i == 3 ? DateSerial(2009, 3, 1) : i == 7 ? DateSerial(2009, 2, 27) : DateSerial(2009, 12, 1);
+            alerts += std::to_string(d) + (i == 3 || i == 7 ? ":0010:" : ":0000:") + messages[i] + "\r\n";
+        }
+        Write("Alerts.dat", alerts);
+        Write("Birthdays.dat", "02/29:07:Leap:1980\r\n03/01:07:amy:****\r\n03/15:-1:Zed:****\r\n");
+        std::string todo = "\xF3" "Done thing\r\n\xF5   leading blanks\r\n\xF5   \r\n\xF3\r\n";
+        for (int i = 4; i < 10; ++i) todo += "\xF5\r\n";
+        Write(kToDoFile, todo);
+    }
+    void Write(const std::string& name, const std::string& content) {
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomic(dir + name, content, &error)) << error;
+    }
+    static void ClickRow(QListWidget* list, int row) {
+        QRect r = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // Starts the program in a window wide and tall enough for the side panels and the To Do pane.
+    void StartWide() {
+        Start();
+        w->setWindowState(Qt::WindowNoState);
+        w->resize(1400, 1000);
+        Settle();
+    }
+    static QLabel* Label(QWidget* parent, const QString& name) { return parent->findChild<QLabel*>(name); }
+    void ToSixMonths() {
+        SetPicker("March", "10", "2009");
+        w->imgCal_MouseDown(1, Qt::LeftButton);
+        Settle();
+    }
+};
+
+TEST_F(SidePanels, PendingAlertsSortWithoutCaseAndAClickShowsTheRightDate) {
+    StartWide();
+    frmYear* y = w->yearView();
+    ASSERT_TRUE(y->framRight->isVisible()) << y->width() << "x" << y->height();
+    QListWidget* lst = y->lstAlerts;
+    ASSERT_EQ(lst->count(), 2);
+    EXPECT_EQ(lst->item(0)->text(), "Call bank");
+    EXPECT_EQ(lst->item(1)->text(), "Pay rent");
+    QLabel* date = Label(y, "lblAlertDate");
+    EXPECT_EQ(date->text(), "Alert Date =");
+    ClickRow(lst, 1);
+    EXPECT_EQ(date->text(), "Alert Date = 03/01/09");
+    ClickRow(lst, 0);
+    EXPECT_EQ(date->text(), "Alert Date = 02/27/09");
+    ClickRow(lst, 1);
+
+    // The alerts were read again with fewer records: the row of alert 7 shows nothing.
+    s->alerts.gAlertCount = 4;
+    s->alerts.gAlertDates.resize(4);
+    ClickRow(lst, 0);
+    EXPECT_EQ(date->text(), "Alert Date = 03/01/09");
+    auto* panels = y->findChild<ViewPanels*>("ViewPanels");
+    ASSERT_NE(panels, nullptr);
+    EXPECT_EQ(panels->mAlertIndex, 3);
+    lst->clearSelection();
+    panels->lstAlerts_Click();
+    EXPECT_EQ(date->text(), "Alert Date = 03/01/09");
+
+    // A resize while wide refills the list from the store.
+    s->alerts.gPendingAlertLines[7].clear();
+    y->Form_Resize();
+    EXPECT_EQ(lst->count(), 1);
+}
+
+TEST_F(SidePanels, LeapDayBirthdayShowsAsWrittenInACommonYear) {
+    StartWide();
+    ToSixMonths();
+    frm6Months* six = w->sixMonthView();
+    ASSERT_NE(six, nullptr);
+    QListWidget* lst = six->lstBirthdays;
+    ASSERT_EQ(lst->count(), 2);
+    EXPECT_EQ(lst->item(0)->text(), "amy");
+    EXPECT_EQ(lst->item(1)->text(), "Leap");
+    QLabel* date = Label(six, "lblBirthdayDate");
+    ClickRow(lst, 1);
+    EXPECT_EQ(date->text(), "Date = 02/29/09");
+    ClickRow(lst, 0);
+    EXPECT_EQ(date->text(), "Date = 03/01/09");
+}
+
+TEST_F(SidePanels, HelpTopicsAndTheHelpImageInEveryView) {
+    StartWide();
+    ASSERT_GT(s->help.gHelpCount, 2);
+    auto checkTopicClick = [this](QWidget* view) {
+        auto* lst = view->findChild<QListWidget*>("lstHelp");
+        ASSERT_EQ(lst->count(), s->help.gHelpCount);
+        ClickRow(lst, 2);
+        EXPECT_EQ(Label(view, "lblSubject")->text(), FromCp1252(s->help.gHelpTitles[2]));
+        EXPECT_FALSE(view->findChild<QPlainTextEdit*>("txtHelp")->toPlainText().isEmpty());
+        ClickRow(lst, 2);
+        EXPECT_EQ(Label(view, "lblSubject")->text(), FromCp1252(s->help.gHelpTitles[2]));
+    };
+    checkTopicClick(w->yearView());
+    ToSixMonths();
+    checkTopicClick(w->sixMonthView());
+
+    // Two clicks on the image: one help window, every title once.
+    QLabel* img = Label(w->sixMonthView(), "imgHelp");
+    QTest::mouseClick(img, Qt::LeftButton);
+    QTest::mouseClick(img, Qt::LeftButton);
+    auto helps = w->findChildren<frmHelp*>("frmHelp");
+    ASSERT_EQ(helps.size(), 1);
+    auto* list = helps.front()->findChild<QListWidget*>("lstHelp");
+    ASSERT_EQ(list->count(), s->help.gHelpCount);
+    QSet<QString> titles;
+    for (int i = 0; i < list->count(); ++i) titles.insert(list->item(i)->text());
+    EXPECT_EQ(titles.size(), list->count());
+    helps.front()->close();
+}
+
+TEST_F(SidePanels, MessageStripShowsWholeCaptionsAndScrolls) {
+    StartWide();
+    SetPicker("March", "10", "2009");
+    w->imgCal_MouseDown(0, Qt::LeftButton);
+    Settle();
+    frmMonth* month = w->monthView();
+    ASSERT_NE(month, nullptr);
+    ASSERT_TRUE(month->picLeft->isVisible());
+    QLabel* label = month->lblTTT[3];
+    label->setText("03/10 Meeting: budget review with the whole department");
+    QPointF at(5, 5);
+    QMouseEvent move(QEvent::MouseMove, at, label->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &move);
+    EXPECT_EQ(label->toolTip(), label->text());
+
+    month->VScroll1->setValue(300);
+    EXPECT_EQ(month->picTTT->y(), -TwipsToPixelsY(300));
+    month->VScroll1->setValue(5400);
+    EXPECT_EQ(month->picTTT->y(), -TwipsToPixelsY(5400));
+}
+
+TEST_F(SidePanels, ToDoPaneShowsDoneAndOpenItemsWithRowsMadeOnce) {
+    StartWide();
+    frmYear* y = w->yearView();
+    QWidget* pane = y->picToDo;
+    ASSERT_TRUE(pane->isVisible());
+    QImage checked = Label(pane, "imgChkBoxChecked")->pixmap().toImage();
+    QImage unchecked = Label(pane, "imgChkBoxUnChecked")->pixmap().toImage();
+    ASSERT_NE(checked, unchecked);
+    EXPECT_EQ(Label(pane, "lblToDo_0")->text(), "Done thing");
+    EXPECT_EQ(Label(pane, "imgChkBox_0")->pixmap().toImage(), checked);
+    EXPECT_EQ(Label(pane, "lblToDo_1")->text(), "   leading blanks");
+    EXPECT_EQ(Label(pane, "imgChkBox_1")->pixmap().toImage(), unchecked);
+    EXPECT_EQ(Label(pane, "lblToDo_2")->text(), "");
+    EXPECT_EQ(Label(pane, "lblToDo_3")->text(), "");
+    EXPECT_EQ(Label(pane, "imgChkBox_3")->pixmap().toImage(), checked);
+    EXPECT_EQ(Label(pane, "lbl_5")->text(), "6");
+    EXPECT_EQ(Label(pane, "lbl_5")->pos(), QPoint(TwipsToPixelsX(6180), TwipsToPixelsY(510)));
+    EXPECT_EQ(Label(pane, "lbl_9")->text(), "10");
+    QLabel* top = Label(pane, "lblTop");
+    EXPECT_NEAR(top->x(), (pane->contentsRect().width() - top->width()) / 2, 1);
+
+    auto rows = [pane] { return pane->findChildren<QLabel*>(QRegularExpression("^lblToDo_\\d+$")).size(); };
+    EXPECT_EQ(rows(), 10);
+    QPoint row7 = Label(pane, "imgChkBox_7")->pos();
+    EXPECT_TRUE(y->mToDoRowsLoaded);
+    y->Form_Resize();
+    EXPECT_EQ(rows(), 10);
+    EXPECT_EQ(Label(pane, "imgChkBox_7")->pos(), row7);
+
+    // A later read of the list (the to-do window's save) refills the pane.
+    Write(kToDoFile, "\xF5" "Call bank\r\n");
+    ReadToDoList(*s);
+    EXPECT_EQ(Label(pane, "lblToDo_0")->text(), "Call bank");
+    EXPECT_EQ(Label(pane, "imgChkBox_0")->pixmap().toImage(), unchecked);
+    EXPECT_EQ(Label(pane, "lblToDo_1")->text(), "");
+}
+
+TEST_F(SidePanels, SixMonthViewPlacesItsOwnPane) {
+    StartWide();
+    ToSixMonths();
+    QWidget* pane = w->sixMonthView()->picToDo;
+    ASSERT_TRUE(pane->isVisible());
+    EXPECT_EQ(pane->geometry(), QRect(TwipsToPixelsX(120), TwipsToPixelsY(7290), TwipsToPixelsX(11270),
+                                      TwipsToPixelsY(2300)));
+    EXPECT_EQ(pane->findChild<QLabel*>("lblToDo_0")->text(), "Done thing");
+}
+
+} // namespace
+} // namespace orvelle
