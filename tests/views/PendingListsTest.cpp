@@ -1,7 +1,6 @@
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "views/PendingLists.h"
-#include "views/ToDoPane.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +19,7 @@ Alerts EightAlerts() {
     return a;
 }
 
-TEST(PendingLists, AlertsSortWithoutRegardToCaseAndKeepTheirIndex) {
+TEST(PendingLists, AlertsSortWithoutCaseKeepTheirIndexAndStopAtTheArrays) {
     auto rows = PendingAlertRows(EightAlerts());
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].text, "apple pie");
@@ -30,9 +29,7 @@ TEST(PendingLists, AlertsSortWithoutRegardToCaseAndKeepTheirIndex) {
     EXPECT_EQ(rows[2].text, "Pay rent");
     EXPECT_EQ(rows[2].index, 3);
     EXPECT_EQ(AlertDateCaption(EightAlerts(), 3), "Alert Date = 03/13/09");
-}
 
-TEST(PendingLists, CountBeyondTheArraysIsCut) {
     Alerts a = EightAlerts();
     a.gAlertCount = 20;
     EXPECT_EQ(PendingAlertRows(a).size(), 3u);
@@ -68,33 +65,6 @@ TEST(PendingLists, BirthdaysShowThisYearsDateAndLeapDaysLiterally) {
     EXPECT_EQ(BirthdayDateCaption(b, 1, 2012), "Date = 02/29/12");
     EXPECT_EQ(BirthdayDateCaption(b, 2, 2100), "Date = 12/01/00");
     EXPECT_FALSE(BirthdayDateCaption(b, 3, 2009).has_value());
-}
-
-TEST(ToDoPaneLayout, TwoColumnsOfFive) {
-    ToDoRowPlace r3 = ToDoRowPlacement(3);
-    EXPECT_EQ(r3.checkLeft, 120);
-    EXPECT_EQ(r3.checkTop, 1515);
-    EXPECT_EQ(r3.numberTop, 1545);
-    EXPECT_EQ(r3.textTop, 1485);
-    EXPECT_EQ(r3.number, "4");
-    ToDoRowPlace r5 = ToDoRowPlacement(5);
-    EXPECT_EQ(r5.checkLeft, 5820);
-    EXPECT_EQ(r5.checkTop, 480);
-    EXPECT_EQ(r5.numberLeft, 6180);
-    EXPECT_EQ(r5.numberTop, 510);
-    EXPECT_EQ(r5.textLeft, 6420);
-    EXPECT_EQ(r5.textTop, 450);
-    EXPECT_EQ(r5.number, "6");
-    ToDoRowPlace r9 = ToDoRowPlacement(9);
-    EXPECT_EQ(r9.number, "10");
-    EXPECT_EQ(r9.textTop, 1830);
-    EXPECT_EQ(r9.checkTop, 1860);
-}
-
-TEST(ToDoPaneLayout, BlankItemsShowNothingAndLeadingBlanksStay) {
-    EXPECT_EQ(ToDoPaneCaption(""), "");
-    EXPECT_EQ(ToDoPaneCaption("    "), "");
-    EXPECT_EQ(ToDoPaneCaption("  Call bank "), "  Call bank ");
 }
 
 } // namespace
