@@ -95,9 +95,9 @@ void RepaintOverlays(Store& s, frmMain& m) {
     ReadAndMarkBirthdays(s, v);
     ReadAndDisplayThisYearsMarks(s, v);
     if (s.flags.gSpansNextYear) {
-        ReadAndDisplayNextYearsMarks(s, v);
         DisplayNextYearsHolidays(s, v);
         ReadAndMarkNextYearsBirthdays(s, v);
+        ReadAndDisplayNextYearsMarks(s, v);
     }
 }
 

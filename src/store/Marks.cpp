@@ -32,15 +32,15 @@ void BeginRead(YearMarks m, int year) {
     m.lineCount = 0;
 }
 
-// The colour that a hidden category's mark is painted in: 0 (not shown), or for this year the
-// holiday or birthday colour when one falls on the date and that category is shown.
-Color HiddenPaintColor(const Store& s, const std::string& dateText, bool substitutes) {
-    if (!substitutes) return 0;
+// The colour that a hidden category's mark is painted in: 0 (not shown), or the holiday or
+// birthday colour when one falls on the date and that category is shown. Marks are painted over
+// holidays and birthdays, so the stand-in keeps them visible.
+Color HiddenPaintColor(const Store& s, const std::string& dateText, const std::vector<std::string>& holidayDates,
+                       int holidayCount) {
     const MarkerCategories& k = s.markers;
     if (k.gMarkerHidden[kHolidayCategory] == 0) {
-        const Holidays& h = s.holidays;
-        for (int i = 0; i < h.gThisYearsHolidayCount && i < static_cast<int>(h.gThisYearsHolidayDates.size()); ++i)
-            if (h.gThisYearsHolidayDates[i] == dateText) return k.gMarkerColors[kHolidayCategory];
+        for (int i = 0; i < holidayCount && i < static_cast<int>(holidayDates.size()); ++i)
+            if (holidayDates[i] == dateText) return k.gMarkerColors[kHolidayCategory];
     }
     if (k.gMarkerHidden[kBirthdayCategory] == 0) {
         const Birthdays& b = s.birthdays;
@@ -57,7 +57,8 @@ bool IsHiddenCategoryColor(const Store& s, Color color) {
     return false;
 }
 
-std::vector<MarkPaint> ReadYear(Store& s, const char* procName, YearMarks m, int year, bool substitutes) {
+std::vector<MarkPaint> ReadYear(Store& s, const char* procName, YearMarks m, int year,
+                                const std::vector<std::string>& holidayDates, int holidayCount) {
     std::vector<MarkPaint> paints;
     if (!UsableYear(year)) {
         m.lines.assign(1, std::string());
@@ -85,8 +86,9 @@ std::vector<MarkPaint> ReadYear(Store& s, const char* procName, YearMarks m, int
         m.flags[c.month][c.column][c.row] = -1;
         m.colors[c.month][c.column][c.row] = line->color;
 
-        Color paint = IsHiddenCategoryColor(s, line->color) ? HiddenPaintColor(s, FormatMmDdYy(*date), substitutes)
-                                                            : line->color;
+        Color paint = IsHiddenCategoryColor(s, line->color)
+                          ? HiddenPaintColor(s, FormatMmDdYy(*date), holidayDates, holidayCount)
+                          : line->color;
         GetMarkTextColor(s, paint);
         paints.push_back({c, DayOf(*date), paint, s.markers.gMarkTextColor});
     }
@@ -197,11 +199,15 @@ bool SaveNextYearsMarks(Store& s) {
 }
 
 std::vector<MarkPaint> ReadThisYearsMarks(Store& s) {
-    return ReadYear(s, "ReadAndDisplayThisYearsMarks", ThisYearsMarks(s.marks), s.view.gThisYear, true);
+    const Holidays& h = s.holidays;
+    return ReadYear(s, "ReadAndDisplayThisYearsMarks", ThisYearsMarks(s.marks), s.view.gThisYear,
+                    h.gThisYearsHolidayDates, h.gThisYearsHolidayCount);
 }
 
 std::vector<MarkPaint> ReadNextYearsMarks(Store& s) {
-    return ReadYear(s, "ReadAndDisplayNextYearsMarks", NextYearsMarks(s.marks), s.view.gThisYear + 1, false);
+    const Holidays& h = s.holidays;
+    return ReadYear(s, "ReadAndDisplayNextYearsMarks", NextYearsMarks(s.marks), s.view.gThisYear + 1,
+                    h.gNextYearsHolidayDates, h.gNextYearsHolidayCount);
 }
 
 MarkYear MarkYearOfSelectedDate(const Store& s) {

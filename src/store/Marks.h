@@ -101,7 +101,8 @@ bool SaveNextYearsMarks(Store& s);
 
 // Read the year's file into its grids and line list: the flags become exactly the file's marks,
 // colours and notes follow the lines. A bad line is skipped and logged. Returns the marks to
-// paint, in file order; the next year has no holiday or birthday substitute.
+// paint, in file order; a hidden category's mark on a holiday or birthday of that year paints as
+// the holiday or birthday.
 std::vector<MarkPaint> ReadThisYearsMarks(Store& s);
 std::vector<MarkPaint> ReadNextYearsMarks(Store& s);
 

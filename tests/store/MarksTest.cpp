@@ -228,23 +228,27 @@ TEST_F(MarksFiles, AHiddenCategoryKeepsItsColourAndPaintsAsItsStandIn) {
     EXPECT_EQ(Bytes("2009Marks.dat"), "00:00:01:33023\r\n00:04:00:33023\r\n03:02:01:33023");
 }
 
-TEST_F(MarksFiles, NextYearsMarksHaveTheirOwnFileAndNoStandIn) {
+TEST_F(MarksFiles, NextYearsMarksHaveTheirOwnFileAndHolidays) {
     s().markers.gMarkerColors[kHolidayCategory] = 0xFF0000;
     s().markers.gMarkerColors[1] = 255;
     s().markers.gMarkerHidden[1] = -1;
-    s().holidays.gThisYearsHolidayDates = {"01/01/10"};
-    s().holidays.gThisYearsHolidayCount = 1;
-    Put("2010Marks.dat", "00:05:00:255-New Year");
+    // This year's list holds the same text, but only next year's holidays stand in.
+    s().holidays.gThisYearsHolidayDates = {"01/01/10", "01/02/10"};
+    s().holidays.gThisYearsHolidayCount = 2;
+    s().holidays.gNextYearsHolidayDates = {"01/01/10"};
+    s().holidays.gNextYearsHolidayCount = 1;
+    Put("2010Marks.dat", "00:05:00:255-New Year\r\n00:06:00:255");
     ShowSpan(2009, 8);
     auto paints = ReadNextYearsMarks(s());
-    ASSERT_EQ(paints.size(), 1u);
-    EXPECT_EQ(paints[0].paintColor, 0);
+    ASSERT_EQ(paints.size(), 2u);
+    EXPECT_EQ(paints[0].paintColor, 0xFF0000);
+    EXPECT_EQ(paints[1].paintColor, 0);
     EXPECT_EQ(m().gNextYearsMarkFlags[0][5][0], -1);
     EXPECT_EQ(m().gNextYearsHoverTexts[0][5][0], "New Year");
     EXPECT_EQ(m().gThisYearsMarkFlags[0][5][0], 0);
     m().gNextYearsHoverTexts[0][5][0] = "New Year's Day";
     ASSERT_TRUE(SaveNextYearsMarks(s()));
-    EXPECT_EQ(Bytes("2010Marks.dat"), "00:05:00:255-New Year's Day");
+    EXPECT_EQ(Bytes("2010Marks.dat"), "00:05:00:255-New Year's Day\r\n00:06:00:255");
     EXPECT_FALSE(Exists("2009Marks.dat"));
 }
 
