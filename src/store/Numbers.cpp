@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace orvelle {
 
@@ -15,9 +14,10 @@ double RoundHalfAway(double v, int decimals) {
 }
 
 std::string FormatFixed(double v, int decimals) {
+    // to_chars ignores the process locale, so a decimal comma can never reach a file.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, RoundHalfAway(v, decimals));
-    std::string s = buf;
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, RoundHalfAway(v, decimals), std::chars_format::fixed, decimals);
+    std::string s = ec == std::errc() ? std::string(buf, end) : std::string("0");
     if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-') s.erase(0, 1); // no "-0.00"
     return s;
 }
