@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace orvelle {
 namespace {
@@ -107,7 +108,9 @@ void frmMain::MDIForm_Load() {
     s.view.gTwipsPerPixelX = static_cast<float>(TwipsPerPixelX());
     s.view.gTwipsPerPixelY = static_cast<float>(TwipsPerPixelY());
     GetUserPreferences(s);
-    CheckForPrinter(s);
+    // Asking the system for its printer loads the print service (milliseconds); only the print
+    // commands read the answer, so it is fetched once the window has been painted.
+    QTimer::singleShot(200, this, [this] { CheckForPrinter(store_); });
     s.flags.gHighlightToday = true;
     s.view.gToday = Clock::Today();
     s.dates.gSelectedDate = s.view.gToday;

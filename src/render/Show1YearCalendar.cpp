@@ -55,7 +55,16 @@ void Draw(Store& s, frmMain& m) {
         view.cmdMonth[i]->hide();
     }
     YearGridPainter painter(s);
-    for (int i = 0; i < 12; ++i) painter.DrawHeadsAndRules(*view.picMonth[i]);
+    // Every box has the same heads and rules: the first is drawn, the others copy it.
+    PictureBox& first = *view.picMonth[0];
+    painter.DrawHeadsAndRules(first);
+    for (int i = 1; i < 12; ++i) {
+        PictureBox& box = *view.picMonth[i];
+        if (box.Image().size() == first.Image().size())
+            box.PaintPicture(first.Image(), 0, 0, box.ScaleWidth(), box.ScaleHeight());
+        else
+            painter.DrawHeadsAndRules(box);
+    }
     for (int i = 0; i < 12; ++i) painter.DrawDayNumbers(*view.picMonth[i], i);
     for (int i = 0; i < 12; ++i) view.cmdMonth[i]->setText(FromCp1252(MonthButtonCaption(s, i)));
 

@@ -6,13 +6,28 @@
 
 namespace orvelle {
 
-YearGridPainter::YearGridPainter(const Store& s) : s_(s) {}
+YearGridPainter::YearGridPainter(const Store& s) : s_(s) {
+    headWidths_.fill(-1);
+    numberWidths_.fill(-1);
+}
+
+double YearGridPainter::HeadWidth(PictureBox& box, int column) const {
+    double& w = headWidths_[column];
+    if (w < 0) w = box.TextWidth(FromCp1252(s_.view.gDayNames[column].substr(0, 2)));
+    return w;
+}
+
+double YearGridPainter::NumberWidth(PictureBox& box, int day) const {
+    double& w = numberWidths_[day];
+    if (w < 0) w = box.TextWidth(QString::number(day));
+    return w;
+}
 
 void YearGridPainter::DrawHeadsAndRules(PictureBox& box) const {
     box.SetForeColor(kVbBlack);
     for (int c = 0; c < 7; ++c) {
         QString head = FromCp1252(s_.view.gDayNames[c].substr(0, 2));
-        box.SetCurrentX(c + 0.5 - box.TextWidth(head) / 2);
+        box.SetCurrentX(c + 0.5 - HeadWidth(box, c) / 2);
         box.SetCurrentY(0);
         box.Print(head);
         if (c > 0) box.Line(c, 0, c, box.ScaleHeight(), kVbBlack);
@@ -32,6 +47,7 @@ void YearGridPainter::DrawDayNumbers(PictureBox& box, int month) const {
             const std::string& cell = grid[month][c][r];
             if (IsBlankDateCell(cell) || cell.size() < 5) continue;
             int day = (cell[3] - '0') * 10 + (cell[4] - '0');
+            if (day < 1 || day > 31) continue;
             QString text = QString::number(day);
             if (!todayKey.empty() && cell == todayKey) {
                 if (s_.flags.gHighlightToday) {
@@ -41,7 +57,7 @@ void YearGridPainter::DrawDayNumbers(PictureBox& box, int month) const {
             } else {
                 box.SetForeColor(kVbBlack);
             }
-            box.SetCurrentX(c + 0.5 - box.TextWidth(text) / 2);
+            box.SetCurrentX(c + 0.5 - NumberWidth(box, day) / 2);
             box.SetCurrentY(r + 1);
             box.Print(text);
         }

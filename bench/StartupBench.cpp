@@ -1,0 +1,130 @@
+// Start-up to the painted twelve-month view beside a bare Qt main window started the same way.
+// Cold: a fresh process each time (this program runs itself with ORVELLE_BENCH_CHILD set), which
+// makes the application, the window, shows and paints it, and exits. Warm: windows made one
+// after another in this process, whose application already runs. Offscreen, on a data folder
+// as a new user has it.
+#include "mainwindow/frmMain.h"
+#include "platform/DataFolder.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+void EnsureOffscreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QApplication& App() {
+    static QApplication* app = [] {
+        EnsureOffscreen();
+        static int argc = 1;
+        static char name[] = "orvelle_bench";
+        static char* argv[] = {name, nullptr};
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// A data folder as a new user has it: the shipped defaults and nothing else.
+const std::string& DataFolder() {
+    static const std::string dir = [] {
+        std::string t = (std::filesystem::temp_directory_path() / "orvelle-bench-XXXXXX").string();
+        std::string d = std::string(mkdtemp(t.data())) + "/";
+        orvelle::SeedDataFolder(d, (std::filesystem::path(ORVELLE_SOURCE_DIR) / "data/defaults/").string());
+        return d;
+    }();
+    return dir;
+}
+
+void ShowAndPaint(QWidget& w) {
+    w.show();
+    QApplication::processEvents();
+    w.repaint();
+}
+
+void StartBare() {
+    QMainWindow w;
+    w.resize(800, 600);
+    ShowAndPaint(w);
+}
+
+void StartMainWindow(const std::string& dir) {
+    orvelle::Store store(dir);
+    orvelle::frmMain w(store);
+    w.MDIForm_Load();
+    ShowAndPaint(w);
+}
+
+// The child's whole life, run before the benchmark library's main.
+const bool kChild = [] {
+    const char* what = std::getenv("ORVELLE_BENCH_CHILD");
+    if (!what) return false;
+    EnsureOffscreen();
+    {
+        int argc = 1;
+        char name[] = "orvelle_bench_child";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        if (std::string(what) == "bare") StartBare();
+        else StartMainWindow(what);
+    }
+    std::_Exit(0);
+}();
+
+// Runs this program as a child for one cold start and waits for it.
+void ColdStart(benchmark::State& state, const std::string& what) {
+    std::string env = "ORVELLE_BENCH_CHILD=" + what;
+    std::vector<char*> envp;
+    for (char** e = environ; *e; ++e) envp.push_back(*e);
+    envp.push_back(env.data());
+    envp.push_back(nullptr);
+    char self[] = "/proc/self/exe";
+    char* argv[] = {self, nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()) != 0) {
+        state.SkipWithError("cannot start the child");
+        return;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the child failed");
+}
+
+void BM_ColdBareQtWindow(benchmark::State& state) {
+    for (auto _ : state) ColdStart(state, "bare");
+}
+BENCHMARK(BM_ColdBareQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ColdMainWindowToTwelveMonthView(benchmark::State& state) {
+    const std::string& dir = DataFolder();
+    for (auto _ : state) ColdStart(state, dir);
+}
+BENCHMARK(BM_ColdMainWindowToTwelveMonthView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WarmBareQtWindow(benchmark::State& state) {
+    App();
+    for (auto _ : state) StartBare();
+}
+BENCHMARK(BM_WarmBareQtWindow)->Unit(benchmark::kMillisecond);
+
+void BM_WarmMainWindowToTwelveMonthView(benchmark::State& state) {
+    App();
+    const std::string& dir = DataFolder();
+    for (auto _ : state) StartMainWindow(dir);
+}
+BENCHMARK(BM_WarmMainWindowToTwelveMonthView)->Unit(benchmark::kMillisecond);
+
+} // namespace
