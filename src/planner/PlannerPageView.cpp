@@ -1,5 +1,6 @@
 #include "planner/PlannerPageView.h"
 
+#include "planner/PlannerLineBox.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "store/PlannerPage.h"
@@ -67,7 +68,7 @@ void PlannerPageView::LoadTheObjects() {
 
     for (int i = 0; i < PlannerLayout::kBoxes; ++i) {
         const PlannerBoxSpec& b = layout_.boxes[i];
-        auto* box = new QLineEdit(this);
+        auto* box = new PlannerLineBox(i, this);
         box->setObjectName(QString("txt_%1").arg(i));
         box->setFont(boxFont);
         // No tab stops: moving between boxes follows the page's own keyboard rules.

@@ -1,7 +1,9 @@
 #include "planner/frmPlanner.h"
 
+#include "planner/PlannerLineEditing.h"
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerTimeLabels.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
@@ -26,9 +28,6 @@ namespace orvelle {
 namespace {
 
 bool ForNextYear(const Store& s) { return s.flags.gSpansNextYear && s.dates.gYear == s.flags.gSpannedYear; }
-
-bool IsAmountBox(int i) { return i >= 32 && i <= 37; }
-bool IsOdometerBox(int i) { return i >= 44 && i <= 53; }
 
 } // namespace
 
@@ -58,6 +57,10 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     scroll_->setWidget(page_);
     layout->addWidget(scroll_);
     ConnectPage();
+    // The boxes scroll the page through the window's own page keys.
+    auto pageKey = [this](int keyCode) { Form_KeyDown(keyCode == 33 ? Qt::Key_PageUp : Qt::Key_PageDown); };
+    editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
+    timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
 
     int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
     resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
@@ -140,13 +143,6 @@ void frmPlanner::ConnectPage() {
         QLineEdit* box = page_->txt(i);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
-        // Leaving an amount or odometer box brings its total up to date.
-        if (IsAmountBox(i) || IsOdometerBox(i)) {
-            connect(box, &QLineEdit::editingFinished, this, [this, i] {
-                bool changed = IsAmountBox(i) ? model_.AddTheAmounts() : model_.AddTheMiles(i) >= 0;
-                if (changed) RefreshPage();
-            });
-        }
     }
     for (int k = 0; k < 2; ++k) connect(page_->cmdDay(k), &QPushButton::clicked, this, [this, k] { cmdDay_Click(k); });
 }
@@ -154,6 +150,7 @@ void frmPlanner::ConnectPage() {
 void frmPlanner::txt_Change(int index) {
     if (refreshing_) return;
     model_.TextChanged(index, ToCp1252(page_->txt(index)->text()));
+    editing_->txt_Change(index);
 }
 
 void frmPlanner::RefreshBox(int i) {
@@ -183,6 +180,8 @@ void frmPlanner::ShowDateCaption(bool hasRecord) {
 }
 
 void frmPlanner::InitializePlannerForm() {
+    // An edit of a time left open belongs to the date being left.
+    timeLabels_->CloseTimeEditor();
     model_.InitializePage();
     RefreshPage();
     window()->setWindowTitle("Orvelle: Daily Planner");

@@ -20,7 +20,9 @@ class QScrollArea;
 namespace orvelle {
 
 struct Store;
+class PlannerLineEditing;
 class PlannerPageView;
+class PlannerTimeLabels;
 
 class frmPlanner : public QWidget {
     Q_OBJECT
@@ -44,6 +46,9 @@ public:
     // True once the window has closed (its deletion may still be pending).
     bool IsUnloaded() const { return unloaded_; }
     PlannerPageView* Page() const { return page_; }
+    // The line boxes' editing rules and the time labels with their editor.
+    PlannerLineEditing* Editing() const { return editing_; }
+    PlannerTimeLabels* TimeLabels() const { return timeLabels_; }
     QMenuBar* MenuBar() const { return menuBar_; }
 
     // The event procedures, public so the main window and tests can drive them.
@@ -91,6 +96,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     PlannerPageView* page_ = nullptr;
+    PlannerLineEditing* editing_ = nullptr;
+    PlannerTimeLabels* timeLabels_ = nullptr;
     bool unloaded_ = false;
     bool refreshing_ = false;
     bool pageShown_ = false;

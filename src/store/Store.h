@@ -6,6 +6,7 @@
 #include "store/Birthdays.h"
 #include "store/Contacts.h"
 #include "store/DateModel.h"
+#include "store/EditingState.h"
 #include "store/HelpTopics.h"
 #include "store/Holidays.h"
 #include "store/IconFiles.h"
@@ -48,6 +49,7 @@ struct Store {
     ViewState view;
     HelpTopics help;
     SearchState search;
+    EditingState editing;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;

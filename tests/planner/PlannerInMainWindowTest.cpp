@@ -82,5 +82,24 @@ TEST_F(PlannerInMainWindow, CancelAtTheQuitQuestionKeepsTheProgram) {
     EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
+TEST_F(PlannerInMainWindow, CaretShowsInTheStatusBarAndClosingLeavesTheBoxesAlone) {
+    main->Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    w = Planner();
+    ASSERT_NE(w, nullptr);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    Box(32)->setFocus();
+    QTest::keyClicks(Box(32), "5");
+    EXPECT_EQ(main->lblCurPos->text(), "Text Position = 1");
+    // Closing is no leaving of the box: nothing is reformatted or counted as an edit then.
+    prompter.Expect(MsgAnswer::No, "Planner has been changed. Do you want to save the changes?");
+    Item("mnuFileExit")->trigger();
+    Settle();
+    EXPECT_EQ(Planner(), nullptr);
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_EQ(s->page.gPlannerLines[38].substr(0, 4), "    ");
+}
+
 } // namespace
 } // namespace orvelle

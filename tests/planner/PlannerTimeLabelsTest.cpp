@@ -1,0 +1,180 @@
+// The time labels in the real planner window: bold on click, the Edit menu's Change Time and
+// Delete Time, the time editor with its refusal message, and the continuance lines they make.
+#include "PlannerWindowFixture.h"
+#include "planner/PlannerLineBox.h"
+#include "planner/PlannerTimeLabels.h"
+#include "platform/Twips.h"
+
+#include <QMenu>
+#include <QTest>
+
+namespace orvelle {
+namespace {
+
+const Date kMar5 = DateSerial(2009, 3, 5);
+
+class TimeLabelsTest : public PlannerWindowTest {
+protected:
+    void OpenActive() {
+        Open(kMar5);
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        times = w->TimeLabels();
+    }
+    QLabel* Time(int i) const { return Label(QString("lblTime_%1").arg(i)); }
+    QString Tag(int i) const { return Box(i)->property("Tag").toString(); }
+    // Types into the open editor and presses Enter.
+    void Enter(const QString& typed) {
+        QLineEdit* editor = times->txtTime();
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    PlannerTimeLabels* times = nullptr;
+};
+
+TEST_F(TimeLabelsTest, ClickTogglesBoldWithoutCountingAsAnEdit) {
+    OpenActive();
+    QTest::mouseClick(Time(2), Qt::LeftButton);
+    EXPECT_TRUE(Time(2)->font().bold());
+    EXPECT_TRUE(s->page.gTimeBold[2]);
+    EXPECT_EQ(times->TimeLabelIndex(), 2);
+    QTest::mouseClick(Time(2), Qt::LeftButton);
+    EXPECT_FALSE(Time(2)->font().bold());
+    EXPECT_FALSE(s->page.gTimeBold[2]);
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_EQ(Time(2)->toolTip(), "Right Click to change... Click to make Bold.");
+}
+
+TEST_F(TimeLabelsTest, DeleteTimeTwiceRestoresTheTime) {
+    OpenActive();
+    QAction* again = Item("mnuEditSearchAgain");
+    again->setEnabled(true);
+    QTest::mouseClick(Time(5), Qt::RightButton);
+    auto* edit = w->findChild<QMenu*>("mnuEdit");
+    ASSERT_TRUE(edit->isVisible());
+    edit->hide();
+    QApplication::processEvents();
+    EXPECT_FALSE(again->isEnabled());  // a right click on a time turns Search Again off
+    EXPECT_EQ(times->TimeLabelIndex(), 5);
+
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(5)->text(), "");
+    EXPECT_EQ(s->page.gTimeCaptions[5], "");
+    EXPECT_EQ(Tag(4), "150.Push");
+    EXPECT_EQ(w->Model().LineType(4), "Push");
+
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(5)->text(), "11:00 AM");
+    EXPECT_EQ(Tag(4), "150.Stop");
+    EXPECT_EQ(w->Model().LineType(4), "Stop");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+}
+
+TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
+    PlannerPage page;
+    page.gTimeCaptions[9].clear();  // blank when the day was loaded
+    WriteYear(2009, {{kMar5, page}});
+    OpenActive();
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(0)->text(), "");
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(Tag(i), i == 8 ? "150.Push" : "150.Stop") << i;
+
+    // A label blank since loading has no time kept: Delete Time leaves it blank.
+    QTest::mouseClick(Time(9), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(9)->text(), "");
+    EXPECT_EQ(Tag(8), "150.Push");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+}
+
+TEST_F(TimeLabelsTest, ChangeTimeRefusesTwentyFiveOClockAndKeepsTheEditorOpen) {
+    OpenActive();
+    Box(3)->setFocus();
+    QTest::keyClicks(Box(3), "Dentist");
+    Box(3)->setCursorPosition(4);
+    s->flags.gPlannerChanged = false;
+
+    QTest::mouseClick(Time(6), Qt::LeftButton);
+    QTest::mouseClick(Time(6), Qt::LeftButton);
+    Item("mnuEditTime")->trigger();
+    QLineEdit* editor = times->txtTime();
+    ASSERT_TRUE(editor->isVisible());
+    ASSERT_TRUE(times->cmdOK()->isVisible());
+    EXPECT_EQ(editor->text(), "12:00 PM");
+    EXPECT_EQ(editor->selectedText(), "12:00 PM");
+    EXPECT_TRUE(editor->hasFocus());
+    // Over its label, the button 90 twips to its left.
+    EXPECT_EQ(editor->pos(), QPoint(TwipsToPixelsX(780), TwipsToPixelsY(1620 + 6 * 360 - 60)));
+    EXPECT_EQ(times->cmdOK()->x(), TwipsToPixelsX(315));
+
+    prompter.Expect(MsgAnswer::OK, "Please enter a valid time using this sample format: \"8:45 PM\" or\r\n"
+                                   "delete the contents of the box entirely");
+    Enter("25:00");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->selectedText(), "25:00");
+    EXPECT_EQ(Time(6)->text(), "12:00 PM");
+
+    Enter("12:30");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(times->cmdOK()->isVisible());
+    EXPECT_EQ(Time(6)->text(), "12:30 PM");
+    EXPECT_EQ(s->page.gTimeCaptions[6], "12:30 PM");
+    // The focus goes back where it was, caret and all.
+    EXPECT_TRUE(Box(3)->hasFocus());
+    EXPECT_EQ(Box(3)->cursorPosition(), 4);
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+}
+
+TEST_F(TimeLabelsTest, EditorTakesOnlyTimeCharactersAndAnEmptyTimeMakesAContinuance) {
+    OpenActive();
+    QTest::mouseClick(Time(10), Qt::LeftButton);
+    Item("mnuEditTime")->trigger();
+    QLineEdit* editor = times->txtTime();
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, "8 :4x5-PM");
+    EXPECT_EQ(editor->text(), "8:45PM");
+    QTest::mouseClick(times->cmdOK(), Qt::LeftButton);
+    EXPECT_EQ(Time(10)->text(), "08:45 PM");
+    EXPECT_TRUE(Time(10)->font().bold());  // the click made it bold; the new time keeps that
+
+    Item("mnuEditTime")->trigger();
+    Enter("");
+    EXPECT_EQ(Time(10)->text(), "");
+    EXPECT_EQ(Tag(9), "150.Push");
+    Item("mnuEditTime")->trigger();
+    Enter("7p");
+    EXPECT_EQ(Time(10)->text(), "07:00 PM");
+    EXPECT_EQ(Tag(9), "150.Stop");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+}
+
+TEST_F(TimeLabelsTest, EditorLeftOpenClosesWhenAnotherDayIsShown) {
+    OpenActive();
+    Item("mnuEditTime")->trigger();
+    ASSERT_TRUE(times->txtTime()->isVisible());
+    w->cmdDay_Click(1);
+    EXPECT_FALSE(times->txtTime()->isVisible());
+    EXPECT_EQ(Time(0)->text(), "06:00 AM");
+}
+
+TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDay) {
+    OpenActive();
+    QTest::mouseClick(Time(1), Qt::LeftButton);
+    QTest::mouseClick(Time(2), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditDelete")->trigger();
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+    std::string file = ReadYear(2009);
+    ASSERT_GE(file.size(), 16u + 3 * 160);
+    EXPECT_EQ(file.substr(16 + 160, 10), "B07:00 AM ");
+    EXPECT_EQ(file.substr(16 + 320, 10), "          ");
+}
+
+} // namespace
+} // namespace orvelle
