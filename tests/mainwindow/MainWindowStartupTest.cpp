@@ -159,7 +159,10 @@ TEST_F(StartUp, ScreenshotWhenAsked) {
     QString path = qEnvironmentVariable("ORVELLE_SCREENSHOT");
     if (path.isEmpty()) GTEST_SKIP() << "set ORVELLE_SCREENSHOT to a .png path";
     frmMain& m = Start();
-    QTest::qWait(200);
+    // "1280x960" and the like: the size of a maximised window on a desktop without a manager.
+    QStringList size = qEnvironmentVariable("ORVELLE_SCREENSHOT_SIZE").split('x');
+    if (size.size() == 2) m.resize(size[0].toInt(), size[1].toInt());
+    QTest::qWait(300);
     EXPECT_TRUE(m.grab().save(path));
 }
 
