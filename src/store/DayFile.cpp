@@ -6,6 +6,7 @@
 #include "store/TextFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orvelle {
 namespace {
@@ -36,6 +37,32 @@ template <class T>
 void EraseAt(std::vector<T>& v, size_t i) {
     if (i < v.size()) v.erase(v.begin() + static_cast<std::ptrdiff_t>(i));
 }
+
+// Splits on CR LF, LF or lone CR. The next CR and LF are found with memchr and remembered, so
+// every byte is scanned once whichever line end the file uses.
+class LineCutter {
+public:
+    explicit LineCutter(std::string_view t) : t_(t), cr_(Find('\r')), lf_(Find('\n')) {}
+    bool Next(std::string_view& line) {
+        if (pos_ >= t_.size()) return false;
+        if (cr_ < pos_) cr_ = Find('\r');
+        if (lf_ < pos_) lf_ = Find('\n');
+        size_t end = std::min(cr_, lf_);
+        line = t_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (end < t_.size() && t_[end] == '\r' && pos_ < t_.size() && t_[pos_] == '\n') ++pos_;
+        return true;
+    }
+
+private:
+    size_t Find(char c) const {
+        const void* p = std::memchr(t_.data() + pos_, c, t_.size() - pos_);
+        return p ? static_cast<size_t>(static_cast<const char*>(p) - t_.data()) : t_.size();
+    }
+    std::string_view t_;
+    size_t pos_ = 0;
+    size_t cr_, lf_;
+};
 
 std::string Shorten(std::string_view line) {
     return std::string(line.substr(0, 40)) + (line.size() > 40 ? "..." : "");
@@ -93,18 +120,10 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
     }
 
     std::vector<DayLine> days;
-    std::string_view rest(*content);
+    LineCutter lines(*content);
+    std::string_view line;
     size_t lineNumber = 0;
-    while (!rest.empty()) {
-        size_t end = rest.find_first_of("\r\n");
-        std::string_view line = rest.substr(0, end);
-        if (end == std::string_view::npos) {
-            rest = {};
-        } else {
-            size_t next = end + 1;
-            if (rest[end] == '\r' && next < rest.size() && rest[next] == '\n') ++next;
-            rest.remove_prefix(next);
-        }
+    while (lines.Next(line)) {
         ++lineNumber;
         if (line.empty()) continue;
         std::string why;
@@ -162,9 +181,11 @@ int FindOrInsertDay(DayListRef l, Date date) {
     return static_cast<int>(pos);
 }
 
-void DropBlankDays(DayListRef l) {
+size_t DropBlankDays(DayListRef l) {
+    size_t dropped = 0;
     for (size_t i = ListSize(l); i-- > 0;) {
         if (!IsBlankText(l.texts[i])) continue;
+        ++dropped;
         std::string key = l.dates[i];
         SetFlag(l, key, 0);
         EraseAt(l.texts, i);
@@ -173,7 +194,8 @@ void DropBlankDays(DayListRef l) {
         if (l.index == static_cast<int>(i)) l.index = -1;
         else if (l.index > static_cast<int>(i)) --l.index;
     }
-    l.sorted = l.dates;
+    if (dropped > 0) l.sorted = l.dates;
+    return dropped;
 }
 
 std::string DayFileContent(const DayListRef& l) {

@@ -55,8 +55,9 @@ int FindDay(const DayListRef& list, std::string_view key);
 // The position of `date`, inserting an empty entry (with its stamp) in date order when missing.
 int FindOrInsertDay(DayListRef list, Date date);
 
-// Removes the entries whose text is blank, keeping the open entry's index right.
-void DropBlankDays(DayListRef list);
+// Removes the entries whose text is blank, keeping the open entry's index right; returns how
+// many went.
+size_t DropBlankDays(DayListRef list);
 
 // The file's content: one CR LF line per non-blank entry, in list order.
 std::string DayFileContent(const DayListRef& list);

@@ -22,8 +22,10 @@ bool HasText(const std::string& record, int pos, int width) {
 
 int ViewYear(const Store& s) { return s.flags.gViewYear != 0 ? s.flags.gViewYear : YearOf(s.dates.gSelectedDate); }
 
-bool WritePlannerFile(Store& s, DayListRef list, bool limited, const std::string& proc, const std::string& done) {
-    DropBlankDays(list);
+bool WritePlannerFile(Store& s, DayListRef list, bool limited, const std::string& proc, const std::string& done,
+                      bool* dropped = nullptr) {
+    size_t n = DropBlankDays(list);
+    if (dropped) *dropped = n > 0;
     if (list.year == 0) list.year = YearOf(s.dates.gSelectedDate);
     if (limited && static_cast<int>(list.dates.size()) > kMaxPlannerDays) {
         s.ui->MsgBox("Bad Planner Count", MsgButtons::OK, "");
@@ -81,8 +83,11 @@ void ReadNextYearsPlanner(Store& s) {
 bool SaveThisYearsPlannerFile(Store& s) {
     // The flag only describes this one call.
     s.planner.gSavingAfterListDelete = false;
-    bool ok = WritePlannerFile(s, s.planner.ThisYear(), true, "SaveThisYearsPlannerFile", "Planner Records Updated");
-    BuildPlannerExtracts(s.planner);
+    bool dropped = false;
+    bool ok = WritePlannerFile(s, s.planner.ThisYear(), true, "SaveThisYearsPlannerFile", "Planner Records Updated",
+                               &dropped);
+    // The extracts go by list position.
+    if (dropped) BuildPlannerExtracts(s.planner);
     return ok;
 }
 

@@ -204,6 +204,14 @@ TEST_F(NotesStoreTest, ListDeleteSavesTheListsAsTheyStand) {
     EXPECT_EQ(s->notes.gThisYearsNoteIndex, -1);
 }
 
+TEST_F(NotesStoreTest, ReadsAnyLineEnd) {
+    Write("2009/Notes.dat", "01/02/09:000500:a\n03/05/09:020400:b\r03/06/09:020500:c\r\n\n03/07/09:020600:d");
+    Select(2009, 3, 5);
+    ReadThisYearsNotes(*s);
+    EXPECT_EQ(s->notes.gThisYearsNoteTexts, (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(ErrorLog(), "");
+}
+
 TEST(NoteText, LineBreaksMapToStoredBytes) {
     EXPECT_EQ(EncodeNoteText("a\r\nb\nc\r"), "a\xD5\xD2" "b\xD2" "c\xD5");
     EXPECT_EQ(DecodeNoteText("a\xD5\xD2" "b"), "a\r\nb");

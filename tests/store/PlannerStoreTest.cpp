@@ -173,6 +173,8 @@ TEST_F(PlannerStoreTest, ListDeleteLeavesTheBlankedDayOut) {
     s->planner.gSavingAfterListDelete = true;
     prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
     ASSERT_TRUE(SaveThisYearsPlannerFile(*s));
+    // The extracts follow the shorter list at once.
+    EXPECT_EQ(s->planner.gPlannerHasMileage.size(), 1u);
     ReadThisYearsPlanner(*s);
     EXPECT_EQ(s->planner.lstPlanner, (std::vector<std::string>{"04/02/09"}));
     EXPECT_EQ(s->planner.gThisYearsPlannerFlags[3][3][0], 0);
