@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "notes/HelpPanel.h"
+#include "notes/NotesHooks.h"
 #include "render/CalendarViews.h"
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
@@ -78,6 +79,7 @@ void frmMain::ConnectCommands() {
     s.hooks.RefreshIndicators = [this] { RefreshIndicators(); };
     s.hooks.RedrawCurrentView = [this] { RedrawCurrentView(store_, *this); };
     s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
+    InstallNotesHooks(s, mdi_, [this] { Show1YearCalendar(store_, *this); });
 }
 
 void frmMain::ReplaceViewWithPlanner() {

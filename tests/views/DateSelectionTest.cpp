@@ -100,6 +100,17 @@ TEST_F(YearViewSelection, DoubleClickOpensTheNoteOfTheDate) {
     EXPECT_EQ(shown.size(), 1u);
 }
 
+TEST_F(YearViewSelection, DoubleClickShowsTheNotesWindow) {
+    Start();
+    DoubleClick(Box(3), 5.5, 2.25); // 10 April 2009
+    Settle();
+    QWidget* notes = w->findChild<QWidget*>("frmNotes");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->isVisible());
+    EXPECT_TRUE(s->flags.gNotesOpen);
+    EXPECT_EQ(notes->windowTitle(), "Notes for April 10, 2009");
+}
+
 TEST_F(YearViewSelection, EnterInThePickerRedrawsForThePickedDate) {
     Start();
     SetPicker("March", "5", "2010");
