@@ -1,4 +1,5 @@
 #include "common/MainWindowFixture.h"
+#include "planner/PlannerLauncher.h"
 #include "platform/SingleInstance.h"
 #include "store/MarkerCategories.h"
 #include "views/frm6Months.h"
@@ -12,6 +13,8 @@ namespace orvelle {
 namespace {
 
 class StartUp : public MainWindowTest {};
+
+constexpr const char* kCloseQuestion = "Are you sure you want to close the program?";
 
 TEST_F(StartUp, OpensTheTwelveMonthViewOfTodaysYear) {
     frmMain& m = Start();
@@ -103,8 +106,6 @@ protected:
     int plannerUnloads = 0;
 };
 
-constexpr const char* kCloseQuestion = "Are you sure you want to close the program?";
-
 TEST_F(CloseWithPlanner, YesEndsTheProgram) {
     frmMain& m = Start();
     OpenPlanner();
@@ -139,6 +140,25 @@ TEST_F(CloseWithPlanner, CancelClosesThePlannerAndShowsTheYear) {
     EXPECT_EQ(s->flags.gCalendarView, 12);
     EXPECT_NE(m.yearView(), nullptr);
     EXPECT_TRUE(m.isVisible());
+}
+
+TEST_F(StartUp, PlannerButtonOpensTheRealPlannerAndCancelAtCloseReturnsToTheYear) {
+    frmMain& m = Start();
+    InstallPlannerWindow(m);
+    SetPicker("March", "5", "2009");
+    m.imgOpt_Click(2);
+    Settle();
+    ASSERT_TRUE(s->flags.gPlannerOpen);
+    EXPECT_EQ(s->flags.gCalendarView, 0);
+    EXPECT_EQ(m.yearView(), nullptr);
+    EXPECT_EQ(m.imgCal[2]->Look(), ButtonLook::NoFocus);
+    prompter.Expect(MsgAnswer::Cancel, kCloseQuestion);
+    EXPECT_FALSE(m.close());
+    Settle();
+    EXPECT_FALSE(s->flags.gPlannerOpen);
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_NE(m.yearView(), nullptr);
+    EXPECT_EQ(m.windowTitle(), "Orvelle: 2009 Calendar");
 }
 
 TEST_F(StartUp, ASecondCopyOnTheSameFolderIsRefused) {
