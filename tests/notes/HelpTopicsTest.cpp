@@ -87,7 +87,9 @@ TEST(HelpTopicsShipped, EveryTopicParsesAndTitlesAscend) {
             ASSERT_GT(i, 0u);
             EXPECT_EQ((*content)[i - 1], '\r') << "bare LF at " << i;
         }
-        if ((*content)[i] == '\r') EXPECT_EQ(i + 1 < content->size() ? (*content)[i + 1] : 0, '\n');
+        if ((*content)[i] == '\r') {
+            EXPECT_EQ(i + 1 < content->size() ? (*content)[i + 1] : 0, '\n');
+        }
     }
     EXPECT_NE(content->find("ORVELLE_HOME"), std::string::npos);
     EXPECT_NE(content->find(".local/share/orvelle"), std::string::npos);

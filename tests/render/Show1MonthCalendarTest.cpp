@@ -171,7 +171,9 @@ TEST_F(MonthViewTest, ShippedPicturesShowOnTheirDays) {
         EXPECT_TRUE(Icon(k)->isVisible()) << k;
         EXPECT_NE(Icon(k)->Image().convertToFormat(QImage::Format_RGB32), blank) << "icon " << k << " shows nothing";
     }
-    if (const char* path = std::getenv("ORVELLE_SCREENSHOT")) EXPECT_TRUE(m->grab().save(path));
+    if (const char* path = std::getenv("ORVELLE_SCREENSHOT")) {
+        EXPECT_TRUE(m->grab().save(path));
+    }
 }
 
 } // namespace

@@ -25,7 +25,7 @@ YearGrid<std::string> ExpectedGrid(int y) {
         year_month_day ymd{d};
         unsigned m = static_cast<unsigned>(ymd.month()), dd = static_cast<unsigned>(ymd.day());
         unsigned firstCol = weekday{sys_days{ymd.year() / ymd.month() / 1}}.c_encoding();
-        char text[9];
+        char text[16];
         std::snprintf(text, sizeof text, "%02u/%02u/%02d", m, dd, y % 100);
         g[m - 1][weekday{d}.c_encoding()][(firstCol + dd - 1) / 7] = std::string(text, 8);
     }

@@ -136,7 +136,9 @@ TEST_F(MarkerCategoriesTest, ContrastTablesDifferForBrownAndBlack) {
     for (Color c : palette) {
         ASSERT_TRUE(DialogLabelTextColor(c).has_value()) << c;
         ASSERT_TRUE(CalendarTextColor(c).has_value()) << c;
-        if (c != 0x004080) EXPECT_EQ(DialogLabelTextColor(c), CalendarTextColor(c)) << c;
+        if (c != 0x004080) {
+            EXPECT_EQ(DialogLabelTextColor(c), CalendarTextColor(c)) << c;
+        }
     }
     EXPECT_EQ(CalendarTextColor(0xFFFF00), 0x000000);
     EXPECT_EQ(CalendarTextColor(0x800000), 0xFFFFFF);
