@@ -4,9 +4,9 @@
 
 namespace orvelle {
 
-ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
+ImageButton::ImageButton(QWidget* parent, int pictureSize) : QLabel(parent) {
     setMouseTracking(true);
-    setFixedSize(ToolButtonArt::kSize + 2, ToolButtonArt::kSize + 2);
+    setFixedSize(pictureSize + 2, pictureSize + 2);
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);
 }

@@ -10,7 +10,8 @@ namespace orvelle {
 class ImageButton : public QLabel {
     Q_OBJECT
 public:
-    explicit ImageButton(QWidget* parent = nullptr);
+    // `pictureSize`: the side of the square pictures it shows, in pixels.
+    explicit ImageButton(QWidget* parent = nullptr, int pictureSize = ToolButtonArt::kSize);
 
     void SetLook(ButtonLook look, const QPixmap& picture);
     ButtonLook Look() const { return look_; }

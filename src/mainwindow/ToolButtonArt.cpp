@@ -1,5 +1,6 @@
 #include "mainwindow/ToolButtonArt.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -8,98 +9,116 @@ namespace {
 
 constexpr int S = ToolButtonArt::kSize;
 
-QPixmap Blank() {
-    QPixmap p(S, S);
+const QColor kInk(0x30, 0x30, 0x30);
+const QColor kRed(0xc0, 0x30, 0x30);
+const QColor kBlue(0x40, 0x60, 0xa0);
+const QColor kNavy(0x20, 0x40, 0x80);
+
+// A transparent picture of `size` logical pixels at the screen's pixel ratio, so that the
+// drawing lands on whole device pixels on any screen.
+QPixmap Blank(int size) {
+    qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap p(QSize(size, size) * ratio);
+    p.setDevicePixelRatio(ratio);
     p.fill(Qt::transparent);
     return p;
 }
 
+void Px(QPainter& g, int x, int y, int w, int h, const QColor& c) { g.fillRect(QRect(x, y, w, h), c); }
+
 // The frame that tells the look: none, raised, sunken or highlighted.
 void Frame(QPainter& g, ButtonLook look) {
-    QRect r(0, 0, S - 1, S - 1);
+    const QColor light(Qt::white), shadow(0x80, 0x80, 0x80), dark(0x50, 0x50, 0x50);
     switch (look) {
     case ButtonLook::NoFocus:
         break;
     case ButtonLook::Up:
-        g.fillRect(r, QColor(0xf4, 0xf4, 0xf4));
-        g.setPen(Qt::white);
-        g.drawLine(r.topLeft(), r.topRight());
-        g.drawLine(r.topLeft(), r.bottomLeft());
-        g.setPen(QColor(0x80, 0x80, 0x80));
-        g.drawLine(r.bottomLeft(), r.bottomRight());
-        g.drawLine(r.topRight(), r.bottomRight());
+        Px(g, 0, 0, S, S, QColor(0xf4, 0xf4, 0xf4));
+        Px(g, 0, 0, S - 1, 1, light);
+        Px(g, 0, 0, 1, S - 1, light);
+        Px(g, 0, S - 1, S, 1, shadow);
+        Px(g, S - 1, 0, 1, S, shadow);
         break;
     case ButtonLook::Down:
-        g.fillRect(r, QColor(0xd6, 0xe4, 0xf5));
-        g.setPen(QColor(0x60, 0x60, 0x60));
-        g.drawLine(r.topLeft(), r.topRight());
-        g.drawLine(r.topLeft(), r.bottomLeft());
-        g.setPen(Qt::white);
-        g.drawLine(r.bottomLeft(), r.bottomRight());
-        g.drawLine(r.topRight(), r.bottomRight());
+        Px(g, 0, 0, S, S, QColor(0xd6, 0xe4, 0xf5));
+        Px(g, 0, 0, S - 1, 1, dark);
+        Px(g, 0, 0, 1, S - 1, dark);
+        Px(g, 0, S - 1, S, 1, light);
+        Px(g, S - 1, 0, 1, S, light);
         break;
     case ButtonLook::Exists:
-        g.fillRect(r, QColor(0xff, 0xf0, 0x80));
+        Px(g, 0, 0, S, S, QColor(0xff, 0xf0, 0x80));
         g.setPen(QColor(0xc0, 0x90, 0x00));
-        g.drawRect(r);
+        g.setBrush(Qt::NoBrush);
+        g.drawRect(0, 0, S - 1, S - 1);
         break;
     }
 }
 
-// A small calendar sheet with `cols` x `rows` month squares.
-void CalendarSheet(QPainter& g, int cols, int rows) {
-    QRect sheet(3, 4, S - 7, S - 8);
-    g.setPen(QColor(0x30, 0x30, 0x30));
+// One month: a sheet with a red head band and three weeks of day squares.
+void OneMonth(QPainter& g) {
+    g.setPen(kInk);
     g.setBrush(Qt::white);
-    g.drawRect(sheet);
-    g.fillRect(QRect(sheet.left() + 1, sheet.top() + 1, sheet.width() - 1, 3), QColor(0xc0, 0x30, 0x30));
-    QRect body(sheet.left() + 2, sheet.top() + 5, sheet.width() - 3, sheet.height() - 6);
-    double cw = body.width() / double(cols), rh = body.height() / double(rows);
-    g.setPen(Qt::NoPen);
-    g.setBrush(QColor(0x40, 0x60, 0xa0));
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            g.drawRect(QRectF(body.left() + c * cw + 0.5, body.top() + r * rh + 0.5, cw - 1.2, rh - 1.2));
+    g.drawRect(3, 3, 13, 13);
+    Px(g, 4, 4, 12, 3, kRed);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) Px(g, 5 + c * 3, 8 + r * 3, 2, 2, kBlue);
+}
+
+// Several small month sheets, `cols` x `rows`, each `w` x `h` with a red head of `head` rows.
+void MonthSheets(QPainter& g, int cols, int rows, int w, int h, int head) {
+    int left = (S - (cols * w + cols - 1)) / 2, top = (S - (rows * h + rows - 1)) / 2;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            int x = left + c * (w + 1), y = top + r * (h + 1);
+            Px(g, x, y, w, head, kRed);
+            Px(g, x, y + head, w, h - head, kBlue);
+        }
+    }
 }
 
 } // namespace
 
 QPixmap ToolButtonArt::CalendarButton(int index, ButtonLook look) {
-    QPixmap p = Blank();
+    QPixmap p = Blank(S);
     QPainter g(&p);
     Frame(g, look);
-    if (index == 0) CalendarSheet(g, 1, 1);
-    else if (index == 1) CalendarSheet(g, 3, 2);
-    else CalendarSheet(g, 4, 3);
+    // A pressed button's picture sinks by one pixel.
+    if (look == ButtonLook::Down) g.translate(1, 1);
+    if (index == 0) OneMonth(g);
+    else if (index == 1) MonthSheets(g, 3, 2, 5, 6, 2);
+    else MonthSheets(g, 4, 3, 3, 4, 1);
     return p;
 }
 
 QPixmap ToolButtonArt::OptionButton(int index, ButtonLook look) {
-    QPixmap p = Blank();
+    QPixmap p = Blank(S);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
     Frame(g, look);
-    QPen pen(QColor(0x20, 0x40, 0x80), 1.6);
-    g.setPen(pen);
     if (index == 0) {
-        // a forward arrow onto a date
-        QPainterPath a;
-        a.moveTo(4, 11);
-        a.lineTo(14, 11);
-        g.drawPath(a);
-        g.setBrush(QColor(0x20, 0x40, 0x80));
-        QPolygonF head({QPointF(12, 6.5), QPointF(18, 11), QPointF(12, 15.5)});
-        g.drawPolygon(head);
+        // an arrow forward onto the picked date
+        Px(g, 3, 9, 8, 2, kNavy);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setPen(Qt::NoPen);
+        g.setBrush(kNavy);
+        g.drawPolygon(QPolygonF({QPointF(10, 4.5), QPointF(17, 10), QPointF(10, 15.5)}));
     } else if (index == 1) {
-        // a note sheet with lines
-        g.setBrush(QColor(0xff, 0xff, 0xe0));
-        g.drawRect(QRectF(5, 3, 12, 16));
-        for (int y = 7; y <= 15; y += 3) g.drawLine(QPointF(7, y), QPointF(15, y));
+        // a note sheet with ruled lines
+        g.setPen(kInk);
+        g.setBrush(QColor(0xff, 0xff, 0xd8));
+        g.drawRect(4, 2, 11, 15);
+        for (int y = 5; y <= 14; y += 3) Px(g, 6, y, 8, 1, kBlue);
     } else {
-        // a planner page with a clock corner
+        // a planner page with hour lines and a clock
+        g.setPen(kInk);
         g.setBrush(Qt::white);
-        g.drawRect(QRectF(4, 3, 13, 16));
-        for (int y = 7; y <= 16; y += 3) g.drawLine(QPointF(6, y), QPointF(11, y));
+        g.drawRect(3, 2, 11, 15);
+        for (int y = 5; y <= 14; y += 3) {
+            Px(g, 5, y, 2, 1, kRed);
+            Px(g, 8, y, 4, 1, kBlue);
+        }
+        g.setRenderHint(QPainter::Antialiasing);
+        g.setPen(QPen(kNavy, 1.2));
         g.setBrush(QColor(0xe0, 0xf0, 0xff));
         g.drawEllipse(QPointF(14.5, 14.5), 4, 4);
         g.drawLine(QPointF(14.5, 14.5), QPointF(14.5, 12));
@@ -109,34 +128,49 @@ QPixmap ToolButtonArt::OptionButton(int index, ButtonLook look) {
 }
 
 QPixmap ToolButtonArt::AlertPicture(bool pending) {
-    QPixmap p = Blank();
+    QPixmap p = Blank(kIndicatorSize);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    QColor c = pending ? QColor(0xd0, 0x20, 0x20) : QColor(0x90, 0x90, 0x90);
-    g.setPen(QPen(c.darker(130), 1.2));
-    g.setBrush(c);
+    QColor body = pending ? QColor(0xf0, 0xb0, 0x10) : QColor(0xa8, 0xa8, 0xa8);
+    g.setPen(QPen(body.darker(160), 1));
+    g.setBrush(body);
+    // a bell
     QPainterPath bell;
-    bell.moveTo(11, 3);
-    bell.cubicTo(5, 3, 6, 12, 3, 16);
-    bell.lineTo(19, 16);
-    bell.cubicTo(16, 12, 17, 3, 11, 3);
+    bell.moveTo(12, 3.5);
+    bell.cubicTo(6.5, 3.5, 7.5, 13, 4, 17.5);
+    bell.lineTo(20, 17.5);
+    bell.cubicTo(16.5, 13, 17.5, 3.5, 12, 3.5);
     g.drawPath(bell);
-    g.drawEllipse(QPointF(11, 18), 2, 2);
+    g.drawEllipse(QPointF(12, 19.5), 2, 2);
+    if (pending) {
+        // the red mark of waiting alerts
+        g.setPen(QPen(QColor(0x80, 0x00, 0x00), 1));
+        g.setBrush(QColor(0xe0, 0x20, 0x20));
+        g.drawEllipse(QPointF(18.5, 5.5), 3.5, 3.5);
+    }
     return p;
 }
 
 QPixmap ToolButtonArt::BirthdayPicture(bool pending) {
-    QPixmap p = Blank();
+    QPixmap p = Blank(kIndicatorSize);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    QColor c = pending ? QColor(0xd0, 0x50, 0xa0) : QColor(0x90, 0x90, 0x90);
-    g.setPen(QPen(c.darker(130), 1.2));
-    g.setBrush(c);
-    g.drawRect(QRectF(4, 11, 14, 8));
-    g.setBrush(pending ? QColor(0xff, 0xc0, 0x20) : QColor(0xb0, 0xb0, 0xb0));
-    for (int x : {7, 11, 15}) {
-        g.drawLine(QPointF(x, 11), QPointF(x, 7));
-        g.drawEllipse(QPointF(x, 5.5), 1.2, 1.8);
+    QColor cake = pending ? QColor(0xe0, 0x70, 0xb0) : QColor(0xa8, 0xa8, 0xa8);
+    QColor icing = pending ? QColor(0xff, 0xf4, 0xf8) : QColor(0xe0, 0xe0, 0xe0);
+    // a two-layer cake with three candles
+    g.setPen(cake.darker(150));
+    g.setBrush(cake);
+    g.drawRect(3, 12, 17, 8);
+    Px(g, 4, 13, 16, 2, icing);
+    Px(g, 4, 17, 16, 1, icing);
+    for (int x : {6, 11, 16}) {
+        Px(g, x, 7, 2, 5, pending ? QColor(0x40, 0x80, 0xe0) : QColor(0x90, 0x90, 0x90));
+        if (pending) {
+            g.setRenderHint(QPainter::Antialiasing);
+            g.setPen(Qt::NoPen);
+            g.setBrush(QColor(0xff, 0xa0, 0x00));
+            g.drawEllipse(QPointF(x + 1, 4.5), 1.5, 2.2);
+            g.setRenderHint(QPainter::Antialiasing, false);
+        }
     }
     return p;
 }

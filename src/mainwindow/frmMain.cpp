@@ -157,10 +157,10 @@ void frmMain::BuildToolBar() {
     cmdAlert->setObjectName("cmdAlert");
     cmdAlert->setMinimumWidth(TwipsToPixelsX(1800));
     h->addWidget(cmdAlert);
-    imgAlert = new ImageButton(picTop);
+    imgAlert = new ImageButton(picTop, ToolButtonArt::kIndicatorSize);
     imgAlert->setObjectName("imgAlert_0");
     h->addWidget(imgAlert);
-    imgBDay = new ImageButton(picTop);
+    imgBDay = new ImageButton(picTop, ToolButtonArt::kIndicatorSize);
     imgBDay->setObjectName("imgBDay_0");
     h->addWidget(imgBDay);
 }
@@ -214,13 +214,6 @@ void frmMain::SetCalLook(int index, ButtonLook look) {
 
 void frmMain::SetOptLook(int index, ButtonLook look) {
     imgOpt[index]->SetLook(look, ToolButtonArt::OptionButton(index, look));
-}
-
-void frmMain::RestViewButtons() {
-    int view = store_.flags.gCalendarView;
-    SetCalLook(0, view == 1 && !store_.flags.gTemplateMode ? ButtonLook::Down : ButtonLook::NoFocus);
-    SetCalLook(1, view == 6 ? ButtonLook::Down : ButtonLook::NoFocus);
-    SetCalLook(2, view == 12 ? ButtonLook::Down : ButtonLook::NoFocus);
 }
 
 frmYear& frmMain::LoadYearView() {
@@ -291,15 +284,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         for (QMdiSubWindow* sub : mdi_->subWindowList()) {
             if (sub->property("fillsArea").toBool()) sub->setGeometry(mdi_->viewport()->rect());
         }
+        MDIForm_Resize();
     } else if (watched == picTop && e->type() == QEvent::MouseMove) {
         // The bar outside the buttons restores the rest looks.
-        if (!store_.flags.gPlannerOpen) {
-            for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
-            int view = store_.flags.gCalendarView;
-            if (view == 0 || view == 1 || view == 6 || view == 12) RestViewButtons();
-        }
+        picTop_MouseMove();
     } else if (watched == lblDate && e->type() == QEvent::MouseMove) {
-        lblDate->setToolTip(QString::fromStdString(TimeToolTipText(Clock::Now().secondsOfDay)));
+        lblDate_MouseMove();
     } else if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         bool picker = watched == cmbMonth || watched == cmbDay || watched == cmbYear ||

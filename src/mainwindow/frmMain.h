@@ -4,9 +4,11 @@
 #include "mainwindow/ToolButtonArt.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -115,9 +117,28 @@ public:
     void mnuOptCalNumbersOffset_Click();
     void mnuHelpSoftwareVersion_Click();
 
+    // Tool buttons and indicators (ToolButtons.cpp).
     void imgCal_MouseMove(int index);
     void imgOpt_MouseMove(int index);
+    void picTop_MouseMove();
     void cmdAlert_MouseDown(Qt::MouseButton button);
+    void imgAlert_Click();
+    void imgBDay_Click();
+    void lblDate_MouseMove();
+    // The alert and birthday managers open through these; while none is set the alert button's
+    // left click and the two pictures do nothing.
+    void SetAlertManagerOpener(std::function<void()> open);
+    void SetBirthdayManagerOpener(std::function<void()> open);
+
+    // Letter-size page windows in the child area and the scroll bar beside it
+    // (ChildAreaScrolling.cpp). A page window calls ReAdjustScrollBar with itself when it loads
+    // and then shows picScroll; the bar moves the active page window.
+    void ReAdjustScrollBar(QWidget* child);
+    void ScrollChildForm(QWidget* child);
+    void GetFormBottom(QWidget* child);
+    void ScrollOnPageKey(QWidget* child, int keyCode);
+    void VScroll1_Change();
+    void MDIForm_Resize();
     // Loads the planner window and clears its page; then OpenThePlanner shows the date's page.
     void OpenPlannerForSelectedDate();
     void SetInitializePlannerForm(std::function<void()> f) { initializePlannerForm_ = std::move(f); }
@@ -141,6 +162,8 @@ private:
     void BuildToolBar();
     void BuildStatusStrip();
     void ConnectCommands();
+    void ConnectToolButtons();
+    void ConnectChildScroll();
     void ClearSelectionOfPicker();
     void CloseChildNamed(const QString& name, const std::function<void()>& hook);
 
@@ -151,6 +174,10 @@ private:
     frmMonth* monthView_ = nullptr;
     QObject* menuSwitcher_ = nullptr;
     std::function<void()> initializePlannerForm_;
+    std::function<void()> showAlertManager_;
+    std::function<void()> showBirthdayManager_;
+    // Page windows fitted to the scroll bar, refitted when the main window resizes.
+    std::vector<QPointer<QWidget>> pages_;
     bool closeApproved_ = false;
     bool refusedByChild_ = false;
 };

@@ -1,6 +1,7 @@
 // frmMain's event procedures: start-up, close, the date picker, view switching and the menu
 // commands that belong to the main window itself.
 #include "mainwindow/ImageButton.h"
+#include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/MarkCommands.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
@@ -57,8 +58,8 @@ void frmMain::ConnectCommands() {
         SetOptLook(i, ButtonLook::NoFocus);
     }
     connect(txtDate, &QLineEdit::textChanged, this, &frmMain::txtDate_Change);
-    connect(cmdAlert, &QPushButton::customContextMenuRequested, this, [this] { cmdAlert_MouseDown(Qt::RightButton); });
-    cmdAlert->setContextMenuPolicy(Qt::CustomContextMenu);
+    ConnectToolButtons();
+    ConnectChildScroll();
 
     Wire("mnuCalOneMonth", [this] { mnuCalOneMonth_Click(); });
     Wire("mnuCalSixMonths", [this] { mnuCalSixMonths_Click(); });
@@ -69,6 +70,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuHelpSoftwareVersion", [this] { mnuHelpSoftwareVersion_Click(); });
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
     ConnectMarkMenus(*this);
+    ConnectMainMenuCommands(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {
@@ -79,7 +81,7 @@ void frmMain::ConnectCommands() {
     s.hooks.RefreshIndicators = [this] { RefreshIndicators(); };
     s.hooks.RedrawCurrentView = [this] { RedrawCurrentView(store_, *this); };
     s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
-    InstallNotesHooks(s, mdi_, [this] { Show1YearCalendar(store_, *this); });
+    InstallNotesHooks(s, mdi_, [this] { ShowYearViewAlone(*this); });
 }
 
 void frmMain::ReplaceViewWithPlanner() {
@@ -217,14 +219,6 @@ void frmMain::RefreshIndicators() {
     imgBDay->setToolTip(Q(b.toolTip));
 }
 
-void frmMain::cmdAlert_MouseDown(Qt::MouseButton button) {
-    if (button == Qt::LeftButton) return; // the alert manager opens the pending alerts
-    // Ignore the pending alerts until the next read of the alert file.
-    cmdAlert->setText("Alerts Ignored");
-    cmdAlert->setStyleSheet("");
-    imgAlert->setPixmap(ToolButtonArt::AlertPicture(false));
-}
-
 void frmMain::ApplyMarkerCaptions() {
     const MarkerCategories& m = store_.markers;
     for (int i = 0; i < kMarkerCount; ++i) {
@@ -316,20 +310,6 @@ void frmMain::SwitchView(int index) {
 
 void frmMain::imgCal_MouseDown(int index, Qt::MouseButton) { SwitchView(index); }
 
-void frmMain::imgCal_MouseMove(int index) {
-    int view = store_.flags.gCalendarView;
-    if ((index == 0 && view == 1) || (index == 1 && view == 6) || (index == 2 && view == 12)) return;
-    for (int i = 0; i < 3; ++i) SetCalLook(i, ButtonLook::NoFocus);
-    if (view != 1 && view != 6 && view != 12) return;
-    RestViewButtons();
-    SetCalLook(index, ButtonLook::Up);
-}
-
-void frmMain::imgOpt_MouseMove(int index) {
-    for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
-    SetOptLook(index, ButtonLook::Up);
-}
-
 void frmMain::imgOpt_Click(int index) {
     Store& s = store_;
     CheckForUnsavedChanges(s);
@@ -372,12 +352,24 @@ void frmMain::Wire(const QString& name, std::function<void()> handler) {
     a->setEnabled(true);
 }
 
+// Both ask about unsaved notes and planner pages first, as the tool buttons do, so that the
+// page they replace is never dropped without a word.
 void frmMain::mnuOptDateOpenNotes_Click() {
+    CheckForUnsavedChanges(store_);
+    if (store_.flags.gNavigationCancelled) {
+        store_.flags.gNavigationCancelled = false;
+        return;
+    }
     if (!ReadPickerIntoSelectedDate()) return;
     DisplayThisNote(store_);
 }
 
 void frmMain::mnuOptDateOpenPlanner_Click() {
+    CheckForUnsavedChanges(store_);
+    if (store_.flags.gNavigationCancelled) {
+        store_.flags.gNavigationCancelled = false;
+        return;
+    }
     if (!ReadPickerIntoSelectedDate()) return;
     OpenPlannerForSelectedDate();
 }

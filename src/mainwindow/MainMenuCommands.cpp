@@ -1,0 +1,72 @@
+#include "mainwindow/MainMenuCommands.h"
+
+#include "mainwindow/DesktopShortcuts.h"
+#include "mainwindow/frmMain.h"
+#include "render/CalendarViews.h"
+#include "store/ErrorLog.h"
+#include "store/Preferences.h"
+#include "store/Store.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace orvelle {
+namespace {
+
+constexpr const char* kAppTitle = "Orvelle";
+
+} // namespace
+
+void ShowYearViewAlone(frmMain& m) {
+    Store& s = m.store();
+    if (m.monthView()) {
+        s.flags.gClosingMonthView = true;
+        m.UnloadMonthView();
+    }
+    if (m.sixMonthView()) {
+        s.flags.gClosingSixMonthView = true;
+        m.UnloadSixMonthView();
+    }
+    Show1YearCalendar(s, m);
+}
+
+ShareDriveAnswer ReadShareDriveAnswer(const std::string& answer) {
+    size_t first = answer.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    char c = answer[first];
+    char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    if (upper < 'A' || upper > 'Z') return {ShareDriveAnswer::NoLetter, 0};
+    return {ShareDriveAnswer::Letter, static_cast<char>(upper - 'A' + 'a')};
+}
+
+void mnuOptNetworkShare_Click(Store& s) {
+    ShareDriveAnswer a = ReadShareDriveAnswer(s.ui->InputBox(kShareDrivePrompt, kShareDriveTitle, ""));
+    if (a.kind == ShareDriveAnswer::Nothing) return;
+    if (a.kind == ShareDriveAnswer::NoLetter) {
+        s.ui->MsgBox("Could not determine drive letter.", MsgButtons::OK, kAppTitle);
+        return;
+    }
+    // A failed save is reported by the save itself.
+    SetShareDrive(s, std::string(1, a.letter));
+}
+
+void mnuOptCreateShortcut_Click(Store& s, const ShortcutFolders& folders, const std::string& program) {
+    std::string error;
+    if (!CreateProgramShortcuts(folders, kShortcutName, program, &error)) {
+        s.ui->MsgBox("Unable to Create Shortcut : " + error + " : " + std::to_string(kErrWriteFailed), MsgButtons::OK,
+                     kAppTitle);
+        return;
+    }
+    s.ui->MsgBox("A Shortcut has been successfully added to Programs.", MsgButtons::OK, kAppTitle);
+}
+
+void ConnectMainMenuCommands(frmMain& m) {
+    Store& s = m.store();
+    m.Wire("mnuOptNetworkShare", [&s] { mnuOptNetworkShare_Click(s); });
+    m.Wire("mnuOptCreateShortcut", [&s] {
+        std::string program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+        mnuOptCreateShortcut_Click(s, DefaultShortcutFolders(), program);
+    });
+}
+
+} // namespace orvelle
