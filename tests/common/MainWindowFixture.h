@@ -28,26 +28,6 @@
 
 namespace orvelle {
 
-// One QApplication for the test program, offscreen unless told otherwise; made only when no
-// other environment of the program has made it.
-class MainWindowTestApp : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QApplication::instance()) return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "orvelle_gui_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-inline const auto* const kMainWindowTestEnv = ::testing::AddGlobalTestEnvironment(new MainWindowTestApp);
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -27,14 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void EnsureApp() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_mainwindow";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Shipped colours of the categories used here.
 constexpr VbColor kTravel = 32768;     // category 3
@@ -45,8 +37,7 @@ constexpr VbColor kAppointment = 255;  // category 0
 class MarkCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureApp();
-        std::string t = (fs::temp_directory_path() / "orvelle-marks-XXXXXX").string();
+                std::string t = (fs::temp_directory_path() / "orvelle-marks-XXXXXX").string();
         dir = std::string(mkdtemp(t.data())) + "/";
         for (const auto& f : fs::directory_iterator(ORVELLE_DEFAULTS))
             fs::copy(f.path(), dir + f.path().filename().string(), fs::copy_options::recursive);

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the notes tests: one QApplication for the window tests and fresh data folders.
+// Shared by the notes tests: the test program's QApplication and fresh data folders.
 #include <QApplication>
 #include <filesystem>
 #include <stdlib.h>
@@ -7,13 +7,7 @@
 
 namespace orvelle::test {
 
-inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_notes";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+inline QApplication& App() { return *static_cast<QApplication*>(QApplication::instance()); }
 
 // Base of window test fixtures: the application exists before any member widget.
 struct UsesQtApp {

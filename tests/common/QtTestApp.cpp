@@ -1,17 +1,17 @@
-// One QApplication for the whole planner test program, on the offscreen platform unless told
-// otherwise.
+// One QApplication for each test program that drives widgets, on the offscreen platform unless
+// told otherwise.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class QtApp : public ::testing::Environment {
+class QtTestApp : public ::testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "test_planner";
+        static char name[] = "orvelle_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
     }
@@ -21,6 +21,6 @@ private:
     QApplication* app_ = nullptr;
 };
 
-[[maybe_unused]] const auto* kEnv = ::testing::AddGlobalTestEnvironment(new QtApp);
+[[maybe_unused]] const auto* kEnv = ::testing::AddGlobalTestEnvironment(new QtTestApp);
 
 } // namespace
