@@ -11,66 +11,35 @@
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "views/KeyPreview.h"
-#include "views/ToDoPane.h"
-#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
-#include <QCloseEvent>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace orvelle {
 
-frm6Months::frm6Months(Store& s, frmMain& m) : s_(s), main_(m) {
+frm6Months::frm6Months(Store& s, frmMain& m)
+    : CalendarViewWindow(s, m,
+                         {.hover = HoverView::SixMonths,
+                          .open = s.flags.gSixMonthViewOpen,
+                          .closing = s.flags.gClosingSixMonthView,
+                          .rightPanelsIndex = 1,
+                          .sixMonthToDo = true}) {
     setObjectName("frm6Months");
     setWindowTitle("6 Month View");
     setFont(DefaultWindowFont());
     ResizeTwips(this, 11805, 9285);
 
-    picMain = new QWidget(this);
-    picMain->setObjectName("picMain");
-    picMain->setMouseTracking(true);
-    picMain->setFocusPolicy(Qt::StrongFocus);
-    picMain->installEventFilter(this);
+    picMain = MakeMainPicture();
     MakeMonth(0);
     MoveTwips(picMonth[0], 180, 360);
     MoveTwips(cmdView[0], 240, 60);
 
-    picNav = new QWidget(picMain);
-    picNav->setObjectName("picNav");
-    SetGeometryTwips(picNav, 2340, 4080, 1695, 315);
-    cmdPrev = new QPushButton("< Prev.", picNav);
-    cmdPrev->setObjectName("cmdPrev");
-    cmdPrev->setToolTip("Shortcut = Left Key");
-    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
-    cmdNext = new QPushButton("Next >", picNav);
-    cmdNext->setObjectName("cmdNext");
-    cmdNext->setToolTip("Shortcut = Right Key");
-    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
-    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
-    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
-
-    framRight = new QWidget(this);
-    framRight->setObjectName("framRight");
-    SetGeometryTwips(framRight, 5100, 60, 3315, 7935);
-    SidePanels p = SidePanels::Build(framRight, 0, 0, 0, 4200);
-    framHelp = p.framHelp;
-    framAlerts = p.framAlerts;
-    lstHelp = p.lstHelp;
-    txtHelp = p.txtHelp;
-    lblSubject = p.lblSubject;
-    lstAlerts = p.lstAlerts;
-    lstBirthdays = p.lstBirthdays;
-    framRight->hide();
-
-    picToDo = new QWidget(this);
-    picToDo->setObjectName("picToDo");
-    SetGeometryTwips(picToDo, 120, 7500, 10095, 1275);
-    picToDo->hide();
+    MakeNavBar(picMain, 2340, 4080);
+    framRight = MakeRightPanels("framRight", 5100, 60, 3315, 7935, 0, 4200);
+    MakeToDoPane(7500);
 }
 
 void frm6Months::MakeMonth(int i) {
@@ -98,8 +67,7 @@ void frm6Months::Form_Load() {
     LoadTheMonths();
     // The window's key preview takes Left and Right before a focused month button sees them,
     // so one press steps the view once.
-    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
-    new ViewPanels(s_, this, &main_);
+    WireKeysAndPanels();
 }
 
 void frm6Months::LoadTheMonths() {
@@ -121,49 +89,17 @@ void frm6Months::LoadTheMonths() {
 }
 
 void frm6Months::Form_Resize() {
-    if (s_.flags.gClosingSixMonthView || s_.flags.gPlannerLoading) return;
-    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
-    if (height <= 9500) {
-        picToDo->hide();
-    } else {
-        SetGeometryTwips(picToDo, 120, 7500, 11500, 2310);
-        picToDo->show();
-        LoadToDo();
-    }
-    if (width <= 15000) {
-        framRight->hide();
-        s_.view.gRightPanelsShown[1] = false;
-        return;
-    }
-    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
-    SetGeometryTwips(framRight, PixelsToTwipsX(picMain->x() + picMain->width()), PixelsToTwipsY(framRight->y()),
-                     3315, rightHeight);
-    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
-    LoadAlertList(s_, this);
-    LoadBirthdayList(s_, this);
-    framRight->show();
-    s_.view.gRightPanelsShown[1] = true;
-}
-
-void frm6Months::Form_Unload() {
-    if (unloaded_) return;
-    unloaded_ = true;
-    s_.flags.gSixMonthViewOpen = false;
-    mToDoRowsLoaded = false;
-    s_.flags.gClosingSixMonthView = false;
-    main_.ViewUnloaded(this);
-}
-
-void frm6Months::resizeEvent(QResizeEvent*) { Form_Resize(); }
-
-void frm6Months::closeEvent(QCloseEvent* e) {
-    Form_Unload();
-    e->accept();
+    if (ResizeHeld()) return;
+    PlaceToDoPane(7500, 11500);
+    if (WideEnoughForRightPanels())
+        ShowRightPanels(framRight, PixelsToTwipsX(picMain->x() + picMain->width()), 3315);
+    else
+        HideRightPanels(framRight);
 }
 
 bool frm6Months::eventFilter(QObject* watched, QEvent* e) {
     if (watched == picMain && e->type() == QEvent::MouseMove) picMain_MouseMove();
-    return QWidget::eventFilter(watched, e);
+    return CalendarViewWindow::eventFilter(watched, e);
 }
 
 void frm6Months::Step(int direction) {
@@ -176,17 +112,7 @@ void frm6Months::Step(int direction) {
 void frm6Months::cmdNext_Click() { Step(+1); }
 void frm6Months::cmdPrev_Click() { Step(-1); }
 
-bool frm6Months::Form_KeyDown(int keyCode, int) {
-    switch (keyCode) {
-    case 39: cmdNext_Click(); return true;
-    case 37: cmdPrev_Click(); return true;
-    case 27:
-        close();
-        Show1YearCalendar(s_, main_);
-        return true;
-    default: return false;
-    }
-}
+bool frm6Months::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, true); }
 
 bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
 
@@ -252,7 +178,5 @@ void frm6Months::picMonth_MouseMove(int index, int, int, double x, double y) {
     hover_.MoveOverSixMonthBox(s_, main_, *picMonth[index], ToCp1252(cmdView[index]->text()), static_cast<float>(x),
                                static_cast<float>(y));
 }
-
-void frm6Months::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, true); }
 
 } // namespace orvelle

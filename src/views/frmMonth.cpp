@@ -11,38 +11,27 @@
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "views/KeyPreview.h"
-#include "views/ToDoPane.h"
-#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
-#include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
 namespace orvelle {
 
-frmMonth::frmMonth(Store& s, frmMain& m) : s_(s), main_(m) {
+frmMonth::frmMonth(Store& s, frmMain& m)
+    : CalendarViewWindow(s, m,
+                         {.hover = HoverView::OneMonth,
+                          .open = s.flags.gMonthViewOpen,
+                          .closing = s.flags.gClosingMonthView,
+                          .rightPanelsIndex = 0,
+                          .sixMonthToDo = false}) {
     setObjectName("frmMonth");
     setWindowTitle("1 Month View");
     setFont(DefaultWindowFont());
     ResizeTwips(this, 11805, 8970);
 
-    picRight = new QWidget(this);
-    picRight->setObjectName("picRight");
-    SetGeometryTwips(picRight, 7140, 120, 3495, 7815);
-    SidePanels p = SidePanels::Build(picRight, 120, 120, 120, 3840);
-    framHelp = p.framHelp;
-    framAlerts = p.framAlerts;
-    lstHelp = p.lstHelp;
-    txtHelp = p.txtHelp;
-    lblSubject = p.lblSubject;
-    lstAlerts = p.lstAlerts;
-    lstBirthdays = p.lstBirthdays;
-    picRight->hide();
+    picRight = MakeRightPanels("picRight", 7140, 120, 3495, 7815, 120, 3840);
 
     picLeft = new QWidget(this);
     picLeft->setObjectName("picLeft");
@@ -58,10 +47,7 @@ frmMonth::frmMonth(Store& s, frmMain& m) : s_(s), main_(m) {
     SetGeometryTwips(VScroll1, 3120, 0, 255, 2955);
     picLeft->hide();
 
-    picToDo = new QWidget(this);
-    picToDo->setObjectName("picToDo");
-    SetGeometryTwips(picToDo, 120, 7380, 10095, 1275);
-    picToDo->hide();
+    MakeToDoPane(7380);
 
     picMonth = new PictureBox(this);
     picMonth->setObjectName("picMonth");
@@ -74,19 +60,7 @@ frmMonth::frmMonth(Store& s, frmMain& m) : s_(s), main_(m) {
     picMonth->onDblClick = [this](int, int, double, double) { picMonth_DblClick(); };
     picMonth->onMouseMove = [this](int b, int sh, double x, double y) { picMonth_MouseMove(b, sh, x, y); };
 
-    picNav = new QWidget(picMonth);
-    picNav->setObjectName("picNav");
-    SetGeometryTwips(picNav, 7260, 6840, 1695, 315);
-    cmdPrev = new QPushButton("< Prev.", picNav);
-    cmdPrev->setObjectName("cmdPrev");
-    cmdPrev->setToolTip("Shortcut = Left Key");
-    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
-    cmdNext = new QPushButton("Next >", picNav);
-    cmdNext->setObjectName("cmdNext");
-    cmdNext->setToolTip("Shortcut = Right Key");
-    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
-    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
-    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    MakeNavBar(picMonth, 7260, 6840);
 
     auto* icon = new PictureBox(picMonth);
     icon->setObjectName("picIcon_0");
@@ -117,68 +91,37 @@ void frmMonth::Form_Load() {
         lblTTT[i]->setGeometry(lblTTT[0]->geometry());
         lblTTT[i]->hide();
     }
-    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
-    new ViewPanels(s_, this, &main_);
+    WireKeysAndPanels();
 }
 
 void frmMonth::Form_Resize() {
-    if (s_.flags.gClosingMonthView || s_.flags.gPlannerLoading) return;
+    if (ResizeHeld()) return;
     picMonth->SetScale(0, 0, 7, 6.75);
     ResizeTwips(picNav, 1695, 285);
-    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
-    if (height <= 9500) {
-        picToDo->hide();
-    } else {
-        SetGeometryTwips(picToDo, 120, 7440, 11580, 2310);
-        picToDo->show();
-        LoadToDo();
-    }
-    if (width <= 15000) {
+    PlaceToDoPane(7440, 11580);
+    if (!WideEnoughForRightPanels()) {
         picLeft->hide();
         s_.view.gMonthLeftPanelShown = false;
-        picRight->hide();
-        s_.view.gRightPanelsShown[0] = false;
+        HideRightPanels(picRight);
         picMonth->move(this->width() / 2 - picMonth->width() / 2, picMonth->y());
         return;
     }
     SetGeometryTwips(picLeft, 120, PixelsToTwipsY(picLeft->y()), 2460, PixelsToTwipsY(picMonth->height()));
     MoveTwips(picMonth, 2700, PixelsToTwipsY(picMonth->y()));
-    MoveTwips(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsY(picRight->y()));
     VScroll1->setGeometry(picLeft->width() - VScroll1->width(), 0, VScroll1->width(), picLeft->height());
     VScroll1->setRange(0, 5400);
     VScroll1->setValue(0);
     VScroll1->setSingleStep(300);
     VScroll1->setPageStep(5400);
     picTTT->setGeometry(picTTT->x(), picTTT->y(), VScroll1->x(), TwipsToPixelsY(10800));
-    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
-    ResizeTwips(picRight, PixelsToTwipsX(picRight->width()), rightHeight);
-    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
     if (!s_.flags.gTemplateMode) {
         picLeft->show();
         s_.view.gMonthLeftPanelShown = true;
     }
-    LoadAlertList(s_, this);
-    LoadBirthdayList(s_, this);
-    picRight->show();
-    s_.view.gRightPanelsShown[0] = true;
+    ShowRightPanels(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsX(picRight->width()));
 }
 
-void frmMonth::Form_Unload() {
-    if (unloaded_) return;
-    unloaded_ = true;
-    mToDoRowsLoaded = false;
-    s_.flags.gMonthViewOpen = false;
-    s_.icons.gIconControlCount = 0;
-    s_.flags.gClosingMonthView = false;
-    main_.ViewUnloaded(this);
-}
-
-void frmMonth::resizeEvent(QResizeEvent*) { Form_Resize(); }
-
-void frmMonth::closeEvent(QCloseEvent* e) {
-    Form_Unload();
-    e->accept();
-}
+void frmMonth::UnloadSpecifics() { s_.icons.gIconControlCount = 0; }
 
 void frmMonth::Step(int direction) {
     CheckForUnsavedChanges(s_);
@@ -195,17 +138,7 @@ void frmMonth::Step(int direction) {
 void frmMonth::cmdNext_Click() { Step(+1); }
 void frmMonth::cmdPrev_Click() { Step(-1); }
 
-bool frmMonth::Form_KeyDown(int keyCode, int) {
-    switch (keyCode) {
-    case 39: cmdNext_Click(); return true;
-    case 37: cmdPrev_Click(); return true;
-    case 27:
-        close();
-        Show1YearCalendar(s_, main_);
-        return true;
-    default: return false;
-    }
-}
+bool frmMonth::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, true); }
 
 void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
     Store& s = s_;
@@ -244,7 +177,5 @@ void frmMonth::picMonth_DblClick() { OpenNoteOnDoubleClick(s_, main_); }
 void frmMonth::picMonth_MouseMove(int, int, double x, double y) {
     hover_.MoveOverMonth(s_, main_, *picMonth, static_cast<float>(x), static_cast<float>(y));
 }
-
-void frmMonth::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, false); }
 
 } // namespace orvelle

@@ -11,65 +11,32 @@
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "views/KeyPreview.h"
-#include "views/ToDoPane.h"
-#include "views/ViewPanels.h"
 #include "views/ViewNavigation.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace orvelle {
 
-frmYear::frmYear(Store& s, frmMain& m) : s_(s), main_(m) {
+frmYear::frmYear(Store& s, frmMain& m)
+    : CalendarViewWindow(s, m,
+                         {.hover = HoverView::Year,
+                          .open = s.flags.gYearViewOpen,
+                          .closing = s.flags.gClosingYearView,
+                          .rightPanelsIndex = 0,
+                          .sixMonthToDo = false}) {
     setObjectName("frmYear");
     setWindowTitle("12 Month View");
     setFont(DefaultWindowFont());
     ResizeTwips(this, 11880, 8310);
 
-    picMain = new QWidget(this);
-    picMain->setObjectName("picMain");
-    picMain->setMouseTracking(true);
-    picMain->setFocusPolicy(Qt::StrongFocus);
-    picMain->installEventFilter(this);
-
-    picNav = new QWidget(picMain);
-    picNav->setObjectName("picNav");
-    SetGeometryTwips(picNav, 960, 2400, 1695, 315);
-    cmdPrev = new QPushButton("< Prev.", picNav);
-    cmdPrev->setObjectName("cmdPrev");
-    cmdPrev->setToolTip("Shortcut = Left Key");
-    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
-    cmdNext = new QPushButton("Next >", picNav);
-    cmdNext->setObjectName("cmdNext");
-    cmdNext->setToolTip("Shortcut = Right Key");
-    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
-    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
-    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    picMain = MakeMainPicture();
+    MakeNavBar(picMain, 960, 2400);
     MakeMonth(0);
-
-    framRight = new QWidget(this);
-    framRight->setObjectName("framRight");
-    SetGeometryTwips(framRight, 8040, 60, 3315, 7935);
-    SidePanels p = SidePanels::Build(framRight, 0, 0, 0, 4200);
-    framHelp = p.framHelp;
-    framAlerts = p.framAlerts;
-    lstHelp = p.lstHelp;
-    txtHelp = p.txtHelp;
-    lblSubject = p.lblSubject;
-    lstAlerts = p.lstAlerts;
-    lstBirthdays = p.lstBirthdays;
-    framRight->hide();
-
-    picToDo = new QWidget(this);
-    picToDo->setObjectName("picToDo");
-    SetGeometryTwips(picToDo, 120, 6660, 10095, 1275);
-    picToDo->hide();
+    framRight = MakeRightPanels("framRight", 8040, 60, 3315, 7935, 0, 4200);
+    MakeToDoPane(6660);
 }
 
 void frmYear::MakeMonth(int i) {
@@ -98,8 +65,7 @@ void frmYear::Form_Load() {
     s_.flags.gYearViewOpen = true;
     ResizeTwips(picMain, 11790, 7500);
     LoadTheMonths();
-    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
-    new ViewPanels(s_, this, &main_);
+    WireKeysAndPanels();
 }
 
 void frmYear::LoadTheMonths() {
@@ -107,7 +73,7 @@ void frmYear::LoadTheMonths() {
 }
 
 void frmYear::Form_Resize() {
-    if (s_.flags.gClosingYearView || s_.flags.gPlannerLoading) return;
+    if (ResizeHeld()) return;
     SetGeometryTwips(cmdMonth[0], 360, 120, 2355, 255);
     SetGeometryTwips(picMonth[0], 150, 450, 2700, 1920);
     picMonth[0]->SetScale(0, 0, 7, 6.75);
@@ -129,42 +95,11 @@ void frmYear::Form_Resize() {
     SetGeometryTwips(picNav, navLeft, navTop, 1695, 285);
     picNav->raise();
 
-    double width = PixelsToTwipsX(this->width()), height = PixelsToTwipsY(this->height());
-    if (height <= 9500) {
-        picToDo->hide();
-    } else {
-        SetGeometryTwips(picToDo, 120, 7200, 11500, 2310);
-        picToDo->show();
-        LoadToDo();
-    }
-    if (width <= 15000) {
-        framRight->hide();
-        s_.view.gRightPanelsShown[0] = false;
-        return;
-    }
-    double rightHeight = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : height;
-    SetGeometryTwips(framRight, 11790, PixelsToTwipsY(framRight->y()), 3315, rightHeight);
-    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
-    LoadAlertList(s_, this);
-    LoadBirthdayList(s_, this);
-    framRight->show();
-    s_.view.gRightPanelsShown[0] = true;
-}
-
-void frmYear::Form_Unload() {
-    if (unloaded_) return;
-    unloaded_ = true;
-    s_.flags.gYearViewOpen = false;
-    mToDoRowsLoaded = false;
-    s_.flags.gClosingYearView = false;
-    main_.ViewUnloaded(this);
-}
-
-void frmYear::resizeEvent(QResizeEvent*) { Form_Resize(); }
-
-void frmYear::closeEvent(QCloseEvent* e) {
-    Form_Unload();
-    e->accept();
+    PlaceToDoPane(7200, 11500);
+    if (WideEnoughForRightPanels())
+        ShowRightPanels(framRight, 11790, 3315);
+    else
+        HideRightPanels(framRight);
 }
 
 bool frmYear::eventFilter(QObject* watched, QEvent* e) {
@@ -175,7 +110,7 @@ bool frmYear::eventFilter(QObject* watched, QEvent* e) {
             if (watched == cmdMonth[i]) cmdMonth_MouseMove(i);
         }
     }
-    return QWidget::eventFilter(watched, e);
+    return CalendarViewWindow::eventFilter(watched, e);
 }
 
 void frmYear::Step(int direction) {
@@ -188,17 +123,7 @@ void frmYear::Step(int direction) {
 void frmYear::cmdNext_Click() { Step(+1); }
 void frmYear::cmdPrev_Click() { Step(-1); }
 
-bool frmYear::Form_KeyDown(int keyCode, int) {
-    if (keyCode == 39) {
-        cmdNext_Click();
-        return true;
-    }
-    if (keyCode == 37) {
-        cmdPrev_Click();
-        return true;
-    }
-    return false;
-}
+bool frmYear::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, false); }
 
 void frmYear::cmdMonth_Click(int index) {
     // The month and its year both come from the button's own caption ("March, 2009"), so a
@@ -256,7 +181,5 @@ void frmYear::picMonth_DblClick(int) { OpenNoteOnDoubleClick(s_, main_); }
 void frmYear::picMonth_MouseMove(int index, int, int, double x, double y) {
     hover_.MoveOverYearBox(s_, main_, *picMonth[index], index, static_cast<float>(x), static_cast<float>(y));
 }
-
-void frmYear::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, false); }
 
 } // namespace orvelle

@@ -1,0 +1,136 @@
+#include "views/CalendarViewWindow.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/Twips.h"
+#include "render/CalendarViews.h"
+#include "store/Store.h"
+#include "views/KeyPreview.h"
+#include "views/ToDoPane.h"
+#include "views/ViewPanels.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace orvelle {
+
+CalendarViewWindow::CalendarViewWindow(Store& s, frmMain& m, const CalendarViewKind& kind)
+    : s_(s), main_(m), hover_(kind.hover), open_(kind.open), closing_(kind.closing),
+      rightPanelsIndex_(kind.rightPanelsIndex), sixMonthToDo_(kind.sixMonthToDo) {}
+
+QWidget* CalendarViewWindow::MakeMainPicture() {
+    auto* pic = new QWidget(this);
+    pic->setObjectName("picMain");
+    pic->setMouseTracking(true);
+    pic->setFocusPolicy(Qt::StrongFocus);
+    pic->installEventFilter(this);
+    return pic;
+}
+
+void CalendarViewWindow::MakeNavBar(QWidget* parent, double left, double top) {
+    picNav = new QWidget(parent);
+    picNav->setObjectName("picNav");
+    SetGeometryTwips(picNav, left, top, 1695, 315);
+    cmdPrev = new QPushButton("< Prev.", picNav);
+    cmdPrev->setObjectName("cmdPrev");
+    cmdPrev->setToolTip("Shortcut = Left Key");
+    SetGeometryTwips(cmdPrev, 0, 0, 855, 285);
+    cmdNext = new QPushButton("Next >", picNav);
+    cmdNext->setObjectName("cmdNext");
+    cmdNext->setToolTip("Shortcut = Right Key");
+    SetGeometryTwips(cmdNext, 840, 0, 855, 285);
+    connect(cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+}
+
+QWidget* CalendarViewWindow::MakeRightPanels(const char* name, double left, double top, double width, double height,
+                                             double inset, double alertsTop) {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(name);
+    SetGeometryTwips(panel, left, top, width, height);
+    SidePanels p = SidePanels::Build(panel, inset, inset, inset, alertsTop);
+    framHelp = p.framHelp;
+    framAlerts = p.framAlerts;
+    lstHelp = p.lstHelp;
+    txtHelp = p.txtHelp;
+    lblSubject = p.lblSubject;
+    lstAlerts = p.lstAlerts;
+    lstBirthdays = p.lstBirthdays;
+    panel->hide();
+    return panel;
+}
+
+void CalendarViewWindow::MakeToDoPane(double top) {
+    picToDo = new QWidget(this);
+    picToDo->setObjectName("picToDo");
+    SetGeometryTwips(picToDo, 120, top, 10095, 1275);
+    picToDo->hide();
+}
+
+void CalendarViewWindow::WireKeysAndPanels() {
+    new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
+    new ViewPanels(s_, this, &main_);
+}
+
+bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
+    switch (keyCode) {
+    case 39: cmdNext_Click(); return true;
+    case 37: cmdPrev_Click(); return true;
+    case 27:
+        if (!escapeShowsYear) return false;
+        close();
+        Show1YearCalendar(s_, main_);
+        return true;
+    default: return false;
+    }
+}
+
+bool CalendarViewWindow::ResizeHeld() const { return closing_ || s_.flags.gPlannerLoading; }
+
+void CalendarViewWindow::PlaceToDoPane(double top, double width) {
+    if (PixelsToTwipsY(height()) <= 9500) {
+        picToDo->hide();
+        return;
+    }
+    SetGeometryTwips(picToDo, 120, top, width, 2310);
+    picToDo->show();
+    LoadToDo();
+}
+
+bool CalendarViewWindow::WideEnoughForRightPanels() const { return PixelsToTwipsX(width()) > 15000; }
+
+void CalendarViewWindow::HideRightPanels(QWidget* panel) {
+    panel->hide();
+    s_.view.gRightPanelsShown[rightPanelsIndex_] = false;
+}
+
+void CalendarViewWindow::ShowRightPanels(QWidget* panel, double left, double width) {
+    double bottom = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : PixelsToTwipsY(height());
+    SetGeometryTwips(panel, left, PixelsToTwipsY(panel->y()), width, bottom);
+    MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
+    LoadAlertList(s_, this);
+    LoadBirthdayList(s_, this);
+    panel->show();
+    s_.view.gRightPanelsShown[rightPanelsIndex_] = true;
+}
+
+void CalendarViewWindow::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, sixMonthToDo_); }
+
+void CalendarViewWindow::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    open_ = false;
+    mToDoRowsLoaded = false;
+    UnloadSpecifics();
+    closing_ = false;
+    main_.ViewUnloaded(this);
+}
+
+void CalendarViewWindow::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void CalendarViewWindow::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    e->accept();
+}
+
+} // namespace orvelle
