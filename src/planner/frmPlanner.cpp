@@ -9,6 +9,8 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/PlannerStore.h"
+
+#include <QFocusEvent>
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
@@ -291,6 +293,13 @@ void frmPlanner::closeEvent(QCloseEvent* event) {
     }
     if (!unloaded_) Form_Unload();
     event->accept();
+}
+
+void frmPlanner::focusInEvent(QFocusEvent* event) {
+    // The window itself takes the focus when it is opened or activated; typing belongs in a line.
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
+        page_->txt(0)->setFocus(event->reason());
 }
 
 void frmPlanner::showEvent(QShowEvent* event) {

@@ -68,6 +68,15 @@ TEST_F(PlannerInMainWindow, OpenPlannerCommandReplacesTheCalendar) {
     EXPECT_NE(main->yearView(), nullptr);
 }
 
+TEST_F(PlannerInMainWindow, TypingAfterOpeningGoesIntoTheFirstLine) {
+    QApplication::setActiveWindow(main);
+    main->Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    w = Planner();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Box(0));
+}
+
 TEST_F(PlannerInMainWindow, CancelAtTheQuitQuestionKeepsTheProgram) {
     main->Menu("mnuOptDateOpenPlanner")->trigger();
     w = Planner();
