@@ -165,6 +165,11 @@ private:
     void ConnectToolButtons();
     void ConnectChildScroll();
     void ClearSelectionOfPicker();
+    // Asks about unsaved notes and planner pages, then reads the picker: false when a question
+    // was cancelled or the picker names no date, and the command goes no further.
+    bool LeaveForPickerDate();
+    // Closes the calendar views other than the one of `index` (as SwitchView counts; -1 all).
+    void CloseCalendarViewsBut(int index);
     void CloseChildNamed(const QString& name, const std::function<void()>& hook);
 
     Store& store_;

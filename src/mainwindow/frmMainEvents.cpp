@@ -84,11 +84,16 @@ void frmMain::ConnectCommands() {
     InstallNotesHooks(s, mdi_, [this] { ShowYearViewAlone(*this); });
 }
 
+void frmMain::CloseCalendarViewsBut(int index) {
+    Store& s = store_;
+    if (index != 0 && monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
+    if (index != 1 && sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
+    if (index != 2 && yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
+}
+
 void frmMain::ReplaceViewWithPlanner() {
     Store& s = store_;
-    if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
-    if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
-    if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
+    CloseCalendarViewsBut(-1);
     s.flags.gCalendarView = 0;
     for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
     RestViewButtons();
@@ -284,40 +289,30 @@ void frmMain::txtDate_Change(const QString& text) {
 
 // --- View switching and the action buttons ------------------------------------------------
 
+bool frmMain::LeaveForPickerDate() {
+    CheckForUnsavedChanges(store_);
+    if (store_.flags.gNavigationCancelled) {
+        store_.flags.gNavigationCancelled = false;
+        return false;
+    }
+    return ReadPickerIntoSelectedDate();
+}
+
 void frmMain::SwitchView(int index) {
     Store& s = store_;
-    CheckForUnsavedChanges(s);
-    if (s.flags.gNavigationCancelled) {
-        s.flags.gNavigationCancelled = false;
-        return;
-    }
-    if (!ReadPickerIntoSelectedDate()) return;
+    if (!LeaveForPickerDate()) return;
     ClearSelectionOfPicker();
-    if (index == 0) {
-        if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
-        if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
-        Show1MonthCalendar(s, *this);
-    } else if (index == 1) {
-        if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
-        if (yearView_) { s.flags.gClosingYearView = true; UnloadYearView(); }
-        Show6MonthCalendar(s, *this);
-    } else {
-        if (monthView_) { s.flags.gClosingMonthView = true; UnloadMonthView(); }
-        if (sixMonthView_) { s.flags.gClosingSixMonthView = true; UnloadSixMonthView(); }
-        Show1YearCalendar(s, *this);
-    }
+    CloseCalendarViewsBut(index);
+    if (index == 0) Show1MonthCalendar(s, *this);
+    else if (index == 1) Show6MonthCalendar(s, *this);
+    else Show1YearCalendar(s, *this);
 }
 
 void frmMain::imgCal_MouseDown(int index, Qt::MouseButton) { SwitchView(index); }
 
 void frmMain::imgOpt_Click(int index) {
     Store& s = store_;
-    CheckForUnsavedChanges(s);
-    if (s.flags.gNavigationCancelled) {
-        s.flags.gNavigationCancelled = false;
-        return;
-    }
-    if (!ReadPickerIntoSelectedDate()) return;
+    if (!LeaveForPickerDate()) return;
     ClearSelectionOfPicker();
     if (index == 0) {
         switch (s.flags.gCalendarView) {
@@ -355,23 +350,11 @@ void frmMain::Wire(const QString& name, std::function<void()> handler) {
 // Both ask about unsaved notes and planner pages first, as the tool buttons do, so that the
 // page they replace is never dropped without a word.
 void frmMain::mnuOptDateOpenNotes_Click() {
-    CheckForUnsavedChanges(store_);
-    if (store_.flags.gNavigationCancelled) {
-        store_.flags.gNavigationCancelled = false;
-        return;
-    }
-    if (!ReadPickerIntoSelectedDate()) return;
-    DisplayThisNote(store_);
+    if (LeaveForPickerDate()) DisplayThisNote(store_);
 }
 
 void frmMain::mnuOptDateOpenPlanner_Click() {
-    CheckForUnsavedChanges(store_);
-    if (store_.flags.gNavigationCancelled) {
-        store_.flags.gNavigationCancelled = false;
-        return;
-    }
-    if (!ReadPickerIntoSelectedDate()) return;
-    OpenPlannerForSelectedDate();
+    if (LeaveForPickerDate()) OpenPlannerForSelectedDate();
 }
 
 void frmMain::mnuOptCalNumbersOffset_Click() {
