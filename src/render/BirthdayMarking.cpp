@@ -2,12 +2,11 @@
 
 #include "render/CalendarSurfaces.h"
 #include "render/DayCellPaint.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace orvelle {
 namespace {
@@ -77,23 +76,19 @@ std::vector<std::string> LocateBirthdays(const YearGrid<std::string>& grid, cons
 }
 
 void ReadAndMarkBirthdays(Store& s, const CalendarSurfaces& v) {
-    try {
+    Guarded(s, "ReadAndMarkBirthdays", [&] {
         Mark(s, v,
              {s.dates.gThisYearsDateHolders, s.dates.thisYearsGridYear, s.birthdays.gThisYearsBirthdayCounts,
               s.birthdays.gThisYearsBirthdayStamps});
-    } catch (const std::exception& e) {
-        LogError(s, "ReadAndMarkBirthdays", 0, e.what());
-    }
+    });
 }
 
 void ReadAndMarkNextYearsBirthdays(Store& s, const CalendarSurfaces& v) {
-    try {
+    Guarded(s, "ReadAndMarkNextYearsBirthdays", [&] {
         Mark(s, v,
              {s.dates.gNextYearsDateHolders, s.dates.nextYearsGridYear, s.birthdays.gNextYearsBirthdayCounts,
               s.birthdays.gNextYearsBirthdayStamps});
-    } catch (const std::exception& e) {
-        LogError(s, "ReadAndMarkNextYearsBirthdays", 0, e.what());
-    }
+    });
 }
 
 void ReadAndMarkBirthdays(Store& s, frmMain& m) { ReadAndMarkBirthdays(s, SurfacesOf(m)); }

@@ -2,14 +2,13 @@
 
 #include "render/CalendarSurfaces.h"
 #include "render/DayCellPaint.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/FileChecks.h"
 #include "store/Holidays.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace orvelle {
 namespace {
@@ -55,23 +54,19 @@ void Paint(Store& s, const CalendarSurfaces& v, int year, const HolidayList& lis
 } // namespace
 
 void DisplayThisYearsHolidays(Store& s, const CalendarSurfaces& v) {
-    try {
+    Guarded(s, "DisplayThisYearsHolidays", [&] {
         const Holidays& h = s.holidays;
         Paint(s, v, s.view.gThisYear, {h.gThisYearsHolidayCount, h.gThisYearsHolidayDates, h.gThisYearsHolidayStamps},
               false);
-    } catch (const std::exception& e) {
-        LogError(s, "DisplayThisYearsHolidays", 0, e.what());
-    }
+    });
 }
 
 void DisplayNextYearsHolidays(Store& s, const CalendarSurfaces& v) {
-    try {
+    Guarded(s, "DisplayNextYearsHolidays", [&] {
         const Holidays& h = s.holidays;
         Paint(s, v, s.view.gThisYear + 1,
               {h.gNextYearsHolidayCount, h.gNextYearsHolidayDates, h.gNextYearsHolidayStamps}, true);
-    } catch (const std::exception& e) {
-        LogError(s, "DisplayNextYearsHolidays", 0, e.what());
-    }
+    });
 }
 
 void DisplayThisYearsHolidays(Store& s, frmMain& m) { DisplayThisYearsHolidays(s, SurfacesOf(m)); }

@@ -4,11 +4,10 @@
 #include "platform/PictureBox.h"
 #include "render/CalendarSurfaces.h"
 #include "render/DayCellPaint.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/Marks.h"
 #include "store/Store.h"
 
-#include <exception>
 #include <vector>
 
 namespace orvelle {
@@ -28,15 +27,6 @@ void PaintMarks(Store& s, const CalendarSurfaces& v, int year, const std::vector
                 PaintDayBox(*box, p.cell.column, p.cell.row, p.paintColor, p.textColor, p.day);
             }
         }
-    }
-}
-
-template <class F>
-void Guarded(Store& s, const char* procName, F&& body) {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        LogError(s, procName, 0, e.what());
     }
 }
 

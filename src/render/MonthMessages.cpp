@@ -4,7 +4,7 @@
 #include "notes/HelpPanel.h"
 #include "platform/Cp1252.h"
 #include "platform/Twips.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/IconFiles.h"
 #include "store/Store.h"
 #include "views/frmMonth.h"
@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPalette>
 
-#include <exception>
 #include <optional>
 
 namespace orvelle {
@@ -169,12 +168,6 @@ void ListLabels(Store& s, frmMain& m) {
 
 } // namespace
 
-void DisplayTTTLabels(Store& s, frmMain& m) {
-    try {
-        ListLabels(s, m);
-    } catch (const std::exception& e) {
-        LogError(s, "DisplayTTTLabels", 0, e.what());
-    }
-}
+void DisplayTTTLabels(Store& s, frmMain& m) { Guarded(s, "DisplayTTTLabels", [&] { ListLabels(s, m); }); }
 
 } // namespace orvelle

@@ -9,7 +9,7 @@
 #include "render/MonthGridPainter.h"
 #include "render/MonthIconControls.h"
 #include "render/MonthMessages.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/Holidays.h"
 #include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
@@ -19,7 +19,6 @@
 
 #include <QLabel>
 
-#include <exception>
 #include <filesystem>
 
 namespace orvelle {
@@ -64,9 +63,7 @@ void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view) {
 }
 
 void Draw(Store& s, frmMain& m) {
-    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
-    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-    m.picScroll->hide();
+    ClearChildAreaForView(s, m);
     frmMonth& view = m.LoadMonthView();
     m.ShowChild(&view);
     static const char* const kHeads[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
@@ -138,12 +135,6 @@ void Draw(Store& s, frmMain& m) {
 
 } // namespace
 
-void Show1MonthCalendar(Store& s, frmMain& m) {
-    try {
-        Draw(s, m);
-    } catch (const std::exception& e) {
-        LogError(s, "Show1MonthCalendar", 0, e.what());
-    }
-}
+void Show1MonthCalendar(Store& s, frmMain& m) { Guarded(s, "Show1MonthCalendar", [&] { Draw(s, m); }); }
 
 } // namespace orvelle

@@ -7,8 +7,8 @@
 #include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
+#include "render/ViewDrawing.h"
 #include "render/YearGridPainter.h"
-#include "store/ErrorLog.h"
 #include "store/Holidays.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
@@ -18,8 +18,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <exception>
 
 namespace orvelle {
 namespace {
@@ -31,9 +29,7 @@ const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCa
 
 void Draw(Store& s, frmMain& m) {
     s.flags.gTemplateMode = false;
-    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
-    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-    m.picScroll->hide();
+    ClearChildAreaForView(s, m);
     frmYear& view = m.LoadYearView();
     m.ShowChild(&view);
     s.flags.gSpansNextYear = false;
@@ -88,13 +84,7 @@ void Draw(Store& s, frmMain& m) {
 
 } // namespace
 
-void Show1YearCalendar(Store& s, frmMain& m) {
-    try {
-        Draw(s, m);
-    } catch (const std::exception& e) {
-        LogError(s, "Show1YearCalendar", 0, e.what());
-    }
-}
+void Show1YearCalendar(Store& s, frmMain& m) { Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); }); }
 
 void RedrawCurrentView(Store& s, frmMain& m) {
     switch (s.flags.gCalendarView) {

@@ -10,7 +10,7 @@
 #include "render/MarkPainting.h"
 #include "render/SixMonthGridPainter.h"
 #include "render/SixMonthLayout.h"
-#include "store/ErrorLog.h"
+#include "render/ViewDrawing.h"
 #include "store/Holidays.h"
 #include "store/MarkerCategories.h"
 #include "store/NotesStore.h"
@@ -23,8 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <exception>
-
 namespace orvelle {
 namespace {
 
@@ -34,9 +32,7 @@ const char* const kDisabledInSixMonthView[] = {
 
 void Draw(Store& s, frmMain& m) {
     s.flags.gTemplateMode = false;
-    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
-    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-    m.picScroll->hide();
+    ClearChildAreaForView(s, m);
     frm6Months& view = m.LoadSixMonthView();
     m.ShowChild(&view);
     for (PictureBox* box : view.picMonth) {
@@ -102,12 +98,6 @@ void Draw(Store& s, frmMain& m) {
 
 } // namespace
 
-void Show6MonthCalendar(Store& s, frmMain& m) {
-    try {
-        Draw(s, m);
-    } catch (const std::exception& e) {
-        LogError(s, "Show6MonthCalendar", 0, e.what());
-    }
-}
+void Show6MonthCalendar(Store& s, frmMain& m) { Guarded(s, "Show6MonthCalendar", [&] { Draw(s, m); }); }
 
 } // namespace orvelle
