@@ -131,15 +131,15 @@ void frmMain::MDIForm_Load() {
     SetDateVariables(s);
     ReadMarkerColors(s);
     ApplyMarkerCaptions();
-    AssignThisYearsDateHolders(s);
-    LocateCurrentDateCell(s);
-    const std::string& cell =
-        s.dates.gThisYearsDateHolders[s.dates.gCurrentCellMonth][s.dates.gCurrentCellColumn][s.dates.gCurrentCellRow];
-    s.view.gCurrentCellDD = IsBlankDateCell(cell) ? std::string() : cell.substr(3, 2);
     ReadAlerts(s);
     ReadBirthdays(s);
     RefreshIndicators();
     Show1YearCalendar(s, *this);
+    // The drawing has filled this year's date grid; today's cell is found in it.
+    LocateCurrentDateCell(s);
+    const std::string& cell =
+        s.dates.gThisYearsDateHolders[s.dates.gCurrentCellMonth][s.dates.gCurrentCellColumn][s.dates.gCurrentCellRow];
+    s.view.gCurrentCellDD = IsBlankDateCell(cell) ? std::string() : cell.substr(3, 2);
     LoadHelpTopics(s, this);
     lblDate->setText(Q(TodayLabelText(s.view.gToday)));
     for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
