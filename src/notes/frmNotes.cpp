@@ -42,10 +42,6 @@ constexpr double kWideWindow = 11520;
 constexpr double kClientWidth = 11700, kClientHeight = 8100;
 constexpr double kLargeScreenWidth = 15360, kLargeScreenHeight = 11520;
 
-bool UsesNextYear(const Store& s) {
-    return s.flags.gSpansNextYear && YearOf(s.dates.gSelectedDate) == s.flags.gSpannedYear;
-}
-
 } // namespace
 
 frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(store) {
@@ -246,13 +242,7 @@ bool frmNotes::mnuFileSave_Click() {
     s.notes.gNotesBoxText = FromBoxText(BoxTextOf(txtNotes_));
     bool saved = false;
     try {
-        if (UsesNextYear(s)) {
-            saved = SaveNextYearsNotes(s);
-            if (saved) ReadNextYearsNotes(s);
-        } else {
-            saved = SaveThisYearsNotes(s);
-            if (saved) ReadThisYearsNotes(s);
-        }
+        saved = SaveNoteToYear(s);
     } catch (const std::exception& ex) {
         LogError(s, "mnuFileSaveNotes", kErrWriteFailed, ex.what());
         saved = false;

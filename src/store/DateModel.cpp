@@ -124,6 +124,10 @@ void LoadThisYearsData(Store& s) {
     AssignThisYearsDateHolders(s);
 }
 
+bool SelectedDateInSpannedYear(const Store& s) {
+    return s.flags.gSpansNextYear && YearOf(s.dates.gSelectedDate) == s.flags.gSpannedYear;
+}
+
 void LocateCurrentDateCell(Store& s) {
     DateModel& d = s.dates;
     if (d.thisYearsGridYear == 0) return;

@@ -69,6 +69,9 @@ void AssignNextYearsDateholders(Store& s);
 // Clears the grids, derives the date values, reads the year's notes and planner records and
 // fills the shown year's grid; every view calls it before it draws.
 void LoadThisYearsData(Store& s);
+// True when the selected date lies in the next year a year-spanning six-month view shows: its
+// notes and planner page then belong to next year's lists and file.
+bool SelectedDateInSpannedYear(const Store& s);
 // Leaves the current cell alone when the selected date is not in the shown year's grid.
 void LocateCurrentDateCell(Store& s);
 DateComboTexts SetDateCombos(const Store& s);

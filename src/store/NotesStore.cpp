@@ -11,8 +11,6 @@ constexpr char kStoredLf = '\xD2';
 
 int SelectedYear(const Store& s) { return YearOf(s.dates.gSelectedDate); }
 
-bool UsesNextYear(const Store& s) { return s.flags.gSpansNextYear && SelectedYear(s) == s.flags.gSpannedYear; }
-
 // Makes sure the lists hold the selected date's year before a date of it is looked up or stored.
 void EnsureYear(Store& s, DayListRef list, const std::string& readProc) {
     int year = SelectedYear(s);
@@ -88,8 +86,8 @@ void DisplayThisNote(Store& s) {
     n.gNotesCaption = "Notes for " + combos.month + " " + combos.day + ", " + combos.year;
 
     s.flags.gNotesLoading = true;
-    DayListRef list = UsesNextYear(s) ? n.NextYear() : n.ThisYear();
-    EnsureYear(s, list, UsesNextYear(s) ? "ReadNextYearsNotes" : "ReadThisYearsNotes");
+    DayListRef list = SelectedDateInSpannedYear(s) ? n.NextYear() : n.ThisYear();
+    EnsureYear(s, list, SelectedDateInSpannedYear(s) ? "ReadNextYearsNotes" : "ReadThisYearsNotes");
     int i = FindDay(list, FormatMmDdYy(s.dates.gSelectedDate));
     list.index = i;
     // A date without a note opens empty, never with the text of the note shown before.

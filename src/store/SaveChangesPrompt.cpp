@@ -8,10 +8,6 @@
 namespace orvelle {
 namespace {
 
-bool ForNextYear(const Store& s) {
-    return s.flags.gSpansNextYear && YearOf(s.dates.gSelectedDate) == s.flags.gSpannedYear;
-}
-
 bool Run(const std::function<bool()>& hook, bool (*fallback)(Store&), Store& s) {
     return hook ? hook() : fallback(s);
 }
@@ -29,7 +25,7 @@ void Stop(Store& s) { s.flags.gNavigationCancelled = true; }
 
 bool SavePlannerPageToYear(Store& s) {
     bool closing = s.flags.gMainWindowClosing;
-    if (ForNextYear(s)) {
+    if (SelectedDateInSpannedYear(s)) {
         if (!SavePlannerRecord2(s) || !SaveNextYearsPlannerFile(s)) return false;
         if (!closing) ReadNextYearsPlanner(s);
     } else {
@@ -41,7 +37,7 @@ bool SavePlannerPageToYear(Store& s) {
 
 bool SaveNoteToYear(Store& s) {
     bool closing = s.flags.gMainWindowClosing;
-    if (ForNextYear(s)) {
+    if (SelectedDateInSpannedYear(s)) {
         if (!SaveNextYearsNotes(s)) return false;
         if (!closing) ReadNextYearsNotes(s);
     } else {
