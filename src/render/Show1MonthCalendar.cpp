@@ -80,9 +80,7 @@ void Draw(Store& s, frmMain& m) {
     s.flags.gCalendarView = 1;
 
     bool templ = s.flags.gTemplateMode;
-    m.SetCalLook(0, templ ? ButtonLook::NoFocus : ButtonLook::Down);
-    m.SetCalLook(1, ButtonLook::NoFocus);
-    m.SetCalLook(2, ButtonLook::NoFocus);
+    m.RestViewButtons();
     m.SetMenuEnabled("mnuOptCal", true);
     m.SetMenuEnabled("mnuOptDateRemoveAll", false);
     if (templ && s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);

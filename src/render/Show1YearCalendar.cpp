@@ -35,9 +35,7 @@ void Draw(Store& s, frmMain& m) {
     s.flags.gSpansNextYear = false;
     LoadThisYearsData(s);
     s.flags.gCalendarView = 12;
-    m.SetCalLook(0, ButtonLook::NoFocus);
-    m.SetCalLook(1, ButtonLook::NoFocus);
-    m.SetCalLook(2, ButtonLook::Down);
+    m.RestViewButtons();
     for (const char* item : kDisabledInYearView) m.SetMenuEnabled(item, false);
     m.SetMenuEnabled("mnuEditDeleteMarks", true);
     s.view.gThisYear = YearOf(s.dates.gSelectedDate);

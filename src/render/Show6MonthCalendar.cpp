@@ -40,9 +40,7 @@ void Draw(Store& s, frmMain& m) {
         box->hide();
     }
     s.flags.gCalendarView = 6;
-    m.SetCalLook(0, ButtonLook::NoFocus);
-    m.SetCalLook(1, ButtonLook::Down);
-    m.SetCalLook(2, ButtonLook::NoFocus);
+    m.RestViewButtons();
     for (const char* item : kDisabledInSixMonthView) m.SetMenuEnabled(item, false);
     s.flags.gSpansNextYear = false;
     LoadThisYearsData(s);
