@@ -27,12 +27,6 @@
 
 namespace orvelle {
 
-namespace {
-
-bool ForNextYear(const Store& s) { return s.flags.gSpansNextYear && s.dates.gYear == s.flags.gSpannedYear; }
-
-} // namespace
-
 frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(store), model_(store) {
     setObjectName("frmPlanner");
     setWindowTitle("Monthly Planner");
@@ -229,7 +223,7 @@ bool frmPlanner::SavePlanner() {
         emit selectedDateChanged(target);
         return true;
     }
-    bool nextYear = ForNextYear(s_);
+    bool nextYear = SelectedDateInSpannedYear(s_);
     if (!SavePlannerPageToYear(s_)) return false;
     if (!nextYear) {
         if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->raise();
