@@ -192,10 +192,15 @@ bool SetShareDrive(Store& s, const std::string& letter) {
     Preferences& p = s.prefs;
     PadLineTable(p);
     std::string lower(1, static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0]))));
+    std::string old = p.gPrefLines[kPrefSharedDirectory];
     p.gPrefLines[kPrefSharedDirectory] = "Shared Directory:" + lower;
-    bool saved = SaveUserPreferences(s);
+    if (!SaveUserPreferences(s)) {
+        // The file still names the old drive; so must the program.
+        p.gPrefLines[kPrefSharedDirectory] = old;
+        return false;
+    }
     DeriveShareFolders(s);
-    return saved;
+    return true;
 }
 
 } // namespace orvelle

@@ -212,6 +212,14 @@ TEST_F(PreferencesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
     prompter.Expect(MsgAnswer::OK, "SaveUserPreferences");
     EXPECT_FALSE(SaveUserPreferences(*s));
     EXPECT_TRUE(fs::is_directory(dir + "UserPreferences.txt"));
+
+    // A drive change that could not be saved leaves the program on the drive the file names.
+    std::string before = s->prefs.gPrefLines[1], root = s->prefs.gShareRoot;
+    prompter.Expect(MsgAnswer::OK, "SaveUserPreferences");
+    EXPECT_FALSE(SetShareDrive(*s, "R"));
+    EXPECT_EQ(s->prefs.gPrefLines[1], before);
+    EXPECT_EQ(s->prefs.gShareRoot, root);
+    EXPECT_TRUE(prompter.Finished());
 }
 
 TEST_F(PreferencesTest, ExistingBackupFolderInAnyCaseIsLeftAlone) {
