@@ -36,7 +36,7 @@ SidePanels SidePanels::Build(QWidget* container, double helpLeft, double helpTop
     p.lblSubject->setStyleSheet("font-weight: bold");
     p.txtHelp = Make<QPlainTextEdit>(p.framHelp, "txtHelp", 180, 2640, 2775, 2715);
     p.txtHelp->setReadOnly(true);
-    p.imgHelp = Label(p.framHelp, "imgHelp", "", 2700, 2280, 255, 300);
+    p.imgHelp = Label(p.framHelp, "imgHelp", "", 2700, 300, 270, 270);
     p.imgHelp->setToolTip("Click for Enlarged Version of Help");
 
     p.framAlerts = Make<QGroupBox>(container, "framAlerts", alertsLeft, alertsTop, 3195, 3675);
