@@ -1,6 +1,7 @@
 #include "notes/NotesHooks.h"
 
 #include "notes/frmNotes.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
 #include <QMdiArea>
@@ -14,6 +15,12 @@ void InstallNotesHooks(Store& store, QMdiArea* area, std::function<void()> show1
         if (!guarded) return;
         frmNotes* w = frmNotes::ShowPreparedNote(store, guarded);
         w->SetShowYearView(show1YearCalendar);
+    };
+    // Yes at the save question runs the window's own Save, so that the saved text becomes the
+    // window's reference for later edits; without a window the store saves the note itself.
+    store.hooks.SaveNotes = [&store, guarded] {
+        if (frmNotes* w = guarded ? frmNotes::Find(guarded) : nullptr) return w->mnuFileSave_Click();
+        return SaveNoteToYear(store);
     };
     store.hooks.UnloadNotesWindow = [&store, guarded] {
         if (!guarded) return;

@@ -11,7 +11,8 @@ struct Store;
 
 // store.hooks.ShowNotesWindow shows the note prepared by DisplayThisNote in the notes window of
 // `area` (loading it when needed); store.hooks.UnloadNotesWindow closes that window without
-// asking. Escape in the notes window closes it and then runs show1YearCalendar.
+// asking; store.hooks.SaveNotes saves through that window's Save when it is open. Escape in the
+// notes window closes it and then runs show1YearCalendar.
 void InstallNotesHooks(Store& store, QMdiArea* area, std::function<void()> show1YearCalendar = {});
 
 } // namespace orvelle

@@ -4,6 +4,7 @@
 #include "notes/frmNotes.h"
 #include "store/DateModel.h"
 #include "store/NotesStore.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/ScriptedPrompter.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -127,6 +128,31 @@ TEST_F(NotesWindowTest, SaveWritesTheYearFileAndYesAtTheCloseQuestionSaves) {
     prompter.Expect(MsgAnswer::Yes, "Text has been changed.").Expect(MsgAnswer::OK, "Notes Saved");
     EXPECT_TRUE(w->CloseWindow());
     EXPECT_NE(ReadWholeFile(NotesFile(2009))->find("line 2!"), std::string::npos);
+}
+
+TEST_F(NotesWindowTest, YesAtTheSaveQuestionSavesThroughTheOpenWindow) {
+    frmNotes* w = OpenNote(2009, 3, 5);
+    Type(w, "abc");
+    prompter.Expect(MsgAnswer::Yes, "The Notes have been changed.").Expect(MsgAnswer::OK, "Notes Saved");
+    CheckForUnsavedChanges(store);
+    EXPECT_FALSE(store.flags.gNavigationCancelled);
+    EXPECT_EQ(ReadWholeFile(NotesFile(2009)), "03/05/09:" + CellStampOf(DateSerial(2009, 3, 5)) + ":abc\r\n");
+    // The saved text is now what the window compares with: going back to the empty note is an edit.
+    ASSERT_EQ(AfterEvents(), w);
+    EXPECT_EQ(store.notes.gLoadedNoteText, "abc");
+    EXPECT_FALSE(store.flags.gNotesChanged);
+    w->txtNotes()->clear();
+    EXPECT_TRUE(store.flags.gNotesChanged);
+
+    // With no notes window the store's own save runs.
+    prompter.Expect(MsgAnswer::No, "Text has been changed.");
+    EXPECT_TRUE(w->CloseWindow());
+    EXPECT_FALSE(AfterEvents());
+    ASSERT_TRUE(store.hooks.SaveNotes);
+    store.notes.gNotesBoxText = "from the store";
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    EXPECT_TRUE(store.hooks.SaveNotes());
+    EXPECT_NE(ReadWholeFile(NotesFile(2009))->find("from the store"), std::string::npos);
 }
 
 TEST_F(NotesWindowTest, YesWhoseSaveFailsKeepsTheWindowOpen) {
