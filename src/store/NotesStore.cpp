@@ -1,5 +1,6 @@
 #include "store/NotesStore.h"
 
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
 namespace orvelle {
@@ -75,8 +76,14 @@ bool SaveNextYearsNotes(Store& s) {
     return SaveNotes(s, s.notes.NextYear(), false, "SaveNextYearsNotes", "ReadNextYearsNotes");
 }
 
-void DisplayThisNote(Store& s) {
+bool DisplayThisNote(Store& s) {
     NotesStore& n = s.notes;
+    // Every way of showing a note replaces the one in the window: ask before dropping its edits.
+    CheckForUnsavedNote(s);
+    if (s.flags.gNavigationCancelled) {
+        s.flags.gNavigationCancelled = false;
+        return false;
+    }
     n.gExternalNotes = false;
     n.gExportingNotes = false;
     n.gExportFileName.clear();
@@ -93,9 +100,11 @@ void DisplayThisNote(Store& s) {
     // A date without a note opens empty, never with the text of the note shown before.
     n.gLoadedNoteText = i >= 0 ? DecodeNoteText(list.texts[i]) : std::string();
     n.gNotesBoxText = n.gLoadedNoteText;
+    n.gLoadedNoteDate = s.dates.gSelectedDate;
     s.flags.gNotesChanged = false;
     if (s.hooks.ShowNotesWindow) s.hooks.ShowNotesWindow();
     s.flags.gNotesLoading = false;
+    return true;
 }
 
 } // namespace orvelle

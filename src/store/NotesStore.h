@@ -40,6 +40,8 @@ struct NotesStore {
     std::string gNotesBoxText;
     // The text as the note was put into the box; the window compares the box with it.
     std::string gLoadedNoteText;
+    // The date whose note is in the box (0 before the first); its text is saved under it.
+    Date gLoadedNoteDate = 0;
     // "Notes for March 05, 2009"
     std::string gNotesCaption;
 
@@ -76,7 +78,8 @@ void ReadNextYearsNotes(Store& s);
 bool SaveThisYearsNotes(Store& s);
 bool SaveNextYearsNotes(Store& s);
 // Prepares the selected date's note (caption, box text, loaded text, open index) and asks the
-// window to show it.
-void DisplayThisNote(Store& s);
+// window to show it. A changed note in the open window is offered for saving first; false, with
+// the window and its note left as they are, when the user cancels there (or the save failed).
+bool DisplayThisNote(Store& s);
 
 } // namespace orvelle

@@ -36,6 +36,20 @@ bool SavePlannerPageToYear(Store& s) {
 }
 
 bool SaveNoteToYear(Store& s) {
+    // A press on another date selects it before any question comes; the box still holds the
+    // note of the date it was shown for, and that is where its text belongs.
+    struct NoteDateSelected {
+        Store& s;
+        Date selected;
+        ~NoteDateSelected() {
+            s.dates.gSelectedDate = selected;
+            SetDateVariables(s);
+        }
+    } restore{s, s.dates.gSelectedDate};
+    if (s.flags.gNotesOpen && s.notes.gLoadedNoteDate != 0) {
+        s.dates.gSelectedDate = s.notes.gLoadedNoteDate;
+        SetDateVariables(s);
+    }
     bool closing = s.flags.gMainWindowClosing;
     if (SelectedDateInSpannedYear(s)) {
         if (!SaveNextYearsNotes(s)) return false;
@@ -83,6 +97,11 @@ void CheckForUnsavedChanges(Store& s) {
             return;
         }
     }
+    CheckForUnsavedNote(s);
+}
+
+void CheckForUnsavedNote(Store& s) {
+    UiFlags& f = s.flags;
     if (f.gNotesOpen && f.gNotesChanged) {
         switch (Ask(s, "The Notes have been changed. Do you want to save those changes?", "Notes Have Changed")) {
         case MsgAnswer::Yes:

@@ -7,11 +7,14 @@ namespace orvelle {
 struct Store;
 
 void CheckForUnsavedChanges(Store& s);
+// Its question about the changed note alone, for steps that replace only the shown note.
+void CheckForUnsavedNote(Store& s);
 
 // The saves the prompt runs when no window has put its own save command into the hooks: the
 // page (or the note box) is stored for the selected date in this year's or, for the following
 // year of a year-spanning six-month view, next year's lists and file, then read back unless the
-// program is closing.
+// program is closing. The open note is stored under its own date, even when another date has
+// been selected since it was shown.
 bool SavePlannerPageToYear(Store& s);
 bool SaveNoteToYear(Store& s);
 

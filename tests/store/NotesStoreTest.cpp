@@ -131,6 +131,34 @@ TEST_F(NotesStoreTest, DateWithoutNoteOpensEmpty) {
     EXPECT_EQ(s->notes.gNotesCaption, "Notes for March 06, 2009");
 }
 
+TEST_F(NotesStoreTest, ShowingAnotherNoteAsksFirstAndSavesUnderTheShownDate) {
+    Write("2009/Notes.dat", "03/06/09:020500:sixth\r\n");
+    Select(2009, 3, 5);
+    ReadThisYearsNotes(*s);
+    ASSERT_TRUE(DisplayThisNote(*s));
+    s->flags.gNotesOpen = true;
+    s->flags.gNotesChanged = true;
+    s->notes.gNotesBoxText = "fifth";
+
+    // A press on the 6th selects it before the note is replaced.
+    Select(2009, 3, 6);
+    prompter.Expect(MsgAnswer::Cancel, "The Notes have been changed.");
+    EXPECT_FALSE(DisplayThisNote(*s));
+    EXPECT_FALSE(s->flags.gNavigationCancelled);
+    EXPECT_TRUE(s->flags.gNotesChanged);
+    EXPECT_EQ(s->notes.gNotesBoxText, "fifth");
+    EXPECT_EQ(s->notes.gLoadedNoteDate, DateSerial(2009, 3, 5));
+    EXPECT_EQ(s->notes.gNotesCaption, "Notes for March 05, 2009");
+
+    prompter.Expect(MsgAnswer::Yes, "The Notes have been changed.").Expect(MsgAnswer::OK, "Notes Saved");
+    EXPECT_TRUE(DisplayThisNote(*s));
+    EXPECT_EQ(Read("2009/Notes.dat"), "03/05/09:020400:fifth\r\n03/06/09:020500:sixth\r\n");
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 6));
+    EXPECT_EQ(s->dates.gDD, "06");
+    EXPECT_EQ(s->notes.gLoadedNoteText, "sixth");
+    EXPECT_EQ(s->notes.gLoadedNoteDate, DateSerial(2009, 3, 6));
+}
+
 TEST_F(NotesStoreTest, BadLinesAreSkippedAndLogged) {
     Write("2009/Notes.dat",
           "01/02/09:000500:good one\r\n"

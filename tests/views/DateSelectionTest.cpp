@@ -2,6 +2,7 @@
 #include "store/Holidays.h"
 #include "views/frmYear.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace orvelle {
@@ -109,6 +110,47 @@ TEST_F(YearViewSelection, DoubleClickShowsTheNotesWindow) {
     EXPECT_TRUE(notes->isVisible());
     EXPECT_TRUE(s->flags.gNotesOpen);
     EXPECT_EQ(notes->windowTitle(), "Notes for April 10, 2009");
+}
+
+TEST_F(YearViewSelection, DoubleClickOnAnotherDateAsksAboutTheChangedNote) {
+    Start();
+    DoubleClick(Box(3), 5.5, 2.25); // 10 April 2009
+    Settle();
+    auto notes = [this] { return w->findChild<QWidget*>("frmNotes"); };
+    auto text = [&] { return notes()->findChild<QPlainTextEdit*>("txtNotes")->toPlainText(); };
+    ASSERT_NE(notes(), nullptr);
+    QTest::keyClicks(notes()->findChild<QPlainTextEdit*>("txtNotes"), "april words");
+    ASSERT_TRUE(s->flags.gNotesChanged);
+
+    // Cancel: the typed note stays in the window, still the note of 10 April.
+    prompter.Expect(MsgAnswer::Cancel, "The Notes have been changed.");
+    DoubleClick(Box(3), 6.5, 2.25); // 11 April 2009
+    Settle();
+    EXPECT_EQ(notes()->windowTitle(), "Notes for April 10, 2009");
+    EXPECT_EQ(text(), "april words");
+    EXPECT_TRUE(s->flags.gNotesChanged);
+    EXPECT_FALSE(s->flags.gNavigationCancelled);
+    EXPECT_FALSE(std::filesystem::exists(dir + "2009/Notes.dat"));
+
+    // Yes: the note is saved under its own date, then the clicked date's note opens.
+    prompter.Expect(MsgAnswer::Yes, "The Notes have been changed.").Expect(MsgAnswer::OK, "Notes Saved");
+    DoubleClick(Box(3), 6.5, 2.25);
+    Settle();
+    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat"), "04/10/09:" + CellStampOf(DateSerial(2009, 4, 10)) + ":april words\r\n");
+    EXPECT_EQ(notes()->windowTitle(), "Notes for April 11, 2009");
+    EXPECT_EQ(text(), "");
+    EXPECT_FALSE(s->flags.gNotesChanged);
+
+    // No: the edit is dropped and the clicked date's stored note opens.
+    QTest::keyClicks(notes()->findChild<QPlainTextEdit*>("txtNotes"), "dropped");
+    prompter.Expect(MsgAnswer::No, "The Notes have been changed.");
+    DoubleClick(Box(3), 5.5, 2.25);
+    Settle();
+    ASSERT_NE(notes(), nullptr);
+    EXPECT_EQ(notes()->windowTitle(), "Notes for April 10, 2009");
+    EXPECT_EQ(text(), "april words");
+    EXPECT_FALSE(s->flags.gNotesChanged);
+    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat")->find("dropped"), std::string::npos);
 }
 
 TEST_F(YearViewSelection, EnterInThePickerRedrawsForThePickedDate) {
