@@ -1,6 +1,7 @@
 #include "views/CalendarViewWindow.h"
 
 #include "mainwindow/frmMain.h"
+#include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "render/CalendarViews.h"
 #include "store/Store.h"
@@ -10,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace orvelle {
@@ -131,6 +133,9 @@ void CalendarViewWindow::resizeEvent(QResizeEvent*) { Form_Resize(); }
 void CalendarViewWindow::closeEvent(QCloseEvent* e) {
     Form_Unload();
     e->accept();
+    // The frameless sub-window that holds the view goes with it: left behind, it would stay on top
+    // of the child area and cover the next view once a notes or planner window closes.
+    if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->close();
 }
 
 } // namespace orvelle
