@@ -136,7 +136,8 @@ TEST_F(YearViewSelection, DoubleClickOnAnotherDateAsksAboutTheChangedNote) {
     prompter.Expect(MsgAnswer::Yes, "The Notes have been changed.").Expect(MsgAnswer::OK, "Notes Saved");
     DoubleClick(Box(3), 6.5, 2.25);
     Settle();
-    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat"), "04/10/09:" + CellStampOf(DateSerial(2009, 4, 10)) + ":april words\r\n");
+    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat"),
+              "04/10/09:" + CellStampOf(DateSerial(2009, 4, 10)) + ":april words\r\n");
     EXPECT_EQ(notes()->windowTitle(), "Notes for April 11, 2009");
     EXPECT_EQ(text(), "");
     EXPECT_FALSE(s->flags.gNotesChanged);
