@@ -5,8 +5,11 @@
 
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orvelle {
@@ -17,6 +20,20 @@ QString BoxText(const std::string& text) {
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QChar('\r'), QChar('\n'));
     return t;
+}
+
+// Texts come with their own line breaks. The box would wrap each line again at its own, narrower
+// width and leave ragged half lines, so its label is made as wide as the longest line (within the screen).
+void KeepTheTextsLines(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    int widest = 0;
+    for (const QString& line : text.split(QChar('\n')))
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+    int room = widest;
+    if (QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen())
+        room = screen->availableGeometry().width() * 3 / 4;
+    label->setMinimumWidth(std::min(widest + 2 * label->margin() + 1, room));
 }
 
 QString BoxTitle(const std::string& title) { return title.empty() ? QString(kAppTitle) : FromCp1252(title); }
@@ -69,6 +86,7 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
     box.setWindowTitle(BoxTitle(title));
     box.setTextFormat(Qt::PlainText);
     box.setText(BoxText(text));
+    KeepTheTextsLines(box, box.text());
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -132,4 +133,26 @@ TEST_F(RealBoxes, InputBoxGivesTheTypedTextAndCancelGivesNothing) {
 
     WhenBoxShows([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(prompter.InputBox("Enter a name", "Names", "Default"), "");
+}
+
+// A text laid out in lines of its own keeps those lines: the box is wide enough for the longest,
+// so none of them breaks again in the middle.
+TEST_F(RealBoxes, LinesOfTheTextAreNotWrappedAgain) {
+    const std::string line = "Search is performed for a single phrase only throughout each category. If you've";
+    int labelWidth = 0, lineWidth = 0;
+    bool wraps = true;
+    WhenBoxShows([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        box->adjustSize();
+        labelWidth = label->contentsRect().width();
+        lineWidth = label->fontMetrics().horizontalAdvance(QString::fromStdString(line));
+        wraps = label->heightForWidth(labelWidth) > 3 * label->fontMetrics().lineSpacing();
+        box->button(QMessageBox::Ok)->click();
+    });
+    prompter.MsgBox(line + "\r\nmore than one word.\r\nreturned.", MsgButtons::OK, "", MsgIcon::None);
+    EXPECT_GE(labelWidth, lineWidth);
+    EXPECT_FALSE(wraps);
 }
