@@ -1,6 +1,7 @@
 #include "views/CalendarViewWindow.h"
 
 #include "mainwindow/frmMain.h"
+#include "notes/HelpPanel.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "render/CalendarViews.h"
@@ -11,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
@@ -112,6 +114,9 @@ void CalendarViewWindow::ShowRightPanels(QWidget* panel, double left, double wid
     MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);
     LoadAlertList(s_, this);
     LoadBirthdayList(s_, this);
+    // The drawings fill the help frame only while it is shown; one that a larger window has just
+    // brought into view would otherwise stay empty until the next drawing.
+    if (lstHelp && lstHelp->count() == 0) FillHelpPanel(s_, lstHelp, txtHelp, lblSubject);
     panel->show();
     s_.view.gRightPanelsShown[rightPanelsIndex_] = true;
 }

@@ -205,5 +205,30 @@ TEST_F(SidePanels, SixMonthViewPlacesItsOwnPane) {
     EXPECT_EQ(pane->findChild<QLabel*>("lblToDo_0")->text(), "Done thing");
 }
 
+// A window that starts small and is made larger shows the side panels by its resize alone, with
+// no drawing of the view after it: the help frame is filled all the same.
+TEST_F(SidePanels, PanelsShownByGrowingTheWindowListTheHelpTopics) {
+    SetScreenPixelsForTests(QSize(1000, 720));
+    Start();
+    ASSERT_FALSE(w->yearView()->framRight->isVisible());
+    w->imgCal_MouseDown(0, Qt::LeftButton);
+    Settle();
+    frmMonth* m = w->monthView();
+    ASSERT_NE(m, nullptr);
+    ASSERT_FALSE(m->picRight->isVisible());
+    w->resize(1400, 1000);
+    Settle();
+    ASSERT_TRUE(m->picRight->isVisible());
+    ASSERT_GT(s->help.gHelpCount, 0);
+    EXPECT_EQ(m->lstHelp->count(), s->help.gHelpCount);
+    EXPECT_EQ(m->lblSubject->text(), FromCp1252(s->help.gHelpTitles[0]));
+    EXPECT_TRUE(m->txtHelp->toPlainText().startsWith("Orvelle is a desktop calendar"));
+
+    // Drawn again, the list is filled once, not twice.
+    m->cmdNext_Click();
+    Settle();
+    EXPECT_EQ(m->lstHelp->count(), s->help.gHelpCount);
+}
+
 } // namespace
 } // namespace orvelle
