@@ -22,9 +22,39 @@ QMenu* Sub(QWidget* parent, const char* name, const QString& caption) {
     return m;
 }
 
+bool HasEnabledItem(const QMenu* menu) {
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        if (const QMenu* sub = a->menu()) {
+            if (HasEnabledItem(sub)) return true;
+        } else if (a->isEnabled()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A submenu that leads only to disabled commands is shown disabled. Checked each time its parent
+// opens, since views and windows enable commands as they come and go; only a submenu greyed
+// here is enabled again here, so one that a command disabled on purpose stays as it was set.
+void GreyWhenEmpty(QMenu* parent, QMenu* sub) {
+    QObject::connect(parent, &QMenu::aboutToShow, sub, [sub] {
+        QAction* item = sub->menuAction();
+        bool any = HasEnabledItem(sub);
+        if (!any && item->isEnabled()) {
+            item->setEnabled(false);
+            item->setProperty("greyedAsEmpty", true);
+        } else if (any && item->property("greyedAsEmpty").toBool()) {
+            item->setEnabled(true);
+            item->setProperty("greyedAsEmpty", false);
+        }
+    });
+}
+
 QMenu* SubOf(QMenu* menu, const char* name, const QString& caption) {
     QMenu* m = Sub(menu, name, caption);
     menu->addMenu(m);
+    GreyWhenEmpty(menu, m);
     return m;
 }
 

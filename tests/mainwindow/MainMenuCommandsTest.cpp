@@ -203,6 +203,15 @@ TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
     for (const char* off : {"mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm",
                             "mnuFileOpenPlanner", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
         EXPECT_FALSE(m.MenuEnabled(off)) << off;
+
+    // A submenu leading only to disabled commands is greyed when its menu opens.
+    auto* manage = m.findChild<QMenu*>("mnuManage");
+    ASSERT_NE(manage, nullptr);
+    emit manage->aboutToShow();
+    EXPECT_FALSE(m.findChild<QMenu*>("mnuManageFUT")->menuAction()->isEnabled());
+    auto* options = m.findChild<QMenu*>("mnuOpt");
+    emit options->aboutToShow();
+    EXPECT_TRUE(m.findChild<QMenu*>("mnuOptUser")->menuAction()->isEnabled());
 }
 
 } // namespace
