@@ -2,7 +2,7 @@
 
 #include "mainwindow/DesktopShortcuts.h"
 #include "mainwindow/frmMain.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/ErrorLog.h"
 #include "store/Preferences.h"
 #include "store/Store.h"

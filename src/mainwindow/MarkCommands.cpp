@@ -4,7 +4,6 @@
 #include "platform/PictureBox.h"
 #include "render/BirthdayMarking.h"
 #include "render/CalendarSurfaces.h"
-#include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
 #include "render/MonthMessages.h"
@@ -13,6 +12,9 @@
 #include "store/Marks.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
+#include "views/CalendarViews.h"
+#include "views/MonthLabels.h"
+#include "views/ViewLayers.h"
 
 #include <QAction>
 

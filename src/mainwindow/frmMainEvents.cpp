@@ -12,7 +12,7 @@
 #include "platform/WindowRegistry.h"
 #include "notes/HelpPanel.h"
 #include "notes/NotesHooks.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "store/Clock.h"

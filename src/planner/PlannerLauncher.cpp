@@ -3,7 +3,7 @@
 #include "mainwindow/frmMain.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

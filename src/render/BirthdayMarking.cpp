@@ -91,7 +91,5 @@ void ReadAndMarkNextYearsBirthdays(Store& s, const CalendarSurfaces& v) {
     });
 }
 
-void ReadAndMarkBirthdays(Store& s, frmMain& m) { ReadAndMarkBirthdays(s, SurfacesOf(m)); }
-void ReadAndMarkNextYearsBirthdays(Store& s, frmMain& m) { ReadAndMarkNextYearsBirthdays(s, SurfacesOf(m)); }
 
 } // namespace orvelle

@@ -15,7 +15,6 @@ namespace orvelle {
 
 struct Store;
 struct CalendarSurfaces;
-class frmMain;
 
 // Clears `flags`, sets -1 in every cell where a birthday falls and returns one "MMCCRR" stamp per
 // birthday, in list order.
@@ -23,10 +22,8 @@ std::vector<std::string> LocateBirthdays(const YearGrid<std::string>& grid, cons
                                          YearGrid<std::int16_t>& flags);
 
 // The shown year's grid, flags and stamps; painted on the open view.
-void ReadAndMarkBirthdays(Store& s, frmMain& m);
 void ReadAndMarkBirthdays(Store& s, const CalendarSurfaces& v);
 // Next year's grid, flags and stamps; painted on the six-month view's boxes of that year.
-void ReadAndMarkNextYearsBirthdays(Store& s, frmMain& m);
 void ReadAndMarkNextYearsBirthdays(Store& s, const CalendarSurfaces& v);
 
 } // namespace orvelle

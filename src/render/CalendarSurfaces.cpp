@@ -1,22 +1,10 @@
 #include "render/CalendarSurfaces.h"
 
-#include "mainwindow/frmMain.h"
 #include "platform/PictureBox.h"
 #include "store/Dates.h"
 #include "store/Store.h"
-#include "views/frm6Months.h"
-#include "views/frmMonth.h"
-#include "views/frmYear.h"
 
 namespace orvelle {
-
-CalendarSurfaces SurfacesOf(const frmMain& m) {
-    CalendarSurfaces v;
-    if (frmMonth* w = m.monthView()) v.month = w->picMonth;
-    if (frm6Months* w = m.sixMonthView()) v.sixMonths = w->picMonth;
-    if (frmYear* w = m.yearView()) v.year = w->picMonth;
-    return v;
-}
 
 std::string SixMonthTag(int year, int month, int index) {
     return std::to_string(year) + TwoDigits(month) + std::to_string(index);

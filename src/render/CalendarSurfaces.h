@@ -12,16 +12,12 @@ namespace orvelle {
 
 struct Store;
 class PictureBox;
-class frmMain;
 
 struct CalendarSurfaces {
     PictureBox* month = nullptr;            // the one-month view's box
     std::array<PictureBox*, 6> sixMonths{}; // the six-month view's boxes, each with its tag
     std::array<PictureBox*, 12> year{};     // the twelve-month view's boxes, by month index
 };
-
-// The boxes of whichever view windows are loaded; null where a window is not.
-CalendarSurfaces SurfacesOf(const frmMain& m);
 
 // A six-month box's tag: four-digit year, two-digit month and the box index ("2010015").
 std::string SixMonthTag(int year, int month, int index);

@@ -69,7 +69,5 @@ void DisplayNextYearsHolidays(Store& s, const CalendarSurfaces& v) {
     });
 }
 
-void DisplayThisYearsHolidays(Store& s, frmMain& m) { DisplayThisYearsHolidays(s, SurfacesOf(m)); }
-void DisplayNextYearsHolidays(Store& s, frmMain& m) { DisplayNextYearsHolidays(s, SurfacesOf(m)); }
 
 } // namespace orvelle

@@ -7,13 +7,10 @@ namespace orvelle {
 
 struct Store;
 struct CalendarSurfaces;
-class frmMain;
 
 // This year's holidays (the shown year, gThisYear) on the open view.
-void DisplayThisYearsHolidays(Store& s, frmMain& m);
 void DisplayThisYearsHolidays(Store& s, const CalendarSurfaces& v);
 // Next year's holidays (gThisYear + 1) on the six-month view's boxes of that year.
-void DisplayNextYearsHolidays(Store& s, frmMain& m);
 void DisplayNextYearsHolidays(Store& s, const CalendarSurfaces& v);
 
 } // namespace orvelle

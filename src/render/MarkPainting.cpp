@@ -1,6 +1,5 @@
 #include "render/MarkPainting.h"
 
-#include "mainwindow/frmMain.h"
 #include "platform/PictureBox.h"
 #include "render/CalendarSurfaces.h"
 #include "render/DayCellPaint.h"
@@ -60,8 +59,6 @@ void ReadAndDisplayThisYearsMarks(Store& s, const CalendarSurfaces& v) {
     });
 }
 
-void ReadAndDisplayThisYearsMarks(Store& s, frmMain& m) { ReadAndDisplayThisYearsMarks(s, SurfacesOf(m)); }
-
 void ReadAndDisplayNextYearsMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReadAndDisplayNextYearsMarks", [&] {
         std::vector<MarkPaint> paints = ReadNextYearsMarks(s);
@@ -70,29 +67,24 @@ void ReadAndDisplayNextYearsMarks(Store& s, const CalendarSurfaces& v) {
     });
 }
 
-void ReadAndDisplayNextYearsMarks(Store& s, frmMain& m) { ReadAndDisplayNextYearsMarks(s, SurfacesOf(m)); }
-
-void ReDrawDateMarks(Store& s, frmMain& m) {
+void ReDrawDateMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReDrawDateMarks", [&] {
-        CalendarSurfaces v = SurfacesOf(m);
         if (!CurrentCellInGrid(s)) return;
         PictureBox* box = v.year[s.dates.gCurrentCellMonth];
         if (box) RepaintBoxCell(s, *box, s.marks, false);
     });
 }
 
-void ReDraw6MonthDateMarks(Store& s, frmMain& m) {
+void ReDraw6MonthDateMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReDraw6MonthDateMarks", [&] {
-        CalendarSurfaces v = SurfacesOf(m);
         int k = s.view.gSixMonthPanelIndex;
         if (!CurrentCellInGrid(s) || k < 0 || k > 5 || !v.sixMonths[k]) return;
         RepaintBoxCell(s, *v.sixMonths[k], s.marks, s.view.gSixMonthPanelIsNextYear != 0);
     });
 }
 
-void ReDraw1MonthDateMarks(Store& s, frmMain& m) {
+void ReDraw1MonthDateMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReDraw1MonthDateMarks", [&] {
-        CalendarSurfaces v = SurfacesOf(m);
         if (!CurrentCellInGrid(s) || !v.month || s.flags.gTemplateMode) return;
         const DateModel& d = s.dates;
         int mo = d.gCurrentCellMonth, c = d.gCurrentCellColumn, r = d.gCurrentCellRow;

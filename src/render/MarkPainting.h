@@ -8,21 +8,18 @@ namespace orvelle {
 
 struct Store;
 struct CalendarSurfaces;
-class frmMain;
 
 // Reads the shown year's marks file into its grids and paints every mark on the open view.
-void ReadAndDisplayThisYearsMarks(Store& s, frmMain& m);
 void ReadAndDisplayThisYearsMarks(Store& s, const CalendarSurfaces& v);
 // The same for the year after the shown one, painted on the six-month boxes of that year.
-void ReadAndDisplayNextYearsMarks(Store& s, frmMain& m);
 void ReadAndDisplayNextYearsMarks(Store& s, const CalendarSurfaces& v);
 
 // Repaint the current cell after a mark command changed it: marked in its colour, unmarked as a
 // plain cell (a white box on the twelve- and six-month views, a black number on the one-month).
 // The six-month repaint uses the box gSixMonthPanelIndex and next year's grids when
 // gSixMonthPanelIsNextYear is set.
-void ReDrawDateMarks(Store& s, frmMain& m);
-void ReDraw6MonthDateMarks(Store& s, frmMain& m);
-void ReDraw1MonthDateMarks(Store& s, frmMain& m);
+void ReDrawDateMarks(Store& s, const CalendarSurfaces& v);
+void ReDraw6MonthDateMarks(Store& s, const CalendarSurfaces& v);
+void ReDraw1MonthDateMarks(Store& s, const CalendarSurfaces& v);
 
 } // namespace orvelle

@@ -9,7 +9,6 @@
 namespace orvelle {
 
 struct Store;
-class frmMain;
 
 constexpr int kMonthMessageLabels = 36;
 // Shown (OK only) when a month has more messages than labels.
@@ -28,9 +27,5 @@ struct MonthMessage {
 std::vector<MonthMessage> CollectMonthMessages(const Store& s);
 // "05: Holiday: New Year's Day"
 std::string MonthMessageLine(const MonthMessage& m);
-
-// Lists the messages on frmMonth's labels lblTTT_0..35, 300 twips apart, and refills the help
-// panel when the right side panel is up. Nothing in template mode or while the view is not loaded.
-void DisplayTTTLabels(Store& s, frmMain& m);
 
 } // namespace orvelle

@@ -4,7 +4,7 @@
 #include "notes/HelpPanel.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/Store.h"
 #include "views/KeyPreview.h"
 #include "views/ToDoPane.h"

@@ -6,7 +6,7 @@
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"

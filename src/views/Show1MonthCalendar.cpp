@@ -3,11 +3,9 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "render/BirthdayMarking.h"
-#include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
 #include "render/MonthGridPainter.h"
-#include "render/MonthIconControls.h"
 #include "render/MonthMessages.h"
 #include "render/ViewDrawing.h"
 #include "store/Holidays.h"
@@ -15,6 +13,10 @@
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
+#include "views/CalendarViews.h"
+#include "views/MonthIconControls.h"
+#include "views/MonthLabels.h"
+#include "views/ViewLayers.h"
 #include "views/frmMonth.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 // files, every other picture is missing.
 #include "mainwindow/frmMain.h"
 #include "platform/PictureBox.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
 #include "store/StoreTestFolder.h"

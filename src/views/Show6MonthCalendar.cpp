@@ -5,7 +5,6 @@
 #include "platform/PictureBox.h"
 #include "render/BirthdayMarking.h"
 #include "render/CalendarSurfaces.h"
-#include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
 #include "render/SixMonthGridPainter.h"
@@ -16,6 +15,8 @@
 #include "store/NotesStore.h"
 #include "store/PlannerStore.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
+#include "views/ViewLayers.h"
 #include "views/frm6Months.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "common/MainWindowFixture.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "render/YearGridPainter.h"
 #include "store/MarkerCategories.h"
 #include "views/frmYear.h"

@@ -1,4 +1,4 @@
-#include "render/MonthIconControls.h"
+#include "views/MonthIconControls.h"
 
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"

@@ -1,8 +1,8 @@
 // The six-month and twelve-month views drawn in the real windows, read back from their boxes.
-#include "LayerFixture.h"
+#include "render/LayerFixture.h"
 
 #include "mainwindow/frmMain.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "views/frm6Months.h"
 #include "views/frmYear.h"
 

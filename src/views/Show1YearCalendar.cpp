@@ -4,7 +4,6 @@
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
 #include "render/BirthdayMarking.h"
-#include "render/CalendarViews.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
 #include "render/ViewDrawing.h"
@@ -12,6 +11,8 @@
 #include "store/Holidays.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
+#include "views/ViewLayers.h"
 #include "views/frmYear.h"
 
 #include <QLabel>

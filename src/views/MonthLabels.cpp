@@ -1,0 +1,68 @@
+#include "views/MonthLabels.h"
+
+#include "mainwindow/frmMain.h"
+#include "notes/HelpPanel.h"
+#include "platform/Cp1252.h"
+#include "platform/Twips.h"
+#include "render/MonthMessages.h"
+#include "render/ViewDrawing.h"
+#include "store/IconFiles.h"
+#include "store/Store.h"
+#include "views/frmMonth.h"
+
+#include <QLabel>
+#include <QPalette>
+
+namespace orvelle {
+namespace {
+
+constexpr int kLabelPitchTwips = 300;
+
+void ListLabels(Store& s, frmMain& m) {
+    if (s.flags.gTemplateMode) return;
+    frmMonth* view = m.monthView();
+    if (!view) return;
+
+    Date selected = s.dates.gSelectedDate;
+    Ymd sel = SplitDate(selected);
+    SetMonthIconFile(s, selected);
+    s.view.gThisYear = sel.year;
+    s.view.gNextYear = sel.year + 1;
+    s.flags.gSpansNextYear = false;
+    // The walk cursor as the listing leaves it: on the day after the month.
+    Date first = DateSerial(sel.year, sel.month, 1);
+    s.dates.gWeekCol = Weekday(first);
+    s.dates.gWeekRow = 1;
+    s.dates.gWalkDate = first + DaysInMonth(sel.year, sel.month);
+
+    std::vector<MonthMessage> messages = CollectMonthMessages(s);
+    if (messages.size() > static_cast<size_t>(kMonthMessageLabels)) {
+        s.ui->MsgBox(kTooManyMonthMessages, MsgButtons::OK, "");
+        messages.resize(kMonthMessageLabels);
+    }
+    for (QLabel* label : view->lblTTT)
+        if (label) label->clear();
+    QLabel* first0 = view->lblTTT[0];
+    for (int i = 1; i < kMonthMessageLabels; ++i) {
+        QLabel* label = view->lblTTT[i];
+        if (!label || !first0) continue;
+        label->move(label->x(), first0->y() + TwipsToPixelsY(static_cast<double>(kLabelPitchTwips) * i));
+    }
+    for (size_t i = 0; i < messages.size(); ++i) {
+        QLabel* label = view->lblTTT[i];
+        if (!label) continue;
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, ColorFromVb(messages[i].color));
+        label->setPalette(p);
+        label->setText(FromCp1252(MonthMessageLine(messages[i])));
+        label->adjustSize();
+        label->show();
+    }
+    if (s.view.gRightPanelsShown[0]) FillHelpPanel(s, view->lstHelp, view->txtHelp, view->lblSubject);
+}
+
+} // namespace
+
+void DisplayTTTLabels(Store& s, frmMain& m) { Guarded(s, "DisplayTTTLabels", [&] { ListLabels(s, m); }); }
+
+} // namespace orvelle

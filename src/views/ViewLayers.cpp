@@ -1,0 +1,39 @@
+#include "views/ViewLayers.h"
+
+#include "mainwindow/frmMain.h"
+#include "render/BirthdayMarking.h"
+#include "render/CalendarSurfaces.h"
+#include "render/HolidayDisplay.h"
+#include "render/MarkPainting.h"
+#include "store/Store.h"
+#include "views/frm6Months.h"
+#include "views/frmMonth.h"
+#include "views/frmYear.h"
+
+namespace orvelle {
+
+CalendarSurfaces SurfacesOf(const frmMain& m) {
+    CalendarSurfaces v;
+    if (frmMonth* w = m.monthView()) v.month = w->picMonth;
+    if (frm6Months* w = m.sixMonthView()) v.sixMonths = w->picMonth;
+    if (frmYear* w = m.yearView()) v.year = w->picMonth;
+    return v;
+}
+
+void DisplayThisYearsHolidays(Store& s, frmMain& m) { DisplayThisYearsHolidays(s, SurfacesOf(m)); }
+void DisplayNextYearsHolidays(Store& s, frmMain& m) { DisplayNextYearsHolidays(s, SurfacesOf(m)); }
+void ReadAndMarkBirthdays(Store& s, frmMain& m) { ReadAndMarkBirthdays(s, SurfacesOf(m)); }
+void ReadAndMarkNextYearsBirthdays(Store& s, frmMain& m) { ReadAndMarkNextYearsBirthdays(s, SurfacesOf(m)); }
+void ReadAndDisplayThisYearsMarks(Store& s, frmMain& m) { ReadAndDisplayThisYearsMarks(s, SurfacesOf(m)); }
+void ReadAndDisplayNextYearsMarks(Store& s, frmMain& m) { ReadAndDisplayNextYearsMarks(s, SurfacesOf(m)); }
+void ReDrawDateMarks(Store& s, frmMain& m) { ReDrawDateMarks(s, SurfacesOf(m)); }
+void ReDraw6MonthDateMarks(Store& s, frmMain& m) { ReDraw6MonthDateMarks(s, SurfacesOf(m)); }
+void ReDraw1MonthDateMarks(Store& s, frmMain& m) { ReDraw1MonthDateMarks(s, SurfacesOf(m)); }
+
+void ClearChildAreaForView(Store& s, frmMain& m) {
+    if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
+    if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
+    m.picScroll->hide();
+}
+
+} // namespace orvelle
