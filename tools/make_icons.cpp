@@ -1,8 +1,9 @@
 // Build-time tool: draws the shipped icon pictures "Images/<n>.ico" (32 x 32) from a colour
-// emoji font, and checks that the default "Icon Tags.dat" names pictures that exist with the
-// captions they were drawn for.
+// emoji font, checks that the default "Icon Tags.dat" names pictures that exist with the
+// captions they were drawn for, and draws the program's own icon (the set's calendar) in the
+// sizes of the desktop's icon theme as "<icon folder>/hicolor/<n>x<n>/apps/orvelle.png".
 //
-//   make_icons <emoji font> <output folder> [<Icon Tags.dat to check>]
+//   make_icons <emoji font> <output folder> [<Icon Tags.dat to check> [<icon folder>]]
 #include "IconSet.h"
 
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,9 +30,12 @@ int Fail(const QString& why) {
     return 1;
 }
 
-// The emoji drawn large, cropped to its visible pixels and scaled into a 32 x 32 square with a
-// one-pixel margin, keeping its proportions.
-QImage DrawIcon(const QFont& font, std::u32string_view emoji) {
+constexpr int kProgramIconPicture = 99; // "Calendar"
+constexpr int kThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The emoji drawn large, cropped to its visible pixels and scaled into a square of `size` with a
+// margin of one pixel in 32, keeping its proportions.
+QImage DrawIcon(const QFont& font, std::u32string_view emoji, int size = kSize) {
     QImage big(kCanvas, kCanvas, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
@@ -51,12 +56,13 @@ QImage DrawIcon(const QFont& font, std::u32string_view emoji) {
             }
     }
     if (right < 0) return {};
+    int inner = size - 2 * std::max(1, size / 32);
     QImage glyph = big.copy(left, top, right - left + 1, bottom - top + 1)
-                       .scaled(kSize - 2, kSize - 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage icon(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+                       .scaled(inner, inner, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
-    p.drawImage((kSize - glyph.width()) / 2, (kSize - glyph.height()) / 2, glyph);
+    p.drawImage((size - glyph.width()) / 2, (size - glyph.height()) / 2, glyph);
     p.end();
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
@@ -109,6 +115,19 @@ int main(int argc, char** argv) {
         QImage back(path);
         if (back.size() != QSize(kSize, kSize)) return Fail("cannot read back " + path);
     }
-    if (argc > 3) return CheckIconTags(QString::fromLocal8Bit(argv[3]));
+    if (argc > 3) {
+        if (int rc = CheckIconTags(QString::fromLocal8Bit(argv[3]))) return rc;
+    }
+    if (argc > 4) {
+        QDir icons(QString::fromLocal8Bit(argv[4]));
+        if (kPictures[kProgramIconPicture].caption != "Calendar") return Fail("the program icon is not the calendar");
+        for (int size : kThemeSizes) {
+            QString dir = QString("hicolor/%1x%1/apps").arg(size);
+            if (!icons.mkpath(dir)) return Fail("cannot create " + icons.filePath(dir));
+            QString path = icons.filePath(dir + "/orvelle.png");
+            if (!DrawIcon(font, kPictures[kProgramIconPicture].emoji, size).save(path, "PNG"))
+                return Fail("cannot write " + path);
+        }
+    }
     return 0;
 }

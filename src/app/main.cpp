@@ -7,9 +7,14 @@
 #include "store/Store.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop matches windows to the installed entry by this name.
+    QGuiApplication::setDesktopFileName("orvelle");
+    if (std::string icon = orvelle::ProgramIconFile(); !icon.empty())
+        QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
     orvelle::Store store(orvelle::DefaultDataFolder());
     orvelle::QtPrompter prompter;
     store.ui = &prompter;

@@ -102,21 +102,22 @@ std::string ExecValueFor(const std::string& program) {
     return EscapeString(quoted);
 }
 
-std::string DesktopEntryText(const std::string& name, const std::string& program) {
+std::string DesktopEntryText(const std::string& name, const std::string& program, const std::string& icon) {
+    std::string iconLine = icon.empty() ? std::string() : "Icon=" + EscapeString(icon) + "\n";
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Version=1.0\n"
            "Name=" + EscapeString(name) + "\n"
            "Comment=Desktop calendar and daily planner\n"
            "Exec=" + ExecValueFor(program) + "\n"
-           "TryExec=" + EscapeString(program) + "\n"
+           "TryExec=" + EscapeString(program) + "\n" + iconLine +
            "Terminal=false\n"
            "Categories=Office;Calendar;\n";
 }
 
 bool CreateProgramShortcuts(const ShortcutFolders& folders, const std::string& name, const std::string& program,
-                            std::string* error) {
-    std::string text = DesktopEntryText(name, program);
+                            std::string* error, const std::string& icon) {
+    std::string text = DesktopEntryText(name, program, icon);
     std::string fileName = name + ".desktop";
     std::string why;
     bool ok = WriteOne(folders.desktop, fileName, text, &why) && WriteOne(folders.applications, fileName, text, &why);

@@ -19,13 +19,13 @@ ShortcutFolders DefaultShortcutFolders();
 // that need it escaped.
 std::string ExecValueFor(const std::string& program);
 
-// A desktop entry that starts `program`, shown as `name`.
-std::string DesktopEntryText(const std::string& name, const std::string& program);
+// A desktop entry that starts `program`, shown as `name` with the picture `icon` (none if empty).
+std::string DesktopEntryText(const std::string& name, const std::string& program, const std::string& icon = {});
 
 // Writes the shortcut `name` to `program` into both folders, the desktop first; each folder is
 // made when missing. On the first failure stops and returns false with *error saying why (the
 // shortcut written before it stays).
 bool CreateProgramShortcuts(const ShortcutFolders& folders, const std::string& name, const std::string& program,
-                            std::string* error);
+                            std::string* error, const std::string& icon = {});
 
 } // namespace orvelle

@@ -2,10 +2,11 @@
 
 #include "mainwindow/DesktopShortcuts.h"
 #include "mainwindow/frmMain.h"
-#include "views/CalendarViews.h"
+#include "platform/DataFolder.h"
 #include "store/ErrorLog.h"
 #include "store/Preferences.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -52,7 +53,7 @@ void mnuOptNetworkShare_Click(Store& s) {
 
 void mnuOptCreateShortcut_Click(Store& s, const ShortcutFolders& folders, const std::string& program) {
     std::string error;
-    if (!CreateProgramShortcuts(folders, kShortcutName, program, &error)) {
+    if (!CreateProgramShortcuts(folders, kShortcutName, program, &error, ProgramIconFile())) {
         s.ui->MsgBox("Unable to Create Shortcut : " + error + " : " + std::to_string(kErrWriteFailed), MsgButtons::OK,
                      kAppTitle);
         return;

@@ -33,13 +33,14 @@ QPaintDevice* Canvas::Device() const { return painter_ ? painter_->device() : de
 double Canvas::DeviceWidth() const {
     PrepareDevice();
     QPaintDevice* d = Device();
-    return d ? d->width() : 0.0;
+    // In the device's own pixels before a high-resolution screen's ratio.
+    return d ? d->width() / d->devicePixelRatioF() : 0.0;
 }
 
 double Canvas::DeviceHeight() const {
     PrepareDevice();
     QPaintDevice* d = Device();
-    return d ? d->height() : 0.0;
+    return d ? d->height() / d->devicePixelRatioF() : 0.0;
 }
 
 double Canvas::DpiX() const {

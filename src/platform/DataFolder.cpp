@@ -6,6 +6,7 @@
 #include "store/TextFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <filesystem>
 #include <system_error>
@@ -14,10 +15,35 @@ namespace orvelle {
 
 namespace fs = std::filesystem;
 
-std::string ShippedDefaultsFolder() {
-    std::string dir = QCoreApplication::applicationDirPath().toStdString();
+namespace {
+
+#ifndef ORVELLE_SHARE_FROM_BIN
+#define ORVELLE_SHARE_FROM_BIN "../share"
+#endif
+
+std::string ProgramFolder() {
+    std::string dir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir + "defaults/";
+    return dir;
+}
+
+// `relative` beside the program when it is there, else under the prefix's data folder.
+std::string BesideOrInstalled(const std::string& relative, const std::string& installed) {
+    std::error_code ec;
+    std::string beside = ProgramFolder() + relative;
+    if (fs::exists(beside, ec)) return beside;
+    return ProgramFolder() + ORVELLE_SHARE_FROM_BIN + "/" + installed;
+}
+
+} // namespace
+
+std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle/defaults/"); }
+
+std::string ProgramIconFile() {
+    const std::string icon = "hicolor/256x256/apps/orvelle.png";
+    std::string path = BesideOrInstalled("icons/" + icon, "icons/" + icon);
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) ? path : std::string();
 }
 
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder) {

@@ -11,8 +11,11 @@ namespace orvelle {
 struct Store;
 class SingleInstance;
 
-// "defaults/" beside the running program, with a trailing "/".
+// The shipped files with a trailing "/": "defaults/" beside the running program (a build tree),
+// else "orvelle/defaults/" in the data folder of the prefix it is installed under.
 std::string ShippedDefaultsFolder();
+// The program's icon in the largest size drawn, or empty when it is not to be found.
+std::string ProgramIconFile();
 
 struct SeedResult {
     std::vector<std::string> copied; // relative paths, "/"-separated

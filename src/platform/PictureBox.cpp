@@ -27,9 +27,12 @@ void PictureBox::SetBorderStyle(int style) {
 }
 
 void PictureBox::PrepareDevice() const {
-    QSize want = contentsRect().size().expandedTo(QSize(1, 1));
-    if (image_.size() == want) return;
+    // The picture holds the screen's own pixels, so a high-resolution screen shows it crisp.
+    qreal ratio = devicePixelRatioF();
+    QSize want = (QSizeF(contentsRect().size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (image_.size() == want && image_.devicePixelRatio() == ratio) return;
     QImage next(want, QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     // The picture's resolution follows the screen's, so point sizes match the other controls.
     int dpm = static_cast<int>(std::lround(logicalDpiX() / 0.0254));
     next.setDotsPerMeterX(dpm);
@@ -60,7 +63,8 @@ void PictureBox::Cls() {
 VbColor PictureBox::Point(double x, double y) const {
     QPointF px = ToPixels(x, y);
     if (!std::isfinite(px.x()) || !std::isfinite(px.y())) return -1;
-    double fx = std::floor(px.x()), fy = std::floor(px.y());
+    double ratio = image_.devicePixelRatio();
+    double fx = std::floor(px.x() * ratio), fy = std::floor(px.y() * ratio);
     if (fx < 0 || fy < 0 || fx >= image_.width() || fy >= image_.height()) return -1;
     return VbFromColor(QColor(image_.pixel(static_cast<int>(fx), static_cast<int>(fy))));
 }
@@ -73,7 +77,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRect inner = contentsRect();
     p.fillRect(rect(), ColorFromVb(backColor_));
-    p.drawImage(inner.topLeft(), image_, QRect(QPoint(0, 0), inner.size()));
+    double ratio = image_.devicePixelRatio();
+    p.drawImage(QRectF(inner), image_, QRectF(0, 0, inner.width() * ratio, inner.height() * ratio));
     if (borderStyle_ != 0) {
         p.setPen(palette().color(QPalette::Dark));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
