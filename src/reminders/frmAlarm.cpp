@@ -1,6 +1,7 @@
 #include "reminders/frmAlarm.h"
 
 #include "platform/Beep.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "reminders/AlarmTime.h"
@@ -42,6 +43,8 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     setWindowTitle("Alarm Clock");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // The small system font the positions were laid out for.
+    setFont(MakeFont("MS Sans Serif", 8));
 
     auto* bar = new QMenuBar(this);
     QMenu* help = bar->addMenu("&Help");
@@ -86,11 +89,11 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     auto* lblHour = new QLabel("Select Hour Below", this);
     lblHour->setObjectName("lblHour");
     lblHour->setAlignment(Qt::AlignCenter);
-    Place(lblHour, 1680, 1080, 1320, 195);
+    Place(lblHour, 0, 1080, 4680, 195);
     auto* lblMinutes = new QLabel("Select Minutes Below", this);
     lblMinutes->setObjectName("lblMinutes");
     lblMinutes->setAlignment(Qt::AlignCenter);
-    Place(lblMinutes, 1575, 1980, 1530, 195);
+    Place(lblMinutes, 0, 1980, 4680, 195);
     // Two rows of six, one step apart.
     for (int i = 0; i < 12; ++i) {
         double col = (i % 6) * kStep, row = (i / 6) * 300;

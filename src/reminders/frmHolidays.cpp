@@ -8,7 +8,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,21 +62,25 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     connect(del, &QPushButton::clicked, this, &frmHolidays::cmdDelete_Click);
     connect(add, &QPushButton::clicked, this, &frmHolidays::cmdAddNew_Click);
 
-    auto* grid = new QGridLayout(this);
-    grid->setMenuBar(bar);
-    grid->addWidget(new QLabel("Change the Year Below", this), 0, 0);
-    grid->addWidget(cmbYear_, 1, 0);
-    grid->addWidget(new QLabel("Holiday List - Click to Select", this), 2, 0);
-    grid->addWidget(lstHolidays_, 3, 0, 6, 1);
-    grid->addWidget(new QLabel("Date", this), 2, 1);
-    grid->addWidget(txtDate_, 3, 1);
-    grid->addWidget(new QLabel("Description", this), 4, 1);
-    grid->addWidget(txtDesc_, 5, 1);
-    grid->addWidget(cmdSave_, 6, 1);
-    grid->addWidget(del, 7, 1);
-    grid->addWidget(add, 8, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel("Change the Year Below", this));
+    left->addWidget(cmbYear_);
+    left->addWidget(new QLabel("Holiday List - Click to Select", this));
+    left->addWidget(lstHolidays_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel("Date", this));
+    right->addWidget(txtDate_);
+    right->addWidget(new QLabel("Description", this));
+    right->addWidget(txtDesc_);
+    right->addSpacing(12);
+    right->addWidget(cmdSave_);
+    right->addWidget(del);
+    right->addWidget(add);
+    right->addStretch();
+    auto* row = new QHBoxLayout(this);
+    row->setMenuBar(bar);
+    row->addLayout(left, 3);
+    row->addLayout(right, 2);
     resize(620, 380);
     RegisterWindow(this);
 
