@@ -84,6 +84,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     for (QComboBox* c : {cmbMonth_, cmbDay_, cmbYear_}) {
         c->setObjectName(QStringList{"cmbMonth", "cmbDay", "cmbYear"}[n++]);
         c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
         connect(c, &QComboBox::activated, this, [this] { cmbDate_Click(); });
     }
 

@@ -42,6 +42,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     cmbYear_ = new QComboBox(this);
     cmbYear_->setObjectName("cmbYear");
     cmbYear_->setEditable(true);
+    cmbYear_->setInsertPolicy(QComboBox::NoInsert);
     connect(cmbYear_, &QComboBox::activated, this, &frmHolidays::cmbYear_Click);
     lstHolidays_ = new QListWidget(this);
     lstHolidays_->setObjectName("lstHolidays");
