@@ -36,8 +36,11 @@ std::optional<BirthdayRecord> ParseBirthdayLine(std::string_view line) {
     if (!notice) return std::nullopt;
     r.Notice = std::to_string(*notice);
     if (line.size() > 9) {
+        // The name runs to the ":" before the four-character year, so a name holding ":" stays
+        // whole; a line without that ":" ends its name at the first one.
         std::string_view rest = line.substr(9);
-        r.Name = std::string(rest.substr(0, rest.find(':')));
+        if (line.size() >= 14 && line[line.size() - 5] == ':') r.Name = std::string(line.substr(9, line.size() - 14));
+        else r.Name = std::string(rest.substr(0, rest.find(':')));
     }
     r.BirthYear = std::string(line.substr(line.size() - 4));
     return r;

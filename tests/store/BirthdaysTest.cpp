@@ -52,7 +52,7 @@ TEST_F(BirthdaysFile, RecordsTakeTheirFieldsByPosition) {
     ASSERT_TRUE(r);
     EXPECT_EQ(r->MonthDay, "03/14");
     EXPECT_EQ(r->Notice, "1");
-    EXPECT_EQ(r->Name, "Ann");
+    EXPECT_EQ(r->Name, "Ann: the elder"); // the name runs to the ':' before the year
     EXPECT_EQ(r->BirthYear, "1961");
     r = ParseBirthdayLine("12/01:00:Bo:****");
     ASSERT_TRUE(r);

@@ -1,0 +1,67 @@
+#pragma once
+// The alarm clock: hour and minute buttons (or a typed time), AM or PM, Start; a check every ten
+// seconds rings once with six beeps and a blinking message. Nothing is stored: closing the
+// window cancels the alarm. The time comes from Clock and the beeps go through SystemBeep.
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace orvelle {
+
+struct Store;
+
+class frmAlarm : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmAlarm(Store& store, QWidget* parent = nullptr);
+    static frmAlarm* Open(Store& store, QWidget* parent);
+
+    void cmdHour_Click(int index);
+    void cmdMinute_Click(int index);
+    void txtTime_Change();
+    void cmdAM_Click();
+    void cmdPM_Click();
+    void cmdStart_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void mnuHelpHowTo_Click();
+    void mnuHelpAboutPellumi_Click();
+    void mnuHelpAboutUs_Click();
+
+    QTimer* Timer1() const { return timer1_; }
+    QTimer* Timer2() const { return timer2_; }
+    std::optional<int> AlarmMinute() const { return mAlarmTime; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void SetTime(bool pm);
+    void ShowMessage(const QString& text);
+    void SetTimeButtonsEnabled(bool on);
+
+    Store& s_;
+    QString mTimeText, mHourText, mMinuteText, mAlarmText, mCheckText;
+    std::optional<int> mAlarmTime; // minute of the day
+    int mCheckTime = -1;
+    int mBlinkCount = 0;
+    bool mBlinkOn = false;
+
+    QLabel* lblAlarm_;
+    QPushButton* cmdStart_;
+    QPushButton* cmdAM_;
+    QPushButton* cmdPM_;
+    QLineEdit* txtTime_;
+    std::array<QPushButton*, 12> cmdHour_{};
+    std::array<QPushButton*, 12> cmdMinute_{};
+    QTimer* timer1_;
+    QTimer* timer2_;
+};
+
+} // namespace orvelle

@@ -1,0 +1,81 @@
+#include "common/MainWindowFixture.h"
+
+#include "reminders/frmAlarm.h"
+#include "reminders/frmAlert.h"
+#include "reminders/frmBDay.h"
+#include "reminders/frmHolidays.h"
+#include "views/frmYear.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace orvelle;
+
+namespace {
+
+struct ReminderMenusTest : MainWindowTest {
+    template <class T> T* Child(const char* name) { return w->findChild<T*>(name, Qt::FindDirectChildrenOnly); }
+};
+
+} // namespace
+
+TEST_F(ReminderMenusTest, ANewAlertForTomorrowLightsTheAlertButtonAtOnce) {
+    frmMain& m = Start();
+    EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
+    ASSERT_TRUE(m.Menu("mnuOptDateSetAlert")->isEnabled());
+    s->dates.gSelectedDate = DateSerial(2009, 3, 6);
+    m.Menu("mnuOptDateSetAlert")->trigger();
+    frmAlert* a = Child<frmAlert>("frmAlert");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->findChild<QLineEdit*>("txtDate")->text(), "03/06/09");
+    a->findChild<QLineEdit*>("txtValue")->setText("3");
+    a->findChild<QPlainTextEdit*>("txtMessage")->setPlainText("Renew the permit");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    QTest::mouseClick(a->findChild<QPushButton*>("cmdSave_1"), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(m.cmdAlert->text(), "1 Pending Alert");
+    EXPECT_FALSE(Child<frmAlert>("frmAlert"));
+    // The twelve-month view's pending list follows when the manager closes.
+    QListWidget* pending = m.yearView()->findChild<QListWidget*>("lstAlerts");
+    ASSERT_TRUE(pending);
+    ASSERT_EQ(pending->count(), 1);
+    EXPECT_EQ(pending->item(0)->text(), "Renew the permit");
+
+    // A left click opens the pending alerts; a right click ignores them.
+    QTest::mouseClick(m.cmdAlert, Qt::LeftButton);
+    a = Child<frmAlert>("frmAlert");
+    ASSERT_TRUE(a);
+    EXPECT_TRUE(s->alerts.gAlertViewPending);
+    EXPECT_EQ(a->findChild<QListWidget*>("lstAlerts_2")->count(), 1);
+    a->findChild<QListWidget*>("lstAlerts_2")->setCurrentRow(0);
+    a->lstAlerts_Click(2);
+    a->cmdDelete_Click(); // the last alert: no message, no file
+    EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
+    a->close();
+    Settle();
+    EXPECT_EQ(pending->count(), 0);
+}
+
+TEST_F(ReminderMenusTest, ManageAndToolsOpenTheirWindowsOnce) {
+    frmMain& m = Start();
+    m.Menu("mnuManageAlerts")->trigger();
+    m.Menu("mnuManageAlerts")->trigger();
+    EXPECT_EQ(m.findChildren<frmAlert*>().size(), 1);
+    EXPECT_FALSE(s->alerts.gAlertViewPending);
+
+    m.Menu("mnuManageBDays")->trigger();
+    ASSERT_TRUE(Child<frmBDay>("frmBDay"));
+    Child<frmBDay>("frmBDay")->close();
+    QTest::mouseClick(m.imgBDay, Qt::LeftButton);
+    ASSERT_TRUE(Child<frmBDay>("frmBDay"));
+
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+    m.Menu("mnuManageHolidays")->trigger();
+    EXPECT_TRUE(Child<frmHolidays>("frmHolidays"));
+    m.Menu("mnuToolsAlarm")->trigger();
+    m.Menu("mnuToolsAlarm")->trigger();
+    EXPECT_EQ(m.findChildren<frmAlarm*>().size(), 1);
+    QTest::mouseClick(m.imgAlert, Qt::LeftButton);
+    EXPECT_TRUE(s->alerts.gAlertViewPending);
+}

@@ -1,0 +1,167 @@
+#include "ReminderTestSupport.h"
+
+#include "reminders/frmAlert.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace orvelle;
+
+namespace {
+
+struct AlertWindowTest : test::ReminderTest {
+    frmAlert* OpenWindow() {
+        ReadAlerts(*s);
+        w = new frmAlert(*s);
+        w->show();
+        return w;
+    }
+    ~AlertWindowTest() override {
+        if (w) delete w.data();
+    }
+    template <class T> T* Get(const char* name) {
+        T* c = w->findChild<T*>(name);
+        EXPECT_TRUE(c) << name;
+        return c;
+    }
+    void Enter(const QString& date, const QString& period, const QString& message) {
+        Get<QLineEdit>("txtDate")->setText(date);
+        Get<QLineEdit>("txtValue")->setText(period);
+        Get<QPlainTextEdit>("txtMessage")->setPlainText(message);
+    }
+    void Click(const char* button) { QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton); }
+    void ClickRow(int row, const char* listName = "lstAlerts_2") {
+        QListWidget* list = Get<QListWidget>(listName);
+        QRect r = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QPointer<frmAlert> w;
+};
+
+} // namespace
+
+TEST_F(AlertWindowTest, NewAlertsAreSavedSortedAndZeroDaysIsPendingOnItsDayOnly) {
+    OpenWindow();
+    EXPECT_EQ(Get<QLabel>("lblMain")->text(), "Adding New Alert");
+    EXPECT_EQ(Get<QLabel>("lblList")->text(), "Active Alert List (Empty)");
+    EXPECT_EQ(Get<QLineEdit>("txtValue")->text(), "7");
+    EXPECT_TRUE(Get<QRadioButton>("optValue_4")->isChecked());
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/05/09");
+
+    Enter("03/10/09", "0", "Dentist");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    for (int i = 0; i < 6; ++i) EXPECT_FALSE(Get<QRadioButton>(QString("optValue_%1").arg(i).toLatin1())->isChecked());
+    w->mnuFileNew_Click();
+    Enter("3/6/2009", "3", "call\nmom");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:call mom\r\n39882:0000:Dentist\r\n");
+    EXPECT_EQ(Get<QLabel>("lblList")->text(), "Active Alert List: 2 Alerts");
+    EXPECT_EQ(s->alerts.gPendingAlertCount, 1);
+
+    SetToday(2009, 3, 9);
+    ReadAlerts(*s);
+    EXPECT_EQ(s->alerts.gPendingAlertCount, 0);
+    SetToday(2009, 3, 10);
+    ReadAlerts(*s);
+    EXPECT_EQ(s->alerts.gPendingAlertCount, 1);
+}
+
+TEST_F(AlertWindowTest, RefusedEntriesLeaveTheFileAlone) {
+    Write("Alerts.dat", "39882:0000:Dentist\r\n");
+    OpenWindow();
+    w->mnuFileNew_Click();
+    Enter("03/10/09", "12345", "x");
+    // Ctrl+S from the period box: the box's leave check has not run.
+    prompter.Expect(MsgAnswer::OK, "An alert cannot be set greater than 9999 days.");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    Enter("02/30/09", "5", "x");
+    prompter.Expect(MsgAnswer::OK, "valid date");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    Enter("", "", "x");
+    prompter.Expect(MsgAnswer::OK, "Please edit the value of the Alert Period");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    EXPECT_EQ(Read("Alerts.dat"), "39882:0000:Dentist\r\n");
+    // Leaving the box with five digits.
+    Get<QLineEdit>("txtValue")->setText("12345");
+    prompter.Expect(MsgAnswer::OK, "greater than 9999 days");
+    EXPECT_FALSE(w->txtValue_LostFocus());
+}
+
+TEST_F(AlertWindowTest, TheOverwriteQuestionReplacesAddsOrKeepsTheWindowOpen) {
+    Write("Alerts.dat", "39878:0003:a\r\n39882:0000:b\r\n");
+    OpenWindow();
+    EXPECT_EQ(Get<QLabel>("lblMain")->text(), "Editing Existing Alert");
+    ClickRow(1);
+    EXPECT_EQ(Get<QPlainTextEdit>("txtMessage")->toPlainText(), "b");
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/10/09");
+    Get<QPlainTextEdit>("txtMessage")->setPlainText("b2");
+
+    prompter.Expect(MsgAnswer::Yes, "over-write").Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:a\r\n39882:0000:b2\r\n");
+
+    ClickRow(0);
+    Get<QPlainTextEdit>("txtMessage")->setPlainText("a2");
+    prompter.Expect(MsgAnswer::No, "over-write").Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:a\r\n39878:0003:a2\r\n39882:0000:b2\r\n");
+
+    ClickRow(0);
+    Get<QPlainTextEdit>("txtMessage")->setPlainText("changed");
+    prompter.Expect(MsgAnswer::Cancel, "over-write");
+    Click("cmdSave_1"); // Save and Exit
+    EXPECT_TRUE(w && w->isVisible());
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:a\r\n39878:0003:a2\r\n39882:0000:b2\r\n");
+    prompter.Expect(MsgAnswer::Yes, "over-write").Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_1");
+    QApplication::processEvents();
+    EXPECT_FALSE(w && w->isVisible());
+}
+
+TEST_F(AlertWindowTest, ExpiredAlertsGoTodaysStayAndTheLastDeleteRemovesTheFile) {
+    Write("Alerts.dat", "39876:0005:yesterday\r\n39877:0000:today\r\n");
+    SetToday(2009, 3, 5, 23 * 3600 + 58 * 60);
+    OpenWindow();
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    w->mnuOptDeleteOldAlerts_Click();
+    EXPECT_EQ(Read("Alerts.dat"), "39877:0000:today\r\n");
+    EXPECT_EQ(s->alerts.indicator.caption, "1 Pending Alert");
+    w->mnuFileNew_Click();
+    w->cmdDelete_Click(); // nothing chosen after New
+    EXPECT_TRUE(PathIsFile(dir + "Alerts.dat"));
+    w->mnuViewAll_Click();
+    w->cmdDelete_Click();
+    EXPECT_FALSE(PathIsFile(dir + "Alerts.dat"));
+    EXPECT_EQ(s->alerts.indicator.caption, "No Pending Alerts");
+    EXPECT_EQ(Get<QLabel>("lblList")->text(), "Active Alert List (Empty)");
+}
+
+TEST_F(AlertWindowTest, ThePendingViewListsItsOwnAlertsInAnUnsortedFile) {
+    Write("Alerts.dat", "39990:0001:far\r\n39878:0002:near\r\n39877:0000:Now\r\n");
+    s->alerts.gAlertViewPending = true;
+    OpenWindow();
+    QListWidget* list = Get<QListWidget>("lstAlerts_2");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Now");
+    EXPECT_EQ(list->item(1)->text(), "near");
+    EXPECT_EQ(Get<QLabel>("lblList")->text(), "Active Alert List: 3 Alerts");
+    w->mnuSortDate_Click();
+    EXPECT_TRUE(Get<QListWidget>("lstAlerts_1")->isVisibleTo(w));
+    EXPECT_FALSE(list->isVisibleTo(w));
+    ClickRow(1, "lstAlerts_1");
+    EXPECT_EQ(w->currentRow(), 1);
+    // Deleting the second pending row removes "near", not the second line of the file.
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    w->cmdDelete_Click();
+    EXPECT_EQ(Read("Alerts.dat"), "39877:0000:Now\r\n39990:0001:far\r\n");
+    w->close();
+    EXPECT_FALSE(s->alerts.gAlertViewPending);
+}

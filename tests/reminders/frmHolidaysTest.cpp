@@ -1,0 +1,84 @@
+#include "ReminderTestSupport.h"
+
+#include "reminders/frmHolidays.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+
+using namespace orvelle;
+
+namespace {
+
+struct HolidayWindowTest : test::ReminderTest {
+    ~HolidayWindowTest() override {
+        if (w) delete w.data();
+    }
+    template <class T> T* Get(const char* name) { return w->findChild<T*>(name); }
+    void Save(const QString& date, const QString& desc) {
+        Get<QLineEdit>("txtDate")->setText(date);
+        Get<QLineEdit>("txtDesc")->setText(desc);
+        w->cmdSave_Click();
+    }
+    void ChooseYear(int year) {
+        QComboBox* c = Get<QComboBox>("cmbYear");
+        int i = c->findText(QString::number(year));
+        ASSERT_GE(i, 0);
+        c->setCurrentIndex(i);
+        w->cmbYear_Click();
+    }
+    QPointer<frmHolidays> w;
+};
+
+} // namespace
+
+TEST_F(HolidayWindowTest, AddsAndReplacesWriteTheYearsFileInDateOrder) {
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+    w = new frmHolidays(*s);
+    QComboBox* years = Get<QComboBox>("cmbYear");
+    EXPECT_EQ(years->itemText(0), "2008");
+    EXPECT_EQ(years->itemText(years->count() - 1), "2019"); // current year + 10
+    Save("12/25/2012", "Christmas");
+    Save("7/4", " Independence Day");
+    Save("Dec 25, 2009", "Christmas Day"); // same date: replaces
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "07/04/09: Independence Day\r\n12/25/09:Christmas Day\r\n");
+    QListWidget* list = Get<QListWidget>("lstHolidays");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "Jul 04, 2009"); // the first row is shown
+
+    prompter.Expect(MsgAnswer::OK, "Date not recognized as entered.");
+    Save("2/29", "Leap"); // 2009 has no 29 February
+    prompter.Expect(MsgAnswer::OK, "Please enter a description.");
+    Save("1/1", "   ");
+    prompter.Expect(MsgAnswer::OK, "There's no date entered.");
+    Save(" ", "x");
+
+    // Next year's list can be kept too.
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2010");
+    ChooseYear(2010);
+    Save("1/1", "New Year");
+    EXPECT_EQ(Read("Holidays/2010Holidays.dat"), "01/01/10:New Year\r\n");
+    prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
+    w->close();
+}
+
+TEST_F(HolidayWindowTest, RemovingTakesTheClickedRowAndTheLastOneDeletesTheFile) {
+    // Not in list order: the row clicked must still name its own holiday.
+    Write("Holidays/2009Holidays.dat", "12/25/09:Christmas\r\n01/01/09:New Year\r\n");
+    w = new frmHolidays(*s);
+    QListWidget* list = Get<QListWidget>("lstHolidays");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "01/01/09:New Year");
+    list->setCurrentRow(1);
+    w->lstHolidays_Click();
+    EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Christmas");
+    w->cmdDelete_Click();
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "01/01/09:New Year\r\n");
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+    w->cmdDelete_Click(); // the first row, as after opening
+    EXPECT_FALSE(PathIsFile(dir + "Holidays/2009Holidays.dat"));
+    prompter.Expect(MsgAnswer::OK, "Holiday List Saved. Changes will be reflected in your next calendar view.");
+    w->close();
+}
