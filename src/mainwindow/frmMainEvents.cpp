@@ -3,6 +3,7 @@
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/MarkCommands.h"
+#include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
 #include "mainwindow/frmMain.h"
@@ -71,6 +72,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
     ConnectMarkMenus(*this);
     ConnectMainMenuCommands(*this);
+    ConnectMarkerMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {
