@@ -1,6 +1,7 @@
 #include "views/frmColors.h"
 
 #include "platform/Cp1252.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/MarkerCategories.h"
@@ -43,6 +44,7 @@ frmColors::frmColors(Store& s, QWidget* parent, std::function<void()> categories
     setObjectName("frmColors");
     setWindowTitle("Available Marker Colors");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     bar->setObjectName("menuBar");
@@ -118,8 +120,10 @@ frmColors::frmColors(Store& s, QWidget* parent, std::function<void()> categories
 
 frmColors* frmColors::Open(Store& s, QWidget* parent, std::function<void()> categoriesRead) {
     auto* w = parent ? parent->findChild<frmColors*>("frmColors", Qt::FindDirectChildrenOnly) : nullptr;
-    if (!w) w = new frmColors(s, parent, std::move(categoriesRead));
+    bool fresh = !w;
+    if (fresh) w = new frmColors(s, parent, std::move(categoriesRead));
     w->show();
+    if (fresh) CenterForm(w);
     w->raise();
     w->activateWindow();
     return w;

@@ -1,6 +1,7 @@
 #include "views/frmMarkers.h"
 
 #include "platform/Cp1252.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/MarkerCategories.h"
@@ -18,6 +19,7 @@ frmMarkers::frmMarkers(Store& s, QWidget* parent, MarkerDisplayCommands commands
     setObjectName("frmMarkers");
     setWindowTitle("Marker Options");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
     setFixedSize(TwipsToPixelsX(5535), TwipsToPixelsY(3315));
 
     Label1 = new QLabel("Check Which Markers to Display", this);
@@ -59,9 +61,11 @@ frmMarkers* frmMarkers::Find(QWidget* parent) {
 
 frmMarkers* frmMarkers::Open(Store& s, QWidget* parent, MarkerDisplayCommands commands) {
     frmMarkers* w = Find(parent);
-    if (!w) w = new frmMarkers(s, parent, std::move(commands));
+    bool fresh = !w;
+    if (fresh) w = new frmMarkers(s, parent, std::move(commands));
     else w->LoadCheckBoxes();
     w->show();
+    if (fresh) CenterForm(w);
     w->raise();
     w->activateWindow();
     return w;
