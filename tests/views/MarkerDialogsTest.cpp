@@ -58,7 +58,7 @@ TEST_F(MarkerDialogs, ColourClicksNeedACategoryAndTheCaptionBoxGuardsProtectedCa
     ASSERT_TRUE(f);
     EXPECT_EQ(f->windowTitle(), "Available Marker Colors");
     EXPECT_EQ(f->lblMarker[8]->text(), "Holiday");
-    EXPECT_EQ(f->cmdColor[2]->styleSheet().contains("#ff8000"), true);
+    EXPECT_TRUE(f->cmdColor[2]->styleSheet().contains("#ff8000"));
 
     // Nothing selected: a colour click changes nothing, and typing has no category to rename.
     std::array<VbColor, 14> before{};
