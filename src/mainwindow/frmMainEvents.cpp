@@ -3,6 +3,7 @@
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/MarkCommands.h"
+#include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
 #include "mainwindow/ReminderMenus.h"
@@ -73,6 +74,7 @@ void frmMain::ConnectCommands() {
     ConnectMarkMenus(*this);
     ConnectMainMenuCommands(*this);
     ConnectReminderMenus(*this);
+    ConnectMarkerMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

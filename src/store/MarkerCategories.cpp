@@ -101,6 +101,7 @@ void ReadMarkerColors(Store& s) {
             LogBadLine(s, i, (*lines)[i]);
             continue;
         }
+        m.gMarkerStoredHidden[i] = hidden;
         if (hidden) {
             m.gMarkerHidden[i] = -1;
             m.gMarkerMenuChecked[i] = false;
@@ -122,9 +123,10 @@ void ReadMarkerColors(Store& s) {
 bool SaveMarkerColors(Store& s) {
     MarkerCategories& m = s.markers;
     std::vector<std::string> lines;
-    for (int i = 0; i < kMarkerCount; ++i)
-        lines.push_back(MarkerLine(m.gMarkerCaptions[i], m.gMarkerColors[i],
-                                   m.gSaveMarkerVisibility && m.gMarkerHidden[i] == -1));
+    std::array<bool, kMarkerCount> stored = m.gMarkerStoredHidden;
+    if (m.gSaveMarkerVisibility)
+        for (int i = 0; i < kMarkerCount; ++i) stored[i] = m.gMarkerHidden[i] == -1;
+    for (int i = 0; i < kMarkerCount; ++i) lines.push_back(MarkerLine(m.gMarkerCaptions[i], m.gMarkerColors[i], stored[i]));
     m.gSaveMarkerVisibility = false;
 
     std::string error;
@@ -132,6 +134,7 @@ bool SaveMarkerColors(Store& s) {
         LogError(s, "SaveMarkerColors", kErrWriteFailed, error);
         return false;
     }
+    m.gMarkerStoredHidden = stored;
     s.ui->MsgBox("Marker Colors Saved.", MsgButtons::OK, "");
     return true;
 }

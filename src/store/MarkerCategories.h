@@ -31,6 +31,9 @@ struct MarkerCategories {
     // Check marks of the main window's category menu as the last read left them: a line with
     // "*" unchecks its item, every other item is checked.
     std::array<bool, kMarkerCount> gMarkerMenuChecked{};
+    // The categories whose line in the file carries "*" (as last read or written). A save that
+    // stores no display choices keeps these, so hidden categories stay hidden at the next start.
+    std::array<bool, kMarkerCount> gMarkerStoredHidden{};
     bool gMarkerColorsLoaded = false;
     // The next save stores the hidden flags; cleared by every save.
     bool gSaveMarkerVisibility = false;
@@ -40,7 +43,8 @@ struct MarkerCategories {
 
 void ReadMarkerColors(Store& s);
 // Writes the 14 categories from the table (the colour dialog puts its labels there first).
-// False when the file could not be written; the old file then stays.
+// With gSaveMarkerVisibility the hidden categories get "*"; without it the lines keep the "*"
+// the file already had. False when the file could not be written; the old file then stays.
 bool SaveMarkerColors(Store& s);
 // Sets gMarkTextColor to the calendar text colour for `color`; unknown colours leave it alone.
 void GetMarkTextColor(Store& s, Color color);

@@ -113,6 +113,31 @@ TEST_F(MarkerCategoriesTest, SaveWritesStarsOnlyWhenVisibilityIsStored) {
     EXPECT_EQ(Read("Marker Colors.dat"), JoinCrLf(expected));
 }
 
+TEST_F(MarkerCategoriesTest, ASaveWithoutDisplayChoicesKeepsTheStoredStars) {
+    auto lines = FourteenLines();
+    lines[5] += "*";
+    WriteMarkers(lines);
+    ReadMarkerColors(*s);
+    m().gMarkerHidden[5] = 0; // shown again for this session only
+    m().gMarkerHidden[2] = -1; // hidden for this session only
+    m().gMarkerCaptions[0] = "Doctor";
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    ASSERT_TRUE(SaveMarkerColors(*s));
+    lines[0] = "Doctor:255";
+    EXPECT_EQ(Read("Marker Colors.dat"), JoinCrLf(lines));
+
+    // Storing the display choices replaces what was stored.
+    m().gSaveMarkerVisibility = true;
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    ASSERT_TRUE(SaveMarkerColors(*s));
+    m().gSaveMarkerVisibility = false;
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    ASSERT_TRUE(SaveMarkerColors(*s));
+    lines[5] = "Vacation:65280";
+    lines[2] += "*";
+    EXPECT_EQ(Read("Marker Colors.dat"), JoinCrLf(lines));
+}
+
 TEST_F(MarkerCategoriesTest, FailedSaveIsReported) {
     WriteMarkers(FourteenLines());
     ReadMarkerColors(*s);
