@@ -2,6 +2,7 @@
 // commands that belong to the main window itself.
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
+#include "mainwindow/NoteListMenus.h"
 #include "mainwindow/MarkCommands.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
@@ -71,6 +72,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
     ConnectMarkMenus(*this);
     ConnectMainMenuCommands(*this);
+    ConnectNoteListMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {
