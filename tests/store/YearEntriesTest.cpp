@@ -6,6 +6,8 @@
 #include "store/PlannerStore.h"
 #include "store/YearEntries.h"
 
+#include <random>
+
 using namespace orvelle;
 
 namespace {
@@ -39,6 +41,31 @@ TEST(PhraseMatcher, IgnoresLetterCaseOnlyAndTakesThePhraseWhole) {
     // Repeated letters: the skip table must not jump over a hit.
     EXPECT_TRUE(PhraseMatcher("aab").In("aaaaaab"));
     EXPECT_TRUE(PhraseMatcher("abab").In("ababcabab"));
+}
+
+TEST(PhraseMatcher, AgreesWithAPlainUpperCaseSearchOnRandomTexts) {
+    // A small alphabet with both cases and accented letters makes near misses common.
+    const std::string alphabet = "aAbB \xE9\xC9\xFF\x9F";
+    std::mt19937 rng(7);
+    auto pick = [&](size_t n) {
+        std::string t;
+        for (size_t i = 0; i < n; ++i) t += alphabet[rng() % alphabet.size()];
+        return t;
+    };
+    auto upper = [](std::string t) {
+        for (char& c : t) c = static_cast<char>(UpperCp1252(static_cast<unsigned char>(c)));
+        return t;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = pick(rng() % 80), phrase = pick(1 + rng() % 6);
+        bool expected = upper(text).find(upper(phrase)) != std::string::npos;
+        ASSERT_EQ(PhraseMatcher(phrase).In(text), expected) << "[" << text << "] [" << phrase << "]";
+    }
+    // A phrase longer than the largest shift is still found, at the end of the text too.
+    std::string longPhrase(300, 'x');
+    longPhrase.back() = 'y';
+    EXPECT_TRUE(PhraseMatcher(longPhrase).In(std::string(1000, 'X') + upper(longPhrase)));
+    EXPECT_FALSE(PhraseMatcher(longPhrase).In(std::string(1000, 'X')));
 }
 
 TEST(PhraseMatcher, StoredLineBreaksOfANoteAreNotLetters) {
