@@ -86,6 +86,7 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     lblTop_->setObjectName("lblTop");
     lblTop_->setProperty("Tag", "Hide");
     lblTop_->setWordWrap(true);
+    lblTop_->setFont(MakeFont("MS Sans Serif", 8));
     lblTop_->setGeometry(Twips(180, 60, 6120, 435));
 
     QFont font = MakeFont("MS Sans Serif", 8);

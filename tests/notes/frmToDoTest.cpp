@@ -207,3 +207,15 @@ TEST_F(ToDoWindowTest, ThePlannersEditDefaultToDoListOpensTheWindow) {
     ASSERT_NE(t, nullptr);
     EXPECT_TRUE(t->isVisible());
 }
+
+TEST_F(ToDoWindowTest, AChangedListAsksAtProgramCloseAndCancelKeepsTheProgramOpen) {
+    frmToDo* t = OpenFromManage();
+    ASSERT_NE(t, nullptr);
+    t->txt(0)->setText("Unsaved");
+    prompter.Expect(MsgAnswer::Cancel, "To Do List has been changed.");
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(t->isVisible());
+    EXPECT_EQ(t->txt(0)->text(), "Unsaved");
+    s->todo.gToDoChanged = false;
+}
