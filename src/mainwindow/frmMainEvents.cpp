@@ -2,6 +2,7 @@
 // commands that belong to the main window itself.
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
+#include "mainwindow/NoteListMenus.h"
 #include "mainwindow/MarkCommands.h"
 #include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
@@ -75,6 +76,7 @@ void frmMain::ConnectCommands() {
     ConnectMainMenuCommands(*this);
     ConnectReminderMenus(*this);
     ConnectMarkerMenus(*this);
+    ConnectNoteListMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

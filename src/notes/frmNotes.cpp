@@ -278,6 +278,8 @@ bool frmNotes::SelectSearchHit(int from) {
     return true;
 }
 
+void frmNotes::SearchStateChanged() { mnuEdit_->setEnabled(store_.search.gSearchActive); }
+
 void frmNotes::mnuEditSearchAgain_Click() {
     if (!store_.search.gSearchActive) return;
     if (SelectSearchHit(txtNotes_->textCursor().selectionEnd())) return;

@@ -45,6 +45,8 @@ public:
     bool mnuFileSave_Click();
     void mnuFilePrint_Click();
     void mnuEditSearchAgain_Click();
+    // The search window opened or closed: "Search Again" is offered only while a search is on.
+    void SearchStateChanged();
 
     // The note's lines as the box wraps them on screen, in order.
     QStringList DisplayLines() const;

@@ -1,5 +1,6 @@
 #include "planner/frmPlanner.h"
 
+#include "notes/frmToDo.h"
 #include "planner/PlannerLineEditing.h"
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
@@ -128,7 +129,8 @@ void frmPlanner::BuildMenus() {
     QMenu* todo = menuBar_->addMenu("&To Do List");
     todo->setObjectName("mnuToDo");
     AddItem(todo, "mnuToDoImport", "&Import Default To Do List", false);
-    AddItem(todo, "mnuToDoEdit", "&Edit Default To Do List", false);
+    connect(AddItem(todo, "mnuToDoEdit", "&Edit Default To Do List", true), &QAction::triggered, this,
+            [this] { frmToDo::Open(s_, window()); });
     AddItem(todo, "mnuToDoClear", "&Clear This To Do List", false);
 
     menuBar_->addMenu("&Help")->setObjectName("mnuHelp");

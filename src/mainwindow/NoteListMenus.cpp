@@ -1,0 +1,23 @@
+#include "mainwindow/NoteListMenus.h"
+
+#include "mainwindow/frmMain.h"
+#include "notes/frmNoteList.h"
+#include "notes/frmSearch.h"
+#include "notes/frmToDo.h"
+
+namespace orvelle {
+
+void ConnectNoteListMenus(frmMain& m) {
+    Store& s = m.store();
+    auto openers = [&m] {
+        EntryOpeners o;
+        o.openPlanner = [&m] { m.OpenPlannerForSelectedDate(); };
+        o.dateSelected = [&m] { m.ShowSelectedDateInPicker(); };
+        return o;
+    };
+    m.Wire("mnuManageToDo", [&s, &m] { frmToDo::Open(s, &m); });
+    m.Wire("mnuManageNotes", [&s, &m, openers] { frmNoteList::Open(s, openers(), &m); });
+    m.Wire("mnuEditFind", [&s, &m, openers] { frmSearch::Open(s, openers(), &m); });
+}
+
+} // namespace orvelle

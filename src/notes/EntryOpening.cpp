@@ -1,0 +1,54 @@
+#include "notes/EntryOpening.h"
+
+#include "store/NotesStore.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+
+namespace orvelle {
+namespace {
+
+bool Cancelled(Store& s) {
+    if (!s.flags.gNavigationCancelled) return false;
+    s.flags.gNavigationCancelled = false;
+    return true;
+}
+
+} // namespace
+
+bool OpenYearEntry(Store& s, const EntryOpeners& openers, EntryKind kind, int year, const std::string& key,
+                   bool fromSearch) {
+    const bool planner = kind == EntryKind::Planners;
+    YearEntries e = ReadYearEntries(s, kind, year);
+    auto date = ParseMmDdYy(key, year);
+    if (!date || FindDay(e.Ref(), key) < 0) {
+        s.ui->MsgBox(planner ? "Couldn't find planner to open." : "Couldn't find note to open.", MsgButtons::OK, "");
+        return false;
+    }
+    if (planner && !openers.openPlanner) return false;
+    // The window being replaced asks first, while the selected date is still its own.
+    if (planner) CheckForUnsavedChanges(s);
+    else CheckForUnsavedNote(s);
+    if (Cancelled(s)) return false;
+
+    if (fromSearch) {
+        s.search.gSearchActive = true;
+        if (planner) {
+            s.search.gSearchLine = 0;
+            s.search.gSearchPos = 0;
+        }
+    }
+    Date before = s.dates.gSelectedDate;
+    s.dates.gSelectedDate = *date;
+    SetDateVariables(s);
+    if (planner) {
+        openers.openPlanner();
+    } else if (!DisplayThisNote(s)) {
+        s.dates.gSelectedDate = before;
+        SetDateVariables(s);
+        return false;
+    }
+    if (openers.dateSelected) openers.dateSelected();
+    return true;
+}
+
+} // namespace orvelle

@@ -1,0 +1,239 @@
+#include "common/MainWindowFixture.h"
+
+#include "notes/frmNoteList.h"
+#include "notes/frmNotes.h"
+#include "notes/frmSearch.h"
+#include "planner/PlannerLauncher.h"
+#include "planner/frmPlanner.h"
+#include "store/NotesStore.h"
+#include "store/PlannerRecord.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace orvelle;
+
+namespace {
+
+struct NoteListTest : MainWindowTest {
+    static std::string NoteLine(Date d, const std::string& text) {
+        return FormatMmDdYy(d) + ":" + CellStampOf(d) + ":" + EncodeNoteText(text) + "\r\n";
+    }
+    void WriteYear(int year, const std::string& file, const std::string& content) {
+        ASSERT_TRUE(MakeFolder(dir + std::to_string(year)));
+        ASSERT_TRUE(WriteFileAtomic(dir + std::to_string(year) + "/" + file, content));
+    }
+    std::string ReadYear(int year, const std::string& file) {
+        return ReadWholeFile(dir + std::to_string(year) + "/" + file).value_or("<missing>");
+    }
+    template <class W> W* OpenFromMenu(const char* item, const char* name) {
+        if (!w) Start();
+        w->Menu(item)->trigger();
+        Settle();
+        return w->findChild<W*>(name);
+    }
+    static QStringList Items(QListWidget* l) {
+        QStringList out;
+        for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+        return out;
+    }
+    static void ClickRow(QListWidget* l, int row) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+    static void Click(QWidget* parent, const char* name) {
+        auto* b = parent->findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    static void SetBox(QWidget* parent, const char* name, const QString& text) {
+        auto* c = parent->findChild<QComboBox*>(name);
+        if (c->isEditable()) c->setEditText(text);
+        else c->setCurrentText(text);
+    }
+    std::string LastMessage() const { return prompter.SeenDialogs().back().text; }
+};
+
+} // namespace
+
+TEST_F(NoteListTest, MonthFilterAndDeletingTheSelectedNoteByItsDate) {
+    WriteYear(2009, "Notes.dat",
+              NoteLine(DateSerial(2009, 1, 2), "a") + NoteLine(DateSerial(2009, 2, 3), "b") +
+                  NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d") +
+                  NoteLine(DateSerial(2009, 3, 30), "e"));
+    auto* list = OpenFromMenu<frmNoteList>("mnuManageNotes", "frmNoteList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->windowTitle(), "Notes and Planner Management");
+    EXPECT_EQ(Items(list->lst(0)).size(), 5);
+    auto* years = list->findChild<QComboBox*>("cmbYear");
+    EXPECT_EQ(years->itemText(0), "2008");
+    EXPECT_EQ(years->itemText(years->count() - 1), "2019");
+
+    SetBox(list, "cmbMonth", "March");
+    Click(list, "cmdLoad");
+    EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09", "03/09/09", "03/30/09"}));
+
+    // The third listed note of March is deleted, not the year's third.
+    ClickRow(list->lst(0), 2);
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    Click(list, "cmdDelete_0");
+    EXPECT_EQ(ReadYear(2009, "Notes.dat"), NoteLine(DateSerial(2009, 1, 2), "a") + NoteLine(DateSerial(2009, 2, 3), "b") +
+                                               NoteLine(DateSerial(2009, 3, 4), "c") +
+                                               NoteLine(DateSerial(2009, 3, 9), "d"));
+    EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09", "03/09/09"}));
+    // Refilled with nothing selected.
+    prompter.Expect(MsgAnswer::OK, "Nothing has been selected.");
+    Click(list, "cmdDelete_0");
+
+    // An entry that went meanwhile (another window deleted it): said, and the list refilled.
+    ClickRow(list->lst(0), 0);
+    WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 1, 2), "a"));
+    prompter.Expect(MsgAnswer::OK, "Couldn't find note to delete.");
+    Click(list, "cmdDelete_0");
+    EXPECT_EQ(Items(list->lst(0)), QStringList{});
+    EXPECT_EQ(ReadYear(2009, "Notes.dat"), NoteLine(DateSerial(2009, 1, 2), "a"));
+}
+
+TEST_F(NoteListTest, DeleteAllAsksAndNoChangesNothing) {
+    PlannerPage page;
+    std::string planner;
+    for (int d = 1; d <= 3; ++d)
+        planner += FormatMmDdYy(DateSerial(2009, 4, d)) + ":" + CellStampOf(DateSerial(2009, 4, d)) + ":" +
+                   BuildPlannerRecord(page) + "\r\n";
+    WriteYear(2009, "Planner.dat", planner);
+    auto* list = OpenFromMenu<frmNoteList>("mnuManageNotes", "frmNoteList");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Items(list->lst(1)).size(), 3);
+
+    prompter.Expect(MsgAnswer::No, "You're about to delete all the files in the list. Continue?");
+    Click(list, "cmdDeleteAll_1");
+    EXPECT_EQ(prompter.SeenDialogs().back().title, "Deleting All File in the List");
+    EXPECT_EQ(ReadYear(2009, "Planner.dat"), planner);
+    EXPECT_EQ(Items(list->lst(1)).size(), 3);
+
+    prompter.Expect(MsgAnswer::Yes, "You're about to delete all").Expect(MsgAnswer::OK, "Planner Records Updated");
+    Click(list, "cmdDeleteAll_1");
+    EXPECT_EQ(ReadYear(2009, "Planner.dat"), "");
+    EXPECT_EQ(Items(list->lst(1)).size(), 0);
+}
+
+TEST_F(NoteListTest, SearchCountsHitsWithTheExactMessagesAndKeepsAHistory) {
+    WriteYear(2009, "Notes.dat",
+              NoteLine(DateSerial(2009, 1, 9), "Lunch with Ann") + NoteLine(DateSerial(2009, 3, 2), "LUNCH") +
+                  NoteLine(DateSerial(2009, 3, 20), "after lunch") + NoteLine(DateSerial(2009, 4, 1), "tea"));
+    auto* f = OpenFromMenu<frmSearch>("mnuEditFind", "frmSearch");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->windowTitle(), "Search for...");
+
+    f->cmbPhrase()->setEditText("  lunch ");
+    prompter.Expect(MsgAnswer::OK);
+    Click(f, "cmdSearch");
+    EXPECT_EQ(LastMessage(), "Search Phrase appears on 3 dates.");
+    EXPECT_EQ(Items(f->lstResults()), (QStringList{"01/09/09", "03/02/09", "03/20/09"}));
+    EXPECT_EQ(s->search.gSearchText, "lunch");
+
+    SetBox(f, "cmbMonth", "January");
+    prompter.Expect(MsgAnswer::OK);
+    QTest::keyClick(f->cmbPhrase()->lineEdit(), Qt::Key_Return);  // Enter searches too
+    EXPECT_EQ(LastMessage(), "Search Phrase appears on 1 date");
+
+    f->cmbPhrase()->setEditText("supper");
+    prompter.Expect(MsgAnswer::OK);
+    Click(f, "cmdSearch");
+    EXPECT_EQ(LastMessage(), "Search Phrase was not found.");
+    prompter.Expect(MsgAnswer::OK, "Nothing has been selected.");
+    Click(f, "cmdOpen");
+
+    f->cmbPhrase()->setEditText("lunch");
+    prompter.Expect(MsgAnswer::OK);
+    Click(f, "cmdSearch");
+    f->cmbPhrase()->setEditText("   ");
+    prompter.Expect(MsgAnswer::OK, "No phrase has been entered.");
+    Click(f, "cmdSearch");
+    EXPECT_EQ(s->search.gSearchHistory, (std::vector<std::string>{"lunch", "supper", ""}));
+    // Nothing of this moved the selected date.
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 5));
+}
+
+TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAgain) {
+    WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 1, 9), "Meet for Lunch with Ann"));
+    PlannerPage page;
+    WriteYear(2009, "Planner.dat",
+              FormatMmDdYy(DateSerial(2009, 2, 1)) + ":" + CellStampOf(DateSerial(2009, 2, 1)) + ":" +
+                  BuildPlannerRecord(page) + "\r\n");
+    Start();
+    InstallPlannerWindow(*w);
+    auto* f = OpenFromMenu<frmSearch>("mnuEditFind", "frmSearch");
+    ASSERT_NE(f, nullptr);
+    f->cmbPhrase()->setEditText("lunch");
+    prompter.Expect(MsgAnswer::OK, "Search Phrase appears on 1 date");
+    Click(f, "cmdSearch");
+    ClickRow(f->lstResults(), 0);
+    Click(f, "cmdOpen");
+    Settle();
+    auto* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->txtNotes()->textCursor().selectedText(), "Lunch");
+    EXPECT_TRUE(s->search.gSearchActive);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 1, 9));
+    EXPECT_EQ(Picker(), "January 09, 2009");
+    auto* again = notes->findChild<QAction*>("mnuEditSearchAgain");
+    EXPECT_TRUE(again->isEnabled() && notes->findChild<QMenu*>("mnuEdit")->isEnabled());
+
+    // Planners: "am" finds the page by its morning time captions and opens the planner on it.
+    f->findChild<QRadioButton*>("optLocation_1")->click();
+    f->cmbPhrase()->setEditText("am");
+    prompter.Expect(MsgAnswer::OK, "Search Phrase appears on 1 date");
+    Click(f, "cmdSearch");
+    EXPECT_EQ(Items(f->lstResults()), QStringList{"02/01/09"});
+    ClickRow(f->lstResults(), 0);
+    Click(f, "cmdOpen");
+    Settle();
+    EXPECT_NE(w->findChild<frmPlanner*>("frmPlanner"), nullptr);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 2, 1));
+    EXPECT_EQ(s->search.gSearchLine, 0);
+
+    f->close();
+    Settle();
+    EXPECT_FALSE(s->search.gSearchActive);
+    if (auto* n = frmNotes::Find(w->mdiArea())) {
+        EXPECT_FALSE(n->findChild<QMenu*>("mnuEdit")->isEnabled());
+    }
+}
+
+TEST_F(NoteListTest, ListingAndSearchingAnotherYearLeaveTheOpenNoteSavingUnderItsOwnDate) {
+    Clock::Set({DateSerial(2026, 12, 8), 10 * 3600});
+    const std::string y2025 = NoteLine(DateSerial(2025, 3, 5), "Lunch with Ann");
+    WriteYear(2025, "Notes.dat", y2025);
+    WriteYear(2026, "Notes.dat", NoteLine(DateSerial(2026, 6, 1), "Plan"));
+    Start();
+    s->dates.gSelectedDate = DateSerial(2026, 6, 1);
+    SetDateVariables(*s);
+    ASSERT_TRUE(DisplayThisNote(*s));
+    Settle();
+    auto* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    notes->txtNotes()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(notes->txtNotes(), " ahead");
+
+    auto* list = OpenFromMenu<frmNoteList>("mnuManageNotes", "frmNoteList");
+    ASSERT_NE(list, nullptr);
+    SetBox(list, "cmbYear", "2025");
+    Click(list, "cmdLoad");
+    EXPECT_EQ(Items(list->lst(0)), QStringList{"03/05/25"});
+
+    auto* f = OpenFromMenu<frmSearch>("mnuEditFind", "frmSearch");
+    ASSERT_NE(f, nullptr);
+    SetBox(f, "cmbYear", "2025");
+    f->cmbPhrase()->setEditText("lunch");
+    prompter.Expect(MsgAnswer::OK, "Search Phrase appears on 1 date");
+    Click(f, "cmdSearch");
+    EXPECT_EQ(Items(f->lstResults()), QStringList{"03/05/25"});
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2026, 6, 1));
+
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    ASSERT_TRUE(notes->mnuFileSave_Click());
+    EXPECT_EQ(ReadYear(2026, "Notes.dat"), NoteLine(DateSerial(2026, 6, 1), "Plan ahead"));
+    EXPECT_EQ(ReadYear(2025, "Notes.dat"), y2025);
+}
