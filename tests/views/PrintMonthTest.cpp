@@ -1,7 +1,7 @@
 // File > Print 1 Month Calendar, printed to a PDF file and read back with poppler's tools.
 #include "common/MainWindowFixture.h"
 #include "platform/Printer.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/Holidays.h"
 #include "views/Print1MonthCalendar.h"
 
