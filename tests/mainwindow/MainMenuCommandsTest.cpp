@@ -198,10 +198,11 @@ TEST_F(MenuCommands, SoftwareVersionComesFromTheBuild) {
 TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
     frmMain& m = Start();
     for (const char* on : {"mnuOptNetworkShare", "mnuOptCreateShortcut", "mnuOptDateOpenNotes", "mnuOptDateOpenPlanner",
-                           "mnuHelpContents", "mnuHelpSoftwareVersion", "mnuCalOneMonth", "mnuOptDateQuickMark"})
+                           "mnuHelpContents", "mnuHelpSoftwareVersion", "mnuCalOneMonth", "mnuOptDateQuickMark",
+                           "mnuFileOpenPlanner", "mnuFileOpenNotes", "mnuManageEmailList"})
         EXPECT_TRUE(m.MenuEnabled(on)) << on;
     for (const char* off : {"mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm",
-                            "mnuFileOpenPlanner", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
+                            "mnuFileOpenFUT", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
         EXPECT_FALSE(m.MenuEnabled(off)) << off;
 
     // A submenu leading only to disabled commands is greyed when its menu opens.
