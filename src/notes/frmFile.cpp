@@ -94,8 +94,10 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     FileList1_->setObjectName("FileList1");
     connect(FileList1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { FileList1_Click(item->text().toStdString()); });
-    connect(FileList1_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { FileList1_Click(item->text().toStdString()); });
+    // A file chosen with the keys counts as clicked.
+    connect(FileList1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) FileList1_Click(item->text().toStdString());
+    });
 
     auto* lblHelp = label("lblHelp", "Double-Click on the Drive or Folder category to find the file you wish to open. "
                                      "Planner files have the extension .pln, Notes have the extension .nte.");
