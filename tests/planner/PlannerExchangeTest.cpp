@@ -2,6 +2,7 @@
 #include "PlannerWindowFixture.h"
 
 #include "mainwindow/frmMain.h"
+#include "notes/frmEmailList.h"
 #include "notes/frmFile.h"
 #include "planner/PlannerLauncher.h"
 #include "platform/DataFolder.h"
@@ -151,6 +152,32 @@ TEST_F(PlannerExchange, TruncatedDayFileIsRefused) {
     EXPECT_EQ(Box(0)->text(), "Mine");
     EXPECT_FALSE(s->planner.gExternalPlanner);
     EXPECT_FALSE(Item("mnuFileMerge")->isEnabled());
+}
+
+// "Export this Planner and Assign to..." delivers the page into the chosen contact's folder; the
+// contact list opened from the main window has no export to deliver.
+TEST_F(PlannerExchange, AssignToAContactWritesIntoTheContactsFolder) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Employee Info.dat", "Ann Lee,555-1234,ann@example.org\r\n"));
+    OpenPlanner();
+    QTest::keyClicks(Box(0), "Site visit");
+    Item("mnuFileExportPlannerAndAssign")->trigger();
+    frmEmailList* c = main->findChild<frmEmailList*>();
+    ASSERT_NE(c, nullptr);
+    prompter.ExpectInput("visit").Expect(MsgAnswer::OK, "Planners And Notes/Ann Lee/");
+    QTest::mouseClick(c->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+    std::string file = ReadWholeFile(share + "Ann Lee/visit.pln").value_or("");
+    ASSERT_EQ(file.size(), 4109u);
+    EXPECT_EQ(file.substr(9 + 10, 10), "Site visit");
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    c->close();
+    Settle();
+
+    main->Menu("mnuManageEmailList")->trigger();
+    c = main->findChild<frmEmailList*>();
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->Pending(), ExportKind::None);
+    prompter.Expect(MsgAnswer::OK, "There is no Planner or Notes export waiting to be assigned.");
+    QTest::mouseClick(c->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
 }
 
 } // namespace
