@@ -1,5 +1,6 @@
 // frmMain's event procedures: start-up, close, the date picker, view switching and the menu
 // commands that belong to the main window itself.
+#include "mainwindow/ExchangeMenus.h"
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/NoteListMenus.h"
@@ -77,6 +78,7 @@ void frmMain::ConnectCommands() {
     ConnectReminderMenus(*this);
     ConnectMarkerMenus(*this);
     ConnectNoteListMenus(*this);
+    ConnectExchangeMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

@@ -2,12 +2,14 @@
 
 #include "notes/BoxText.h"
 #include "notes/NotePrintLayout.h"
+#include "notes/NotesExchange.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/Printer.h"
 #include "platform/Twips.h"
 #include "store/ErrorLog.h"
+#include "store/Exchange.h"
 #include "store/NotesStore.h"
 #include "store/PlannerStore.h"
 #include "store/SaveChangesPrompt.h"
@@ -109,6 +111,7 @@ void frmNotes::BuildMenus() {
     add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", nullptr);
 
     SetMdiChildMenuBar(this, bar);
+    ConnectNotesExchange(*this, store_);
 }
 
 frmNotes* frmNotes::Find(QMdiArea* area) {
@@ -240,6 +243,8 @@ void frmNotes::txtNotes_Change() {
 bool frmNotes::mnuFileSave_Click() {
     Store& s = store_;
     s.notes.gNotesBoxText = FromBoxText(BoxTextOf(txtNotes_));
+    // An imported note goes back to its own file, never into the year's notes.
+    if (s.notes.gExternalNotes) return SaveExternalNotes(s);
     bool saved = false;
     try {
         saved = SaveNoteToYear(s);

@@ -2,6 +2,7 @@
 
 #include "notes/frmToDo.h"
 #include "planner/PlannerLineEditing.h"
+#include "planner/PlannerExchange.h"
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
 #include "planner/PlannerTimeLabels.h"
@@ -58,6 +59,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     auto pageKey = [this](int keyCode) { Form_KeyDown(keyCode == 33 ? Qt::Key_PageUp : Qt::Key_PageDown); };
     editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
+    ConnectPlannerExchange(*this, s_);
 
     int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
     resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
@@ -274,8 +276,8 @@ void frmPlanner::Form_Unload() {
     s_.flags.gPlannerOpen = false;
     s_.planner.gExternalPlanner = false;
     s_.planner.gExportingPlanner = false;
-    s_.notes.gExportFileName.clear();
-    s_.notes.gExportFolder.clear();
+    s_.exchange.gPlannerExportFileName.clear();
+    s_.exchange.gPlannerExportFolder.clear();
     s_.search.gSearchLine = 0;
     s_.hooks.ShowPlannerPage = nullptr;
     s_.hooks.SavePlanner = nullptr;

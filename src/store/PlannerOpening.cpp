@@ -38,8 +38,8 @@ bool SavePlannerRecord(Store& s) {
 bool SavePlannerRecord2(Store& s) { return StorePage(s, s.planner.NextYear(), false, "ReadNextYearsPlanner"); }
 
 void OpenPlannerRecord(Store& s) {
-    s.notes.gExportFileName.clear();
-    s.notes.gExportFolder.clear();
+    s.exchange.gPlannerExportFileName.clear();
+    s.exchange.gPlannerExportFolder.clear();
     s.planner.gExternalPlanner = false;
     s.planner.gExportingPlanner = false;
 

@@ -7,6 +7,7 @@
 #include "store/Contacts.h"
 #include "store/DateModel.h"
 #include "store/EditingState.h"
+#include "store/Exchange.h"
 #include "store/HelpTopics.h"
 #include "store/Holidays.h"
 #include "store/IconFiles.h"
@@ -50,6 +51,7 @@ struct Store {
     HelpTopics help;
     SearchState search;
     EditingState editing;
+    Exchange exchange;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;

@@ -2,8 +2,12 @@
 // Calls from the store into windows that the GUI wires up at start-up. Each defaults to doing
 // nothing, so the store works (and is tested) without any window.
 #include <functional>
+#include <string>
 
 namespace orvelle {
+
+enum class FileDialogMode : int;
+enum class ExportKind : int;
 
 struct UiHooks {
     // Save commands of the open windows, run by the save-changes prompt. Return false on failure.
@@ -25,6 +29,19 @@ struct UiHooks {
     std::function<void()> RefreshIndicators;
     // Refills the To Do pane of the open calendar view from the list just read.
     std::function<void()> RefreshToDoPane;
+
+    // The open-file dialog in one of its modes, and the contact list with the export it was
+    // opened for. While unset, the commands that open them are disabled.
+    std::function<void(FileDialogMode)> ShowFileDialog;
+    std::function<void(ExportKind)> ShowContactList;
+    // Hands a planner day file picked in the open-file dialog to the planner window.
+    std::function<void(const std::string& folder, const std::string& name)> OpenExternalPlanner;
+    // Hands a terms file picked in the open-file dialog to the terms; while unset the dialog
+    // offers no terms mode.
+    std::function<void(const std::string& path)> OpenTermsFile;
+    // Gives a "mailto:" link to the desktop's mail program; tests read the link here. While
+    // unset the desktop is asked directly. False when nothing could take the link.
+    std::function<bool(const std::string& url)> OpenMailLink;
 };
 
 } // namespace orvelle

@@ -199,9 +199,10 @@ TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
     frmMain& m = Start();
     for (const char* on : {"mnuOptNetworkShare", "mnuOptCreateShortcut", "mnuOptDateOpenNotes", "mnuOptDateOpenPlanner",
                            "mnuHelpContents", "mnuHelpSoftwareVersion", "mnuCalOneMonth", "mnuOptDateQuickMark",
-                           "mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm"})
+                           "mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm",
+                           "mnuFileOpenPlanner", "mnuFileOpenNotes", "mnuManageEmailList"})
         EXPECT_TRUE(m.MenuEnabled(on)) << on;
-    for (const char* off : {"mnuFileOpenPlanner", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
+    for (const char* off : {"mnuFileOpenFUT", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
         EXPECT_FALSE(m.MenuEnabled(off)) << off;
 
     // A submenu leading only to disabled commands is greyed when its menu opens.

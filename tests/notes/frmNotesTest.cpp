@@ -69,7 +69,7 @@ TEST_F(NotesWindowTest, OpensWithTheStoredNoteAndItsCaption) {
     EXPECT_EQ(w->txtNotes()->toPlainText(), "first\nsecond");
     EXPECT_FALSE(store.flags.gNotesChanged);
     EXPECT_TRUE(store.flags.gNotesOpen);
-    EXPECT_FALSE(w->findChild<QAction*>("mnuFileExport")->isEnabled());
+    EXPECT_TRUE(w->findChild<QAction*>("mnuFileExport")->isEnabled());
     EXPECT_FALSE(w->findChild<QAction*>("mnuFileImport")->isEnabled());
 
     // A date without a note opens empty in the same window.

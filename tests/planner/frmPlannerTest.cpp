@@ -174,14 +174,14 @@ TEST_F(PlannerWindowTest, PageKeysScrollTheTallPage) {
 
 TEST_F(PlannerWindowTest, MenusOfLaterFeaturesStayDisabled) {
     Open(kMar5);
-    for (const char* name : {"mnuFileCopyPlanner", "mnuFileExport", "mnuFileExportPlannerAndAssign", "mnuFileMerge",
+    for (const char* name : {"mnuFileCopyPlanner", "mnuFileExportPlannerAndAssign", "mnuFileMerge",
                              "mnuFileImport", "mnuFilePreview", "mnuFilePrint", "mnuEditSearchAgain", "mnuOptShowCursPos", "mnuOptNetworkShare", "mnuPrefFut",
                              "mnuToDoImport", "mnuToDoClear"}) {
         ASSERT_NE(Item(name), nullptr) << name;
         EXPECT_FALSE(Item(name)->isEnabled()) << name;
     }
-    for (const char* name : {"mnuFileSave", "mnuFileExit", "mnuFileQuit", "mnuOptShowMainLabel", "mnuEditTime",
-                             "mnuEditDelete", "mnuToDoEdit"})
+    for (const char* name : {"mnuFileSave", "mnuFileExport", "mnuFileExit", "mnuFileQuit", "mnuOptShowMainLabel",
+                             "mnuEditTime", "mnuEditDelete", "mnuToDoEdit"})
         EXPECT_TRUE(Item(name)->isEnabled()) << name;
     EXPECT_EQ(Item("mnuFileQuit")->text(), "E&xit the Program");
 

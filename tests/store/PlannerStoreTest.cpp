@@ -194,7 +194,7 @@ TEST_F(PlannerStoreTest, OpeningADateLoadsItsPageOrLeavesTheBlankOne) {
         EXPECT_TRUE(s->flags.gPlannerLoading);
         ++shown;
     };
-    s->notes.gExportFileName = "x.pln";
+    s->exchange.gPlannerExportFileName = "x.pln";
     s->planner.gExternalPlanner = true;
     Select(2009, 4, 1);
     s->page.Reset();
@@ -204,7 +204,7 @@ TEST_F(PlannerStoreTest, OpeningADateLoadsItsPageOrLeavesTheBlankOne) {
     EXPECT_EQ(s->page.gPlannerLines, stored.gPlannerLines);
     EXPECT_EQ(s->page.gTimeBold, stored.gTimeBold);
     EXPECT_EQ(s->page.gPlannerToDoChecks, stored.gPlannerToDoChecks);
-    EXPECT_EQ(s->notes.gExportFileName, "");
+    EXPECT_EQ(s->exchange.gPlannerExportFileName, "");
     EXPECT_FALSE(s->planner.gExternalPlanner);
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(shown, 1);

@@ -1,0 +1,38 @@
+#include "mainwindow/ExchangeMenus.h"
+
+#include "mainwindow/frmMain.h"
+#include "notes/ExchangeWindows.h"
+#include "planner/PlannerLauncher.h"
+#include "planner/frmPlanner.h"
+#include "store/Exchange.h"
+#include "store/Store.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace orvelle {
+
+void ConnectExchangeMenus(frmMain& m) {
+    Store& s = m.store();
+    InstallExchangeWindows(s, &m);
+    s.hooks.OpenExternalPlanner = [&m](const std::string& folder, const std::string& name) {
+        Store& st = m.store();
+        auto load = [&m] { LoadPlannerWindow(m).InitializePlannerForm(); };
+        if (ReadExternalPlanner(st, folder, name, load)) m.ShowSelectedDateInPicker();
+    };
+
+    m.Wire("mnuFileOpenNotes", [&s] { s.hooks.ShowFileDialog(FileDialogMode::ExternalNotes); });
+    m.Wire("mnuFileOpenPlanner", [&s] { s.hooks.ShowFileDialog(FileDialogMode::ExternalPlanner); });
+    m.Wire("mnuManageEmailList", [&s] { s.hooks.ShowContactList(ExportKind::None); });
+
+    // The terms mode is offered only while something takes the picked terms file.
+    m.Wire("mnuFileOpenFUT", [&s] {
+        if (s.hooks.OpenTermsFile) s.hooks.ShowFileDialog(FileDialogMode::Terms);
+    });
+    auto offerTerms = [&m, &s] { m.Menu("mnuFileOpenFUT")->setEnabled(bool(s.hooks.OpenTermsFile)); };
+    offerTerms();
+    if (QAction* file = m.Menu("mnuFile"); file && file->menu())
+        QObject::connect(file->menu(), &QMenu::aboutToShow, &m, offerTerms);
+}
+
+} // namespace orvelle

@@ -1,0 +1,320 @@
+#include "store/Exchange.h"
+
+#include "store/Clock.h"
+#include "store/ErrorLog.h"
+#include "store/FileChecks.h"
+#include "store/PlannerRecord.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+#include "store/TextFile.h"
+
+#include <filesystem>
+
+namespace orvelle {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr const char* kNamePrompt = "Please enter a file name for the file in the box provided. Do not include"
+                                    " any of the following illegal characters in the name: / \\ : * ? < > |";
+constexpr const char* kNameTitle = "Exporting Planner or Notes";
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+// The sub-folder of `parent` called `name` in any letter case, else `name` itself.
+std::string SubFolderName(const std::string& parent, const std::string& name) {
+    std::error_code ec;
+    if (!fs::is_directory(parent, ec)) return name;
+    fs::directory_iterator it(parent, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::error_code typeEc;
+        std::string found = it->path().filename().string();
+        if (SameIgnoringCase(found, name) && it->is_directory(typeEc)) return found;
+    }
+    return name;
+}
+
+std::string WithSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+
+// The window being exported: its kind, its own export file and what its content is.
+struct ExportSource {
+    const char* proc;
+    const char* extension;
+    const char* kindText; // "Planner" / "Note"
+    bool windowOpen;
+    bool showsImportedFile;
+    std::string& fileName;
+    std::string& folder;
+};
+
+// Asks for a name; empty when none was given or it was refused (with its message).
+std::string AskExportName(Store& s, const char* extension) {
+    std::string answer = s.ui->InputBox(kNamePrompt, kNameTitle, "");
+    if (answer.empty() || IllegalFileName(s, answer)) return {};
+    if (!PlainFileName(answer)) {
+        s.ui->MsgBox("Action Cancelled. \"" + answer + "\" cannot be used as a file name.", MsgButtons::OK, "");
+        return {};
+    }
+    return answer + extension;
+}
+
+// Runs the export; `content` builds the file from the date field. True when the file was written;
+// *wroteBack tells whether it was the window's imported file.
+bool Export(Store& s, ExportSource src, const std::string& contact, const std::function<std::string()>& content,
+            bool* wroteBack) {
+    *wroteBack = false;
+    if (!src.windowOpen) {
+        s.ui->MsgBox("The window of this export has been closed. Nothing was exported.", MsgButtons::OK, "");
+        return false;
+    }
+    std::string name = src.fileName.empty() ? AskExportName(s, src.extension) : src.fileName;
+    if (name.empty()) {
+        s.ui->MsgBox("Action cancelled. No Name given.", MsgButtons::OK, "");
+        return false;
+    }
+    if (!contact.empty() && !PlainFileName(contact)) {
+        s.ui->MsgBox("Action Cancelled. The name \"" + contact + "\" cannot be used as a folder name.",
+                     MsgButtons::OK, "");
+        return false;
+    }
+    std::string planners = SharePlannersFolder(s);
+    std::string folder = !contact.empty()       ? planners + SubFolderName(planners, contact) + "/"
+                         : !src.folder.empty() ? WithSlash(src.folder)
+                                               : planners;
+    if (!MakeFolder(folder)) {
+        LogError(s, src.proc, kErrWriteFailed, "The folder " + folder + " could not be created.");
+        return false;
+    }
+    std::string imported = src.showsImportedFile ? WithSlash(src.folder) + src.fileName : std::string();
+    bool writingBack = folder + name == imported;
+    if (!writingBack && FileExists(folder, name)) {
+        std::string question =
+            std::string("A ") + src.kindText + " File with that name already exists. Overwrite existing file?";
+        if (s.ui->MsgBox(question, MsgButtons::YesNo, "File Already Exists") != MsgAnswer::Yes) return false;
+    }
+    std::string error;
+    if (!WriteFileAtomic(folder + name, content(), &error)) {
+        LogError(s, src.proc, kErrWriteFailed, error);
+        return false;
+    }
+    // A second export from the window writes the same file again; an export for a contact
+    // leaves the window's own folder alone.
+    src.fileName = name;
+    if (contact.empty()) src.folder = folder;
+    *wroteBack = writingBack;
+    s.ui->MsgBox("The file was saved as " + name + "\r\nin the Folder " + folder, MsgButtons::OK, "");
+    return true;
+}
+
+// The whole file, or nullopt after the message saying why not.
+std::optional<std::string> ReadImport(Store& s, const char* proc, const std::string& folder, const std::string& name) {
+    if (name.empty()) {
+        s.ui->MsgBox("Bad file name.", MsgButtons::OK, "");
+        return std::nullopt;
+    }
+    if (folder.empty()) {
+        s.ui->MsgBox("Bad file path.", MsgButtons::OK, "");
+        return std::nullopt;
+    }
+    auto content = ReadWholeFile(WithSlash(folder) + name);
+    if (!content) LogError(s, proc, kErrFileNotFound, "File not found: " + WithSlash(folder) + name);
+    return content;
+}
+
+void RefuseImport(Store& s, const std::string& name, const std::string& why) {
+    s.ui->MsgBox("The file " + name + " cannot be opened: " + why + ".", MsgButtons::OK, "");
+}
+
+std::optional<ExchangeFileContent> ParseHeader(std::string_view content, std::string* why) {
+    auto fail = [why](const char* text) -> std::optional<ExchangeFileContent> {
+        if (why) *why = text;
+        return std::nullopt;
+    };
+    if (content.size() < static_cast<size_t>(kDayFileHeaderLength)) return fail("it is too short to hold a date");
+    if (content[8] != ':') return fail("it does not begin with a date and a \":\"");
+    auto date = ParseDayFileDate(content.substr(0, 8));
+    if (!date) return fail("its date is not a valid date");
+    return ExchangeFileContent{*date, std::string(content.substr(kDayFileHeaderLength))};
+}
+
+} // namespace
+
+std::string ShareRoot(const Store& s) { return WithSlash(s.prefs.gShareRoot.empty() ? s.gAppPath : s.prefs.gShareRoot); }
+
+std::string SharePlannersFolder(const Store& s) {
+    std::string root = ShareRoot(s);
+    return root + SubFolderName(root, kPlannersAndNotesFolder) + "/";
+}
+
+bool PlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (ContainsIllegalFileChar(name)) return false;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 32 || c == '\x7F') return false;
+    return true;
+}
+
+std::optional<Date> ParseDayFileDate(std::string_view text) {
+    if (text.size() != 8 || text[2] != '/' || text[5] != '/') return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        char a = text[k * 3], b = text[k * 3 + 1];
+        if (a < '0' || a > '9' || b < '0' || b > '9') return std::nullopt;
+        parts[k] = (a - '0') * 10 + (b - '0');
+    }
+    int year = ExpandTwoDigitYear(parts[2], Clock::CurrentYear());
+    if (!IsValidDate(year, parts[0], parts[1])) return std::nullopt;
+    return DateSerial(year, parts[0], parts[1]);
+}
+
+std::optional<ExchangeFileContent> ParsePlannerDayFile(std::string_view content, std::string* why) {
+    const size_t whole = kDayFileHeaderLength + kPlannerRecordLength;
+    if (content.size() != whole) {
+        if (why) *why = "it is " + std::to_string(content.size()) + " bytes long, not " + std::to_string(whole);
+        return std::nullopt;
+    }
+    auto day = ParseHeader(content, why);
+    if (day && day->body.find_first_of("\r\n") != std::string::npos) {
+        if (why) *why = "its day record holds a line break";
+        return std::nullopt;
+    }
+    return day;
+}
+
+std::optional<ExchangeFileContent> ParseNotesFile(std::string_view content, std::string* why) {
+    return ParseHeader(content, why);
+}
+
+bool SaveExternalPlanner(Store& s, const std::string& contactName) {
+    Exchange& x = s.exchange;
+    bool external = s.planner.gExternalPlanner;
+    Date date = external && x.gExternalPlannerDate ? x.gExternalPlannerDate : s.dates.gSelectedDate;
+    ExportSource src{"SaveExternalPlanner",      ".pln", "Planner", s.flags.gPlannerOpen, external,
+                     x.gPlannerExportFileName, x.gPlannerExportFolder};
+    bool wroteBack = false;
+    bool ok = Export(s, src, contactName, [&] { return FormatMmDdYy(date) + ":" + BuildPlannerRecord(s.page); },
+                     &wroteBack);
+    s.planner.gExportingPlanner = false;
+    // The user's own page is saved only into the year file; its edits must still be asked about.
+    if (wroteBack) s.flags.gPlannerChanged = false;
+    return ok;
+}
+
+bool SaveExternalNotes(Store& s, const std::string& contactName) {
+    NotesStore& n = s.notes;
+    bool external = n.gExternalNotes;
+    Date date = external && s.exchange.gExternalNotesDate ? s.exchange.gExternalNotesDate
+                : n.gLoadedNoteDate                      ? n.gLoadedNoteDate
+                                                         : s.dates.gSelectedDate;
+    ExportSource src{"SaveExternalNotes", ".nte", "Note", s.flags.gNotesOpen, external, n.gExportFileName,
+                     n.gExportFolder};
+    bool wroteBack = false;
+    bool ok = Export(s, src, contactName, [&] { return FormatMmDdYy(date) + ":" + n.gNotesBoxText; }, &wroteBack);
+    n.gExportingNotes = false;
+    if (wroteBack) {
+        s.flags.gNotesChanged = false;
+        n.gLoadedNoteText = n.gNotesBoxText;
+    }
+    return ok;
+}
+
+bool ReadExternalNotes(Store& s, const std::string& folder, const std::string& name) {
+    auto content = ReadImport(s, "ReadExternalNotes", folder, name);
+    if (!content) return false;
+    std::string why;
+    auto file = ParseNotesFile(*content, &why);
+    if (!file) {
+        RefuseImport(s, name, why);
+        return false;
+    }
+    CheckForUnsavedNote(s);
+    if (s.flags.gNavigationCancelled) {
+        s.flags.gNavigationCancelled = false;
+        return false;
+    }
+    NotesStore& n = s.notes;
+    n.gExternalNotes = true;
+    n.gExportingNotes = false;
+    n.gExportFileName = name;
+    n.gExportFolder = WithSlash(folder);
+    s.exchange.gExternalNotesDate = file->date;
+    Ymd d = SplitDate(file->date);
+    n.gNotesCaption = "Displaying External Notes for " + MonthAbbrev(d.month) + " " + TwoDigits(d.day) + ", " +
+                      std::to_string(d.year);
+    n.gLoadedNoteText = file->body;
+    n.gNotesBoxText = file->body;
+    n.gLoadedNoteDate = file->date;
+    s.flags.gNotesChanged = false;
+    s.flags.gNotesLoading = true;
+    if (s.hooks.ShowNotesWindow) s.hooks.ShowNotesWindow();
+    s.flags.gNotesLoading = false;
+    return true;
+}
+
+bool ReadExternalPlanner(Store& s, const std::string& folder, const std::string& name,
+                         const std::function<void()>& loadPlannerWindow) {
+    auto content = ReadImport(s, "ReadExternalPlanner", folder, name);
+    if (!content) return false;
+    std::string why;
+    auto file = ParsePlannerDayFile(*content, &why);
+    if (!file) {
+        RefuseImport(s, name, why);
+        return false;
+    }
+    CheckForUnsavedChanges(s);
+    if (s.flags.gNavigationCancelled) {
+        s.flags.gNavigationCancelled = false;
+        return false;
+    }
+    if (loadPlannerWindow) loadPlannerWindow();
+    s.flags.gCalendarView = 0;
+    if (s.hooks.ReplaceViewWithPlanner) s.hooks.ReplaceViewWithPlanner();
+    s.dates.gSelectedDate = file->date;
+    SetDateVariables(s);
+    ReadPlannerRecord(file->body, s.page);
+    s.planner.gExternalPlanner = true;
+    s.planner.gExportingPlanner = false;
+    s.planner.gThisYearsPlannerIndex = -1;
+    s.exchange.gExternalPlannerDate = file->date;
+    s.exchange.gPlannerExportFileName = name;
+    s.exchange.gPlannerExportFolder = WithSlash(folder);
+    s.flags.gPlannerChanged = false;
+    s.flags.gPlannerLoading = true;
+    if (s.hooks.ShowPlannerPage) s.hooks.ShowPlannerPage();
+    s.flags.gPlannerLoading = false;
+    return true;
+}
+
+std::string MailtoLink(const std::string& address, const std::string& subject, const std::string& body) {
+    auto encode = [](const std::string& text, const char* keep) {
+        static const char* hex = "0123456789ABCDEF";
+        std::string out;
+        for (size_t i = 0; i < text.size(); ++i) {
+            unsigned char c = static_cast<unsigned char>(text[i]);
+            if (c == '\r' || c == '\n') {
+                if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+                out += "%0A";
+            } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       std::string_view("-._~").find(char(c)) != std::string_view::npos ||
+                       (c != 0 && std::string_view(keep).find(char(c)) != std::string_view::npos)) {
+                out += char(c);
+            } else {
+                out += '%';
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            }
+        }
+        return out;
+    };
+    return "mailto:" + encode(address, "@!$'*+=,;") + "?subject=" + encode(subject, "") + "&body=" + encode(body, "");
+}
+
+} // namespace orvelle

@@ -1,0 +1,184 @@
+// Export, import and merge of planner days, from the planner window inside the main window.
+#include "PlannerWindowFixture.h"
+
+#include "mainwindow/frmMain.h"
+#include "notes/frmEmailList.h"
+#include "notes/frmFile.h"
+#include "planner/PlannerLauncher.h"
+#include "platform/DataFolder.h"
+#include "store/Clock.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace orvelle {
+namespace {
+
+class PlannerExchange : public PlannerWindowTest {
+protected:
+    void SetUp() override {
+        PlannerWindowTest::SetUp();
+        SeedDataFolder(dir, std::string(ORVELLE_DEFAULTS) + "/");
+        Clock::Set({DateSerial(2009, 3, 5), 14 * 3600});
+        main = new frmMain(*s);
+        InstallPlannerWindow(*main);
+        main->MDIForm_Load();
+        main->show();
+        Settle();
+        share = dir + "Planners And Notes/";
+    }
+    void TearDown() override {
+        s->flags.gPlannerChanged = false;
+        delete main;
+        Settle();
+        Clock::Reset();
+        PlannerWindowTest::TearDown();
+    }
+    frmPlanner* Planner() const {
+        for (QMdiSubWindow* sub : main->mdiArea()->subWindowList())
+            if (auto* p = qobject_cast<frmPlanner*>(sub->widget()); p && !p->IsUnloaded()) return p;
+        return nullptr;
+    }
+    void OpenPlanner() {
+        main->Menu("mnuOptDateOpenPlanner")->trigger();
+        Settle();
+        w = Planner();
+        ASSERT_NE(w, nullptr);
+    }
+    // Picks `name` in the open-file dialog the planner's import opened, and confirms it.
+    void Import(const char* name) {
+        Item("mnuFileImport")->trigger();
+        frmFile* f = nullptr;
+        for (frmFile* d : main->findChildren<frmFile*>())
+            if (d->isVisible()) f = d;
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->Folder(), share);
+        auto* list = f->findChild<QListWidget*>("FileList1");
+        auto found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+        QTest::mouseClick(f->findChild<QPushButton*>("cmdOpenOK"), Qt::LeftButton);
+        Settle();
+        w = Planner();
+    }
+    void WriteDayFile(const std::string& name, Date date, const PlannerPage& page) {
+        std::filesystem::create_directories(share);
+        ASSERT_TRUE(WriteFileAtomic(share + name, FormatMmDdYy(date) + ":" + BuildPlannerRecord(page)));
+    }
+
+    frmMain* main = nullptr;
+    std::string share;
+};
+
+// From the user's side: a page is exported, imported on another date's window (after the
+// question about that page's edits), and merged over its stored day only after Yes.
+TEST_F(PlannerExchange, ExportImportAndMergeOverAStoredDay) {
+    OpenPlanner();
+    QTest::keyClicks(Box(0), "Dentist");
+    prompter.ExpectInput("dentist", "Please enter a file name").Expect(MsgAnswer::OK, "The file was saved as dentist.pln");
+    Item("mnuFileExport")->trigger();
+    ASSERT_EQ(ReadWholeFile(share + "dentist.pln").value_or("").size(), 4109u);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    QTest::keyClicks(Box(0), "Own page");
+    prompter.Expect(MsgAnswer::Cancel, "The Planner has been changed. Do you want to save those changes?");
+    Import("dentist.pln");
+    EXPECT_EQ(Box(0)->text(), "Own page");
+    EXPECT_FALSE(s->planner.gExternalPlanner);
+    EXPECT_TRUE(Item("mnuFileSave")->isEnabled());
+
+    prompter.Expect(MsgAnswer::No, "The Planner has been changed. Do you want to save those changes?");
+    Import("dentist.pln");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Box(0)->text(), "Dentist");
+    EXPECT_FALSE(Item("mnuFileSave")->isEnabled());
+    EXPECT_TRUE(Item("mnuFileMerge")->isEnabled());
+    EXPECT_EQ(Label("lblMain")->text(), "Thursday, March 5, 2009");
+    EXPECT_EQ(main->cmbDay->currentText(), "05");
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 5));
+
+    const std::string stored = ReadYear(2009);
+    QTest::keyClicks(Box(1), "Bring card");
+    const std::string overwrite = "A record with this date (03/05/09)already exists. Overwrite existing record?";
+    prompter.Expect(MsgAnswer::No, overwrite);
+    Item("mnuFileMerge")->trigger();
+    EXPECT_EQ(ReadYear(2009), stored);
+    EXPECT_TRUE(Item("mnuFileMerge")->isEnabled());
+
+    prompter.Expect(MsgAnswer::Yes, overwrite).Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileMerge")->trigger();
+    std::string year = ReadYear(2009);
+    EXPECT_NE(year.find("Bring card"), std::string::npos);
+    EXPECT_EQ(year.find("03/06/09"), std::string::npos);
+    EXPECT_FALSE(Item("mnuFileMerge")->isEnabled());
+    EXPECT_TRUE(Item("mnuFileSave")->isEnabled());
+}
+
+// A day of another year is merged into that year's file; the shown year's file stays as it
+// was, byte for byte. A new date asks nothing.
+TEST_F(PlannerExchange, MergeOfAnotherYearLeavesTheShownYearAlone) {
+    WriteYear(2009, {{DateSerial(2009, 3, 5), PageWith(0, "March page")}});
+    const std::string before = ReadYear(2009);
+    PlannerPage summer = PageWith(0, "Summer trip");
+    summer.gPlannerToDoChecks[3] = true;
+    WriteDayFile("summer.pln", DateSerial(2010, 7, 1), summer);
+    OpenPlanner();
+    Import("summer.pln");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Box(0)->text(), "Summer trip");
+
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileMerge")->trigger();
+    EXPECT_EQ(ReadYear(2009), before);
+    std::string next = ReadYear(2010);
+    EXPECT_EQ(next.substr(0, 8), "07/01/10");
+    EXPECT_EQ(next.substr(16, 4100), BuildPlannerRecord(summer));
+}
+
+// A cut-off day file is refused before anything changes; the page stays the user's own.
+TEST_F(PlannerExchange, TruncatedDayFileIsRefused) {
+    std::filesystem::create_directories(share);
+    ASSERT_TRUE(WriteFileAtomic(share + "cut.pln", "03/09/09:" + std::string(300, ' ')));
+    OpenPlanner();
+    QTest::keyClicks(Box(0), "Mine");
+    prompter.Expect(MsgAnswer::OK, "cannot be opened");
+    Import("cut.pln");
+    EXPECT_EQ(Box(0)->text(), "Mine");
+    EXPECT_FALSE(s->planner.gExternalPlanner);
+    EXPECT_FALSE(Item("mnuFileMerge")->isEnabled());
+}
+
+// "Export this Planner and Assign to..." delivers the page into the chosen contact's folder; the
+// contact list opened from the main window has no export to deliver.
+TEST_F(PlannerExchange, AssignToAContactWritesIntoTheContactsFolder) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Employee Info.dat", "Ann Lee,555-1234,ann@example.org\r\n"));
+    OpenPlanner();
+    QTest::keyClicks(Box(0), "Site visit");
+    Item("mnuFileExportPlannerAndAssign")->trigger();
+    frmEmailList* c = main->findChild<frmEmailList*>();
+    ASSERT_NE(c, nullptr);
+    prompter.ExpectInput("visit").Expect(MsgAnswer::OK, "Planners And Notes/Ann Lee/");
+    QTest::mouseClick(c->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+    std::string file = ReadWholeFile(share + "Ann Lee/visit.pln").value_or("");
+    ASSERT_EQ(file.size(), 4109u);
+    EXPECT_EQ(file.substr(9 + 10, 10), "Site visit");
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    c->close();
+    Settle();
+
+    main->Menu("mnuManageEmailList")->trigger();
+    c = main->findChild<frmEmailList*>();
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->Pending(), ExportKind::None);
+    prompter.Expect(MsgAnswer::OK, "There is no Planner or Notes export waiting to be assigned.");
+    QTest::mouseClick(c->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+}
+
+} // namespace
+} // namespace orvelle
