@@ -5,6 +5,7 @@
 #include "render/CalendarViews.h"
 #include "store/ErrorLog.h"
 #include "store/Preferences.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,14 @@ constexpr const char* kAppTitle = "Orvelle";
 
 void ShowYearViewAlone(frmMain& m) {
     Store& s = m.store();
+    // Closing the month view would drop its changed icons: they are asked about first.
+    if (m.monthView() && s.flags.gMonthIconsChanged) {
+        CheckForUnsavedChanges(s);
+        if (s.flags.gNavigationCancelled) {
+            s.flags.gNavigationCancelled = false;
+            return;
+        }
+    }
     if (m.monthView()) {
         s.flags.gClosingMonthView = true;
         m.UnloadMonthView();

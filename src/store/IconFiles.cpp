@@ -176,6 +176,8 @@ void ClearPlacedIcons(Store& s) {
     ic.gIconControlCount = 0;
     ic.gIconPool.assign(1, IconPoolEntry{});
     ic.gPlacedIcons.clear();
+    // A control pressed on the month before is not an icon of this one.
+    ic.drag.gPressedIconIndex = -1;
     ic.gMonthIconLineCount = 0;
     ic.gTemplateIconLineCount = 0;
 }

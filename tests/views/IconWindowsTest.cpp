@@ -4,6 +4,7 @@
 #include "../common/MainWindowFixture.h"
 
 #include "mainwindow/IconMenus.h"
+#include "mainwindow/MainMenuCommands.h"
 #include "store/IconFiles.h"
 #include "views/IconDrag.h"
 #include "views/frmIconTag.h"
@@ -145,6 +146,10 @@ TEST_F(IconWindowsTest, MovedIconsStayOnARefusedDropAndChangedIconsAreAskedAbout
     EXPECT_TRUE(Icon(0)->isVisible());
     EXPECT_EQ(s->icons.gMonthIconLines[0], "17:00 Index:04");
 
+    // So does the way back to the year view that the notes window's Esc takes.
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    ShowYearViewAlone(*w);
+    ASSERT_EQ(w->monthView(), &view);
     prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
     QTest::keyClick(view.picMonth, Qt::Key_Escape);
     Settle();
