@@ -116,7 +116,7 @@ void frmIcons::imgIcon_MouseMove(int index, int button) {
     if (!(button & kLeftButton) || !mIconDragArmed) return;
     mIconDragArmed = false;
     BeginPaletteDrag(s_, index);
-    RunIconDrag(imgIcon[index], imgIcon[index]->Image());
+    RunIconDrag(imgIcon[index], LoadIconPicture(s_, s_.icons.gIconTagNumbers[index]));
     // Released anywhere but on the month: nothing was placed.
     EndIconDrag(s_);
 }

@@ -32,8 +32,7 @@ void frmMonth::picIcon_MouseMove(int index, int button) {
     if (!(button & kLeftButton) || !mIconDragArmed) return;
     mIconDragArmed = false;
     if (!BeginIconMove(s_, index)) return;
-    PictureBox& icon = IconControl(*this, index);
-    RunIconDrag(&icon, icon.Image());
+    RunIconDrag(&IconControl(*this, index), LoadIconPicture(s_, s_.icons.gPlacedIcons[index].pictureNumber));
     // Released outside the month box: the icon stays where it was, its position taken.
     EndIconDrag(s_);
 }
