@@ -85,6 +85,8 @@ void Draw(Store& s, frmMain& m) {
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;
     m.SetMenuEnabled("mnuFileSaveTemplate", templ);
+    // Ctrl+T reaches the template save only while its submenu is enabled too.
+    if (templ) m.SetMenuEnabled("mnuFileSave", true);
     m.SetMenuEnabled("mnuFileSaveCalendar", !templ);
     for (const char* item : {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons"})
         m.SetMenuEnabled(item, true);

@@ -238,6 +238,16 @@ TEST_F(IconWindowsTest, TheTemplateTakesThe31stRefusesThe29thAndLandsOnEachMonth
         ASSERT_TRUE(Icon(0)->isVisible()) << c.month << c.year;
         EXPECT_EQ(Icon(0)->Tag(), c.tag) << c.month << c.year;
     }
+
+    // Opened in the year view, the File menu greys its Save submenu, which holds Ctrl+T back
+    // until the template mode that follows enables it again.
+    w->mnuCalOneYear_Click();
+    emit w->findChild<QMenu*>("mnuFile")->aboutToShow();
+    ASSERT_FALSE(w->MenuEnabled("mnuFileSave"));
+    prompter.Expect(MsgAnswer::OK, "Click and Drag");
+    Trigger("mnuFileCreateTemplate");
+    EXPECT_TRUE(w->MenuEnabled("mnuFileSave"));
+    EXPECT_TRUE(w->MenuEnabled("mnuFileSaveTemplate"));
 }
 
 TEST_F(IconWindowsTest, ShiftSSavesOnlyTheTemplateBeingEditedAndAnEmptyOneWritesAnEmptyFile) {
