@@ -94,18 +94,6 @@ TEST_F(IconPlacingTest, FourDropsFillADayTheFifthIsFullAndUsesNoControl) {
     EXPECT_EQ(ic.gIconControlCount, 6);
 }
 
-TEST_F(IconPlacingTest, FirstDropTakesMemberZeroAndARemovedMemberIsReused) {
-    EXPECT_EQ(DropSlot(1, 3, 1).control, 0);
-    EXPECT_EQ(s->icons.gIconControlsInUse[0], -1);
-    EXPECT_EQ(DropSlot(2, 3, 1).control, 1);
-    EXPECT_EQ(s->icons.gIconControlsInUse[1], -1);
-    s->icons.drag.gPressedIconIndex = 0;
-    ASSERT_TRUE(RemoveSelectedIcon(*s));
-    EXPECT_FALSE(Placed(0).visible);
-    EXPECT_EQ(DropSlot(3, 5, 2).control, 0);
-    EXPECT_EQ(s->icons.gIconControlCount, 2);
-}
-
 TEST_F(IconPlacingTest, RemovingAnIconTwiceLeavesTheIconThatTookItsPlace) {
     DropSlot(1, 3, 1);
     DropSlot(1, 3, 1);
@@ -214,14 +202,4 @@ TEST_F(IconPlacingTest, TemplateDropsUseJanuaryAndRefuseThe29thAnd30th) {
     EXPECT_EQ(Move(0, 4, 4).outcome, DropOutcome::TemplateDay);
     EXPECT_EQ(s->icons.gDayIconSlots[30][0], -1);
     EXPECT_TRUE(s->icons.drag.gDragKind.empty());
-}
-
-TEST_F(IconPlacingTest, CaptionEditorSaveRewritesOnlyItsSlot) {
-    ASSERT_TRUE(SetIconTag(*s, 0, 143, "Rent"));
-    auto lines = ReadLines(dir + "Icon Tags.dat").value();
-    ASSERT_EQ(lines.size(), 96u);
-    EXPECT_EQ(lines[0], "143:Rent");
-    EXPECT_EQ(s->icons.gIconTagNumbers[0], "143");
-    EXPECT_FALSE(SetIconTag(*s, 96, 1, "x"));
-    EXPECT_FALSE(SetIconTag(*s, 1, 144, "x"));
 }
