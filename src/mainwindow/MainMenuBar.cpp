@@ -64,7 +64,7 @@ void BuildFile(QMenuBar* bar) {
     Item(m, "mnuFileCreateTemplate", "&Create/Modify 1 Month Calendar Template");
     QMenu* save = SubOf(m, "mnuFileSave", "&Save");
     Item(save, "mnuFileSaveCalendar", "Save This Month's Icons");
-    Item(save, "mnuFileSaveTemplate", "Save 1 Month Calendar Template");
+    Item(save, "mnuFileSaveTemplate", "Save 1 Month Calendar Template", QKeySequence("Ctrl+T"));
     m->addSeparator();
     Item(m, "mnuFilePrintCalendar", "&Print 1 Month Calendar");
     Item(m, "mnuFilePrintBirthdays", "Print 1 Month Calendar (Including &Birthdays)");

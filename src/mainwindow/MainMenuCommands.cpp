@@ -5,6 +5,7 @@
 #include "platform/DataFolder.h"
 #include "store/ErrorLog.h"
 #include "store/Preferences.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
@@ -20,6 +21,14 @@ constexpr const char* kAppTitle = "Orvelle";
 
 void ShowYearViewAlone(frmMain& m) {
     Store& s = m.store();
+    // Closing the month view would drop its changed icons: they are asked about first.
+    if (m.monthView() && s.flags.gMonthIconsChanged) {
+        CheckForUnsavedChanges(s);
+        if (s.flags.gNavigationCancelled) {
+            s.flags.gNavigationCancelled = false;
+            return;
+        }
+    }
     if (m.monthView()) {
         s.flags.gClosingMonthView = true;
         m.UnloadMonthView();

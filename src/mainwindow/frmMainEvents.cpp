@@ -1,6 +1,7 @@
 // frmMain's event procedures: start-up, close, the date picker, view switching and the menu
 // commands that belong to the main window itself.
 #include "mainwindow/ExchangeMenus.h"
+#include "mainwindow/IconMenus.h"
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/NoteListMenus.h"
@@ -79,6 +80,7 @@ void frmMain::ConnectCommands() {
     ConnectMarkerMenus(*this);
     ConnectNoteListMenus(*this);
     ConnectExchangeMenus(*this);
+    ConnectIconMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

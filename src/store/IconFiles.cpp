@@ -176,6 +176,8 @@ void ClearPlacedIcons(Store& s) {
     ic.gIconControlCount = 0;
     ic.gIconPool.assign(1, IconPoolEntry{});
     ic.gPlacedIcons.clear();
+    // A control pressed on the month before is not an icon of this one.
+    ic.drag.gPressedIconIndex = -1;
     ic.gMonthIconLineCount = 0;
     ic.gTemplateIconLineCount = 0;
 }
@@ -312,8 +314,6 @@ void Read1MonthIcons(Store& s) {
     PlaceIcons(s, "Read1MonthIcons", false);
 }
 
-// ---- Saving ------------------------------------------------------------------------------------
-
 namespace {
 std::vector<std::string> NonEmpty(const std::array<std::string, kMaxIconPlacements>& list) {
     std::vector<std::string> out;
@@ -323,7 +323,21 @@ std::vector<std::string> NonEmpty(const std::array<std::string, kMaxIconPlacemen
 }
 } // namespace
 
-bool SaveTemplateIcons(Store& s) {
+void PlaceUnsavedIcons(Store& s) {
+    IconFiles& ic = s.icons;
+    bool templ = s.flags.gTemplateMode;
+    auto& list = templ ? ic.gTemplateIconLines : ic.gMonthIconLines;
+    std::vector<std::string> kept = NonEmpty(list);
+    for (auto& line : list) line.clear();
+    std::copy(kept.begin(), kept.end(), list.begin());
+    (templ ? ic.gTemplateIconLineCount : ic.gMonthIconLineCount) = static_cast<int>(kept.size());
+    for (auto& day : ic.gDayIconSlots) day.fill(0);
+    PlaceIcons(s, "PlaceUnsavedIcons", templ);
+}
+
+// ---- Saving ------------------------------------------------------------------------------------
+
+bool WriteTemplateIcons(Store& s) {
     std::vector<std::string> lines = NonEmpty(s.icons.gTemplateIconLines);
     std::string err;
     if (!WriteFileAtomic(TemplateFilePath(s), JoinCrLf(lines), &err)) {
@@ -333,6 +347,11 @@ bool SaveTemplateIcons(Store& s) {
     s.icons.gTemplateIconLineCount = static_cast<int>(lines.size());
     s.flags.gMonthIconsChanged = false;
     s.ui->MsgBox("Template Saved.", MsgButtons::OK, "");
+    return true;
+}
+
+bool SaveTemplateIcons(Store& s) {
+    if (!WriteTemplateIcons(s)) return false;
     s.flags.gTemplateMode = false;
     s.dates.gSelectedDate = Clock::Today();
     return true;

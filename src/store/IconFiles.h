@@ -64,7 +64,21 @@ struct IconPoolEntry {
     int freeFlag = 0; // -1 = hidden and free for reuse
 };
 
+// The drag of a palette slot ("Image") or of a placed icon ("Picture") under way.
+struct IconDragState {
+    std::string gDragKind;       // "Image", "Picture", or "" when no drag is under way
+    int gDraggedIconNumber = 0;  // the palette slot of the dragged picture
+    int gPressedIconIndex = -1;  // the placed-icon control last pressed
+    int gIconTargetIndex = 0;    // the control that receives the drop
+    // Where a moved icon sat: put back when its drag ends without a placing drop.
+    int movedDay = -1;
+    int movedPosition = -1;
+    std::string movedPicture;    // its picture number, which it keeps on the new day
+};
+
 struct IconFiles {
+    IconDragState drag;
+
     // Palette.
     std::array<std::string, kIconPaletteSlots> gIconTagLines;
     std::array<std::string, kIconPaletteSlots> gIconTagNumbers; // "" when the slot has no picture
@@ -85,6 +99,9 @@ struct IconFiles {
     // Per control, what the last read placed; the month view shows it.
     std::vector<PlacedIcon> gPlacedIcons;
     bool gPlacingIcons = false;
+
+    // What the month view last drew icons for: "Template", or "<yyyy>/<Mmm>".
+    std::string gIconsDrawnFor;
 
     // The shown month's file: "<Mmm>_Icons.dat" in the sub-folder of gMonthIconYear.
     std::string gMonthIconFileName;
@@ -120,11 +137,17 @@ void ReadTemplateTags(Store& s);
 void Read1MonthIcons(Store& s);
 // Forgets the placed icons of the previous drawing (controls, pool, slots and counts).
 void ClearPlacedIcons(Store& s);
+// Places the lines of the mode's list again as they stand, changed and not yet saved, for a
+// drawing of the same month; the gaps that removed icons left are closed.
+void PlaceUnsavedIcons(Store& s);
 
 // Both savers report success to the user, clear gMonthIconsChanged and return true; a failed
 // write is reported, keeps the old file and the changed flag, and returns false.
 // SaveTemplateIcons also leaves template mode and selects today; the caller shows the year view.
 bool SaveTemplateIcons(Store& s);
+// Only the write and its report, for the save-changes prompt: the step it guards goes on from
+// the selected date.
+bool WriteTemplateIcons(Store& s);
 bool Save1MonthIcons(Store& s);
 
 } // namespace orvelle

@@ -12,7 +12,12 @@ bool Run(const std::function<bool()>& hook, bool (*fallback)(Store&), Store& s) 
     return hook ? hook() : fallback(s);
 }
 
-bool SaveMonthIconsToFile(Store& s) { return s.flags.gTemplateMode ? SaveTemplateIcons(s) : Save1MonthIcons(s); }
+bool SaveMonthIconsToFile(Store& s) {
+    if (!s.flags.gTemplateMode) return Save1MonthIcons(s);
+    if (!WriteTemplateIcons(s)) return false;
+    s.flags.gTemplateMode = false;
+    return true;
+}
 
 MsgAnswer Ask(Store& s, const char* text, const char* title) {
     return s.ui->MsgBox(text, MsgButtons::YesNoCancel, title);

@@ -41,6 +41,7 @@ PictureBox& IconControl(frmMonth& view, int k) {
         icon->SetBorderStyle(0);
         icon->hide();
         pool.push_back(icon);
+        view.WireIconControl(icon, static_cast<int>(pool.size()) - 1);
     }
     return *pool[k];
 }

@@ -31,7 +31,7 @@ constexpr double kLabelsMinWidthTwips = 10000;
 
 // The month's own icon file decides what the month shows: its icons, nothing (an empty file), or
 // the template when it has no file.
-void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view) {
+void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view, bool keepUnsaved) {
     namespace fs = std::filesystem;
     std::string monthFile = MonthIconFilePath(s);
     bool monthFileExists = PathIsFile(monthFile);
@@ -40,25 +40,20 @@ void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view) {
     IconFiles& ic = s.icons;
     if (PathIsFile(TemplateFilePath(s)) && !monthFileExists) {
         m.lblTemplate->setText("Monthly View = Template");
-        ReadTemplateTags(s);
-        if (ic.gTemplateIconLineCount > 0) {
-            m.SetMenuEnabled("mnuOptDateRemoveAll", true);
-            ic.gMonthIconLineCount = ic.gTemplateIconLineCount;
-        }
+        if (!keepUnsaved) ReadTemplateTags(s);
         m.SetMenuEnabled("mnuFileSave", true);
         m.SetMenuEnabled("mnuFileSaveTemplate", true);
     } else if (monthFileEmpty) {
         m.lblTemplate->setText("Monthly View = Marks Only");
-        m.SetMenuEnabled("mnuOptDateRemoveAll", false);
     } else {
         m.lblTemplate->setText("Monthly View = Modified");
-        if (monthFileExists) {
-            Read1MonthIcons(s);
-            if (ic.gMonthIconLineCount > 0) m.SetMenuEnabled("mnuOptDateRemoveAll", true);
-        }
+        if (monthFileExists && !keepUnsaved) Read1MonthIcons(s);
         m.SetMenuEnabled("mnuFileSave", true);
         m.SetMenuEnabled("mnuFileSaveCalendar", true);
     }
+    // Redrawn over its own unsaved icons (a mark set, say), the month keeps them.
+    if (keepUnsaved) PlaceUnsavedIcons(s);
+    m.SetMenuEnabled("mnuOptDateRemoveAll", ic.gMonthIconLineCount > 0);
     ShowPlacedIcons(s, view);
     m.lblTemplate->show();
     view.picMonth->show();
@@ -88,7 +83,12 @@ void Draw(Store& s, frmMain& m) {
     if (templ && s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);
     Date drawn = templ ? s.icons.gTemplateDate : s.dates.gSelectedDate;
     if (!templ) SetMonthIconFile(s, drawn);
+    std::string drawing = templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
+    bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
+    s.icons.gIconsDrawnFor = drawing;
     m.SetMenuEnabled("mnuFileSaveTemplate", templ);
+    // Ctrl+T reaches the template save only while its submenu is enabled too.
+    if (templ) m.SetMenuEnabled("mnuFileSave", true);
     m.SetMenuEnabled("mnuFileSaveCalendar", !templ);
     for (const char* item : {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons"})
         m.SetMenuEnabled(item, true);
@@ -100,8 +100,10 @@ void Draw(Store& s, frmMain& m) {
     s.view.gNextYear = year + 1;
     s.flags.gSpannedYear = year + 1;
     s.flags.gSpansNextYear = false;
-    for (auto& line : s.icons.gMonthIconLines) line.clear();
-    for (auto& line : s.icons.gTemplateIconLines) line.clear();
+    if (!keepUnsaved) {
+        for (auto& line : s.icons.gMonthIconLines) line.clear();
+        for (auto& line : s.icons.gTemplateIconLines) line.clear();
+    }
     m.setWindowTitle(FromCp1252(templ ? std::string("Orvelle - Modifying Template")
                                       : "Orvelle - " + MonthName(MonthOf(drawn)) + ", " + std::to_string(year)));
 
@@ -111,7 +113,8 @@ void Draw(Store& s, frmMain& m) {
     painter.DrawDayNumbers(drawn, templ);
 
     if (templ) {
-        ReadTemplateTags(s);
+        if (keepUnsaved) PlaceUnsavedIcons(s);
+        else ReadTemplateTags(s);
         if (s.icons.gTemplateIconLineCount > 0) m.SetMenuEnabled("mnuOptDateRemoveAll", true);
         ShowPlacedIcons(s, view);
         box.show();
@@ -127,7 +130,7 @@ void Draw(Store& s, frmMain& m) {
     ReadAndDisplayThisYearsMarks(s, m);
 
     if (!view.picIcon.empty()) view.picIcon[0]->hide();
-    ShowMonthIcons(s, m, view);
+    ShowMonthIcons(s, m, view, keepUnsaved);
     m.setWindowTitle(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " +
                                 std::to_string(YearOf(s.dates.gSelectedDate)) + " Calendar"));
     if (PixelsToTwipsX(view.width()) > kLabelsMinWidthTwips) DisplayTTTLabels(s, m);

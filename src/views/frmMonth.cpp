@@ -11,6 +11,7 @@
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
+#include "views/IconDrag.h"
 #include "views/ViewNavigation.h"
 
 #include <QLabel>
@@ -67,6 +68,8 @@ frmMonth::frmMonth(Store& s, frmMain& m)
     icon->SetBorderStyle(0);
     icon->hide();
     picIcon.push_back(icon);
+    WireIconControl(icon, 0);
+    AcceptIconDrops(picMonth, [this](double x, double y) { picMonth_DragDrop(x, y); });
 
     lblDay[0] = new QLabel("SUN", picMonth);
     lblDay[0]->setObjectName("lblDay_0");
@@ -121,7 +124,12 @@ void frmMonth::Form_Resize() {
     ShowRightPanels(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsX(picRight->width()));
 }
 
-void frmMonth::UnloadSpecifics() { s_.icons.gIconControlCount = 0; }
+void frmMonth::UnloadSpecifics() {
+    s_.icons.gIconControlCount = 0;
+    // Both icon saves need the view; the next month drawing enables them again.
+    main_.SetMenuEnabled("mnuFileSaveTemplate", false);
+    main_.SetMenuEnabled("mnuFileSaveCalendar", false);
+}
 
 void frmMonth::Step(int direction) {
     CheckForUnsavedChanges(s_);
@@ -138,7 +146,17 @@ void frmMonth::Step(int direction) {
 void frmMonth::cmdNext_Click() { Step(+1); }
 void frmMonth::cmdPrev_Click() { Step(-1); }
 
-bool frmMonth::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, true); }
+bool frmMonth::Form_KeyDown(int keyCode, int) {
+    if (keyCode == 27) {
+        // Leaving the view would drop changed icons: ask first, and stay on Cancel.
+        CheckForUnsavedChanges(s_);
+        if (s_.flags.gNavigationCancelled) {
+            s_.flags.gNavigationCancelled = false;
+            return true;
+        }
+    }
+    return NavigationKey(keyCode, true);
+}
 
 void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
     Store& s = s_;

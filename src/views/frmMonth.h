@@ -37,11 +37,21 @@ public:
     void picMonth_DblClick();
     void picMonth_MouseMove(int button, int shift, double x, double y);
 
+    // Placed icons (frmMonthIcons.cpp).
+    void WireIconControl(PictureBox* icon, int index);
+    void picIcon_MouseDown(int index, int button);
+    void picIcon_MouseMove(int index, int button);
+    void picIcon_MouseUp(int index, int button);
+    void picMonth_DragDrop(double x, double y);
+    // Shows the placed icons as the store has them now.
+    void RefreshPlacedIcons();
+
 protected:
     void UnloadSpecifics() override;
 
 private:
     void Step(int direction);
+    bool mIconDragArmed = false;
 };
 
 } // namespace orvelle

@@ -150,3 +150,17 @@ TEST_F(SaveChangesPromptTest, FailedSaveCountsAsCancel) {
 }
 
 } // namespace
+
+TEST_F(SaveChangesPromptTest, YesInTemplateModeSavesTheTemplateAndKeepsTheSelectedDate) {
+    s->hooks.SaveMonthIcons = nullptr;
+    s->flags.gTemplateMode = true;
+    s->flags.gMonthIconsChanged = true;
+    s->icons.gTemplateIconLines[3] = "30:00 Index:04";
+    prompter.Expect(MsgAnswer::Yes, kIcons).Expect(MsgAnswer::OK, "Template Saved.");
+    CheckForUnsavedChanges(*s);
+    EXPECT_EQ(Read("Template.dat"), "30:00 Index:04\r\n");
+    EXPECT_FALSE(s->flags.gTemplateMode);
+    EXPECT_FALSE(s->flags.gMonthIconsChanged);
+    // The step that asked goes on from the date it had, not from today.
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 5));
+}

@@ -171,13 +171,14 @@ TEST_F(ViewWindows, OneMonthStepsAcrossTheYearEndAndEscReturnsToTheYear) {
     v->cmdNext->click();
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 11, 1));
     EXPECT_FALSE(s->flags.gNavigationCancelled);
-    // Esc asks nothing and shows the twelve months of the same year.
+    // Esc asks about the changed icons too, then shows the twelve months of the same year.
+    prompter.Expect(MsgAnswer::No, "Monthly Icons have been changed.");
     QTest::keyClick(v->picMonth, Qt::Key_Escape);
     Settle();
     EXPECT_EQ(w->monthView(), nullptr);
     EXPECT_EQ(s->flags.gCalendarView, 12);
     EXPECT_EQ(w->windowTitle(), "Orvelle: 2009 Calendar");
-    s->flags.gMonthIconsChanged = false;
+    EXPECT_FALSE(s->flags.gMonthIconsChanged);
 }
 
 TEST_F(ViewWindows, OneMonthClickSelectsAndRightClickOffersNoIconRemoval) {

@@ -1,0 +1,112 @@
+#include "mainwindow/IconMenus.h"
+
+#include "mainwindow/MainMenuCommands.h"
+#include "mainwindow/frmMain.h"
+#include "render/CalendarViews.h"
+#include "store/IconFiles.h"
+#include "store/IconPlacing.h"
+#include "store/SaveChangesPrompt.h"
+#include "store/Store.h"
+#include "views/frmIcons.h"
+#include "views/frmMonth.h"
+
+#include <QWidget>
+
+namespace orvelle {
+namespace {
+
+constexpr const char* kTemplateInstructions =
+    "Click and Drag the Icons onto the selected dates. Icons inserted\r\n"
+    "on the 29th and 30th will be discarded and Icons inserted on the 31st\r\n"
+    "will appear on the last day of each month, i.e., the 28th for February,\r\n"
+    "the 30th for September and so on.\r\n"
+    "\r\n"
+    "When you are finished, select \"Save Calendar Template\" from under\r\n"
+    "the menu \"File\". Shortcut = CTRL + T";
+
+// Cancel at the save-changes prompt stops the command.
+bool AskedAboutChanges(Store& s) {
+    CheckForUnsavedChanges(s);
+    if (!s.flags.gNavigationCancelled) return true;
+    s.flags.gNavigationCancelled = false;
+    return false;
+}
+
+void RefreshMonthIcons(frmMain& m) {
+    if (frmMonth* view = m.monthView()) view->RefreshPlacedIcons();
+}
+
+} // namespace
+
+frmIcons& ShowIconPalette(frmMain& m) {
+    frmIcons& p = frmIcons::Get(m.store(), &m);
+    p.onTemplateSaved = [&m] { ShowYearViewAlone(m); };
+    p.show();
+    p.raise();
+    return p;
+}
+
+void mnuOptDateShowIcons_Click(frmMain& m) {
+    if (m.store().flags.gCalendarView == 1) ShowIconPalette(m);
+}
+
+void mnuOptDateRemoveIcon_Click(frmMain& m) {
+    if (RemoveSelectedIcon(m.store())) RefreshMonthIcons(m);
+}
+
+void mnuOptDateRemoveAll_Click(frmMain& m) {
+    if (RemoveAllIcons(m.store())) RefreshMonthIcons(m);
+}
+
+void mnuFileCreateTemplate_Click(frmMain& m) {
+    Store& s = m.store();
+    // Template mode replaces the month shown; its changed icons would go unasked.
+    if (!AskedAboutChanges(s)) return;
+    SetTemplateDate(s, s.dates.gYear);
+    s.flags.gTemplateMode = true;
+    if (m.sixMonthView()) {
+        s.flags.gClosingSixMonthView = true;
+        m.UnloadSixMonthView();
+    }
+    if (m.yearView()) {
+        s.flags.gClosingYearView = true;
+        m.UnloadYearView();
+    }
+    frmMonth& view = m.LoadMonthView();
+    view.picLeft->hide();
+    Show1MonthCalendar(s, m);
+    frmIcons& palette = ShowIconPalette(m);
+    palette.move(0, 0);
+    s.ui->MsgBox(kTemplateInstructions, MsgButtons::OK, "");
+}
+
+void mnuFileSaveTemplate_Click(frmMain& m) {
+    Store& s = m.store();
+    // Shown on a month without a file of its own, the template can be saved from the month; the
+    // month's own changes are asked about before the view goes.
+    if (!s.flags.gTemplateMode && !AskedAboutChanges(s)) return;
+    if (!SaveTemplateIcons(s)) return;
+    ShowYearViewAlone(m);
+    s.flags.gTemplateMode = false;
+}
+
+void mnuFileSaveCalendar_Click(frmMain& m) {
+    Store& s = m.store();
+    if (!s.flags.gMonthViewOpen || s.flags.gTemplateMode) return;
+    Save1MonthIcons(s);
+}
+
+void ConnectIconMenus(frmMain& m) {
+    m.Wire("mnuOptDateShowIcons", [&m] { mnuOptDateShowIcons_Click(m); });
+    m.Wire("mnuManageIcons", [&m] { ShowIconPalette(m); });
+    m.Wire("mnuOptDateRemoveIcon", [&m] { mnuOptDateRemoveIcon_Click(m); });
+    m.Wire("mnuOptDateRemoveAll", [&m] { mnuOptDateRemoveAll_Click(m); });
+    m.Wire("mnuFileCreateTemplate", [&m] { mnuFileCreateTemplate_Click(m); });
+    m.Wire("mnuFileSaveTemplate", [&m] { mnuFileSaveTemplate_Click(m); });
+    m.Wire("mnuFileSaveCalendar", [&m] { mnuFileSaveCalendar_Click(m); });
+    // The two saves belong to the one-month view, which enables them as it draws.
+    m.SetMenuEnabled("mnuFileSaveTemplate", false);
+    m.SetMenuEnabled("mnuFileSaveCalendar", false);
+}
+
+} // namespace orvelle

@@ -1,0 +1,316 @@
+// The icon palette, dragging onto the one-month view, the template and the caption editor,
+// through the real windows. The platform drag needs a mouse, so the tests put a drop of their
+// own in its place: the drop event goes to the month box as the platform would send it.
+#include "../common/MainWindowFixture.h"
+
+#include "mainwindow/IconMenus.h"
+#include "mainwindow/MainMenuCommands.h"
+#include "store/IconFiles.h"
+#include "views/IconDrag.h"
+#include "views/frmIconTag.h"
+#include "views/frmIcons.h"
+#include "views/frmMonth.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace orvelle {
+namespace {
+
+class IconWindowsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        SetIconDragRunner([this](QWidget*, const QImage&) { DropNow(); });
+    }
+    void TearDown() override {
+        SetIconDragRunner({});
+        MainWindowTest::TearDown();
+    }
+
+    frmMonth& ShowMonth(const QString& month, const QString& year) {
+        SetPicker(month, "10", year);
+        w->mnuCalOneMonth_Click();
+        Settle();
+        return *w->monthView();
+    }
+    frmIcons& Palette() { return *w->findChild<frmIcons*>("frmIcons"); }
+    void Trigger(const char* item) {
+        ASSERT_TRUE(w->MenuEnabled(item)) << item;
+        w->Menu(item)->trigger();
+        Settle();
+    }
+
+    // What the platform sends to the month box when the drag is released over cell (c, r).
+    void DropNow() {
+        ++drops;
+        if (!dropOn) return; // released somewhere else
+        PictureBox* box = w->monthView()->picMonth;
+        QMimeData mime;
+        mime.setData(kIconMimeType, "icon");
+        QPoint at = At(box, dropOn->x(), dropOn->y());
+        // The application hands the drop to the widget that took the drag's entry.
+        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+    }
+    static void PressAndMove(QWidget* from, Qt::MouseButton button = Qt::LeftButton) {
+        QPointF p(4, 4);
+        QMouseEvent press(QEvent::MouseButtonPress, p, from->mapToGlobal(p), button, button, {});
+        QApplication::sendEvent(from, &press);
+        if (button != Qt::LeftButton) return;
+        QPointF q(9, 9);
+        QMouseEvent move(QEvent::MouseMove, q, from->mapToGlobal(q), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(from, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, q, from->mapToGlobal(q), Qt::LeftButton, {}, {});
+        QApplication::sendEvent(from, &release);
+    }
+    void DragSlot(int slot, int column, int row) {
+        dropOn = QPointF(column + 0.5, row + 1.25);
+        PressAndMove(Palette().imgIcon[slot]);
+    }
+    PictureBox* Icon(int k) { return w->monthView()->findChild<PictureBox*>(QString("picIcon_%1").arg(k)); }
+    // The icon control's top left corner in the month box's grid units.
+    QPointF IconAt(int k) {
+        PictureBox* box = w->monthView()->picMonth;
+        return box->WidgetToUser(QPointF(Icon(k)->pos()) + QPointF(box->contentsRect().topLeft()));
+    }
+    std::string File(const std::string& name) { return ReadWholeFile(dir + name).value_or("<none>"); }
+
+    std::optional<QPointF> dropOn;
+    int drops = 0;
+};
+
+} // namespace
+
+TEST_F(IconWindowsTest, ThreeIconsDraggedOntoADayAreSavedAndComeBack) {
+    Start();
+    frmMonth& view = ShowMonth("March", "2009");
+    Trigger("mnuOptDateShowIcons");
+    ASSERT_TRUE(Palette().isVisible());
+    EXPECT_EQ(Palette().windowTitle(), "Available Icons");
+    EXPECT_EQ(Palette().imgIcon[0]->toolTip(), "Rent");
+
+    for (int slot : {0, 1, 2}) DragSlot(slot, 2, 1); // 10 March 2009
+    EXPECT_EQ(drops, 3);
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_TRUE(Icon(k) && Icon(k)->isVisible()) << k;
+        EXPECT_NEAR(IconAt(k).x(), 2 + IconFiles::gIconSlotOffsetsX[k], 0.02) << k;
+        EXPECT_NEAR(IconAt(k).y(), 1 + 1.45, 0.02) << k;
+        EXPECT_EQ(Icon(k)->toolTip().toStdString(), s->icons.gIconTagCaptions[k]);
+    }
+    EXPECT_EQ(Icon(1)->Tag(), "09:01 Index:01");
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
+    EXPECT_TRUE(w->MenuEnabled("mnuOptDateRemoveAll"));
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 10)); // a drop selects nothing
+
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuFileSaveCalendar");
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "09:00 Index:00\r\n09:01 Index:01\r\n09:02 Index:02\r\n");
+    EXPECT_FALSE(s->flags.gMonthIconsChanged);
+
+    // Saved: stepping away asks nothing, and the month shows them again.
+    view.cmdNext_Click();
+    EXPECT_FALSE(Icon(0)->isVisible());
+    view.cmdPrev_Click();
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(Icon(k)->isVisible()) << k;
+    EXPECT_EQ(Icon(2)->Tag(), "09:02 Index:02");
+}
+
+TEST_F(IconWindowsTest, MovedIconsStayOnARefusedDropAndChangedIconsAreAskedAboutOnEscape) {
+    Start();
+    frmMonth& view = ShowMonth("March", "2009");
+    ShowIconPalette(*w);
+    DragSlot(4, 0, 0); // the 1st
+    for (int i = 0; i < 4; ++i) DragSlot(5, 1, 0); // the 2nd is full
+
+    dropOn = QPointF(1.5, 1.25);
+    prompter.Expect(MsgAnswer::OK, "Day Full");
+    PressAndMove(Icon(0));
+    EXPECT_EQ(Icon(0)->Tag(), "00:00 Index:04");
+    dropOn.reset(); // released outside the month
+    PressAndMove(Icon(0));
+    EXPECT_EQ(s->icons.gDayIconSlots[0][0], -1);
+    dropOn = QPointF(3.5, 3.25); // the 18th
+    PressAndMove(Icon(0));
+    EXPECT_EQ(Icon(0)->Tag(), "17:00 Index:04");
+    EXPECT_NEAR(IconAt(0).x(), 3.04, 0.02);
+    EXPECT_EQ(s->icons.gDayIconSlots[0][0], 0);
+
+    // A redraw of the same month (showing every mark) keeps the icons it has not saved.
+    Trigger("mnuEditMarksShowAll");
+    EXPECT_EQ(w->monthView(), &view);
+    EXPECT_TRUE(Icon(0)->isVisible());
+    EXPECT_EQ(s->icons.gMonthIconLines[0], "17:00 Index:04");
+
+    // So does the way back to the year view that the notes window's Esc takes.
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    ShowYearViewAlone(*w);
+    ASSERT_EQ(w->monthView(), &view);
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    QTest::keyClick(view.picMonth, Qt::Key_Escape);
+    Settle();
+    ASSERT_EQ(w->monthView(), &view);
+    EXPECT_EQ(s->flags.gCalendarView, 1);
+    prompter.Expect(MsgAnswer::No, "Monthly Icons have been changed");
+    QTest::keyClick(view.picMonth, Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(w->monthView(), nullptr);
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "<none>");
+    EXPECT_FALSE(w->MenuEnabled("mnuFileSaveCalendar"));
+}
+
+TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
+    Start();
+    ShowMonth("March", "2009");
+    ShowIconPalette(*w);
+    DragSlot(1, 3, 2);
+    DragSlot(2, 3, 2);
+    PressAndMove(Icon(0), Qt::RightButton);
+    w->mnuDateOptions->hide();
+    Trigger("mnuOptDateRemoveIcon");
+    EXPECT_FALSE(Icon(0)->isVisible());
+    EXPECT_TRUE(Icon(1)->isVisible());
+    Trigger("mnuOptDateRemoveIcon"); // already gone: nothing more happens
+    EXPECT_EQ(s->icons.gDayIconSlots[17][1], -1);
+
+    prompter.Expect(MsgAnswer::No, "remove all icons for the entire month");
+    Trigger("mnuOptDateRemoveAll");
+    EXPECT_TRUE(Icon(1)->isVisible());
+    prompter.Expect(MsgAnswer::Yes, "remove all icons for the entire month");
+    Trigger("mnuOptDateRemoveAll");
+    EXPECT_FALSE(Icon(1)->isVisible());
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuFileSaveCalendar");
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "");
+}
+
+TEST_F(IconWindowsTest, TheTemplateTakesThe31stRefusesThe29thAndLandsOnEachMonthsLastDay) {
+    Start();
+    ShowMonth("May", "2009");
+    ShowIconPalette(*w);
+    DragSlot(6, 2, 1);
+    prompter.Expect(MsgAnswer::No, "Monthly Icons have been changed");
+    prompter.Expect(MsgAnswer::OK, "Click and Drag the Icons onto the selected dates.");
+    Trigger("mnuFileCreateTemplate");
+    ASSERT_TRUE(s->flags.gTemplateMode);
+    EXPECT_EQ(prompter.SeenDialogs().back().text,
+              "Click and Drag the Icons onto the selected dates. Icons inserted\r\n"
+              "on the 29th and 30th will be discarded and Icons inserted on the 31st\r\n"
+              "will appear on the last day of each month, i.e., the 28th for February,\r\n"
+              "the 30th for September and so on.\r\n\r\n"
+              "When you are finished, select \"Save Calendar Template\" from under\r\n"
+              "the menu \"File\". Shortcut = CTRL + T");
+    EXPECT_EQ(w->windowTitle(), "Orvelle - Modifying Template");
+    EXPECT_FALSE(w->monthView()->picNav->isVisible());
+    EXPECT_EQ(Palette().pos(), QPoint(0, 0));
+    EXPECT_FALSE(Icon(0)->isVisible());
+
+    // January 2009: the 29th, 30th and 31st are cells (4, 4), (5, 4) and (6, 4).
+    DragSlot(3, 4, 4);
+    DragSlot(3, 5, 4);
+    EXPECT_FALSE(Icon(0)->isVisible());
+    EXPECT_FALSE(s->flags.gMonthIconsChanged);
+    DragSlot(3, 6, 4);
+    EXPECT_TRUE(Icon(0)->isVisible());
+    EXPECT_EQ(s->icons.gTemplateIconLines[0], "30:00 Index:03");
+
+    EXPECT_EQ(w->Menu("mnuFileSaveTemplate")->shortcut(), QKeySequence("Ctrl+T"));
+    prompter.Expect(MsgAnswer::OK, "Template Saved.");
+    Trigger("mnuFileSaveTemplate");
+    EXPECT_EQ(File("Template.dat"), "30:00 Index:03\r\n");
+    EXPECT_FALSE(s->flags.gTemplateMode);
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_EQ(w->monthView(), nullptr);
+
+    struct Case {
+        const char* month;
+        const char* year;
+        const char* tag;
+    };
+    for (Case c : {Case{"April", "2009", "29:00 Index:03"}, Case{"February", "2009", "27:00 Index:03"},
+                   Case{"February", "2008", "28:00 Index:03"}, Case{"May", "2009", "30:00 Index:03"}}) {
+        ShowMonth(c.month, c.year);
+        ASSERT_TRUE(Icon(0)->isVisible()) << c.month << c.year;
+        EXPECT_EQ(Icon(0)->Tag(), c.tag) << c.month << c.year;
+    }
+
+    // Opened in the year view, the File menu greys its Save submenu, which holds Ctrl+T back
+    // until the template mode that follows enables it again.
+    w->mnuCalOneYear_Click();
+    emit w->findChild<QMenu*>("mnuFile")->aboutToShow();
+    ASSERT_FALSE(w->MenuEnabled("mnuFileSave"));
+    prompter.Expect(MsgAnswer::OK, "Click and Drag");
+    Trigger("mnuFileCreateTemplate");
+    EXPECT_TRUE(w->MenuEnabled("mnuFileSave"));
+    EXPECT_TRUE(w->MenuEnabled("mnuFileSaveTemplate"));
+}
+
+TEST_F(IconWindowsTest, ShiftSSavesOnlyTheTemplateBeingEditedAndAnEmptyOneWritesAnEmptyFile) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Template.dat", "29:00 Index:08\r\n"));
+    Start();
+    ShowMonth("March", "2009");
+    frmIcons& palette = ShowIconPalette(*w);
+    QTest::keyClick(&palette, Qt::Key_S, Qt::ShiftModifier); // not in template mode: nothing
+    EXPECT_EQ(File("Template.dat"), "29:00 Index:08\r\n");
+
+    prompter.Expect(MsgAnswer::OK, "Click and Drag");
+    Trigger("mnuFileCreateTemplate");
+    ASSERT_TRUE(Icon(0)->isVisible()); // the 30th of January
+    prompter.Expect(MsgAnswer::Yes, "remove all icons");
+    Trigger("mnuOptDateRemoveAll");
+    QTest::keyClick(&palette, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&palette, Qt::Key_S);
+    EXPECT_TRUE(s->flags.gTemplateMode);
+    prompter.Expect(MsgAnswer::OK, "Template Saved.");
+    QTest::keyClick(&palette, Qt::Key_S, Qt::ShiftModifier);
+    Settle();
+    EXPECT_EQ(File("Template.dat"), "");
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_FALSE(s->flags.gTemplateMode);
+}
+
+TEST_F(IconWindowsTest, TheCaptionEditorRewritesOnlyItsSlotsLine) {
+    Start();
+    std::vector<std::string> before = ReadLines(dir + "Icon Tags.dat").value();
+    ASSERT_EQ(before.size(), 96u);
+    mnuOptDateShowIcons_Click(*w); // not in the year view
+    EXPECT_EQ(w->findChild<frmIcons*>("frmIcons"), nullptr);
+    Trigger("mnuManageIcons");
+    prompter.Expect(MsgAnswer::OK, "Icons can only be inserted on the 1 Month Calendar.\r\nRight Click");
+    PressAndMove(Palette().imgIcon[0]);
+    EXPECT_EQ(drops, 0);
+
+    PressAndMove(Palette().imgIcon[0], Qt::RightButton);
+    frmIconTag* editor = Palette().iconTag();
+    ASSERT_TRUE(editor && editor->isVisible());
+    EXPECT_EQ(editor->windowTitle(), "Icon Manager");
+    EXPECT_EQ(editor->txtTag->text(), "Rent");
+    EXPECT_EQ(editor->txtTag->selectedText(), "Rent");
+    EXPECT_EQ(editor->gIconTagIconNumber, 0);
+    PictureBox* pic143 = editor->findChild<PictureBox*>("imgIcon_143");
+    ASSERT_TRUE(pic143 && pic143->isVisible());
+    QTest::mouseClick(pic143, Qt::LeftButton);
+    EXPECT_EQ(editor->gIconTagIconNumber, 143);
+    editor->cmdSave->click();
+    PressAndMove(Palette().imgIcon[5], Qt::RightButton);
+    editor->txtTag->setText("Cable: and more");
+    editor->cmdSave->click();
+
+    std::vector<std::string> after = ReadLines(dir + "Icon Tags.dat").value();
+    ASSERT_EQ(after.size(), 96u);
+    EXPECT_EQ(after[0], "143:Rent");
+    EXPECT_EQ(after[5], "005:Cable: and more");
+    for (int k = 1; k < 96; ++k) {
+        if (k == 5) continue;
+        EXPECT_EQ(after[k], before[k]) << k;
+    }
+    EXPECT_EQ(Palette().imgIcon[5]->toolTip(), "Cable: and more");
+    EXPECT_EQ(Palette().imgIcon[0]->Image(), editor->imgIcon[143]->Image());
+}
+
+} // namespace orvelle
