@@ -2,7 +2,7 @@
 
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/frmMain.h"
-#include "render/CalendarViews.h"
+#include "views/CalendarViews.h"
 #include "store/IconFiles.h"
 #include "store/IconPlacing.h"
 #include "store/SaveChangesPrompt.h"

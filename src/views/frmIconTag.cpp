@@ -6,7 +6,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
-#include "render/MonthIconControls.h"
+#include "views/MonthIconControls.h"
 #include "store/IconFiles.h"
 #include "store/IconPlacing.h"
 #include "store/Store.h"

@@ -3,7 +3,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
-#include "render/MonthIconControls.h"
+#include "views/MonthIconControls.h"
 #include "store/IconPlacing.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
