@@ -151,6 +151,11 @@ TEST_F(ToolBar, RightClickIgnoresThePendingAlertsWithoutWritingAnything) {
 
 TEST_F(ToolBar, TheIndicatorsOpenTheirManagersOnceThereAreSome) {
     frmMain& m = Start();
+    // No "Alerts.dat": the indicators keep their first state.
+    EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
+    EXPECT_EQ(m.cmdAlert->toolTip(), "Click to View");
+    EXPECT_EQ(m.imgAlert->toolTip(), "No Alerts Pending");
+    EXPECT_EQ(m.imgBDay->toolTip(), "No Birthdays Pending");
     // No manager yet: a left click and the pictures do nothing.
     QTest::mouseClick(m.cmdAlert, Qt::LeftButton);
     QTest::mouseClick(m.imgAlert, Qt::LeftButton);
