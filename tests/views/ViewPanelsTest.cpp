@@ -202,6 +202,21 @@ TEST_F(SidePanels, ToDoPaneShowsDoneAndOpenItemsWithRowsMadeOnce) {
     EXPECT_EQ(Label(pane, "lblToDo_1")->text(), "");
 }
 
+// The pane first shown because the user made a small window larger: its heading shows too.
+TEST_F(SidePanels, ToDoHeadingShowsWhenAGrowingWindowBringsThePane) {
+    SetScreenPixelsForTests(QSize(1000, 720));
+    Start();
+    QWidget* pane = w->yearView()->picToDo;
+    ASSERT_FALSE(pane->isVisible());
+    w->resize(1400, 1000);
+    Settle();
+    ASSERT_TRUE(pane->isVisible());
+    QLabel* top = Label(pane, "lblTop");
+    ASSERT_NE(top, nullptr);
+    EXPECT_TRUE(top->isVisible());
+    EXPECT_TRUE(Label(pane, "lblToDo_9")->isVisible());
+}
+
 TEST_F(SidePanels, SixMonthViewPlacesItsOwnPane) {
     StartWide();
     ToSixMonths();
