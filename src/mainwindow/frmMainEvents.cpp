@@ -336,7 +336,8 @@ void frmMain::imgOpt_Click(int index) {
     ClearSelectionOfPicker();
     if (index == 0) {
         switch (s.flags.gCalendarView) {
-        case 0: OpenThePlanner(s); break;
+        // A fresh page first: a date without a page must not show (and save) the one before.
+        case 0: OpenPlannerForSelectedDate(); break;
         case 1: Show1MonthCalendar(s, *this); break;
         case 6: Show6MonthCalendar(s, *this); break;
         case 12: Show1YearCalendar(s, *this); break;

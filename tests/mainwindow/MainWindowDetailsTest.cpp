@@ -58,6 +58,30 @@ TEST_F(MainWindowDetails, OpeningThePlannerDisablesTheViewCommandsAndShowsWhatEx
     EXPECT_EQ(m.imgOpt[2]->Look(), ButtonLook::NoFocus);
 }
 
+// "Advance Calendar to Selected Date" with the planner in place of the view: the picked date
+// without a page opens blank, never with the page shown before.
+TEST_F(MainWindowDetails, AdvancingThePlannerToADateWithoutAPageShowsABlankPage) {
+    std::filesystem::create_directories(dir + "2009");
+    PlannerPage page;
+    page.SetLine(0, "Review");
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Planner.dat", "03/12/09:" + CellStampOf(DateSerial(2009, 3, 12)) + ":" +
+                                                              BuildPlannerRecord(page) + "\r\n"));
+    frmMain& m = StartWithPlanner();
+    SetPicker("March", "12", "2009");
+    m.imgOpt_Click(2);
+    Settle();
+    auto firstLine = [&] {
+        QLineEdit* box = m.findChild<QLineEdit*>("txt_0");
+        return box ? box->text() : QString("<no planner>");
+    };
+    ASSERT_EQ(firstLine(), "Review");
+    SetPicker("March", "13", "2009");
+    m.imgOpt_Click(0);
+    Settle();
+    EXPECT_EQ(firstLine(), "");
+    EXPECT_EQ(s->planner.gPlannerPageDate, DateSerial(2009, 3, 13));
+}
+
 TEST_F(MainWindowDetails, ATemplateSavedThroughTheQuestionEndsInTodaysYear) {
     frmMain& m = Start();
     m.SwitchView(0);
