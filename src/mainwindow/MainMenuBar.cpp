@@ -154,6 +154,8 @@ void BuildDateFunctions(QMenuBar* bar) {
     QMenu* m = Sub(bar, "mnuDateFunctions", "&Date Functions");
     bar->addMenu(m);
     QMenu* diff = SubOf(m, "mnuDateDiffS", "Get Time Interval Between 2 Dates");
+    // Greyed headings with no action of their own around the eight units.
+    Item(diff, "mnuDateDiffSStandard", "Using Standard Intervals")->setEnabled(false);
     Item(diff, "mnuDateDiffSYears", "In Years");
     Item(diff, "mnuDateDiffSQuarters", "In Quarters");
     Item(diff, "mnuDateDiffSMonths", "In Months");
@@ -162,6 +164,12 @@ void BuildDateFunctions(QMenuBar* bar) {
     Item(diff, "mnuDateDiffSHours", "In Hours");
     Item(diff, "mnuDateDiffSMinutes", "In Minutes");
     Item(diff, "mnuDateDiffSSeconds", "In Seconds");
+    QMenu* calendar = Sub(diff, "mnuDateDiffSCalendar", "Using Calendar Intervals");
+    diff->addMenu(calendar);
+    calendar->menuAction()->setEnabled(false);
+    Item(calendar, "mnuDateDiffSCalendarYears", "In Calendar Years")->setEnabled(false);
+    Item(calendar, "mnuDateDiffSCalendarMonths", "In Calendar Months")->setEnabled(false);
+    Item(calendar, "mnuDateDiffSCalendarWeeks", "In Calendar Weeks")->setEnabled(false);
     QMenu* other = SubOf(m, "mnuDateOther", "Other Functions");
     Item(other, "mnuNumOfDays", "# of Specific Weekdays in a Period");
 }

@@ -10,6 +10,7 @@
 #include "store/ErrorLog.h"
 #include "store/MarkerCategories.h"
 #include "store/Marks.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
 #include "views/CalendarViews.h"
@@ -109,7 +110,12 @@ void SetShown(Store& s, frmMain& m, int index, bool shown) {
     if (QAction* a = m.Menu(QString("mnuEditMark_%1").arg(index))) a->setChecked(shown);
 }
 
+// A command that draws the view again closes the notes and planner windows over it: their
+// unsaved edits are settled first, and Cancel there stops the command.
+bool MayRedrawView(Store& s) { return s.flags.gCalendarView == 0 || QueryUnloadPlannerAndNotes(s); }
+
 void SetAllShown(Store& s, frmMain& m, bool shown) {
+    if (!MayRedrawView(s)) return;
     for (int i = 0; i < kMarkerCount; ++i) SetShown(s, m, i, shown);
     s.flags.gHighlightToday = shown;
     RedrawCurrentView(s, m);
@@ -145,6 +151,7 @@ void mnuOptDateAttachHoverText_Click(Store& s, frmMain& m) {
 void mnuOptDateClearMark_Click(Store& s, frmMain& m) {
     MarkYear which = MarkYearOfSelectedDate(s);
     if (which == MarkYear::None) return;
+    if (!MayRedrawView(s)) return;
     ReloadMarks(s, which);
     YearMarks g = MarksOf(s, which);
     Cell c = CellOf(s.dates.gSelectedDate);
@@ -174,7 +181,7 @@ void mnuEditDeleteMarks_Click(Store& s, frmMain& m) {
     MsgAnswer a = s.ui->MsgBox("Are you sure you want to clear all this year's marks? Note: Holidays and "
                                "Birthdays are excluded.",
                                MsgButtons::YesNo, "Preparing to clear the yearly marks");
-    if (a != MsgAnswer::Yes) return;
+    if (a != MsgAnswer::Yes || !MayRedrawView(s)) return;
     int year = s.view.gThisYear;
     std::string path = MarksFilePath(s, year);
     if (PathIsFile(path) && !RemoveFile(path)) {
@@ -188,9 +195,15 @@ void mnuEditDeleteMarks_Click(Store& s, frmMain& m) {
 
 void mnuEditMark_Click(Store& s, frmMain& m, int index, bool shown) {
     if (index < 0 || index >= kMarkerCount) return;
+    bool redraws = index == kBirthdayCategory || index == kHolidayCategory || index == kTodayCategory;
+    if (redraws && !MayRedrawView(s)) {
+        // The tick the click has turned over goes back: nothing changed.
+        if (QAction* a = m.Menu(QString("mnuEditMark_%1").arg(index))) a->setChecked(!shown);
+        return;
+    }
     SetShown(s, m, index, shown);
     RepaintOverlays(s, m);
-    if (index == kBirthdayCategory || index == kHolidayCategory || index == kTodayCategory) {
+    if (redraws) {
         s.flags.gHighlightToday = shown;
         RedrawCurrentView(s, m);
     }

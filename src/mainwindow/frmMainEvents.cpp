@@ -51,6 +51,11 @@ QString Q(const std::string& s) { return FromCp1252(s); }
 const char* const kOneMonthOnlyItems[] = {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon",
                                           "mnuOptDateShowIcons",  "mnuOptDateClearMark",   "mnuOptDateRemoveAll"};
 
+// The commands of the calendar views that the planner page leaves without a calendar.
+const char* const kDisabledForPlanner[] = {"mnuFileSaveTemplate", "mnuFileSaveCalendar", "mnuFilePrintCalendar",
+                                           "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons",
+                                           "mnuOptCal", "mnuOptDateRemoveAll"};
+
 } // namespace
 
 void frmMain::ConnectCommands() {
@@ -89,8 +94,13 @@ void frmMain::ConnectCommands() {
 
     Store& s = store_;
     s.hooks.RefreshIndicators = [this] { RefreshIndicators(); };
-    s.hooks.RedrawCurrentView = [this] { RedrawCurrentView(store_, *this); };
+    // A manager's redraw closes the notes and planner windows too: their edits come first.
+    s.hooks.RedrawCurrentView = [this] {
+        if (store_.flags.gCalendarView != 0 && QueryUnloadPlannerAndNotes(store_)) RedrawCurrentView(store_, *this);
+    };
     s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
+    s.hooks.ShowSelectedDateInPicker = [this] { ShowSelectedDateInPicker(); };
+    s.hooks.TemplateSaved = [this] { ShowYearViewAlone(*this); };
     InstallNotesHooks(s, mdi_, [this] { ShowYearViewAlone(*this); });
 }
 
@@ -105,8 +115,18 @@ void frmMain::ReplaceViewWithPlanner() {
     Store& s = store_;
     CloseCalendarViewsBut(-1);
     s.flags.gCalendarView = 0;
-    for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
+    for (const char* item : kDisabledForPlanner) SetMenuEnabled(item, false);
     RestViewButtons();
+    // The notes and planner buttons tell whether the date has a note and a page, from this
+    // year's grids as they stand before the planner file is read again.
+    Date d = s.dates.gSelectedDate;
+    int m = s.dates.gCurrentCellMonth, c = static_cast<int>(s.dates.gCurrentCellColumn),
+        r = static_cast<int>(s.dates.gCurrentCellRow);
+    bool inGrid = m >= 0 && m < 12 && c >= 0 && c < 7 && r >= 0 && r < 6;
+    bool note = inGrid && s.notes.thisYearsNotesYear == YearOf(d) && s.notes.gThisYearsNoteFlags[m][c][r] != 0;
+    bool page = inGrid && s.planner.thisYearsPlannerYear == YearOf(d) && s.planner.gThisYearsPlannerFlags[m][c][r] != 0;
+    SetOptLook(1, note ? ButtonLook::Exists : ButtonLook::NoFocus);
+    SetOptLook(2, page ? ButtonLook::Exists : ButtonLook::NoFocus);
 }
 
 // --- Start-up and close -------------------------------------------------------------------
@@ -326,7 +346,8 @@ void frmMain::imgOpt_Click(int index) {
     ClearSelectionOfPicker();
     if (index == 0) {
         switch (s.flags.gCalendarView) {
-        case 0: OpenThePlanner(s); break;
+        // A fresh page first: a date without a page must not show (and save) the one before.
+        case 0: OpenPlannerForSelectedDate(); break;
         case 1: Show1MonthCalendar(s, *this); break;
         case 6: Show6MonthCalendar(s, *this); break;
         case 12: Show1YearCalendar(s, *this); break;
@@ -369,6 +390,11 @@ void frmMain::mnuOptDateOpenPlanner_Click() {
 
 void frmMain::mnuOptCalNumbersOffset_Click() {
     QAction* a = Menu("mnuOptCalNumbersOffset");
+    bool redraws = store_.flags.gCalendarView == 1 || store_.flags.gCalendarView == 6;
+    if (redraws && !QueryUnloadPlannerAndNotes(store_)) {
+        a->setChecked(!a->isChecked()); // cancelled: the tick goes back
+        return;
+    }
     store_.view.gShowNumbersOffset = a->isChecked();
     if (store_.flags.gCalendarView == 1) Show1MonthCalendar(store_, *this);
     else if (store_.flags.gCalendarView == 6) Show6MonthCalendar(store_, *this);

@@ -22,12 +22,13 @@ void InstallNotesHooks(Store& store, QMdiArea* area, std::function<void()> show1
         if (frmNotes* w = guarded ? frmNotes::Find(guarded) : nullptr) return w->mnuFileSave_Click();
         return SaveNoteToYear(store);
     };
-    store.hooks.UnloadNotesWindow = [&store, guarded] {
-        if (!guarded) return;
-        if (frmNotes* w = frmNotes::Find(guarded)) {
-            store.flags.gNotesChanged = false; // the edits are being dropped
-            w->CloseWindow();
-        }
+    // A note whose edits were not settled before asks its own question as it closes.
+    store.hooks.UnloadNotesWindow = [guarded] {
+        if (frmNotes* w = guarded ? frmNotes::Find(guarded) : nullptr) w->CloseWindow();
+    };
+    store.hooks.QueryUnloadNotes = [guarded] {
+        frmNotes* w = guarded ? frmNotes::Find(guarded) : nullptr;
+        return !w || w->Form_QueryUnload();
     };
 }
 

@@ -10,9 +10,10 @@ namespace orvelle {
 struct Store;
 
 // store.hooks.ShowNotesWindow shows the note prepared by DisplayThisNote in the notes window of
-// `area` (loading it when needed); store.hooks.UnloadNotesWindow closes that window without
-// asking; store.hooks.SaveNotes saves through that window's Save when it is open. Escape in the
-// notes window closes it and then runs show1YearCalendar.
+// `area` (loading it when needed); store.hooks.UnloadNotesWindow closes that window (asking
+// its close question when the note is still changed); store.hooks.QueryUnloadNotes asks that
+// question alone; store.hooks.SaveNotes saves through that window's Save when it is open.
+// Escape in the notes window closes it and then runs show1YearCalendar.
 void InstallNotesHooks(Store& store, QMdiArea* area, std::function<void()> show1YearCalendar = {});
 
 } // namespace orvelle

@@ -132,10 +132,15 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
         sub = AddMdiChild(area, w, kClientWidth, kClientHeight);
     }
     w->LoadPreparedNote();
-    if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight)
-        sub->showMaximized();
-    else
-        sub->show();
+    if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight) {
+        // Maximised as the calendar views are: filling the child area without a frame, since a
+        // maximised sub-window would put its icon and window buttons into the main menu bar.
+        // The main window keeps a sub-window marked so fitted to the area as it resizes.
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->setProperty("fillsArea", true);
+        sub->setGeometry(area->viewport()->rect());
+    }
+    sub->show();
     area->setActiveSubWindow(sub);
     w->Form_Resize();
     w->txtNotes_->setFocus();
@@ -265,7 +270,16 @@ void frmNotes::cmdPlanner_Click() {
         s.flags.gNavigationCancelled = false;
         return;
     }
-    s.page.Reset();
+    // The planner opens on the note's own date, whatever date was selected meanwhile.
+    if (s.notes.gLoadedNoteDate != 0 && s.notes.gLoadedNoteDate != s.dates.gSelectedDate) {
+        s.dates.gSelectedDate = s.notes.gLoadedNoteDate;
+        SetDateVariables(s);
+    }
+    if (s.hooks.ShowSelectedDateInPicker) s.hooks.ShowSelectedDateInPicker();
+    // The planner window is loaded (when it is not) with a fresh page; without one the store's
+    // page is reset and shown by whatever planner answers the hooks.
+    if (s.hooks.InitializePlannerForm) s.hooks.InitializePlannerForm();
+    else s.page.Reset();
     OpenThePlanner(s);
     if (self) CloseWindow();
 }
@@ -324,7 +338,9 @@ bool frmNotes::PrintNote(QPrinter& printer) {
     const double lineHeight = fm.height() * kTwipsPerInch / dpiY;
     const double pageHeight = painter.device()->height() * kTwipsPerInch / dpiY;
 
-    Ymd d = SplitDate(store_.dates.gSelectedDate);
+    // The heading names the note's own date, not whatever date was selected since.
+    Date noteDate = store_.notes.gLoadedNoteDate ? store_.notes.gLoadedNoteDate : store_.dates.gSelectedDate;
+    Ymd d = SplitDate(noteDate);
     QString heading = QString("Notes for %1 %2, %3")
                           .arg(FromCp1252(MonthAbbrev(d.month)), FromCp1252(TwoDigits(d.day)))
                           .arg(d.year);

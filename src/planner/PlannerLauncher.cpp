@@ -4,6 +4,7 @@
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
 #include "views/CalendarViews.h"
+#include "store/Store.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +29,8 @@ frmPlanner& LoadPlannerWindow(frmMain& main) {
 
 void InstallPlannerWindow(frmMain& main) {
     main.SetInitializePlannerForm([&main] { LoadPlannerWindow(main).InitializePlannerForm(); });
+    // The notes window's "Exit Notes and Open Planner" opens the same window.
+    main.store().hooks.InitializePlannerForm = [&main] { LoadPlannerWindow(main).InitializePlannerForm(); };
 }
 
 } // namespace orvelle

@@ -16,13 +16,21 @@ void CheckWrapPosition(std::string_view text, int caretPos, char lastKeyChar, Wr
 }
 
 int WrapCut(std::string_view text, const WrapMetrics& m) {
-    int cut = 0;
-    for (size_t blank = text.find(' '); blank != std::string_view::npos; blank = text.find(' ', blank + 1)) {
-        std::string_view prefix = text.substr(0, blank + 1);
-        if (m.measurer.TextWidth(prefix, m.font) >= m.usableWidth) break;
-        cut = static_cast<int>(prefix.size());
+    // Walks the blanks while the text up to (and with) the last one found fits. Stopped by a
+    // prefix that no longer fits, the cut is the last blank whose prefix fits; stopped because
+    // no blank is left, it is the blank before the last one, so the last two words move on.
+    int before = 0, last = 0;  // 1-based positions of the last two blanks found; 0 = none
+    size_t from = 0;
+    std::string_view prefix;
+    while (m.measurer.TextWidth(prefix, m.font) < m.usableWidth) {
+        size_t blank = text.find(' ', from);
+        if (blank == std::string_view::npos) return before;
+        before = last;
+        last = static_cast<int>(blank) + 1;
+        prefix = text.substr(0, blank + 1);
+        from = blank + 1;
     }
-    return cut;
+    return before;
 }
 
 std::string JoinMovedText(std::string_view moved, std::string_view next) {

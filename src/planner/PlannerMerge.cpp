@@ -29,9 +29,13 @@ bool MergePlannerPage(Store& s, Date target) {
             return false;
         }
     }
+    // The merged page becomes the page of its own date.
+    Date pageDate = s.planner.gPlannerPageDate;
+    s.planner.gPlannerPageDate = target;
     s.dates.gSelectedDate = target;
     SetDateVariables(s);
     if (!SavePlannerPageToYear(s)) {
+        s.planner.gPlannerPageDate = pageDate;
         s.dates.gSelectedDate = before;
         SetDateVariables(s);
         return false;

@@ -70,11 +70,12 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
 
     s_.hooks.ShowPlannerPage = [this] { ShowPlannerPage(); };
     s_.hooks.SavePlanner = [this] { return SavePlanner(); };
+    // A page whose edits were not settled before asks the close question as it closes.
     s_.hooks.UnloadPlannerWindow = [this] {
-        s_.flags.gPlannerChanged = false;
         if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->close();
         else close();
     };
+    s_.hooks.QueryUnloadPlanner = [this] { return Form_QueryUnload(); };
     RegisterWindow(this);
 }
 
@@ -173,8 +174,12 @@ void frmPlanner::RefreshPage() {
     refreshing_ = false;
 }
 
+Date frmPlanner::PageDate() const {
+    return s_.planner.gPlannerPageDate ? s_.planner.gPlannerPageDate : s_.dates.gSelectedDate;
+}
+
 void frmPlanner::ShowDateCaption(bool hasRecord) {
-    Date d = s_.dates.gSelectedDate;
+    Date d = PageDate();
     std::string caption = hasRecord ? FormatLongDate(d) : PlannerDateCaption(d);
     page_->SetDateCaption(QString::fromStdString(caption));
 }
@@ -220,14 +225,14 @@ void frmPlanner::OpenPlannerFor(Date date) {
 
 bool frmPlanner::SavePlanner() {
     if (s_.planner.gExternalPlanner) {
-        Date target = model_.gExternalFileDate ? model_.gExternalFileDate : s_.dates.gSelectedDate;
+        Date target = model_.gExternalFileDate ? model_.gExternalFileDate : PageDate();
         if (!MergePlannerPage(s_, target)) return false;
         model_.gExternalFileDate = 0;
         ShowDateCaption(true);
         emit selectedDateChanged(target);
         return true;
     }
-    bool nextYear = SelectedDateInSpannedYear(s_);
+    bool nextYear = s_.flags.gSpansNextYear && YearOf(PageDate()) == s_.flags.gSpannedYear;
     if (!SavePlannerPageToYear(s_)) return false;
     if (!nextYear) {
         if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->raise();
@@ -256,7 +261,8 @@ void frmPlanner::cmdDay_Click(int index) {
         s_.flags.gNavigationCancelled = false;
         return;
     }
-    Date date = s_.dates.gSelectedDate + (index == 0 ? -1 : 1);
+    // The day next to the page on show, whatever date was selected meanwhile.
+    Date date = PageDate() + (index == 0 ? -1 : 1);
     OpenPlannerFor(date);
     emit selectedDateChanged(date);
 }
@@ -282,6 +288,7 @@ void frmPlanner::Form_Unload() {
     s_.hooks.ShowPlannerPage = nullptr;
     s_.hooks.SavePlanner = nullptr;
     s_.hooks.UnloadPlannerWindow = nullptr;
+    s_.hooks.QueryUnloadPlanner = nullptr;
 }
 
 void frmPlanner::closeEvent(QCloseEvent* event) {

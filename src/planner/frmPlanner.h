@@ -86,6 +86,8 @@ private:
     void RefreshPage();
     void RefreshBox(int i);
     void ShowDateCaption(bool hasRecord);
+    // The date of the page on show: the window's own, not the program's selected date.
+    Date PageDate() const;
     void SelectSearchHit();
     void Form_Unload();
     // The planner part of the save-changes prompt, asked by the day buttons themselves so that

@@ -24,9 +24,16 @@ bool PrinterAvailable() {
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-void CheckForPrinter(Store& s) { s.flags.gPrinterPresent = PrinterAvailable(); }
+void CheckForPrinter(Store& s) {
+    // The printer the preferences name becomes the one every print command uses; a named
+    // printer that is installed also counts as a printer when the system has no default.
+    bool named = SelectPrinterByName(s.prefs.gDefaultPrinter);
+    s.flags.gPrinterPresent = PrinterAvailable() || named;
+}
 
 bool SelectPrinterByName(const std::string& name) {
+    // A name that matches nothing leaves the system default in use.
+    Selected().clear();
     if (name.empty()) return false;
     QString wanted = FromCp1252(name);
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {

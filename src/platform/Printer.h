@@ -17,7 +17,8 @@ struct Store;
 QString PrintToPdfFile();
 // True when print jobs go to the PDF file or the system has a default printer.
 bool PrinterAvailable();
-// Sets the store's gPrinterPresent; shows nothing.
+// Selects the preferences' "Default Printer:" (SelectPrinterByName) and sets the store's
+// gPrinterPresent; shows nothing.
 void CheckForPrinter(Store& s);
 
 // The printer named in the preferences ("Default Printer:"): the first installed printer whose

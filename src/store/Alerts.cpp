@@ -52,7 +52,8 @@ void ReadAlerts(Store& s) {
     // The whole day: the current moment's serial would turn into tomorrow shortly before midnight.
     Date today = Clock::Today();
 
-    if (auto lines = listfile::ReadIfPresent(s, "ReadAlerts", s.gAppPath + kAlertsFile)) {
+    auto lines = listfile::ReadIfPresent(s, "ReadAlerts", s.gAppPath + kAlertsFile);
+    if (lines) {
         for (size_t i = 0; i < lines->size(); ++i) {
             const std::string& line = (*lines)[i];
             auto f = ParseAlertLine(line);
@@ -72,8 +73,9 @@ void ReadAlerts(Store& s) {
         }
         a.gAlertCount = static_cast<int>(a.gAlertLines.size());
     }
-    // Also with no file: removing the last alert must clear a pending count shown before.
-    a.indicator = AlertIndicatorFor(a.gPendingAlertCount);
+    // With no file the indicators show their start-up state ("Click to View", "No Alerts
+    // Pending"), also after the last alert was removed, so no pending count stays behind.
+    a.indicator = lines ? AlertIndicatorFor(a.gPendingAlertCount) : AlertIndicator{};
     if (s.hooks.RefreshIndicators) s.hooks.RefreshIndicators();
 }
 

@@ -90,6 +90,8 @@ bool DisplayThisNote(Store& s) {
     n.gExportFolder.clear();
 
     DateComboTexts combos = SetDateCombos(s);
+    // The picker shows the note's date as every move of the selected date leaves it.
+    if (s.hooks.ShowSelectedDateInPicker) s.hooks.ShowSelectedDateInPicker();
     n.gNotesCaption = "Notes for " + combos.month + " " + combos.day + ", " + combos.year;
 
     s.flags.gNotesLoading = true;

@@ -44,6 +44,7 @@ void OpenPlannerRecord(Store& s) {
     s.planner.gExportingPlanner = false;
 
     Date date = s.dates.gSelectedDate;
+    s.planner.gPlannerPageDate = date;
     DayListRef list = s.planner.ThisYear();
     if (list.year != YearOf(date)) ReadThisYearsPlanner(s);
     int i = FindDay(list, FormatMmDdYy(date));

@@ -49,6 +49,9 @@ struct PlannerStore {
 
     // Set by the note list window before it saves a year whose record it has blanked.
     bool gSavingAfterListDelete = false;
+    // The date whose page is in the planner window (0 before the first); the page is saved
+    // under it, whatever date has been selected since.
+    Date gPlannerPageDate = 0;
     // Exchange state of an exported or imported planner day; reset when a date's page opens.
     bool gExternalPlanner = false;
     bool gExportingPlanner = false;

@@ -14,8 +14,9 @@ bool Run(const std::function<bool()>& hook, bool (*fallback)(Store&), Store& s) 
 
 bool SaveMonthIconsToFile(Store& s) {
     if (!s.flags.gTemplateMode) return Save1MonthIcons(s);
-    if (!WriteTemplateIcons(s)) return false;
-    s.flags.gTemplateMode = false;
+    if (!SaveTemplateIcons(s)) return false;
+    // As the menu command ends: the template's month view gives way to today's year.
+    if (!s.flags.gMainWindowClosing && s.hooks.TemplateSaved) s.hooks.TemplateSaved();
     return true;
 }
 
@@ -28,7 +29,37 @@ void Stop(Store& s) { s.flags.gNavigationCancelled = true; }
 
 } // namespace
 
+namespace {
+
+// A press on another date selects it before any question comes, and the notes window may open
+// another date over the planner; the window still holds the page or note of the date it was
+// shown for, and that is where its text belongs. The selected date comes back afterwards.
+class WindowDateSelected {
+public:
+    WindowDateSelected(Store& s, Date windowDate) : s_(s), selected_(s.dates.gSelectedDate) {
+        if (windowDate == 0 || windowDate == selected_) return;
+        s_.dates.gSelectedDate = windowDate;
+        SetDateVariables(s_);
+        swapped_ = true;
+    }
+    ~WindowDateSelected() {
+        if (!swapped_) return;
+        s_.dates.gSelectedDate = selected_;
+        SetDateVariables(s_);
+    }
+    WindowDateSelected(const WindowDateSelected&) = delete;
+    WindowDateSelected& operator=(const WindowDateSelected&) = delete;
+
+private:
+    Store& s_;
+    Date selected_;
+    bool swapped_ = false;
+};
+
+} // namespace
+
 bool SavePlannerPageToYear(Store& s) {
+    WindowDateSelected pageDate(s, s.flags.gPlannerOpen ? s.planner.gPlannerPageDate : 0);
     bool closing = s.flags.gMainWindowClosing;
     if (SelectedDateInSpannedYear(s)) {
         if (!SavePlannerRecord2(s) || !SaveNextYearsPlannerFile(s)) return false;
@@ -41,20 +72,7 @@ bool SavePlannerPageToYear(Store& s) {
 }
 
 bool SaveNoteToYear(Store& s) {
-    // A press on another date selects it before any question comes; the box still holds the
-    // note of the date it was shown for, and that is where its text belongs.
-    struct NoteDateSelected {
-        Store& s;
-        Date selected;
-        ~NoteDateSelected() {
-            s.dates.gSelectedDate = selected;
-            SetDateVariables(s);
-        }
-    } restore{s, s.dates.gSelectedDate};
-    if (s.flags.gNotesOpen && s.notes.gLoadedNoteDate != 0) {
-        s.dates.gSelectedDate = s.notes.gLoadedNoteDate;
-        SetDateVariables(s);
-    }
+    WindowDateSelected noteDate(s, s.flags.gNotesOpen ? s.notes.gLoadedNoteDate : 0);
     bool closing = s.flags.gMainWindowClosing;
     if (SelectedDateInSpannedYear(s)) {
         if (!SaveNextYearsNotes(s)) return false;
@@ -63,6 +81,13 @@ bool SaveNoteToYear(Store& s) {
         if (!SaveThisYearsNotes(s)) return false;
         if (!closing) ReadThisYearsNotes(s);
     }
+    return true;
+}
+
+bool QueryUnloadPlannerAndNotes(Store& s) {
+    UiFlags& f = s.flags;
+    if (f.gPlannerOpen && f.gPlannerChanged && s.hooks.QueryUnloadPlanner && !s.hooks.QueryUnloadPlanner()) return false;
+    if (f.gNotesOpen && f.gNotesChanged && s.hooks.QueryUnloadNotes && !s.hooks.QueryUnloadNotes()) return false;
     return true;
 }
 

@@ -11,11 +11,16 @@ void CheckForUnsavedChanges(Store& s);
 void CheckForUnsavedNote(Store& s);
 
 // The saves the prompt runs when no window has put its own save command into the hooks: the
-// page (or the note box) is stored for the selected date in this year's or, for the following
-// year of a year-spanning six-month view, next year's lists and file, then read back unless the
-// program is closing. The open note is stored under its own date, even when another date has
-// been selected since it was shown.
+// page (or the note box) is stored for its date in this year's or, for the following year of a
+// year-spanning six-month view, next year's lists and file, then read back unless the program
+// is closing. The open page and the open note are stored under their own dates, even when
+// another date has been selected since they were shown.
 bool SavePlannerPageToYear(Store& s);
 bool SaveNoteToYear(Store& s);
+
+// Before a command draws a calendar view over the open planner and notes windows (which the
+// drawing closes): each window with unsaved edits asks its own close question. False when the
+// user cancelled (or a save failed); the command then stops and leaves the view as it was.
+bool QueryUnloadPlannerAndNotes(Store& s);
 
 } // namespace orvelle

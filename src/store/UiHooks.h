@@ -20,9 +20,22 @@ struct UiHooks {
     std::function<void()> ShowPlannerPage;
     // Closes the calendar view and sets the main window's buttons and menus for the planner.
     std::function<void()> ReplaceViewWithPlanner;
-    // Close the planner or notes window, discarding its edits.
+    // Close the planner or notes window. A window still holding edits asks its own close
+    // question first and may stay open.
     std::function<void()> UnloadPlannerWindow;
     std::function<void()> UnloadNotesWindow;
+    // The close questions of the open planner and notes windows, asked before a command draws a
+    // view over them: Yes saves under the window's own date, No drops the edits; false on
+    // Cancel (or a failed save), and the window stays open.
+    std::function<bool()> QueryUnloadPlanner;
+    std::function<bool()> QueryUnloadNotes;
+    // Loads the planner window (when it is not loaded) and resets its page for a new date.
+    std::function<void()> InitializePlannerForm;
+    // After the monthly template was saved (today is then the selected date): closes the
+    // one-month view and draws the twelve-month view.
+    std::function<void()> TemplateSaved;
+    // Writes the selected date into the main window's date picker.
+    std::function<void()> ShowSelectedDateInPicker;
     // Repaints the open calendar view after a manager saved.
     std::function<void()> RedrawCurrentView;
     // Refreshes the main window's alert and birthday indicators.

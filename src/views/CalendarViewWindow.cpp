@@ -5,6 +5,7 @@
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/KeyPreview.h"
 #include "views/ToDoPane.h"
@@ -82,6 +83,7 @@ bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
     case 37: cmdPrev_Click(); return true;
     case 27:
         if (!escapeShowsYear) return false;
+        if (!QueryUnloadPlannerAndNotes(s_)) return true;
         close();
         Show1YearCalendar(s_, main_);
         return true;

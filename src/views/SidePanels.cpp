@@ -24,6 +24,13 @@ QLabel* Label(QWidget* parent, const char* name, const char* text, double l, dou
     return x;
 }
 
+// The alert labels are teal, the birthday labels blue.
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
 } // namespace
 
 SidePanels SidePanels::Build(QWidget* container, double helpLeft, double helpTop, double alertsLeft, double alertsTop) {
@@ -47,6 +54,8 @@ SidePanels SidePanels::Build(QWidget* container, double helpLeft, double helpTop
     p.lblBirthdays = Label(p.framAlerts, "lblBirthdays", "Pending Birthdays: Sorted by Name", 180, 2040, 2715, 255);
     p.lstBirthdays = Make<QListWidget>(p.framAlerts, "lstBirthdays", 180, 2280, 2775, 1035);
     p.lblBirthdayDate = Label(p.framAlerts, "lblBirthdayDate", "Date =", 180, 3360, 2775, 195);
+    for (QLabel* l : {p.lblAlerts, p.lblAlertDate}) SetTextColour(l, QColor(0, 128, 128));
+    for (QLabel* l : {p.lblBirthdays, p.lblBirthdayDate}) SetTextColour(l, QColor(0, 0, 255));
     return p;
 }
 

@@ -160,6 +160,9 @@ void LoadToDo(Store& s, QWidget* pane, bool& rowsLoaded, bool sixMonthPlacement)
     QLabel* top = Child(pane, "lblTop");
     float left = static_cast<float>(pane->contentsRect().width()) / 2.0f - static_cast<float>(top->width()) / 2.0f;
     top->move(static_cast<int>(left), top->y());
+    // Made while the pane was already on show (the window grew past its threshold), the heading
+    // would stay hidden like any new child of a visible widget.
+    top->show();
     pane->show();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
@@ -103,6 +104,8 @@ bool frm6Months::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void frm6Months::Step(int direction) {
+    // The drawing closes a notes or planner window opened over the view: its edits come first.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
     s_.dates.gSelectedDate = StepSixMonths(s_.dates.gSelectedDate, direction);
     main_.ShowSelectedDateInPicker();
     Show6MonthCalendar(s_, main_);
@@ -118,7 +121,7 @@ bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyD
 
 void frm6Months::cmdView_Click(int index) {
     auto first = MonthCaptionDate(ToCp1252(cmdView[index]->text()));
-    if (!first) return;
+    if (!first || !QueryUnloadPlannerAndNotes(s_)) return;
     s_.dates.gSelectedDate = *first;
     main_.ShowSelectedDateInPicker();
     s_.flags.gSixMonthViewOpen = false;

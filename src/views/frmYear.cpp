@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
@@ -114,6 +115,8 @@ bool frmYear::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void frmYear::Step(int direction) {
+    // The drawing closes a notes or planner window opened over the view: its edits come first.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
     s_.dates.gSelectedDate = StepOneYear(s_.dates.gYear, direction);
     main_.ShowSelectedDateInPicker();
     Show1YearCalendar(s_, main_);
@@ -129,7 +132,7 @@ void frmYear::cmdMonth_Click(int index) {
     // The month and its year both come from the button's own caption ("March, 2009"), so a
     // year typed into the picker but not yet applied cannot send the view elsewhere.
     auto first = MonthCaptionDate(ToCp1252(cmdMonth[index]->text()));
-    if (!first) return;
+    if (!first || !QueryUnloadPlannerAndNotes(s_)) return;
     s_.dates.gSelectedDate = *first;
     s_.dates.gCurrentCellMonth = MonthOf(*first) - 1;
     main_.ShowSelectedDateInPicker();

@@ -3,6 +3,7 @@
 #include "mainwindow/MainMenuCommands.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <cstdlib>
 #include <optional>
@@ -30,10 +31,18 @@ private:
     std::optional<std::string> old_;
 };
 
-// The desktop entry checker's verdict: empty when the file is valid.
+// The desktop entry checker (package desktop-file-utils, which scripts/install-deps.sh installs);
+// without it the launchers are still checked, only not by the checker.
+QString Validator() { return QStandardPaths::findExecutable("desktop-file-validate"); }
+constexpr const char* kNoValidator =
+    "desktop-file-validate is not installed (Debian package desktop-file-utils): the launchers' contents "
+    "were checked, their validity was not";
+
+// The checker's verdict: empty when the file is valid (or when there is no checker).
 QString Validate(const std::string& path) {
+    if (Validator().isEmpty()) return {};
     QProcess p;
-    p.start("desktop-file-validate", {QString::fromStdString(path)});
+    p.start(Validator(), {QString::fromStdString(path)});
     if (!p.waitForFinished(20000)) return "validator did not run";
     QString out = p.readAllStandardOutput() + p.readAllStandardError();
     return p.exitCode() == 0 ? out.trimmed() : "exit " + QString::number(p.exitCode()) + ": " + out;
@@ -63,6 +72,7 @@ TEST_F(Shortcuts, WritesValidLaunchersOnTheDesktopAndInTheMenu) {
     // A second run replaces them.
     prompter.Expect(MsgAnswer::OK, "successfully");
     mnuOptCreateShortcut_Click(*s, Folders(), program);
+    if (Validator().isEmpty()) GTEST_SKIP() << kNoValidator;
 }
 
 TEST_F(Shortcuts, ExecQuotesAndEscapesThePath) {
@@ -74,6 +84,7 @@ TEST_F(Shortcuts, ExecQuotesAndEscapesThePath) {
     std::string odd = dir + "odd";
     ASSERT_TRUE(CreateProgramShortcuts({odd, odd + "/apps"}, kShortcutName, "/opt/a$b \"c\" 50%\\d/orvelle", nullptr));
     EXPECT_EQ(Validate(odd + "/Shortcut to Orvelle.desktop"), "");
+    if (Validator().isEmpty()) GTEST_SKIP() << kNoValidator;
 }
 
 TEST_F(Shortcuts, AFileThatCannotBeWrittenIsReported) {

@@ -4,12 +4,14 @@
 #include "notes/frmNotes.h"
 #include "planner/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
+#include "platform/MdiChildren.h"
 #include "store/HelpTopics.h"
 #include "store/Preferences.h"
 
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 namespace orvelle {
@@ -106,8 +108,16 @@ TEST_F(MenuCommands, TheNotesButtonOpensTheNotesWindow) {
     SetPicker("March", "6", "2009");
     m.imgOpt_Click(1);
     Settle();
-    ASSERT_NE(frmNotes::Find(m.mdiArea()), nullptr);
+    frmNotes* notes = frmNotes::Find(m.mdiArea());
+    ASSERT_NE(notes, nullptr);
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 6));
+    // On this large screen the window fills the child area as the views do: no sub-window
+    // icon or window buttons in the main menu bar.
+    QMdiSubWindow* sub = MdiSubWindowOf(notes);
+    EXPECT_FALSE(sub->isMaximized());
+    EXPECT_EQ(sub->geometry(), m.mdiArea()->viewport()->rect());
+    EXPECT_EQ(m.menuBar()->cornerWidget(Qt::TopLeftCorner), nullptr);
+    EXPECT_EQ(m.menuBar()->cornerWidget(Qt::TopRightCorner), nullptr);
 }
 
 TEST_F(MenuCommands, EscapeInTheNotesWindowLeavesTheYearViewAlone) {

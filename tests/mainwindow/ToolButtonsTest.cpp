@@ -151,6 +151,11 @@ TEST_F(ToolBar, RightClickIgnoresThePendingAlertsWithoutWritingAnything) {
 
 TEST_F(ToolBar, TheIndicatorsOpenTheirManagersOnceThereAreSome) {
     frmMain& m = Start();
+    // No "Alerts.dat": the indicators keep their first state.
+    EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
+    EXPECT_EQ(m.cmdAlert->toolTip(), "Click to View");
+    EXPECT_EQ(m.imgAlert->toolTip(), "No Alerts Pending");
+    EXPECT_EQ(m.imgBDay->toolTip(), "No Birthdays Pending");
     // From the start a left click opens the alert manager on the pending alerts.
     QTest::mouseClick(m.cmdAlert, Qt::LeftButton);
     EXPECT_TRUE(m.findChild<QWidget*>("frmAlert"));

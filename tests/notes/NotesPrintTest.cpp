@@ -138,3 +138,22 @@ TEST_F(NotesPrintTest, ALongNoteRunsOntoFurtherPages) {
     ASSERT_FALSE(second.isEmpty());
     EXPECT_TRUE(second.front().startsWith("Item ")); // the second page goes on with the note
 }
+
+// Another date picked on the calendar since the note opened: the printout still names the
+// note's own date.
+TEST_F(NotesPrintTest, TheHeadingNamesTheNotesOwnDate) {
+    store.flags.gPrinterPresent = true;
+    frmNotes* w = OpenWith("Call the bank");
+    store.dates.gSelectedDate = DateSerial(2009, 7, 20);
+    SetDateVariables(store);
+    w->mnuFilePrint_Click();
+    ASSERT_TRUE(PathIsFile(pdf));
+    QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is not installed";
+    QProcess p;
+    p.start(pdftotext, {QString::fromStdString(pdf), "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    QStringList printed = NonEmptyTrimmed(QString::fromUtf8(p.readAllStandardOutput()).split('\n'));
+    ASSERT_FALSE(printed.isEmpty());
+    EXPECT_EQ(printed.front(), "Notes for Mar 05, 2009");
+}

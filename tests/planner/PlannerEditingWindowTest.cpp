@@ -259,17 +259,18 @@ TEST_F(PlannerWrapTest, BlankAtTheEndMovesTheLastWordAndTheCaretBehindIt) {
     EXPECT_EQ(Box(4)->text(), "bbbb xlunch");
 }
 
-TEST_F(PlannerWrapTest, BlankTypedInsideTheLineKeepsTheCaretThere) {
+// Every prefix ending at a blank fits: the last two words move, the caret with its blank.
+TEST_F(PlannerWrapTest, BlankTypedInsideMovesTheLastTwoWordsWhenEveryBlankFits) {
     OpenWithWideLetters();
     MakeContinuance(8);
     Focus(7);
     QTest::keyClicks(Box(7), "ab cdefghij");
     Box(7)->setCursorPosition(5);
-    QTest::keyClicks(Box(7), " ");  // "ab cd efghij": "ab cd " fits, "efghij" moves
-    EXPECT_EQ(Box(7)->text(), "ab cd ");
-    EXPECT_EQ(Box(8)->text(), "efghij");
-    EXPECT_EQ(Focused(), 7);
-    EXPECT_EQ(Box(7)->cursorPosition(), 6);
+    QTest::keyClicks(Box(7), " ");  // "ab cd efghij"
+    EXPECT_EQ(Box(7)->text(), "ab ");
+    EXPECT_EQ(Box(8)->text(), "cd efghij");
+    EXPECT_EQ(Focused(), 8);
+    EXPECT_EQ(Box(8)->cursorPosition(), 3);
 }
 
 TEST_F(PlannerWrapTest, StopLineNeverWraps) {

@@ -68,23 +68,24 @@ TEST_F(LineWrapTest, OneWordWiderThanTheLineMovesWhole) {
     EXPECT_EQ(r.caretPos, 13);
 }
 
-TEST_F(LineWrapTest, BlankTypedInsideMovesOnlyWhatDoesNotFit) {
+TEST_F(LineWrapTest, BlankTypedInsideMovesTheLastTwoWordsWhenEveryBlankFits) {
     push[5] = true;
     lines[6] = "note";
-    // "aa bbb" then a blank typed at 6 before "cccccc": "aa bbb " still fits, so only the
-    // last word moves, and not "bbb" with it; the caret stays behind the new blank.
+    // "aa bbb" then a blank typed at 6 before "cccccc": every prefix ending at a blank fits,
+    // so the last two words move; the caret goes with the blank just typed.
     WrapResult r = Wrap(5, "aa bbb cccccc", 6, false);
-    EXPECT_EQ(r.lines, (Lines{{5, "aa bbb "}, {6, "cccccc note"}}));
-    EXPECT_EQ(r.caretLine, 5);
-    EXPECT_EQ(r.caretPos, 7);
+    EXPECT_EQ(r.lines, (Lines{{5, "aa "}, {6, "bbb cccccc note"}}));
+    EXPECT_EQ(r.caretLine, 6);
+    EXPECT_EQ(r.caretPos, 4);
 }
 
-TEST_F(LineWrapTest, BlankTypedInsideFirstWordKeepsThatWord) {
+TEST_F(LineWrapTest, BlankTypedInsideTheOnlyTwoWordsMovesBoth) {
     push[5] = true;
-    // A blank typed into an overlong run: the word before it stays, not the whole line.
+    lines[6] = "later";
+    // The two last words are the whole line here: all of it moves, glued to nothing.
     WrapResult r = Wrap(5, "Meeting abcdefghij", 7, false);
-    EXPECT_EQ(r.lines, (Lines{{5, "Meeting "}, {6, "abcdefghij"}}));
-    EXPECT_EQ(r.caretLine, 5);
+    EXPECT_EQ(r.lines, (Lines{{5, ""}, {6, "Meeting abcdefghij later"}}));
+    EXPECT_EQ(r.caretLine, 6);
     EXPECT_EQ(r.caretPos, 8);
 }
 
@@ -121,9 +122,11 @@ TEST_F(LineWrapTest, LastLineHasNoLineToWrapInto) {
     EXPECT_TRUE(WrapPlannerLine(15, lines, push, 12, WrapFlags{true, true, false}, metrics).lines.empty());
 }
 
-TEST_F(LineWrapTest, WrapCutIsTheLastBlankThatFits) {
+TEST_F(LineWrapTest, WrapCutFollowsTheBlanksThatFit) {
     EXPECT_EQ(WrapCut("aaa bbb ccc ddd", metrics), 8);  // "aaa bbb " is 800, "aaa bbb ccc " 1200
-    EXPECT_EQ(WrapCut("aaaaaaaa bbbb", metrics), 9);    // 900 < 970
+    EXPECT_EQ(WrapCut("aaaaaaaa bbbb", metrics), 0);    // every blank fits: the last two words move
+    EXPECT_EQ(WrapCut("aa bbb cccccc", metrics), 3);
+    EXPECT_EQ(WrapCut("aaaa bbbbb ", metrics), 5);      // "aaaa bbbbb " is 1100
     EXPECT_EQ(WrapCut("aaaaaaaaaaaa", metrics), 0);     // no blank at all
     EXPECT_EQ(WrapCut("aaaaaaaaaaaa b", metrics), 0);   // the first word does not fit
 }

@@ -120,9 +120,18 @@ TEST_F(PlannerWindowTest, CancelAtQuitKeepsTheProgramOpen) {
     EXPECT_EQ(Box(0)->text(), "Busy day");
 }
 
-TEST_F(PlannerWindowTest, UnloadHookClosesWithoutAsking) {
+// A page whose edits nobody has settled is never dropped by the unload: its question comes.
+TEST_F(PlannerWindowTest, UnloadHookAsksAboutUnsettledEdits) {
     Open(kMar5);
-    QTest::keyClicks(Box(0), "discarded by the prompt");
+    QTest::keyClicks(Box(0), "kept by Cancel");
+    prompter.Expect(MsgAnswer::Cancel, kCloseQuestion);
+    s->hooks.UnloadPlannerWindow();
+    Settle();
+    ASSERT_FALSE(w.isNull());
+    EXPECT_EQ(Box(0)->text(), "kept by Cancel");
+
+    // Settled by the save-changes prompt's No: the unload asks nothing more.
+    s->flags.gPlannerChanged = false;
     s->hooks.UnloadPlannerWindow();
     Settle();
     EXPECT_TRUE(w.isNull());

@@ -4,7 +4,10 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 
+#include "platform/Cp1252.h"
+
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,6 +43,24 @@ TEST(Printer, PrintToPdfMakesAPrinterPresentAndEveryJobWritesTheFile) {
     ASSERT_TRUE(bytes);
     EXPECT_EQ(bytes->substr(0, 5), "%PDF-");
     unsetenv("ORVELLE_PRINT_TO_PDF");
+}
+
+// The preference reaches the print jobs through the printer check the main window runs.
+TEST(Printer, ThePreferredPrinterIsTheOneEveryJobUses) {
+    unsetenv("ORVELLE_PRINT_TO_PDF");
+    Store s;
+    s.prefs.gDefaultPrinter = "No Such Printer 42";
+    CheckForPrinter(s);
+    EXPECT_TRUE(SelectedPrinterName().isEmpty());
+    EXPECT_EQ(s.flags.gPrinterPresent, PrinterAvailable());
+    QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
+    if (installed.isEmpty()) GTEST_SKIP() << "no printer is installed here: only the unmatched name was checked";
+    QString name = installed.back().printerName();
+    s.prefs.gDefaultPrinter = ToCp1252(name);
+    CheckForPrinter(s);
+    EXPECT_TRUE(s.flags.gPrinterPresent);
+    EXPECT_EQ(SelectedPrinterName(), name);
+    EXPECT_EQ(MakePrinter()->printerName(), name);
 }
 
 TEST(Printer, APreferredPrinterThatIsNotInstalledLeavesTheDefault) {

@@ -44,10 +44,10 @@ TEST_F(AlertsFile, TodayIsTheWholeDayUpToMidnight) {
 }
 
 TEST_F(AlertsFile, DeletingTheLastAlertClearsThePendingState) {
-    ReadAlerts(s()); // start-up without a file
+    ReadAlerts(s()); // start-up without a file: the indicators' first state
     EXPECT_EQ(s().alerts.indicator.caption, "No Pending Alerts");
-    EXPECT_EQ(s().alerts.indicator.toolTip, "Left Click to view all Alerts.");
-    EXPECT_EQ(s().alerts.indicator.imageToolTip, "No Alerts Exist");
+    EXPECT_EQ(s().alerts.indicator.toolTip, "Click to View");
+    EXPECT_EQ(s().alerts.indicator.imageToolTip, "No Alerts Pending");
 
     ui.Expect(MsgAnswer::OK, "Alert List Updated.");
     ASSERT_TRUE(SaveAlerts(s(), {Line(T() + 2, 3, "dentist")}));
@@ -64,6 +64,8 @@ TEST_F(AlertsFile, DeletingTheLastAlertClearsThePendingState) {
     EXPECT_EQ(s().alerts.indicator.caption, "No Pending Alerts");
     EXPECT_FALSE(s().alerts.indicator.highlighted);
     EXPECT_EQ(s().alerts.indicator.picture, IndicatorPicture::NonePending);
+    EXPECT_EQ(s().alerts.indicator.toolTip, "Click to View");
+    EXPECT_EQ(s().alerts.indicator.imageToolTip, "No Alerts Pending");
 }
 
 TEST_F(AlertsFile, BadLinesAreSkippedAndLoggedAndLaterLinesCount) {

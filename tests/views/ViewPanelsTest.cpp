@@ -67,6 +67,11 @@ TEST_F(SidePanels, PendingAlertsSortWithoutCaseAndAClickShowsTheRightDate) {
     EXPECT_EQ(lst->item(1)->text(), "Pay rent");
     QLabel* date = Label(y, "lblAlertDate");
     EXPECT_EQ(date->text(), "Alert Date =");
+    // Alert labels teal, birthday labels blue.
+    for (const char* name : {"lblAlerts", "lblAlertDate"})
+        EXPECT_EQ(Label(y, name)->palette().color(QPalette::WindowText), QColor(0, 128, 128)) << name;
+    for (const char* name : {"lblBirthdays", "lblBirthdayDate"})
+        EXPECT_EQ(Label(y, name)->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << name;
     ClickRow(lst, 1);
     EXPECT_EQ(date->text(), "Alert Date = 03/01/09");
     ClickRow(lst, 0);
@@ -177,6 +182,8 @@ TEST_F(SidePanels, ToDoPaneShowsDoneAndOpenItemsWithRowsMadeOnce) {
     EXPECT_EQ(Label(pane, "lbl_5")->pos(), QPoint(TwipsToPixelsX(6180), TwipsToPixelsY(510)));
     EXPECT_EQ(Label(pane, "lbl_9")->text(), "10");
     QLabel* top = Label(pane, "lblTop");
+    EXPECT_TRUE(top->isVisible());
+    EXPECT_EQ(top->text().left(28), "The To Do List is displayed ");
     EXPECT_NEAR(top->x(), (pane->contentsRect().width() - top->width()) / 2, 1);
 
     auto rows = [pane] { return pane->findChildren<QLabel*>(QRegularExpression("^lblToDo_\\d+$")).size(); };
@@ -193,6 +200,21 @@ TEST_F(SidePanels, ToDoPaneShowsDoneAndOpenItemsWithRowsMadeOnce) {
     EXPECT_EQ(Label(pane, "lblToDo_0")->text(), "Call bank");
     EXPECT_EQ(Label(pane, "imgChkBox_0")->pixmap().toImage(), unchecked);
     EXPECT_EQ(Label(pane, "lblToDo_1")->text(), "");
+}
+
+// The pane first shown because the user made a small window larger: its heading shows too.
+TEST_F(SidePanels, ToDoHeadingShowsWhenAGrowingWindowBringsThePane) {
+    SetScreenPixelsForTests(QSize(1000, 720));
+    Start();
+    QWidget* pane = w->yearView()->picToDo;
+    ASSERT_FALSE(pane->isVisible());
+    w->resize(1400, 1000);
+    Settle();
+    ASSERT_TRUE(pane->isVisible());
+    QLabel* top = Label(pane, "lblTop");
+    ASSERT_NE(top, nullptr);
+    EXPECT_TRUE(top->isVisible());
+    EXPECT_TRUE(Label(pane, "lblToDo_9")->isVisible());
 }
 
 TEST_F(SidePanels, SixMonthViewPlacesItsOwnPane) {

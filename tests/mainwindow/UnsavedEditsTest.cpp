@@ -1,0 +1,242 @@
+// Edits in the notes and planner windows are never dropped or stored under another date when the
+// calendar moves on around them.
+#include "common/MainWindowFixture.h"
+#include "mainwindow/MarkCommands.h"
+#include "notes/frmNotes.h"
+#include "planner/PlannerLauncher.h"
+#include "planner/PlannerPageView.h"
+#include "planner/frmPlanner.h"
+#include "platform/MdiChildren.h"
+#include "store/PlannerRecord.h"
+#include "views/frm6Months.h"
+#include "views/frmMonth.h"
+#include "views/frmYear.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace orvelle {
+namespace {
+
+constexpr const char* kNoteQuestion = "Text has been changed. Do you want to save the changes?";
+
+class UnsavedEdits : public MainWindowTest {
+protected:
+    frmMain& StartWithPlanner() {
+        w = new frmMain(*s);
+        InstallPlannerWindow(*w);
+        w->MDIForm_Load();
+        w->show();
+        Settle();
+        return *w;
+    }
+    frmNotes* Notes() const { return frmNotes::Find(w->mdiArea()); }
+    frmPlanner* Planner() const {
+        for (QMdiSubWindow* sub : w->mdiArea()->subWindowList())
+            if (auto* p = qobject_cast<frmPlanner*>(sub->widget()); p && !p->IsUnloaded()) return p;
+        return nullptr;
+    }
+    std::string YearFile(int year, const char* name) const {
+        return ReadWholeFile(dir + std::to_string(year) + "/" + name).value_or("");
+    }
+    // Double-clicks 14 January 2009 (a Wednesday in the third week row) and types into its note.
+    void TypeNoteOfJanuary14(const char* text) {
+        DoubleClick(w->yearView()->picMonth[0], 3.5, 3.25);
+        Settle();
+        ASSERT_NE(Notes(), nullptr);
+        ASSERT_EQ(s->notes.gLoadedNoteDate, DateSerial(2009, 1, 14));
+        QTest::keyClicks(Notes()->txtNotes(), text);
+        ASSERT_TRUE(s->flags.gNotesChanged);
+    }
+    QString NoteText() const { return Notes() ? Notes()->txtNotes()->toPlainText() : QString("<closed>"); }
+};
+
+TEST_F(UnsavedEdits, TheYearViewAsksAboutTheChangedNoteBeforeMovingOn) {
+    frmMain& m = Start();
+    TypeNoteOfJanuary14("Do not lose me");
+
+    // Cancel: the view stays on 2009 and the note stays open with its text.
+    prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+    m.yearView()->cmdNext->click();
+    Settle();
+    EXPECT_EQ(m.yearView()->cmdMonth[0]->text(), "January, 2009");
+    EXPECT_EQ(YearOf(s->dates.gSelectedDate), 2009);
+    EXPECT_EQ(NoteText(), "Do not lose me");
+
+    // Yes: the note is stored under 14 January 2009, then the view moves to 2010.
+    prompter.Expect(MsgAnswer::Yes, kNoteQuestion).Expect(MsgAnswer::OK, "Notes Saved");
+    m.yearView()->cmdNext->click();
+    Settle();
+    EXPECT_EQ(m.yearView()->cmdMonth[0]->text(), "January, 2010");
+    EXPECT_EQ(Notes(), nullptr);
+    std::string stored = YearFile(2009, "Notes.dat");
+    EXPECT_NE(stored.find("01/14/09"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("Do not lose me"), std::string::npos) << stored;
+    EXPECT_FALSE(std::filesystem::exists(dir + "2010/Notes.dat"));
+}
+
+TEST_F(UnsavedEdits, EveryRedrawOfTheViewAsksFirstAndCancelStopsIt) {
+    frmMain& m = Start();
+    TypeNoteOfJanuary14("kept words");
+
+    // Each of these would draw the view again and close the notes window.
+    auto cancelled = [&](const char* what, const std::function<void()>& command) {
+        prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+        command();
+        Settle();
+        EXPECT_EQ(NoteText(), "kept words") << what;
+        EXPECT_TRUE(prompter.Finished()) << what;
+    };
+    cancelled("< Prev.", [&] { m.yearView()->cmdPrev->click(); });
+    cancelled("right arrow", [&] { m.yearView()->Form_KeyDown(39, 0); });
+    cancelled("month button", [&] { m.yearView()->cmdMonth[4]->click(); });
+    cancelled("Hide/Show All", [&] { m.Menu("mnuEditMarksHideAll")->trigger(); });
+    ASSERT_TRUE(m.Menu("mnuEditMark_8")->isChecked());
+    cancelled("hide holidays", [&] { m.Menu("mnuEditMark_8")->trigger(); });
+    EXPECT_TRUE(m.Menu("mnuEditMark_8")->isChecked());
+    EXPECT_EQ(s->markers.gMarkerHidden[8], 0);
+    EXPECT_EQ(m.yearView()->cmdMonth[0]->text(), "January, 2009");
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 1, 14));
+
+    // No drops the edits; the command goes on.
+    prompter.Expect(MsgAnswer::No, kNoteQuestion);
+    m.yearView()->cmdMonth[4]->click();
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    EXPECT_EQ(s->flags.gCalendarView, 1);
+    EXPECT_EQ(YearFile(2009, "Notes.dat").find("kept words"), std::string::npos);
+}
+
+TEST_F(UnsavedEdits, TheSixAndOneMonthViewsAskToo) {
+    frmMain& m = Start();
+    m.SwitchView(1);
+    Settle();
+    ASSERT_NE(m.sixMonthView(), nullptr);
+    m.imgOpt_Click(1); // the note of the selected date, 5 March 2009
+    Settle();
+    ASSERT_NE(Notes(), nullptr);
+    QString typed = "march words";
+    QTest::keyClicks(Notes()->txtNotes(), typed);
+    auto cancelled = [&](const char* what, const std::function<void()>& command) {
+        prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+        command();
+        Settle();
+        EXPECT_EQ(NoteText(), typed) << what;
+        EXPECT_TRUE(prompter.Finished()) << what;
+    };
+    QString first = m.sixMonthView()->cmdView[0]->text();
+    cancelled("six-month Next", [&] { m.sixMonthView()->cmdNext->click(); });
+    cancelled("six-month left arrow", [&] { m.sixMonthView()->Form_KeyDown(37, 0); });
+    cancelled("six-month Escape", [&] { m.sixMonthView()->Form_KeyDown(27, 0); });
+    cancelled("six-month month button", [&] { m.sixMonthView()->cmdView[1]->click(); });
+    ASSERT_NE(m.sixMonthView(), nullptr);
+    EXPECT_EQ(m.sixMonthView()->cmdView[0]->text(), first);
+    EXPECT_EQ(s->flags.gCalendarView, 6);
+
+    // Yes: saved under 5 March, and the month button goes on to the one-month view.
+    prompter.Expect(MsgAnswer::Yes, kNoteQuestion).Expect(MsgAnswer::OK, "Notes Saved");
+    m.sixMonthView()->cmdView[0]->click();
+    Settle();
+    ASSERT_NE(m.monthView(), nullptr);
+    EXPECT_NE(YearFile(2009, "Notes.dat").find("03/05/09"), std::string::npos);
+
+    m.imgOpt_Click(1);
+    Settle();
+    typed = " more";
+    QTest::keyClicks(Notes()->txtNotes(), typed);
+    cancelled("Clear Mark", [&] { mnuOptDateClearMark_Click(*s, m); });
+    cancelled("one-month Escape", [&] { m.monthView()->Form_KeyDown(27, 0); });
+    EXPECT_EQ(s->flags.gCalendarView, 1);
+}
+
+// The planner keeps the date it shows while the notes window opens another date over it.
+TEST_F(UnsavedEdits, ThePlannerPageIsSavedUnderItsOwnDate) {
+    std::filesystem::create_directories(dir + "2009");
+    PlannerPage dentist;
+    dentist.SetLine(0, "Dentist");
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Planner.dat",
+                                "05/20/09:" + CellStampOf(DateSerial(2009, 5, 20)) + ":" + BuildPlannerRecord(dentist) +
+                                    "\r\n"));
+    frmMain& m = StartWithPlanner();
+    SetPicker("May", "1", "2009");
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    QPointer<frmPlanner> planner = Planner();
+    ASSERT_NE(planner, nullptr);
+
+    SetPicker("May", "20", "2009");
+    m.imgOpt_Click(1); // "Open Notes for Selected Date"
+    Settle();
+    ASSERT_NE(Notes(), nullptr);
+    EXPECT_EQ(Notes()->windowTitle(), "Notes for May 20, 2009");
+    ASSERT_TRUE(Notes()->CloseWindow());
+    Settle();
+
+    QLineEdit* first = planner->Page()->txt(0);
+    QTest::keyClicks(first, "Lunch with Ann");
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    planner->findChild<QAction*>("mnuFileSave")->trigger();
+    Settle();
+    std::string stored = YearFile(2009, "Planner.dat");
+    size_t may1 = stored.find("05/01/09");
+    ASSERT_NE(may1, std::string::npos) << "the page went elsewhere";
+    EXPECT_NE(stored.find("Lunch with Ann", may1), std::string::npos);
+    size_t may20 = stored.find("05/20/09");
+    ASSERT_NE(may20, std::string::npos);
+    EXPECT_NE(stored.find("Dentist", may20), std::string::npos);
+    EXPECT_EQ(stored.find("Lunch with Ann"), stored.find("Lunch with Ann", may1));
+    EXPECT_EQ(planner->Page()->lblMain()->text(), "Friday, May 1 2009");
+
+    // The day buttons step from the page's date.
+    planner->Page()->cmdDay(1)->click();
+    Settle();
+    EXPECT_EQ(planner->Page()->lblMain()->text(), "Saturday, May 2 2009");
+    EXPECT_EQ(Picker(), "May 02, 2009");
+}
+
+TEST_F(UnsavedEdits, ExitNotesAndOpenPlannerShowsThePlannerOnTheNotesDate) {
+    std::filesystem::create_directories(dir + "2009");
+    PlannerPage page;
+    page.SetLine(0, "Budget meeting");
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Planner.dat", "01/14/09:" + CellStampOf(DateSerial(2009, 1, 14)) + ":" +
+                                                              BuildPlannerRecord(page) + "\r\n"));
+    frmMain& m = StartWithPlanner();
+    TypeNoteOfJanuary14("agenda");
+    // Another date is selected meanwhile; the note stays the note of 14 January.
+    ClickCell(m.yearView()->picMonth[2], 3, 2); // 18 March 2009
+    ASSERT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 18));
+
+    prompter.Expect(MsgAnswer::Yes, "The Notes have been changed.").Expect(MsgAnswer::OK, "Notes Saved");
+    Notes()->findChild<QPushButton*>("cmdPlanner")->click();
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    frmPlanner* planner = Planner();
+    ASSERT_NE(planner, nullptr);
+    EXPECT_TRUE(MdiSubWindowOf(planner)->isVisible());
+    EXPECT_EQ(planner->Page()->lblMain()->text(), "Wednesday, January 14, 2009");
+    EXPECT_EQ(planner->Page()->txt(0)->text(), "Budget meeting");
+    EXPECT_EQ(s->flags.gCalendarView, 0);
+    EXPECT_EQ(m.yearView(), nullptr);
+    EXPECT_EQ(Picker(), "January 14, 2009");
+    std::string notes = YearFile(2009, "Notes.dat");
+    EXPECT_NE(notes.find("01/14/09"), std::string::npos);
+    EXPECT_EQ(notes.find("03/18/09"), std::string::npos);
+}
+
+TEST_F(UnsavedEdits, OpeningANoteWritesItsDateIntoThePicker) {
+    frmMain& m = Start();
+    SetPicker("June", "5", "2009");
+    m.imgOpt_Click(1);
+    Settle();
+    ASSERT_NE(Notes(), nullptr);
+    EXPECT_EQ(Picker(), "June 05, 2009");
+    EXPECT_EQ(Notes()->windowTitle(), "Notes for June 05, 2009");
+}
+
+} // namespace
+} // namespace orvelle
