@@ -18,6 +18,7 @@
 #include "store/Preferences.h"
 #include "store/Prompter.h"
 #include "store/SearchState.h"
+#include "store/TermLists.h"
 #include "store/ToDoList.h"
 #include "store/UiFlags.h"
 #include "store/UiHooks.h"
@@ -50,6 +51,7 @@ struct Store {
     HelpTopics help;
     SearchState search;
     EditingState editing;
+    TermLists terms;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
