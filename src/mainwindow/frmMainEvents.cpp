@@ -5,6 +5,7 @@
 #include "mainwindow/MarkCommands.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
+#include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/Printer.h"
@@ -71,6 +72,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
     ConnectMarkMenus(*this);
     ConnectMainMenuCommands(*this);
+    ConnectTermMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

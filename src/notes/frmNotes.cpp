@@ -2,6 +2,8 @@
 
 #include "notes/BoxText.h"
 #include "notes/NotePrintLayout.h"
+#include "notes/NotesTerms.h"
+#include "notes/frmPref.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
@@ -12,6 +14,7 @@
 #include "store/PlannerStore.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "store/TermLists.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
@@ -54,6 +57,7 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
     txtNotes_->setFont(MakeFont("Arial", 10));
     txtNotes_->installEventFilter(this);
     connect(txtNotes_, &QPlainTextEdit::textChanged, this, &frmNotes::txtNotes_Change);
+    terms_ = new NotesTermBox(store, txtNotes_, this);
 
     cmdPlanner_ = new QPushButton("Exit Notes and Open Planner", this);
     cmdPlanner_->setObjectName("cmdPlanner");
@@ -106,7 +110,7 @@ void frmNotes::BuildMenus() {
 
     QMenu* mnuPref = bar->addMenu("&Preferences");
     mnuPref->setObjectName("mnuPref");
-    add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", nullptr);
+    add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", [this] { frmPref::ShowDialog(store_); });
 
     SetMdiChildMenuBar(this, bar);
 }
@@ -136,6 +140,7 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     area->setActiveSubWindow(sub);
     w->Form_Resize();
     w->txtNotes_->setFocus();
+    ShowTermsWithTypingWindow(store);
     return w;
 }
 
@@ -173,6 +178,7 @@ void frmNotes::resizeEvent(QResizeEvent* e) {
 }
 
 bool frmNotes::Form_KeyDown(int key) {
+    if (key == Qt::Key_F2 || key == Qt::Key_F3) return TermListKey(store_, key == Qt::Key_F2);
     if (key != Qt::Key_Escape) return false;
     auto showYear = showYearView_;
     // The twelve-month view comes back only when the window really closed.
@@ -218,6 +224,10 @@ void frmNotes::Form_Unload() {
     n.gExportingNotes = false;
     n.gExportFileName.clear();
     n.gExportFolder.clear();
+    terms_->Detach();
+    // Going over to the planner keeps the terms window for it.
+    if (!mOpeningPlanner_ && store_.terms.gFUTWindowLoaded && store_.hooks.UnloadTermsWindow)
+        store_.hooks.UnloadTermsWindow();
 }
 
 void frmNotes::closeEvent(QCloseEvent* e) {
@@ -262,7 +272,9 @@ void frmNotes::cmdPlanner_Click() {
     }
     s.page.Reset();
     OpenThePlanner(s);
-    if (self) CloseWindow();
+    if (!self) return;
+    mOpeningPlanner_ = true;
+    if (!CloseWindow()) mOpeningPlanner_ = false;
 }
 
 bool frmNotes::SelectSearchHit(int from) {

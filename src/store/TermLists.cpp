@@ -391,6 +391,13 @@ bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoComp
     return true;
 }
 
+bool TermListKey(Store& s, bool f2) {
+    if (!s.terms.gFUTWindowLoaded) return false;
+    if (f2) ShowAllFUTFiles(s);
+    else NextFUTFile(s);
+    return true;
+}
+
 void ShowTermsWithTypingWindow(Store& s) {
     if (s.prefs.gShowFUT && !s.terms.gFUTWindowLoaded && s.hooks.ShowTermsWindow)
         s.hooks.ShowTermsWindow(s.prefs.gMinimizeFUT);

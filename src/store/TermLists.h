@@ -96,6 +96,9 @@ int StartPositionFromText(const std::string& text);
 // list stays current.
 bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoCompleteWord, int startPosition);
 
+// F2 (list of lists) or F3 (next list) in the planner or notes window: only while the terms
+// window is loaded; true when the key was taken.
+bool TermListKey(Store& s, bool f2);
 // The planner or notes window opening: the terms window comes up with it when "Show FUT:" says
 // so, minimised when "Minimize FUT:" says so.
 void ShowTermsWithTypingWindow(Store& s);
