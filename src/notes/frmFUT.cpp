@@ -126,7 +126,10 @@ void frmFUT::BuildMenus() {
     add(window, "mnuWindowSavePosition", "Save Window Position and Size", [this] { mnuWindowSavePosition_Click(); });
 }
 
-frmFUT* frmFUT::Find() { return gLoadedWindow.data(); }
+frmFUT* frmFUT::Find() {
+    // A closed window waiting to be deleted is no longer loaded.
+    return gLoadedWindow && !gLoadedWindow->unloaded_ ? gLoadedWindow.data() : nullptr;
+}
 
 frmFUT* frmFUT::ShowWindow(Store& store, bool minimized) {
     frmFUT* w = Find();

@@ -42,6 +42,7 @@ struct TermsWindowTest : test::UsesQtApp, ::testing::Test {
         for (QWidget* w : {static_cast<QWidget*>(frmFUT::Find()), static_cast<QWidget*>(frmAddFUT::Find()),
                            static_cast<QWidget*>(frmEditFUT::Find()), static_cast<QWidget*>(frmPref::Find())})
             delete w;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void WriteList(const std::string& name, const std::string& content) {
         ASSERT_TRUE(WriteFileAtomic(store.gAppPath + name, content));
@@ -125,6 +126,21 @@ TEST_F(TermsWindowTest, ShowsTheListAndEditsItThroughItsDialogs) {
 
     w->close();
     EXPECT_FALSE(store.terms.gFUTWindowLoaded);
+    EXPECT_EQ(frmFUT::Find(), nullptr);
+
+    // Opened with the planner or the notes as "Show FUT:" and "Minimize FUT:" say.
+    store.prefs.gShowFUT = false;
+    ShowTermsWithTypingWindow(store);
+    EXPECT_EQ(frmFUT::Find(), nullptr);
+    store.prefs.gShowFUT = true;
+    store.prefs.gMinimizeFUT = true;
+    ShowTermsWithTypingWindow(store);
+    ASSERT_NE(frmFUT::Find(), nullptr);
+    EXPECT_TRUE(frmFUT::Find()->isMinimized());
+    // With the open-file dialog there, another list can be opened from the window.
+    store.hooks.ShowFileDialogForTerms = [] {};
+    emit frmFUT::Find()->findChild<QMenu*>("mnuFile")->aboutToShow();
+    EXPECT_TRUE(Child<QAction>(frmFUT::Find(), "mnuFileOpenFUT")->isEnabled());
 }
 
 TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {

@@ -30,6 +30,7 @@ protected:
     void TearDown() override {
         delete frmFUT::Find();
         delete frmPref::Find();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         PlannerWindowTest::TearDown();
     }
     void OpenActive() {
