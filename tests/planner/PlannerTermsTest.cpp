@@ -97,6 +97,10 @@ TEST_F(PlannerTermsTest, TermsAreDroppedAndKeyedIntoLines) {
     terms->lstFUT()->setCurrentRow(1);
     QTest::keyClick(terms->lstFUT(), Qt::Key_Insert);
     EXPECT_EQ(Box(5)->text(), "Lunch Meeting Lunch with team ");
+
+    // A term longer than a line is cut by the line's slot, as typed text is.
+    Drop(6, QByteArray(200, 'x'));
+    EXPECT_EQ(s->page.gPlannerLines[6], std::string(150, 'x'));
 }
 
 TEST_F(PlannerTermsTest, FunctionKeysSwitchListsAndTheTermsWindowClosesWithThePlanner) {
