@@ -222,16 +222,18 @@ void frmFUT::closeEvent(QCloseEvent* e) {
 void frmFUT::RefreshFromStore() {
     const TermLists& t = store_.terms;
     setWindowTitle(t.caption.empty() ? QString(kDesignCaption) : FromCp1252(t.caption));
-    QStringList rows;
-    for (const std::string& r : t.rows) rows << FromCp1252(r);
-    QStringList shown;
-    for (int i = 0; i < lstFUT_->count(); ++i) shown << lstFUT_->item(i)->text();
-    if (rows != shown) {
-        lstFUT_->clear();
-        lstFUT_->addItems(rows);
-    }
-    lstMoreFUT_->clear();
-    for (const std::string& f : t.moreFiles) lstMoreFUT_->addItem(FromCp1252(f));
+    // A list is refilled only when its rows changed (a click on it may be what is running).
+    auto fill = [](QListWidget* list, const std::vector<std::string>& items) {
+        QStringList rows;
+        for (const std::string& r : items) rows << FromCp1252(r);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+        if (rows == shown) return;
+        list->clear();
+        list->addItems(rows);
+    };
+    fill(lstFUT_, t.rows);
+    fill(lstMoreFUT_, t.moreFiles);
     lstFUT_->setVisible(!t.gShowingMoreFUT);
     lstMoreFUT_->setVisible(t.gShowingMoreFUT);
     if (t.gShowingMoreFUT && !wasShowingMore_) {

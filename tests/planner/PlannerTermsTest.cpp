@@ -116,7 +116,13 @@ TEST_F(PlannerTermsTest, FunctionKeysSwitchListsAndTheTermsWindowClosesWithThePl
     EXPECT_EQ(QApplication::focusWidget(), Box(0));
     QTest::keyClick(Box(0), Qt::Key_F2);
     EXPECT_TRUE(s->terms.gShowingMoreFUT);
-    EXPECT_TRUE(frmFUT::Find()->lstMoreFUT()->isVisible());
+    QListWidget* more = frmFUT::Find()->lstMoreFUT();
+    EXPECT_TRUE(more->isVisible());
+    // A click on a list makes it current and the term list comes back.
+    QTest::mouseClick(more->viewport(), Qt::LeftButton, {}, more->visualItemRect(more->item(1)).center());
+    EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
+    EXPECT_FALSE(more->isVisible());
+    EXPECT_EQ(frmFUT::Find()->lstFUT()->count(), 2);
 
     // "Adjust FUT" opens the term preferences.
     QAction* adjust = w->findChild<QAction*>("mnuPrefFut");
