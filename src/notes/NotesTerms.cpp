@@ -19,8 +19,9 @@ namespace orvelle {
 NotesTermBox::NotesTermBox(Store& store, QPlainTextEdit* box, QObject* parent)
     : QObject(parent), store_(store), box_(box) {
     setObjectName("NotesTermBox");
+    viewport_ = box_->viewport();
     box_->installEventFilter(this);
-    box_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     box_->setAcceptDrops(true);
     box_->viewport()->setAcceptDrops(true);
     store_.hooks.KeyTermIntoNotes = [this](const std::string& term) { KeyTermIn(term); };
@@ -109,7 +110,7 @@ bool NotesTermBox::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     // Drag events reach the viewport, or the box when the viewport passes them on.
-    if (watched == box_ || watched == box_->viewport()) {
+    if (watched == box_ || watched == viewport_) {
         switch (e->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {

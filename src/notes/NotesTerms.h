@@ -35,6 +35,8 @@ private:
 
     Store& store_;
     QPlainTextEdit* box_;
+    // Kept apart: events can still come while the box is being taken down.
+    QObject* viewport_ = nullptr;
     bool attached_ = true;
 };
 

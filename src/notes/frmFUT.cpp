@@ -60,7 +60,8 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     lstFUT_ = new QListWidget(client_);
     lstFUT_->setObjectName("lstFUT");
     lstFUT_->installEventFilter(this);
-    lstFUT_->viewport()->installEventFilter(this);
+    listViewport_ = lstFUT_->viewport();
+    listViewport_->installEventFilter(this);
     lstMoreFUT_ = new QListWidget(client_);
     lstMoreFUT_->setObjectName("lstMoreFUT");
     lstMoreFUT_->hide();
@@ -327,14 +328,16 @@ bool frmFUT::eventFilter(QObject* watched, QEvent* e) {
         if (watched == lstFUT_ && lstFUT_KeyDown(key)) return true;
         if (watched == lstMoreFUT_ && lstMoreFUT_KeyDown(key)) return true;
     }
-    if (watched == lstFUT_->viewport()) {
-        auto* m = static_cast<QMouseEvent*>(e);
+    if (watched == listViewport_) {
         switch (e->type()) {
-        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonPress: {
+            auto* m = static_cast<QMouseEvent*>(e);
             dragArmed_ = m->button() == Qt::LeftButton;
             dragFrom_ = m->position().toPoint();
             break;
-        case QEvent::MouseMove:
+        }
+        case QEvent::MouseMove: {
+            auto* m = static_cast<QMouseEvent*>(e);
             if (dragArmed_ && (m->buttons() & Qt::LeftButton) &&
                 (m->position().toPoint() - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) {
                 dragArmed_ = false;
@@ -342,6 +345,7 @@ bool frmFUT::eventFilter(QObject* watched, QEvent* e) {
                 return true;
             }
             break;
+        }
         case QEvent::MouseButtonRelease: dragArmed_ = false; break;
         default: break;
         }

@@ -63,6 +63,8 @@ private:
     QWidget* client_ = nullptr;
     QListWidget* lstFUT_ = nullptr;
     QListWidget* lstMoreFUT_ = nullptr;
+    // Compared by address only: events can still come while the list is being taken down.
+    QObject* listViewport_ = nullptr;
     QWidget* picOpt_ = nullptr;
     QPushButton* cmdOpt_[4] = {};
     QPushButton* cmdCase_[3] = {};
