@@ -7,8 +7,6 @@
 #include "store/Exchange.h"
 #include "store/Store.h"
 
-#include <QAction>
-#include <QMenu>
 
 namespace orvelle {
 
@@ -24,15 +22,6 @@ void ConnectExchangeMenus(frmMain& m) {
     m.Wire("mnuFileOpenNotes", [&s] { s.hooks.ShowFileDialog(FileDialogMode::ExternalNotes); });
     m.Wire("mnuFileOpenPlanner", [&s] { s.hooks.ShowFileDialog(FileDialogMode::ExternalPlanner); });
     m.Wire("mnuManageEmailList", [&s] { s.hooks.ShowContactList(ExportKind::None); });
-
-    // The terms mode is offered only while something takes the picked terms file.
-    m.Wire("mnuFileOpenFUT", [&s] {
-        if (s.hooks.OpenTermsFile) s.hooks.ShowFileDialog(FileDialogMode::Terms);
-    });
-    auto offerTerms = [&m, &s] { m.Menu("mnuFileOpenFUT")->setEnabled(bool(s.hooks.OpenTermsFile)); };
-    offerTerms();
-    if (QAction* file = m.Menu("mnuFile"); file && file->menu())
-        QObject::connect(file->menu(), &QMenu::aboutToShow, &m, offerTerms);
 }
 
 } // namespace orvelle

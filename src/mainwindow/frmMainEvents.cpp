@@ -10,6 +10,7 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
 #include "mainwindow/ReminderMenus.h"
+#include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/Printer.h"
@@ -86,6 +87,7 @@ void frmMain::ConnectCommands() {
     ConnectNoteListMenus(*this);
     ConnectExchangeMenus(*this);
     ConnectIconMenus(*this);
+    ConnectTermMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

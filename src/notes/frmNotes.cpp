@@ -3,6 +3,8 @@
 #include "notes/BoxText.h"
 #include "notes/NotePrintLayout.h"
 #include "notes/NotesExchange.h"
+#include "notes/NotesTerms.h"
+#include "notes/frmPref.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
@@ -14,6 +16,7 @@
 #include "store/PlannerStore.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "store/TermLists.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
@@ -56,6 +59,7 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
     txtNotes_->setFont(MakeFont("Arial", 10));
     txtNotes_->installEventFilter(this);
     connect(txtNotes_, &QPlainTextEdit::textChanged, this, &frmNotes::txtNotes_Change);
+    terms_ = new NotesTermBox(store, txtNotes_, this);
 
     cmdPlanner_ = new QPushButton("Exit Notes and Open Planner", this);
     cmdPlanner_->setObjectName("cmdPlanner");
@@ -108,7 +112,7 @@ void frmNotes::BuildMenus() {
 
     QMenu* mnuPref = bar->addMenu("&Preferences");
     mnuPref->setObjectName("mnuPref");
-    add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", nullptr);
+    add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", [this] { frmPref::ShowDialog(store_); });
 
     SetMdiChildMenuBar(this, bar);
     ConnectNotesExchange(*this, store_);
@@ -144,6 +148,7 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     area->setActiveSubWindow(sub);
     w->Form_Resize();
     w->txtNotes_->setFocus();
+    ShowTermsWithTypingWindow(store);
     return w;
 }
 
@@ -181,6 +186,7 @@ void frmNotes::resizeEvent(QResizeEvent* e) {
 }
 
 bool frmNotes::Form_KeyDown(int key) {
+    if (key == Qt::Key_F2 || key == Qt::Key_F3) return TermListKey(store_, key == Qt::Key_F2);
     if (key != Qt::Key_Escape) return false;
     auto showYear = showYearView_;
     // The twelve-month view comes back only when the window really closed.
@@ -226,6 +232,10 @@ void frmNotes::Form_Unload() {
     n.gExportingNotes = false;
     n.gExportFileName.clear();
     n.gExportFolder.clear();
+    terms_->Detach();
+    // Going over to the planner keeps the terms window for it.
+    if (!mOpeningPlanner_ && store_.terms.gFUTWindowLoaded && store_.hooks.UnloadTermsWindow)
+        store_.hooks.UnloadTermsWindow();
 }
 
 void frmNotes::closeEvent(QCloseEvent* e) {
@@ -281,7 +291,9 @@ void frmNotes::cmdPlanner_Click() {
     if (s.hooks.InitializePlannerForm) s.hooks.InitializePlannerForm();
     else s.page.Reset();
     OpenThePlanner(s);
-    if (self) CloseWindow();
+    if (!self) return;
+    mOpeningPlanner_ = true;
+    if (!CloseWindow()) mOpeningPlanner_ = false;
 }
 
 bool frmNotes::SelectSearchHit(int from) {

@@ -16,6 +16,7 @@ class QPushButton;
 namespace orvelle {
 
 struct Store;
+class NotesTermBox;
 
 class frmNotes : public QWidget {
     Q_OBJECT
@@ -75,6 +76,9 @@ private:
     QMenu* mnuEdit_ = nullptr;
     QAction* mnuEditSearchAgain_ = nullptr;
     std::function<void()> showYearView_;
+    NotesTermBox* terms_ = nullptr;
+    // Set while the window closes to make way for the planner: the terms window stays.
+    bool mOpeningPlanner_ = false;
 };
 
 } // namespace orvelle

@@ -13,6 +13,8 @@
 #include "store/Store.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -137,8 +139,10 @@ void PlannerLineEditing::txt_KeyDown(int index, int& keyCode, int shift) {
     if (!accept) return;
     ed.gCompletionShown = false;
     ed.gCompletionTerm.clear();
-    box->setCursorPosition(static_cast<int>(ed.gCompletionCaret));
-    ed.gPlannerCaretPos = static_cast<int>(ed.gCompletionCaret);
+    // A place past the end of the text is the end (the box itself would ignore it).
+    int caret = static_cast<int>(std::clamp<long>(ed.gCompletionCaret, 0, box->text().size()));
+    box->setCursorPosition(caret);
+    ed.gPlannerCaretPos = caret;
 }
 
 void PlannerLineEditing::MoveFocus(int target) {

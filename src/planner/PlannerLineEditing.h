@@ -45,6 +45,9 @@ public:
     bool LineTooWide(int index) const;
     bool LineTooLong(int index) const;
 
+    // The caret position in the page's two cursor labels (and gPlannerCaretPos).
+    void RefreshCaretLabels(int index);
+
     // Gives the focus back to the box that last lost it, with the caret where it was then.
     void ReturnFocusToLastLine();
 
@@ -53,7 +56,6 @@ public:
 
 private:
     PlannerLineBox* Box(int index) const;
-    void RefreshCaretLabels(int index);
     void SetBackColor(int index, long color);
     void FormatAndTotal(int index);
     void ShowComputedBoxes();

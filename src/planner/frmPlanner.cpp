@@ -5,6 +5,7 @@
 #include "planner/PlannerExchange.h"
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerTerms.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
@@ -15,6 +16,7 @@
 #include <QFocusEvent>
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "store/TermLists.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -60,6 +62,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
     ConnectPlannerExchange(*this, s_);
+    terms_ = new PlannerTerms(s_, *page_, *editing_, this);
 
     int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
     resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
@@ -77,6 +80,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     };
     s_.hooks.QueryUnloadPlanner = [this] { return Form_QueryUnload(); };
     RegisterWindow(this);
+    ShowTermsWithTypingWindow(s_);
 }
 
 frmPlanner::~frmPlanner() {
@@ -127,7 +131,10 @@ void frmPlanner::BuildMenus() {
 
     QMenu* pref = menuBar_->addMenu("&Preferences");
     pref->setObjectName("mnuPref");
-    AddItem(pref, "mnuPrefFut", "Adjust &FUT Preferences", false);
+    QAction* prefFut = AddItem(pref, "mnuPrefFut", "Adjust &FUT Preferences", bool(s_.hooks.ShowTermPreferences));
+    connect(prefFut, &QAction::triggered, this, [this] {
+        if (s_.hooks.ShowTermPreferences) s_.hooks.ShowTermPreferences();
+    });
 
     QMenu* todo = menuBar_->addMenu("&To Do List");
     todo->setObjectName("mnuToDo");
@@ -289,6 +296,8 @@ void frmPlanner::Form_Unload() {
     s_.hooks.SavePlanner = nullptr;
     s_.hooks.UnloadPlannerWindow = nullptr;
     s_.hooks.QueryUnloadPlanner = nullptr;
+    terms_->Detach();
+    if (s_.terms.gFUTWindowLoaded && s_.hooks.UnloadTermsWindow) s_.hooks.UnloadTermsWindow();
 }
 
 void frmPlanner::closeEvent(QCloseEvent* event) {
@@ -336,6 +345,8 @@ bool frmPlanner::Form_KeyDown(int key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: ScrollOnPageKey(key); return true;
     case Qt::Key_Escape: mnuFileExit_Click(); return true;
+    case Qt::Key_F2:
+    case Qt::Key_F3: return TermListKey(s_, key == Qt::Key_F2);
     default: return false;
     }
 }

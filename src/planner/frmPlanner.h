@@ -22,6 +22,7 @@ namespace orvelle {
 struct Store;
 class PlannerLineEditing;
 class PlannerPageView;
+class PlannerTerms;
 class PlannerTimeLabels;
 
 class frmPlanner : public QWidget {
@@ -101,6 +102,7 @@ private:
     PlannerPageView* page_ = nullptr;
     PlannerLineEditing* editing_ = nullptr;
     PlannerTimeLabels* timeLabels_ = nullptr;
+    PlannerTerms* terms_ = nullptr;
     bool unloaded_ = false;
     bool refreshing_ = false;
     bool pageShown_ = false;

@@ -19,6 +19,7 @@
 #include "store/Preferences.h"
 #include "store/Prompter.h"
 #include "store/SearchState.h"
+#include "store/TermLists.h"
 #include "store/ToDoList.h"
 #include "store/UiFlags.h"
 #include "store/UiHooks.h"
@@ -52,6 +53,7 @@ struct Store {
     SearchState search;
     EditingState editing;
     Exchange exchange;
+    TermLists terms;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;

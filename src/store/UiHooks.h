@@ -55,6 +55,21 @@ struct UiHooks {
     // Gives a "mailto:" link to the desktop's mail program; tests read the link here. While
     // unset the desktop is asked directly. False when nothing could take the link.
     std::function<bool(const std::string& url)> OpenMailLink;
+    // The terms window: load and show it (reading the current list), close it, show the term
+    // state again after the store changed it.
+    std::function<void(bool minimized)> ShowTermsWindow;
+    std::function<void()> UnloadTermsWindow;
+    std::function<void()> RefreshTermsWindow;
+    // The boxes the terms window writes into: the planner's active line, the notes box. Put a
+    // term in by key (Left/Insert in the term list), or only give the box the focus back.
+    std::function<void(const std::string& term)> KeyTermIntoPlanner;
+    std::function<void(const std::string& term)> KeyTermIntoNotes;
+    std::function<void()> FocusPlannerLine;
+    std::function<void()> FocusNotesBox;
+    // The term preferences dialog.
+    std::function<void()> ShowTermPreferences;
+    // The open-file dialog in its terms-file mode ("Open Another Frequent Terms File").
+    std::function<void()> ShowFileDialogForTerms;
 };
 
 } // namespace orvelle

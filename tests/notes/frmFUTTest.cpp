@@ -1,0 +1,237 @@
+#include "NotesTestSupport.h"
+
+#include "notes/NotesHooks.h"
+#include "notes/TermDialogs.h"
+#include "notes/TermHooks.h"
+#include "notes/frmFUT.h"
+#include "notes/frmNotes.h"
+#include "notes/frmPref.h"
+#include "store/DateModel.h"
+#include "store/NotesStore.h"
+#include "store/Preferences.h"
+#include "store/ScriptedPrompter.h"
+#include "store/Store.h"
+#include "store/TermLists.h"
+#include "store/TextFile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvelle;
+
+namespace {
+
+struct TermsWindowTest : test::UsesQtApp, ::testing::Test {
+    TermsWindowTest() : store(test::TempFolder()) {
+        store.ui = &prompter;
+        InstallTermHooks(store);
+        store.prefs.gAutoCompleteOn = true;
+    }
+    ~TermsWindowTest() override {
+        EXPECT_TRUE(prompter.Finished()) << testing::PrintToString(prompter.Failures());
+        for (QWidget* w : {static_cast<QWidget*>(frmFUT::Find()), static_cast<QWidget*>(frmAddFUT::Find()),
+                           static_cast<QWidget*>(frmEditFUT::Find()), static_cast<QWidget*>(frmPref::Find())})
+            delete w;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void WriteList(const std::string& name, const std::string& content) {
+        ASSERT_TRUE(WriteFileAtomic(store.gAppPath + name, content));
+    }
+    std::string File(const std::string& name) { return ReadWholeFile(store.gAppPath + name).value_or("<missing>"); }
+    frmFUT* Open(const std::string& name) {
+        store.prefs.gFUTFileName = name;
+        return frmFUT::ShowWindow(store);
+    }
+    QStringList Rows(QListWidget* list) {
+        QStringList rows;
+        for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+        return rows;
+    }
+    template <class T> T* Child(QWidget* w, const char* name) {
+        T* c = w->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+
+    ScriptedPrompter prompter;
+    Store store;
+};
+
+TEST_F(TermsWindowTest, ShowsTheListAndEditsItThroughItsDialogs) {
+    WriteList("Work.fut", "first\r\nsecond\r\nthird");
+    frmFUT* w = Open("Work.fut");
+    EXPECT_TRUE(store.terms.gFUTWindowLoaded);
+    EXPECT_EQ(w->windowTitle(), "Work");
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"first", "second", "third"}));
+    QStringList captions;
+    for (const char* name : {"cmdOpt_0", "cmdOpt_1", "cmdOpt_2", "cmdOpt_3", "cmdCase_0", "cmdCase_1", "cmdCase_2"})
+        captions << Child<QPushButton>(w, name)->text();
+    EXPECT_EQ(captions, QStringList({"Disable Auto Complete", "Add New Term to List", "Edit Selected Term",
+                                     "Remove Selected Term", "abc", "Abc", "ABC"}));
+    EXPECT_EQ(Child<QAction>(w, "mnuWindowSavePosition")->text(), "Save Window Position and Size");
+    // Without the open-file dialog there is nothing to open a list with.
+    EXPECT_FALSE(Child<QAction>(w, "mnuFileOpenFUT")->isEnabled());
+
+    // The completion switch names what it will do.
+    Child<QPushButton>(w, "cmdOpt_0")->click();
+    EXPECT_FALSE(store.prefs.gAutoCompleteOn);
+    EXPECT_EQ(Child<QPushButton>(w, "cmdOpt_0")->text(), "Enable Auto Complete");
+    Child<QPushButton>(w, "cmdOpt_0")->click();
+    EXPECT_TRUE(store.prefs.gAutoCompleteOn);
+
+    // Editing the second of three moves it to the end.
+    prompter.Expect(MsgAnswer::OK, "Nothing selected to edit.");
+    Child<QPushButton>(w, "cmdOpt_2")->click();
+    w->lstFUT()->setCurrentRow(1);
+    Child<QPushButton>(w, "cmdOpt_2")->click();
+    frmEditFUT* edit = frmEditFUT::Find();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->txtEditFUT()->text(), "second");
+    edit->txtEditFUT()->setText(" Second, edited ");
+    Child<QPushButton>(edit, "cmdSave")->click();
+    EXPECT_EQ(File("Work.fut"), "first\r\nthird\r\nSecond, edited");
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"first", "third", "Second, edited"}));
+
+    // Adding keeps the dialog open for the next term.
+    Child<QPushButton>(w, "cmdOpt_1")->click();
+    frmAddFUT* add = frmAddFUT::Find();
+    ASSERT_NE(add, nullptr);
+    QTest::keyClicks(add->txtAddFUT(), "Lunch");
+    Child<QPushButton>(add, "cmdSave")->click();
+    Child<QPushButton>(add, "cmdClear")->click();
+    prompter.Expect(MsgAnswer::OK, "No term has been added to save.");
+    Child<QPushButton>(add, "cmdSave")->click();
+    EXPECT_EQ(store.terms.gFUTTerms.back(), "Lunch");
+
+    // Remove: nothing selected is refused; the case buttons change the list, not the file.
+    prompter.Expect(MsgAnswer::OK, "Nothing selected to remove.");
+    Child<QPushButton>(w, "cmdOpt_3")->click();
+    w->lstFUT()->setCurrentRow(0);
+    Child<QPushButton>(w, "cmdOpt_3")->click();
+    EXPECT_EQ(File("Work.fut"), "third\r\nSecond, edited\r\nLunch");
+    Child<QPushButton>(w, "cmdCase_2")->click();
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"THIRD", "SECOND, EDITED", "LUNCH"}));
+    EXPECT_EQ(File("Work.fut"), "third\r\nSecond, edited\r\nLunch");
+
+    w->close();
+    EXPECT_FALSE(store.terms.gFUTWindowLoaded);
+    EXPECT_EQ(frmFUT::Find(), nullptr);
+
+    // Opened with the planner or the notes as "Show FUT:" and "Minimize FUT:" say.
+    store.prefs.gShowFUT = false;
+    ShowTermsWithTypingWindow(store);
+    EXPECT_EQ(frmFUT::Find(), nullptr);
+    store.prefs.gShowFUT = true;
+    store.prefs.gMinimizeFUT = true;
+    ShowTermsWithTypingWindow(store);
+    ASSERT_NE(frmFUT::Find(), nullptr);
+    EXPECT_TRUE(frmFUT::Find()->isMinimized());
+    // With the open-file dialog there, another list can be opened from the window.
+    store.hooks.ShowFileDialogForTerms = [] {};
+    emit frmFUT::Find()->findChild<QMenu*>("mnuFile")->aboutToShow();
+    EXPECT_TRUE(Child<QAction>(frmFUT::Find(), "mnuFileOpenFUT")->isEnabled());
+}
+
+TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
+    WriteList("Work.fut", "Meeting\r\nLunch");
+    store.prefs.gFUTFileName = "Work.fut";
+    store.prefs.gShowFUT = true;
+    store.prefs.gAutoStartKeys = 2;
+    QMdiArea area;
+    area.resize(900, 600);
+    area.show();
+    InstallNotesHooks(store, &area);
+    store.dates.gSelectedDate = DateSerial(2009, 3, 5);
+    SetDateVariables(store);
+    DisplayThisNote(store);
+    frmNotes* notes = frmNotes::Find(&area);
+    ASSERT_NE(notes, nullptr);
+    // "Show FUT:" brought the terms window up with the notes.
+    frmFUT* w = frmFUT::Find();
+    ASSERT_NE(w, nullptr);
+
+    QPlainTextEdit* box = notes->txtNotes();
+    box->setFocus();
+    QTest::keyClicks(box, "Call");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "Me");
+    EXPECT_EQ(box->toPlainText(), "Call\nMe");
+    QTest::keyClicks(box, "e");
+    EXPECT_EQ(box->toPlainText(), "Call\nMeeting");
+    EXPECT_EQ(box->textCursor().selectedText(), "ting");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->toPlainText(), "Call\nMeeting");
+    EXPECT_EQ(box->textCursor().position(), 12);
+    EXPECT_FALSE(store.editing.gCompletionShown);
+
+    // A dropped term goes to the end after a blank; after a line break without one.
+    auto dropLunch = [box] {
+        QMimeData data;
+        data.setData(kTermDragFormat, "Lunch");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box->viewport(), &drop);
+    };
+    dropLunch();
+    EXPECT_EQ(box->toPlainText(), "Call\nMeeting Lunch");
+    QTest::keyClick(box, Qt::Key_Return);
+    dropLunch();
+    EXPECT_EQ(box->toPlainText(), "Call\nMeeting Lunch\nLunch");
+
+    // Left in the term list: the selected term, then a blank.
+    QTest::keyClick(w->lstFUT(), Qt::Key_Left); // nothing selected: nothing happens
+    w->lstFUT()->setCurrentRow(0);
+    QTest::keyClick(w->lstFUT(), Qt::Key_Left);
+    EXPECT_EQ(box->toPlainText(), "Call\nMeeting Lunch\nLunch Meeting ");
+
+    // F3 in the notes box goes to the next list.
+    WriteList("Zoo.fut", "Zebra");
+    QTest::keyClick(box, Qt::Key_F3);
+    EXPECT_EQ(store.prefs.gFUTFileName, "Zoo.fut");
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"Zebra"}));
+
+    // Closing the notes window takes the terms window along.
+    store.flags.gNotesChanged = false;
+    notes->CloseWindow();
+    EXPECT_EQ(frmFUT::Find() && store.terms.gFUTWindowLoaded, false);
+}
+
+TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
+    GetUserPreferences(store);
+    store.prefs.gAutoStartPosition = 2;
+    store.prefs.gAutoCompleteWord = true;
+    frmPref* d = frmPref::ShowDialog(store);
+    EXPECT_EQ(d->windowTitle(), "Frequent Used Terms Preferences");
+    EXPECT_EQ(d->txtStartPos()->text(), "3");
+    d->txtStartPos()->selectAll();
+    QTest::keyClicks(d->txtStartPos(), "0x5");
+    EXPECT_EQ(d->txtStartPos()->text(), "5");
+    Child<QCheckBox>(d, "chkShowFUT")->setChecked(true);
+    Child<QCheckBox>(d, "chkACEnable")->setChecked(true);
+    Child<QPushButton>(d, "cmdSave")->click();
+    std::string file = File("UserPreferences.txt");
+    EXPECT_NE(file.find("Auto Complete Word:False\r\nAuto Start Position:4\r\nShow FUT:True"), std::string::npos);
+    EXPECT_FALSE(store.prefs.gAutoCompleteOn);
+    EXPECT_EQ(store.prefs.gAutoStartKeys, 4);
+
+    // Leaving without saving takes a typed count back.
+    d = frmPref::ShowDialog(store);
+    d->txtStartPos()->setText("9");
+    Child<QPushButton>(d, "cmdExit")->click();
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+}
+
+} // namespace
