@@ -5,6 +5,7 @@
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "store/Contacts.h"
+#include "store/DataFiles.h"
 #include "store/DateModel.h"
 #include "store/EditingState.h"
 #include "store/HelpTopics.h"
@@ -50,6 +51,7 @@ struct Store {
     HelpTopics help;
     SearchState search;
     EditingState editing;
+    DataFileState files;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
