@@ -99,7 +99,8 @@ std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaul
     if (!lock->Acquired()) {
         // Going on without the lock would let two copies save over each other's notes.
         s.ui->MsgBox(std::string("The lock file ") + s.gAppPath + kLockFileName + " cannot be used (" + lock->Problem() +
-                         "), so the program cannot make sure that it is the only copy using this data folder.\r\n" +
+                         ").\r\nWithout it the program cannot make sure that it is the only copy using this data "
+                         "folder.\r\n" +
                          "Remove or repair that file and start the program again.",
                      MsgButtons::OK, "");
         return nullptr;

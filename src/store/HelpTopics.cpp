@@ -80,7 +80,8 @@ void ReadHelpTopics(Store& s) {
     SkippedLines skippedTopics(s, "LoadHelpTopics", s.gAppPath + kHelpFile);
     std::optional<std::string> content = skippedTopics.Read(kListFileLimit);
     if (!content) {
-        if (!PathIsFile(s.gAppPath + kHelpFile))
+        // A file that is there but could not be read has been told already.
+        if (!PathExists(s.gAppPath + kHelpFile))
             AppendToErrorLog(s, "LoadHelpTopics", kErrBadLine, std::string("\"") + kHelpFile + "\" could not be read.");
         return;
     }

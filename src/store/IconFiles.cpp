@@ -7,7 +7,6 @@
 #include "store/TextFile.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace orvelle {
 namespace {
@@ -25,9 +24,6 @@ std::optional<int> Digits(std::string_view text) {
     return v;
 }
 
-
-// Nothing at all at the path (a pipe or a link to a device is something).
-bool Absent(const std::string& path) { return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT; }
 
 } // namespace
 
@@ -134,7 +130,7 @@ void ReadIconTags(Store& s) {
     auto lines = skipped.ReadLines(kSettingsFileLimit);
     if (!lines) {
         // A file that is there but cannot be read has been told already.
-        if (Absent(path)) LogError(s, "ReadIconTags", kErrMissingFile, "File not found: Icon Tags.dat");
+        if (!PathExists(path)) LogError(s, "ReadIconTags", kErrMissingFile, "File not found: Icon Tags.dat");
         return;
     }
     for (size_t k = 0; k < lines->size(); ++k) {
@@ -300,7 +296,7 @@ void ReadTemplateTags(Store& s) {
     if (!lines) {
         lines.emplace();
         // Only a missing template is made; whatever else stands there is the user's.
-        if (Absent(path)) WriteFileAtomic(path, "");
+        if (!PathExists(path)) WriteFileAtomic(path, "");
     }
     AppendLines(skipped, *lines, ic.gTemplateIconLines, ic.gTemplateIconLineCount, &ic.gMonthIconLines);
     ic.gMonthIconLineCount = ic.gTemplateIconLineCount;

@@ -178,6 +178,11 @@ bool PathIsFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 bool PathIsFolder(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);

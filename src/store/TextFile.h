@@ -49,6 +49,8 @@ bool AppendToFile(const std::string& path, std::string_view content);
 
 bool RemoveFile(const std::string& path);
 bool PathIsFile(const std::string& path);
+// Anything at all at the path, a dangling link included (a pipe or a device counts).
+bool PathExists(const std::string& path);
 bool PathIsFolder(const std::string& path);
 bool MakeFolder(const std::string& path); // creates parents too; true when it exists afterwards
 

@@ -203,3 +203,15 @@ TEST(ReadRegularFile, ReadsOnlyRegularFilesUpToTheirLimit) {
     EXPECT_FALSE(IsAtomicTempName(".tmp-a1B2c3"));
     fs::remove_all(dir);
 }
+
+TEST_F(HostileFiles, AnUnreadableFileIsToldAsSuchNotAsMissing) {
+    fs::create_directory(dir + "Icon Tags.dat");
+    prompter.Expect(MsgAnswer::OK, "\"Icon Tags.dat\" could not be read: it is not a regular file");
+    ReadIconTags(*s);
+    EXPECT_TRUE(prompter.Finished());
+    EXPECT_EQ(ErrorLog().find("File not found"), std::string::npos);
+
+    fs::remove(dir + "Icon Tags.dat");
+    prompter.Expect(MsgAnswer::OK, "File not found: Icon Tags.dat");
+    ReadIconTags(*s);
+}
