@@ -33,7 +33,10 @@ std::string VersionOf(const std::string& path) {
 void Refused(Store& s, const std::string& procName, const std::string& path, const FileRead& r) {
     std::string name = DataFileName(s, path);
     std::string what = r.status == ReadStatus::TooLarge ? "was not read" : "could not be read";
-    AppendToErrorLog(s, procName, kErrBadLine, "The file " + name + " " + what + ": " + r.why + ".");
+    // One entry per version of the file, however often the views read it again.
+    std::string version = VersionOf(path) + "|" + std::to_string(static_cast<int>(r.status));
+    if (s.files.logged.insert(version).second)
+        AppendToErrorLog(s, procName, kErrBadLine, "The file " + name + " " + what + ": " + r.why + ".");
     if (!s.files.told.insert(path + "|" + std::to_string(static_cast<int>(r.status))).second) return;
     s.ui->MsgBox("The file \"" + name + "\" " + what + ": " + r.why +
                      ".\r\nIt is left on disk as it is and will not be overwritten.",
