@@ -70,7 +70,8 @@ std::string MarkerLine(const std::string& caption, Color color, bool hidden) {
 
 void ReadMarkerColors(Store& s) {
     MarkerCategories& m = s.markers;
-    if (!FileExists(s.gAppPath, kMarkerFile)) {
+    // Only a file that is not there at all is missing; anything else is told by the reader.
+    if (!PathExists(s.gAppPath + kMarkerFile)) {
         LogError(s, "ReadMarkerColors", kErrFileNotFound, "File not found: " + s.gAppPath + kMarkerFile);
         return;
     }
