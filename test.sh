@@ -19,7 +19,7 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 # ---- Fuzzing -------------------------------------------------------------------------------
 # Every reader of a data file gets a short, fixed number of generated inputs (clang, libFuzzer,
 # ASan and UBSan, in build-fuzz/). scripts/fuzz.sh runs them for longer on demand.
-ORVELLE_FUZZ_JOBS="$jobs" ./scripts/fuzz.sh -runs=2000 -max_total_time=90
+ORVELLE_FUZZ_JOBS="$jobs" ./scripts/fuzz.sh -runs=10000 -max_total_time=60
 # ---------------------------------------------------------------------------------------------
 
 # The benchmarks must keep building and running.
