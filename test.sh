@@ -16,6 +16,12 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600
 
+# ---- Fuzzing -------------------------------------------------------------------------------
+# Every reader of a data file gets a short, fixed number of generated inputs (clang, libFuzzer,
+# ASan and UBSan, in build-fuzz/). scripts/fuzz.sh runs them for longer on demand.
+ORVELLE_FUZZ_JOBS="$jobs" ./scripts/fuzz.sh -runs=10000 -max_total_time=60
+# ---------------------------------------------------------------------------------------------
+
 # The benchmarks must keep building and running.
 if [ -x build/bench/orvelle_bench ]; then
   build/bench/orvelle_bench --benchmark_min_time=0.01 >/dev/null

@@ -2,10 +2,13 @@
 // Cold: a fresh process each time (this program runs itself with ORVELLE_BENCH_CHILD set), which
 // makes the application, the window, shows and paints it, and exits. Warm: windows made one
 // after another in this process, whose application already runs. Offscreen, on a data folder
-// as a new user has it.
+// as a new user has it, and on one with ten years of full planner and notes files (start-up
+// must not grow with the years kept).
 #include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
+#include "store/Clock.h"
 #include "store/Store.h"
+#include "store/TextFile.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -44,6 +47,31 @@ const std::string& DataFolder() {
         std::string t = (std::filesystem::temp_directory_path() / "orvelle-bench-XXXXXX").string();
         std::string d = std::string(mkdtemp(t.data())) + "/";
         orvelle::SeedDataFolder(d, (std::filesystem::path(ORVELLE_SOURCE_DIR) / "data/defaults/").string());
+        return d;
+    }();
+    return dir;
+}
+
+// The defaults plus, for ten years around this one, a planner page and a note on every day.
+const std::string& LargeDataFolder() {
+    static const std::string dir = [] {
+        std::string t = (std::filesystem::temp_directory_path() / "orvelle-bench-large-XXXXXX").string();
+        std::string d = std::string(mkdtemp(t.data())) + "/";
+        orvelle::SeedDataFolder(d, (std::filesystem::path(ORVELLE_SOURCE_DIR) / "data/defaults/").string());
+        int now = orvelle::Clock::CurrentYear();
+        std::string record = "Meet the team about the quarter" + std::string(4100 - 31, ' ');
+        std::string note = "Called the bank; the form goes out Monday.\xD5\xD2" + std::string(150, 'n');
+        for (int year = now - 5; year < now + 5; ++year) {
+            std::string planner, notes;
+            for (orvelle::Date day = orvelle::DateSerial(year, 1, 1); orvelle::YearOf(day) == year; ++day) {
+                std::string head = orvelle::FormatMmDdYy(day) + ":" + orvelle::CellStampOf(day) + ":";
+                planner += head + record + "\r\n";
+                notes += head + note + "\r\n";
+            }
+            orvelle::MakeFolder(d + std::to_string(year));
+            orvelle::WriteFileAtomic(d + std::to_string(year) + "/Planner.dat", planner);
+            orvelle::WriteFileAtomic(d + std::to_string(year) + "/Notes.dat", notes);
+        }
         return d;
     }();
     return dir;
@@ -114,6 +142,12 @@ void BM_ColdMainWindowToTwelveMonthView(benchmark::State& state) {
 }
 BENCHMARK(BM_ColdMainWindowToTwelveMonthView)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_ColdMainWindowTenFullYears(benchmark::State& state) {
+    const std::string& dir = LargeDataFolder();
+    for (auto _ : state) ColdStart(state, dir);
+}
+BENCHMARK(BM_ColdMainWindowTenFullYears)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_WarmBareQtWindow(benchmark::State& state) {
     App();
     for (auto _ : state) StartBare();
@@ -126,5 +160,12 @@ void BM_WarmMainWindowToTwelveMonthView(benchmark::State& state) {
     for (auto _ : state) StartMainWindow(dir);
 }
 BENCHMARK(BM_WarmMainWindowToTwelveMonthView)->Unit(benchmark::kMillisecond);
+
+void BM_WarmMainWindowTenFullYears(benchmark::State& state) {
+    App();
+    const std::string& dir = LargeDataFolder();
+    for (auto _ : state) StartMainWindow(dir);
+}
+BENCHMARK(BM_WarmMainWindowTenFullYears)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace orvelle {
 
@@ -83,15 +84,56 @@ SeedResult SeedDataFolder(const std::string& appPath, const std::string& default
     return result;
 }
 
+int RemoveStaleTempFiles(const std::string& appPath) {
+    int removed = 0;
+    std::error_code ec;
+    auto sweep = [&](const fs::path& folder) {
+        std::error_code e;
+        for (fs::directory_iterator it(folder, e), end; !e && it != end; it.increment(e)) {
+            std::error_code te;
+            if (!it->is_symlink(te) && it->is_regular_file(te) && IsAtomicTempName(it->path().filename().string()) &&
+                fs::remove(it->path(), te))
+                ++removed;
+        }
+    };
+    sweep(appPath);
+    for (fs::directory_iterator it(appPath, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code te;
+        // Links are not followed: only folders of our own are swept.
+        if (!it->is_symlink(te) && it->is_directory(te)) sweep(it->path());
+    }
+    return removed;
+}
+
 std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaultsFolder) {
     if (!MakeFolder(s.gAppPath)) {
         s.ui->MsgBox("The data folder " + s.gAppPath + " could not be created.", MsgButtons::OK, "");
+        return nullptr;
+    }
+    // Said now rather than at the first save, which would fail after the user's typing.
+    if (::access(s.gAppPath.c_str(), W_OK) != 0) {
+        s.ui->MsgBox("The data folder " + s.gAppPath + " cannot be written to, so nothing could be saved.\r\n" +
+                         "Make it writable and start the program again.",
+                     MsgButtons::OK, "");
         return nullptr;
     }
     auto lock = std::make_unique<SingleInstance>(s.gAppPath);
     if (lock->HeldElsewhere()) {
         s.ui->MsgBox(kAnotherInstanceText, MsgButtons::OK, "");
         return nullptr;
+    }
+    if (!lock->Acquired()) {
+        // Going on without the lock would let two copies save over each other's notes.
+        s.ui->MsgBox(std::string("The lock file ") + s.gAppPath + kLockFileName + " cannot be used (" + lock->Problem() +
+                         ").\r\nWithout it the program cannot make sure that it is the only copy using this data "
+                         "folder.\r\n" +
+                         "Remove or repair that file and start the program again.",
+                     MsgButtons::OK, "");
+        return nullptr;
+    }
+    if (int removed = RemoveStaleTempFiles(s.gAppPath)) {
+        AppendToErrorLog(s, "StartRoutine", kErrWriteFailed,
+                         std::to_string(removed) + " temporary files left by interrupted saves were removed.");
     }
     for (const std::string& failure : SeedDataFolder(s.gAppPath, defaultsFolder).failed) {
         AppendToErrorLog(s, "SeedDataFolder", kErrWriteFailed, "A shipped file was not copied: " + failure);

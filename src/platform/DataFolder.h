@@ -27,10 +27,16 @@ struct SeedResult {
 // start never leaves a cut-off default behind (which would then never be replaced).
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder);
 
+// Removes the temporary files that interrupted saves left in the data folder and its immediate
+// sub-folders: only regular files named like WriteFileAtomic's ("<name>.tmp-XXXXXX"). Call it
+// only while holding the lock, so that no other copy is saving. Returns how many went.
+int RemoveStaleTempFiles(const std::string& appPath);
+
 // The start routine before the main window: creates the data folder, refuses a second copy on
 // the same folder with "Another instance of this application is already running." (through
-// s.ui), then seeds the folder, logging any file that could not be copied. Returns the lock
-// (held unless the folder does not allow one), or null when the program must end.
+// s.ui), refuses a data folder that cannot be written or locked (saying why), removes stale
+// temporary files, then seeds the folder, logging any file that could not be copied. Returns
+// the held lock, or null when the program must end.
 std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaultsFolder);
 
 } // namespace orvelle

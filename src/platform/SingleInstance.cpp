@@ -1,8 +1,10 @@
 #include "platform/SingleInstance.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -11,10 +13,21 @@ namespace orvelle {
 
 SingleInstance::SingleInstance(const std::string& appPath) {
     std::string path = appPath + kLockFileName;
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) return;
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        problem_ = errno == ELOOP ? std::string("it is a link") : std::strerror(errno);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        problem_ = "it is not a regular file";
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         heldElsewhere_ = errno == EWOULDBLOCK;
+        if (!heldElsewhere_) problem_ = std::strerror(errno);
         ::close(fd_);
         fd_ = -1;
         return;

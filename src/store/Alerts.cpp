@@ -52,15 +52,14 @@ void ReadAlerts(Store& s) {
     // The whole day: the current moment's serial would turn into tomorrow shortly before midnight.
     Date today = Clock::Today();
 
-    auto lines = listfile::ReadIfPresent(s, "ReadAlerts", s.gAppPath + kAlertsFile);
+    SkippedLines skipped(s, "ReadAlerts", s.gAppPath + kAlertsFile);
+    auto lines = listfile::ReadIfPresent(s, "ReadAlerts", s.gAppPath + kAlertsFile, &skipped);
     if (lines) {
         for (size_t i = 0; i < lines->size(); ++i) {
             const std::string& line = (*lines)[i];
             auto f = ParseAlertLine(line);
             if (!f) {
-                if (!line.empty()) {
-                    listfile::LogSkippedLine(s, "ReadAlerts", kAlertsFile, i + 1, line, "not an alert");
-                }
+                if (!line.empty()) skipped.Skip(i + 1, line, "not an alert");
                 continue;
             }
             bool pending = IsAlertPending(f->date, f->period, today);

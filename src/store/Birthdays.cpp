@@ -81,13 +81,13 @@ void ReadBirthdays(Store& s) {
     b.gNextYearsBirthdayStamps.clear();
     Date today = Clock::Today();
 
-    if (auto lines = listfile::ReadIfPresent(s, "ReadBirthdays", s.gAppPath + kBirthdaysFile)) {
+    SkippedLines skipped(s, "ReadBirthdays", s.gAppPath + kBirthdaysFile);
+    if (auto lines = listfile::ReadIfPresent(s, "ReadBirthdays", s.gAppPath + kBirthdaysFile, &skipped)) {
         for (size_t i = 0; i < lines->size(); ++i) {
             const std::string& line = (*lines)[i];
             auto r = ParseBirthdayLine(line);
             if (!r) {
-                listfile::LogSkippedLine(s, "ReadBirthdays", kBirthdaysFile, i + 1, line,
-                                         line.empty() ? "empty line" : "not a birthday");
+                skipped.Skip(i + 1, line, line.empty() ? "empty line" : "not a birthday");
                 continue;
             }
             bool pending = IsBirthdayPending(*r, today);

@@ -1,5 +1,6 @@
 #include "store/DayFile.h"
 
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/PlannerRecord.h"
 #include "store/Store.h"
@@ -64,10 +65,6 @@ private:
     size_t cr_, lf_;
 };
 
-std::string Shorten(std::string_view line) {
-    return std::string(line.substr(0, 40)) + (line.size() > 40 ? "..." : "");
-}
-
 } // namespace
 
 std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t textLength, std::string* why) {
@@ -81,8 +78,7 @@ std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t text
     if (key[2] != '/' || key[5] != '/' || mm < 0 || dd < 0 || yy < 0) return bad("bad date");
     if (yy != year % 100) return bad("date of another year");
     if (!IsValidDate(year, mm, dd)) return bad("bad date");
-    int sm = TwoDigitsAt(line, 9), sc = TwoDigitsAt(line, 11), sr = TwoDigitsAt(line, 13);
-    if (sm < 0 || sm > 11 || sc < 0 || sc > 6 || sr < 0 || sr > 5) return bad("bad cell stamp");
+    // The stamp is worked out from the date, so a stale or spoilt one costs nothing.
     DayLine d;
     d.text = std::string(line.substr(kHeadLength));
     if (textLength != 0 && d.text.size() != textLength) return bad("bad length");
@@ -112,14 +108,12 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
     ClearDayList(l, year);
 
     std::string path = YearFolder(s, year) + fileName;
-    if (!PathIsFile(path)) return;
-    auto content = ReadWholeFile(path);
-    if (!content) {
-        AppendToErrorLog(s, procName, kErrBadLine, "Cannot read " + path);
-        return;
-    }
+    SkippedLines skipped(s, procName, path);
+    auto content = skipped.Read(kDayFileLimit);
+    if (!content) return;
 
     std::vector<DayLine> days;
+    std::vector<size_t> lineNumbers;  // of each entry in days
     LineCutter lines(*content);
     std::string_view line;
     size_t lineNumber = 0;
@@ -129,27 +123,32 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
         std::string why;
         auto day = ParseDayLine(line, year, textLength, &why);
         if (!day) {
-            AppendToErrorLog(s, procName, kErrBadLine,
-                             fileName + " of " + std::to_string(year) + ", line " + std::to_string(lineNumber) +
-                                 " skipped (" + why + "): " + Shorten(line));
+            skipped.Skip(lineNumber, line, why);
             continue;
         }
-        if (!IsBlankText(day->text)) days.push_back(std::move(*day));
+        if (IsBlankText(day->text)) continue;
+        days.push_back(std::move(*day));
+        lineNumbers.push_back(lineNumber);
     }
 
-    std::stable_sort(days.begin(), days.end(), [](const DayLine& a, const DayLine& b) { return a.date < b.date; });
-    for (size_t i = 0; i < days.size(); ++i) {
-        if (i > 0 && days[i].date == days[i - 1].date) {
-            AppendToErrorLog(s, procName, kErrBadLine,
-                             fileName + " of " + std::to_string(year) + ": a second entry for " + days[i].key +
-                                 " skipped");
+    // Sorted with their line numbers, so that a second entry for a date is logged where it is.
+    std::vector<size_t> order(days.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return days[a].date < days[b].date; });
+    Date last = 0;
+    for (size_t k : order) {
+        DayLine& day = days[k];
+        if (day.date == last) {
+            skipped.Skip(lineNumbers[k], day.key + ":" + day.stamp + ":" + day.text, "a second entry for " + day.key);
             continue;
         }
-        Cell c = CellOf(days[i].date);
+        last = day.date;
+        DayLine* d = &day;
+        Cell c = CellOf(d->date);
         l.flags[c.month][c.column][c.row] = -1;
-        l.dates.push_back(days[i].key);
-        l.stamps.push_back(std::move(days[i].stamp));
-        l.texts.push_back(std::move(days[i].text));
+        l.dates.push_back(d->key);
+        l.stamps.push_back(std::move(d->stamp));
+        l.texts.push_back(std::move(d->text));
     }
     l.sorted = l.dates;
     if (!openKey.empty()) l.index = FindDay(l, openKey);
@@ -221,12 +220,7 @@ bool WriteDayFile(Store& s, const DayListRef& l, const std::string& fileName, co
         LogError(s, procName, kErrWriteFailed, "Cannot create the folder " + folder);
         return false;
     }
-    std::string error;
-    if (!WriteFileAtomic(folder + fileName, DayFileContent(l), &error)) {
-        LogError(s, procName, kErrWriteFailed, error);
-        return false;
-    }
-    return true;
+    return SaveDataFile(s, procName, folder + fileName, DayFileContent(l));
 }
 
 } // namespace orvelle

@@ -25,8 +25,8 @@ struct DayListRef {
     int& year;                          // the year the lists hold; 0 before the first read
 };
 
-// One line of a day file taken apart. The stamp is the one the date's cell gives; a stale but
-// well-formed stamp in the file is corrected.
+// One line of a day file taken apart. The stamp is the one the date's cell gives; a stale or
+// spoilt stamp in the file is corrected.
 struct DayLine {
     Date date = 0;
     std::string key;    // "mm/dd/yy"

@@ -1,6 +1,8 @@
 #pragma once
 // Run-time failures are shown in a "Program Error" box and appended to "Error.log" in the data
-// folder. The log only ever grows; nothing reads, truncates or rotates it.
+// folder. Past kErrorLogLimit the log is renamed "Error.log.1" (replacing the one before) and
+// begun afresh. A log that is a link or not a regular file is never written through.
+#include <cstdint>
 #include <string>
 
 namespace orvelle {
@@ -17,6 +19,8 @@ bool AppendToErrorLog(Store& s, const std::string& procName, long number, const 
 std::string ErrorEntryText(const std::string& procName, long number, const std::string& description);
 // Appends ready-made entry text, creating the log when missing and making it writable first.
 bool AppendEntryToErrorLog(Store& s, const std::string& entry);
+
+constexpr std::uint64_t kErrorLogLimit = 1ull << 20;
 
 // Error numbers the program uses for its own conditions.
 constexpr long kErrBadLine = 1001;     // a data line that could not be read

@@ -77,14 +77,17 @@ HelpTopics ParseHelpTopics(std::string_view buffer, std::vector<std::string>* sk
 
 void ReadHelpTopics(Store& s) {
     s.help = HelpTopics{};
-    std::optional<std::string> content = ReadWholeFile(s.gAppPath + kHelpFile);
+    SkippedLines skippedTopics(s, "LoadHelpTopics", s.gAppPath + kHelpFile);
+    std::optional<std::string> content = skippedTopics.Read(kListFileLimit);
     if (!content) {
-        AppendToErrorLog(s, "LoadHelpTopics", kErrBadLine, std::string("\"") + kHelpFile + "\" could not be read.");
+        // A file that is there but could not be read has been told already.
+        if (!PathExists(s.gAppPath + kHelpFile))
+            AppendToErrorLog(s, "LoadHelpTopics", kErrBadLine, std::string("\"") + kHelpFile + "\" could not be read.");
         return;
     }
     std::vector<std::string> skipped;
     s.help = ParseHelpTopics(*content, &skipped);
-    for (const std::string& why : skipped) AppendToErrorLog(s, "LoadHelpTopics", kErrBadLine, why);
+    for (const std::string& why : skipped) skippedTopics.Skip(0, why, "not a topic");
 }
 
 } // namespace orvelle

@@ -1,5 +1,6 @@
 #include "store/Holidays.h"
 
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -24,17 +25,19 @@ void ReadHolidayFile(Store& s, const char* procName, int year, YearHolidays out)
     // Flags from an earlier read would show that year's holidays in this one.
     out.flags = {};
 
-    auto lines = listfile::ReadIfPresent(s, procName, HolidayFilePath(s, year));
+    SkippedLines skipped(s, procName, HolidayFilePath(s, year));
+    auto lines = listfile::ReadIfPresent(s, procName, HolidayFilePath(s, year), &skipped);
     if (!lines) return;
     for (size_t i = 0; i < lines->size(); ++i) {
         const std::string& line = (*lines)[i];
         auto h = ParseHolidayLine(line, year);
         if (!h) {
-            if (!line.empty()) {
-                listfile::LogSkippedLine(s, procName, HolidayFileName(year), i + 1, line, "too short for a holiday");
-            }
+            // Empty lines are also what ReadIfPresent leaves of an overlong one, already counted.
+            if (!line.empty()) skipped.Skip(i + 1, line, "too short for a holiday");
             continue;
         }
+        // Kept by name (a save writes it back), but it marks no day.
+        if (h->stamp.empty()) skipped.Note(i + 1, line, "it is no date of " + std::to_string(year));
         if (!h->stamp.empty()) {
             // The stamp is MMCCRR of a real cell, so its three pairs are in range.
             auto pair = [&](size_t at) { return *listfile::Digits(std::string_view(h->stamp).substr(at, 2)); };

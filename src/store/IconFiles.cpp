@@ -1,6 +1,7 @@
 #include "store/IconFiles.h"
 
 #include "store/Clock.h"
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -23,7 +24,6 @@ std::optional<int> Digits(std::string_view text) {
     return v;
 }
 
-std::string Quoted(std::string_view line) { return "\"" + std::string(line) + "\""; }
 
 } // namespace
 
@@ -125,15 +125,18 @@ void ReadIconTags(Store& s) {
     ic.gIconTagCaptions.fill({});
     ic.gIconTagLast = kIconPaletteSlots - 1;
 
-    auto lines = ReadLines(s.gAppPath + "Icon Tags.dat");
+    std::string path = s.gAppPath + "Icon Tags.dat";
+    SkippedLines skipped(s, "ReadIconTags", path);
+    auto lines = skipped.ReadLines(kSettingsFileLimit);
     if (!lines) {
-        LogError(s, "ReadIconTags", kErrMissingFile, "File not found: Icon Tags.dat");
+        // A file that is there but cannot be read has been told already.
+        if (!PathExists(path)) LogError(s, "ReadIconTags", kErrMissingFile, "File not found: Icon Tags.dat");
         return;
     }
     for (size_t k = 0; k < lines->size(); ++k) {
         const std::string& line = (*lines)[k];
         if (k >= static_cast<size_t>(kIconPaletteSlots)) {
-            AppendToErrorLog(s, "ReadIconTags", kErrBadLine, "Line beyond slot 95 ignored: " + Quoted(line));
+            if (!line.empty()) skipped.Skip(k + 1, line, "beyond slot 95");
             continue;
         }
         // Kept as read so that a save writes back what could not be understood.
@@ -141,8 +144,7 @@ void ReadIconTags(Store& s) {
         if (line.empty()) continue;
         auto tag = ParseIconTagLine(line);
         if (!tag) {
-            AppendToErrorLog(s, "ReadIconTags", kErrBadLine,
-                             "Slot " + std::to_string(k) + " left blank: " + Quoted(line));
+            skipped.Skip(k + 1, line, "slot " + std::to_string(k) + " left blank");
             continue;
         }
         ic.gIconTagNumbers[k] = std::to_string(tag->picture);
@@ -159,12 +161,7 @@ void ReadIconTags(Store& s) {
 
 bool SaveIconTags(Store& s) {
     std::vector<std::string> lines(s.icons.gIconTagLines.begin(), s.icons.gIconTagLines.end());
-    std::string err;
-    if (!WriteFileAtomic(s.gAppPath + "Icon Tags.dat", JoinCrLf(lines), &err)) {
-        LogError(s, "SaveIconTags", kErrWriteFailed, err);
-        return false;
-    }
-    return true;
+    return SaveDataFile(s, "SaveIconTags", s.gAppPath + "Icon Tags.dat", JoinCrLf(lines));
 }
 
 // ---- Placing -----------------------------------------------------------------------------------
@@ -187,7 +184,7 @@ namespace {
 // Lays the lines of `list` (count n) onto the shown month. A template laid onto a month other
 // than itself moves days the month lacks to its last day, and its month copy records where each
 // icon really went, so that saving that copy as the month's file keeps every icon.
-void PlaceIcons(Store& s, const char* proc, bool fromTemplate) {
+void PlaceIcons(Store& s, const char* proc, bool fromTemplate, SkippedLines& skipped) {
     IconFiles& ic = s.icons;
     bool templateMode = s.flags.gTemplateMode;
     auto& list = fromTemplate ? ic.gTemplateIconLines : ic.gMonthIconLines;
@@ -219,7 +216,7 @@ void PlaceIcons(Store& s, const char* proc, bool fromTemplate) {
     for (int k = 0; k < n; ++k) {
         std::string& line = list[k];
         auto skip = [&](const std::string& why) {
-            AppendToErrorLog(s, proc, kErrBadLine, why + ": " + Quoted(line));
+            skipped.Skip(static_cast<size_t>(k) + 1, line, why);
             ic.gIconPool[k].freeFlag = -1;
             ic.gMonthIconLines[k].clear();
             // A template laid onto a month keeps its own line; only the month's copy goes.
@@ -275,13 +272,14 @@ void PlaceIcons(Store& s, const char* proc, bool fromTemplate) {
 
 // Appends the file's non-empty lines to `list` from `count` on; lines past the last index are
 // logged and dropped.
-void AppendLines(Store& s, const char* proc, const std::vector<std::string>& lines,
+void AppendLines(SkippedLines& skipped, const std::vector<std::string>& lines,
                  std::array<std::string, kMaxIconPlacements>& list, int& count,
                  std::array<std::string, kMaxIconPlacements>* copy) {
-    for (const auto& line : lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
         if (line.empty()) continue;
         if (count >= kMaxIconPlacements) {
-            AppendToErrorLog(s, proc, kErrBadLine, "More than 124 icon lines; ignored: " + Quoted(line));
+            skipped.Skip(i + 1, line, "more than 124 icon lines");
             continue;
         }
         list[count] = line;
@@ -295,23 +293,25 @@ void AppendLines(Store& s, const char* proc, const std::vector<std::string>& lin
 void ReadTemplateTags(Store& s) {
     IconFiles& ic = s.icons;
     std::string path = TemplateFilePath(s);
-    auto lines = ReadLines(path);
+    SkippedLines skipped(s, "ReadTemplateTags", path);
+    auto lines = skipped.ReadLines(kSettingsFileLimit);
     if (!lines) {
         lines.emplace();
-        if (!PathIsFile(path)) WriteFileAtomic(path, "");
+        // Only a missing template is made; whatever else stands there is the user's.
+        if (!PathExists(path)) WriteFileAtomic(path, "");
     }
-    AppendLines(s, "ReadTemplateTags", *lines, ic.gTemplateIconLines, ic.gTemplateIconLineCount,
-                &ic.gMonthIconLines);
+    AppendLines(skipped, *lines, ic.gTemplateIconLines, ic.gTemplateIconLineCount, &ic.gMonthIconLines);
     ic.gMonthIconLineCount = ic.gTemplateIconLineCount;
-    PlaceIcons(s, "ReadTemplateTags", true);
+    PlaceIcons(s, "ReadTemplateTags", true, skipped);
 }
 
 void Read1MonthIcons(Store& s) {
     IconFiles& ic = s.icons;
-    auto lines = ReadLines(MonthIconFilePath(s));
-    AppendLines(s, "Read1MonthIcons", lines ? *lines : std::vector<std::string>{}, ic.gMonthIconLines,
-                ic.gMonthIconLineCount, nullptr);
-    PlaceIcons(s, "Read1MonthIcons", false);
+    SkippedLines skipped(s, "Read1MonthIcons", MonthIconFilePath(s));
+    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    AppendLines(skipped, lines ? *lines : std::vector<std::string>{}, ic.gMonthIconLines, ic.gMonthIconLineCount,
+                nullptr);
+    PlaceIcons(s, "Read1MonthIcons", false, skipped);
 }
 
 namespace {
@@ -339,11 +339,7 @@ void PlaceUnsavedIcons(Store& s) {
 
 bool WriteTemplateIcons(Store& s) {
     std::vector<std::string> lines = NonEmpty(s.icons.gTemplateIconLines);
-    std::string err;
-    if (!WriteFileAtomic(TemplateFilePath(s), JoinCrLf(lines), &err)) {
-        LogError(s, "SaveTemplateIcons", kErrWriteFailed, err);
-        return false;
-    }
+    if (!SaveDataFile(s, "SaveTemplateIcons", TemplateFilePath(s), JoinCrLf(lines))) return false;
     s.icons.gTemplateIconLineCount = static_cast<int>(lines.size());
     s.flags.gMonthIconsChanged = false;
     s.ui->MsgBox("Template Saved.", MsgButtons::OK, "");
@@ -363,15 +359,12 @@ bool Save1MonthIcons(Store& s) {
         return false;
     }
     std::string folder = s.gAppPath + std::to_string(s.icons.gMonthIconYear);
-    std::string err;
     if (!MakeFolder(folder)) {
         LogError(s, "Save1MonthIcons", kErrWriteFailed, "Cannot create the folder " + folder);
         return false;
     }
-    if (!WriteFileAtomic(MonthIconFilePath(s), JoinCrLf(NonEmpty(s.icons.gMonthIconLines)), &err)) {
-        LogError(s, "Save1MonthIcons", kErrWriteFailed, err);
+    if (!SaveDataFile(s, "Save1MonthIcons", MonthIconFilePath(s), JoinCrLf(NonEmpty(s.icons.gMonthIconLines))))
         return false;
-    }
     s.flags.gMonthIconsChanged = false;
     s.ui->MsgBox("Calendar Saved.", MsgButtons::OK, "");
     return true;

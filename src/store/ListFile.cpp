@@ -1,5 +1,6 @@
 #include "store/ListFile.h"
 
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -46,19 +47,8 @@ bool Save(Store& s, const std::string& procName, const std::string& path, const 
     for (const auto& item : items) {
         if (!item.empty()) lines.push_back(OneLine(item));
     }
-    if (lines.empty()) {
-        if (PathIsFile(path) && !RemoveFile(path)) {
-            LogError(s, procName, kErrWriteFailed, "The file " + path + " could not be deleted.");
-            return false;
-        }
-        return true;
-    }
-    std::string error;
-    if (!WriteFileAtomic(path, JoinCrLf(lines), &error)) {
-        LogError(s, procName, kErrWriteFailed, error);
-        return false;
-    }
-    return true;
+    if (lines.empty()) return RemoveDataFile(s, procName, path);
+    return SaveDataFile(s, procName, path, JoinCrLf(lines));
 }
 
 void LogSkippedLine(Store& s, const std::string& procName, const std::string& fileName, size_t lineNumber,
@@ -69,11 +59,10 @@ void LogSkippedLine(Store& s, const std::string& procName, const std::string& fi
 }
 
 std::optional<std::vector<std::string>> ReadIfPresent(Store& s, const std::string& procName,
-                                                      const std::string& path) {
-    if (!PathIsFile(path)) return std::nullopt;
-    auto lines = ReadLines(path);
-    if (!lines) AppendToErrorLog(s, procName, kErrBadLine, "The file " + path + " could not be read.");
-    return lines;
+                                                      const std::string& path, SkippedLines* skipped) {
+    if (skipped) return skipped->ReadLines(SizeLimitFor(path));
+    SkippedLines own(s, procName, path);
+    return own.ReadLines(SizeLimitFor(path));
 }
 
 } // namespace orvelle::listfile

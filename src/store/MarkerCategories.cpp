@@ -39,12 +39,6 @@ std::optional<Color> ParseColor(const std::string& text) {
     return static_cast<Color>(v);
 }
 
-void LogBadLine(Store& s, size_t index, const std::string& line) {
-    AppendToErrorLog(s, "ReadMarkerColors", kErrBadLine,
-                     "Line " + std::to_string(index + 1) + " of " + kMarkerFile + " is not caption:colour: \"" + line +
-                         "\"");
-}
-
 } // namespace
 
 std::optional<Color> DialogLabelTextColor(Color background) {
@@ -76,19 +70,20 @@ std::string MarkerLine(const std::string& caption, Color color, bool hidden) {
 
 void ReadMarkerColors(Store& s) {
     MarkerCategories& m = s.markers;
-    if (!FileExists(s.gAppPath, kMarkerFile)) {
+    // Only a file that is not there at all is missing; anything else is told by the reader.
+    if (!PathExists(s.gAppPath + kMarkerFile)) {
         LogError(s, "ReadMarkerColors", kErrFileNotFound, "File not found: " + s.gAppPath + kMarkerFile);
         return;
     }
-    auto lines = ReadLines(s.gAppPath + kMarkerFile);
-    if (!lines) {
-        LogError(s, "ReadMarkerColors", kErrBadLine, "Cannot read " + s.gAppPath + kMarkerFile);
-        return;
-    }
+    SkippedLines skipped(s, "ReadMarkerColors", s.gAppPath + kMarkerFile);
+    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    if (!lines) return;
 
     m.gMarkerMenuChecked.fill(true);
     // Lines past the 14th belong to no category.
     size_t count = std::min<size_t>(lines->size(), kMarkerCount);
+    for (size_t i = count; i < lines->size(); ++i)
+        if (!(*lines)[i].empty()) skipped.Skip(i + 1, (*lines)[i], "beyond the last category");
     for (size_t i = 0; i < count; ++i) {
         std::string line = (*lines)[i];
         bool hidden = !line.empty() && line.back() == '*';
@@ -98,7 +93,7 @@ void ReadMarkerColors(Store& s) {
         std::optional<Color> color;
         if (colon != std::string::npos) color = ParseColor(line.substr(colon + 1));
         if (!color) {
-            LogBadLine(s, i, (*lines)[i]);
+            skipped.Skip(i + 1, (*lines)[i], "not caption:colour");
             continue;
         }
         m.gMarkerStoredHidden[i] = hidden;
@@ -129,11 +124,7 @@ bool SaveMarkerColors(Store& s) {
     for (int i = 0; i < kMarkerCount; ++i) lines.push_back(MarkerLine(m.gMarkerCaptions[i], m.gMarkerColors[i], stored[i]));
     m.gSaveMarkerVisibility = false;
 
-    std::string error;
-    if (!WriteFileAtomic(s.gAppPath + kMarkerFile, JoinCrLf(lines), &error)) {
-        LogError(s, "SaveMarkerColors", kErrWriteFailed, error);
-        return false;
-    }
+    if (!SaveDataFile(s, "SaveMarkerColors", s.gAppPath + kMarkerFile, JoinCrLf(lines))) return false;
     m.gMarkerStoredHidden = stored;
     s.ui->MsgBox("Marker Colors Saved.", MsgButtons::OK, "");
     return true;

@@ -1,5 +1,6 @@
 #include "store/Marks.h"
 
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -66,7 +67,8 @@ std::vector<MarkPaint> ReadYear(Store& s, const char* procName, YearMarks m, int
         return paints;
     }
     BeginRead(m, year);
-    auto lines = listfile::ReadIfPresent(s, procName, MarksFilePath(s, year));
+    SkippedLines skipped(s, procName, MarksFilePath(s, year));
+    auto lines = listfile::ReadIfPresent(s, procName, MarksFilePath(s, year), &skipped);
     if (!lines) {
         m.lines.assign(1, std::string());
         return paints;
@@ -76,8 +78,8 @@ std::vector<MarkPaint> ReadYear(Store& s, const char* procName, YearMarks m, int
         auto line = ParseMarkLine(raw);
         std::optional<Date> date = line ? DateOfCell(year, line->cell) : std::nullopt;
         if (!line || !date) {
-            listfile::LogSkippedLine(s, procName, MarksFileName(year), i + 1, raw,
-                                     line ? "no date of the year lies in that cell" : "not month:column:row:colour");
+            if (!raw.empty())
+                skipped.Skip(i + 1, raw, line ? "no date of the year lies in that cell" : "not month:column:row:colour");
             continue;
         }
         const Cell& c = line->cell;
@@ -107,19 +109,8 @@ bool SaveYear(Store& s, const char* procName, YearMarks m, int year) {
     }
     std::string path = MarksFilePath(s, year);
     std::string content = MarksFileContent(m.flags, m.colors, m.hovers);
-    if (content.empty()) {
-        if (PathIsFile(path) && !RemoveFile(path)) {
-            LogError(s, procName, kErrWriteFailed, "The file " + path + " could not be deleted.");
-            return false;
-        }
-        return true;
-    }
-    std::string error;
-    if (!WriteFileAtomic(path, content, &error)) {
-        LogError(s, procName, kErrWriteFailed, error);
-        return false;
-    }
-    return true;
+    if (content.empty()) return RemoveDataFile(s, procName, path);
+    return SaveDataFile(s, procName, path, content);
 }
 
 } // namespace

@@ -136,7 +136,11 @@ int MatchDefaultPrinter(const std::vector<std::string>& printerNames, const std:
 
 void GetUserPreferences(Store& s) {
     Preferences& p = s.prefs;
-    p.gPrefLines = ReadLines(s.gAppPath + kPrefFile).value_or(std::vector<std::string>{});
+    {
+        // An unreadable file is told and then read as empty; its save is refused, so it survives.
+        SkippedLines skipped(s, "GetUserPreferences", s.gAppPath + kPrefFile);
+        p.gPrefLines = skipped.ReadLines(kSettingsFileLimit).value_or(std::vector<std::string>{});
+    }
     PadLineTable(p);
 
     p.gFirstInstance = false;
@@ -179,12 +183,7 @@ void GetUserPreferences(Store& s) {
 bool SaveUserPreferences(Store& s) {
     Preferences& p = s.prefs;
     PadLineTable(p);
-    std::string error;
-    if (!WriteFileAtomic(s.gAppPath + kPrefFile, JoinCrLf(p.gPrefLines), &error)) {
-        LogError(s, "SaveUserPreferences", kErrWriteFailed, error);
-        return false;
-    }
-    return true;
+    return SaveDataFile(s, "SaveUserPreferences", s.gAppPath + kPrefFile, JoinCrLf(p.gPrefLines));
 }
 
 bool SetShareDrive(Store& s, const std::string& letter) {

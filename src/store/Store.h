@@ -5,6 +5,7 @@
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "store/Contacts.h"
+#include "store/DataFiles.h"
 #include "store/DateModel.h"
 #include "store/EditingState.h"
 #include "store/Exchange.h"
@@ -54,6 +55,7 @@ struct Store {
     EditingState editing;
     Exchange exchange;
     TermLists terms;
+    DataFileState files;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;

@@ -4,21 +4,85 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvelle {
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(ss).str();
+FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
+    FileRead r;
+    // Non-blocking, so that opening a named pipe returns at once instead of waiting for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return r;
+        r.status = ReadStatus::Unreadable;
+        r.why = std::strerror(errno);
+        return r;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        r.status = ReadStatus::NotAFile;
+        r.why = "it is not a regular file";
+        return r;
+    }
+    r.size = static_cast<std::uint64_t>(st.st_size);
+    size_t got = 0;
+    bool tooLarge = r.size > limit;
+    if (!tooLarge) {
+        r.content.resize(static_cast<size_t>(r.size));
+        while (true) {
+            // The file may grow while it is read: read on, but never past the limit.
+            if (got == r.content.size()) {
+                if (got > limit) {
+                    tooLarge = true;
+                    break;
+                }
+                r.content.resize(std::min<size_t>(static_cast<size_t>(limit) + 1, got + 65536));
+            }
+            ssize_t n = ::read(fd, r.content.data() + got, r.content.size() - got);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                r.status = ReadStatus::Unreadable;
+                r.why = std::strerror(errno);
+                r.content.clear();
+                ::close(fd);
+                return r;
+            }
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        tooLarge = tooLarge || got > limit;
+        if (tooLarge) r.size = std::max<std::uint64_t>(r.size, got);
+    }
+    ::close(fd);
+    if (tooLarge) {
+        r.status = ReadStatus::TooLarge;
+        r.content = std::string();
+        r.why = "it holds " + std::to_string(r.size) + " bytes, more than the " + std::to_string(limit) +
+                " such a file may hold";
+        return r;
+    }
+    r.content.resize(got);
+    r.status = ReadStatus::Ok;
+    return r;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t limit) {
+    FileRead r = ReadRegularFile(path, limit);
+    if (r.status != ReadStatus::Ok) return std::nullopt;
+    return std::move(r.content);
+}
+
+bool IsAtomicTempName(std::string_view name) {
+    size_t at = name.rfind(".tmp-");
+    if (at == std::string_view::npos || at == 0 || name.size() - at != 11) return false;
+    for (char c : name.substr(at + 5))
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    return true;
 }
 
 std::vector<std::string> SplitLines(std::string_view content) {
@@ -38,8 +102,8 @@ std::vector<std::string> SplitLines(std::string_view content) {
     return lines;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-    auto content = ReadWholeFile(path);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::uint64_t limit) {
+    auto content = ReadWholeFile(path, limit);
     if (!content) return std::nullopt;
     return SplitLines(*content);
 }
@@ -112,6 +176,11 @@ bool RemoveFile(const std::string& path) {
 bool PathIsFile(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
 }
 
 bool PathIsFolder(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 // Byte-exact file access for the data files. Contents are Windows-1252 bytes kept in
 // std::string; nothing here converts characters.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,14 +9,33 @@
 
 namespace orvelle {
 
-// The whole file, or nullopt when it does not exist or cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The outcome of reading one file. Only regular files are read (a link to one is fine): a pipe
+// or a device would block or never end.
+enum class ReadStatus { Ok, Missing, NotAFile, TooLarge, Unreadable };
+struct FileRead {
+    ReadStatus status = ReadStatus::Missing;
+    std::string content;      // the bytes, when Ok
+    std::uint64_t size = 0;   // the size on disk, when known
+    std::string why;          // a reason for the user, when not Ok and not Missing
+};
+
+// Reads at most `limit` bytes of a regular file; a larger file is refused unread.
+FileRead ReadRegularFile(const std::string& path, std::uint64_t limit);
+
+// Far above any data file; readers of the data files use their own, smaller limits.
+constexpr std::uint64_t kAnyFileLimit = 256ull << 20;
+
+// The whole file, or nullopt when it does not exist or cannot be read (see ReadRegularFile).
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t limit = kAnyFileLimit);
 
 // Splits on CR LF, LF or lone CR. A final line break does not make an empty last line.
 std::vector<std::string> SplitLines(std::string_view content);
 
 // The file's lines, or nullopt when it does not exist or cannot be read.
-std::optional<std::vector<std::string>> ReadLines(const std::string& path);
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::uint64_t limit = kAnyFileLimit);
+
+// The name pattern of WriteFileAtomic's temporary files: "<name>.tmp-" and six letters or digits.
+bool IsAtomicTempName(std::string_view fileName);
 
 // Each line followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
@@ -29,6 +49,8 @@ bool AppendToFile(const std::string& path, std::string_view content);
 
 bool RemoveFile(const std::string& path);
 bool PathIsFile(const std::string& path);
+// Anything at all at the path, a dangling link included (a pipe or a device counts).
+bool PathExists(const std::string& path);
 bool PathIsFolder(const std::string& path);
 bool MakeFolder(const std::string& path); // creates parents too; true when it exists afterwards
 

@@ -18,12 +18,11 @@ std::string FormatToDoLine(std::string_view text, bool done) {
 
 void ReadToDoList(Store& s) {
     ToDoList& t = s.todo;
-    if (auto lines = listfile::ReadIfPresent(s, "ReadToDoList", s.gAppPath + kToDoFile)) {
-        if (lines->size() > ToDoList::kItems) {
-            AppendToErrorLog(s, "ReadToDoList", kErrBadLine,
-                             std::string(kToDoFile) + " holds " + std::to_string(lines->size()) +
-                                 " lines; only the first 10 were read.");
-        }
+    SkippedLines skipped(s, "ReadToDoList", s.gAppPath + kToDoFile);
+    if (auto lines = listfile::ReadIfPresent(s, "ReadToDoList", s.gAppPath + kToDoFile, &skipped)) {
+        // Lines past the tenth have no item; they are kept for the next save's backup copy.
+        for (size_t i = ToDoList::kItems; i < lines->size(); ++i)
+            if (!(*lines)[i].empty()) skipped.Skip(i + 1, (*lines)[i], "only the first 10 were read");
         // The file is the whole list: items it does not reach are empty and open.
         for (int i = 0; i < ToDoList::kItems; ++i) {
             ToDoItem item = i < static_cast<int>(lines->size()) ? ParseToDoLine((*lines)[i]) : ToDoItem{};
@@ -59,11 +58,7 @@ bool SaveToDoList(Store& s, std::string& fileName) {
     ToDoList& t = s.todo;
     std::string content;
     for (int i = 0; i < ToDoList::kItems; ++i) content += FormatToDoLine(t.gToDoTexts[i], t.gToDoChecks[i]) + "\r\n";
-    std::string error;
-    if (!WriteFileAtomic(s.gAppPath + fileName, content, &error)) {
-        LogError(s, "SaveToDoList", kErrWriteFailed, error);
-        return false;
-    }
+    if (!SaveDataFile(s, "SaveToDoList", s.gAppPath + fileName, content)) return false;
     for (int i = 0; i < ToDoList::kItems; ++i) t.gToDoLines[i] = listfile::OneLine(t.gToDoTexts[i]);
     t.gToDoChanged = false;
     s.ui->MsgBox("To Do List Saved.", MsgButtons::OK, "");

@@ -4,6 +4,7 @@
 #include "platform/PictureBox.h"
 #include "store/IconFiles.h"
 #include "store/Store.h"
+#include "store/TextFile.h"
 #include "views/frmMonth.h"
 
 #include <QString>
@@ -30,7 +31,14 @@ int IconSidePixels(const PictureBox& box) {
 
 QImage LoadIconPicture(const Store& s, const std::string& pictureNumber) {
     if (pictureNumber.empty()) return {};
-    return QImage(QString::fromStdString(IconPicturePath(s, pictureNumber)));
+    // Read through the size-limited reader: a pipe or a device named like a picture would hang.
+    FileRead r = ReadRegularFile(IconPicturePath(s, pictureNumber), kPictureFileLimit);
+    if (r.status != ReadStatus::Ok) return {};
+    const auto* bytes = reinterpret_cast<const uchar*>(r.content.data());
+    int size = static_cast<int>(r.content.size());
+    QImage picture;
+    if (!picture.loadFromData(bytes, size, "ICO")) picture.loadFromData(bytes, size);
+    return picture;
 }
 
 PictureBox& IconControl(frmMonth& view, int k) {

@@ -150,7 +150,10 @@ TEST_F(SixMonthLayers, HolidaysWithoutACellAreSkippedAndTheRestPainted) {
     EXPECT_EQ(CellFill(*boxes[0], DateSerial(2009, 11, 26)), kHolidayOrange);
     EXPECT_EQ(CellFill(*boxes[1], DateSerial(2009, 12, 25)), kHolidayOrange);
     EXPECT_FALSE(BoxHasColour(*boxes[2], kHolidayOrange));
-    EXPECT_FALSE(std::filesystem::exists(dir + "Error.log"));
+    // Kept by name, but not silently.
+    std::string log = orvelle::ReadWholeFile(dir + "Error.log").value_or("");
+    EXPECT_NE(log.find("Line 1 of 2009Holidays.dat was kept, but it is no date of 2009"), std::string::npos);
+    EXPECT_NE(log.find("Line 3 of 2009Holidays.dat was kept"), std::string::npos);
 }
 
 TEST_F(SixMonthLayers, NoHolidayFileNoHolidays) {

@@ -171,15 +171,16 @@ TEST_F(NotesStoreTest, BadLinesAreSkippedAndLogged) {
           "12/31/09:110404:last\r\n");
     Select(2009, 6, 1);
     ReadThisYearsNotes(*s);
-    EXPECT_EQ(s->notes.gThisYearsNoteDates, (std::vector<std::string>{"01/02/09", "12/31/09"}));
-    EXPECT_EQ(s->notes.gThisYearsNoteTexts, (std::vector<std::string>{"good one", "last"}));
+    // A spoilt stamp costs nothing: the stamp is worked out from the date.
+    EXPECT_EQ(s->notes.gThisYearsNoteDates, (std::vector<std::string>{"01/02/09", "03/05/09", "03/06/09", "12/31/09"}));
+    EXPECT_EQ(s->notes.gThisYearsNoteTexts, (std::vector<std::string>{"good one", "bad stamp", "bad stamp", "last"}));
+    EXPECT_EQ(s->notes.gThisYearsNoteStamps[1], CellStampOf(DateSerial(2009, 3, 5)));
     std::string log = ErrorLog();
-    EXPECT_NE(log.find("line 2 skipped (bad date)"), std::string::npos);
-    EXPECT_NE(log.find("line 5 skipped (date of another year)"), std::string::npos);
-    EXPECT_NE(log.find("line 3 skipped (bad cell stamp)"), std::string::npos);
-    EXPECT_NE(log.find("line 4 skipped (bad cell stamp)"), std::string::npos);
-    EXPECT_NE(log.find("line 6 skipped"), std::string::npos);
-    EXPECT_EQ(log.find("line 7"), std::string::npos);
+    EXPECT_NE(log.find("Line 2 of 2009/Notes.dat was skipped (bad date)"), std::string::npos);
+    EXPECT_NE(log.find("Line 5 of 2009/Notes.dat was skipped (date of another year)"), std::string::npos);
+    EXPECT_NE(log.find("Line 6 of 2009/Notes.dat was skipped"), std::string::npos);
+    EXPECT_EQ(log.find("Line 3"), std::string::npos);
+    EXPECT_EQ(log.find("Line 7"), std::string::npos);
 }
 
 TEST_F(NotesStoreTest, HandEditedFileIsSortedAndEachDateWrittenOnce) {

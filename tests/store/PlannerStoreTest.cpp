@@ -150,8 +150,10 @@ TEST_F(PlannerStoreTest, MissingFileClearsAndBadLinesAreSkipped) {
     Select(2009, 4, 1);
     ReadThisYearsPlanner(*s);
     EXPECT_EQ(s->planner.lstPlanner, (std::vector<std::string>{"04/01/09"}));
-    EXPECT_NE(ErrorLog().find("line 1 skipped (bad length)"), std::string::npos);
-    EXPECT_NE(ErrorLog().find("line 2 skipped (bad cell stamp)"), std::string::npos);
+    EXPECT_NE(ErrorLog().find("Line 1 of 2009/Planner.dat was skipped (bad length)"), std::string::npos);
+    // The line with the spoilt stamp is read; the same date again on line 3 is the one left out.
+    EXPECT_NE(ErrorLog().find("Line 3 of 2009/Planner.dat was skipped (a second entry for 04/01/09)"),
+              std::string::npos);
     s->planner.gThisYearsPlannerIndex = 0;
 
     Select(2013, 4, 1);

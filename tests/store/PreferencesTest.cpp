@@ -208,6 +208,7 @@ TEST_F(PreferencesTest, PrinterMatchIsExactAndFirstWins) {
 
 TEST_F(PreferencesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
     fs::create_directory(dir + "UserPreferences.txt");
+    prompter.Expect(MsgAnswer::OK, "\"UserPreferences.txt\" could not be read: it is not a regular file");
     GetUserPreferences(*s);
     prompter.Expect(MsgAnswer::OK, "SaveUserPreferences");
     EXPECT_FALSE(SaveUserPreferences(*s));

@@ -1,0 +1,2 @@
+#include "FuzzSupport.h"
+ORVELLE_FUZZ_READER("Help_Topics.txt", orvelle::ReadHelpTopics(s))

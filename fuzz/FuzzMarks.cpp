@@ -1,0 +1,2 @@
+#include "FuzzSupport.h"
+ORVELLE_FUZZ_READER("2009Marks.dat", (void)orvelle::ReadThisYearsMarks(s))

@@ -1,0 +1,90 @@
+#pragma once
+// The one way the readers and savers of the data files touch the disk. A file that cannot be
+// read (not a regular file, too large, unreadable) is logged and told once and never
+// overwritten; skipped lines are logged a few at a time; and a file from which lines were
+// skipped is copied into "Backup" before a save replaces it, so nothing is lost uncopied.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvelle {
+
+struct Store;
+
+// Size limits per kind of file, far above any real one (a full year of planner pages is 1.5 MB).
+constexpr std::uint64_t kDayFileLimit = 32ull << 20;      // "<yyyy>/Planner.dat", "<yyyy>/Notes.dat"
+constexpr std::uint64_t kListFileLimit = 8ull << 20;      // holidays, birthdays, marks, alerts, help ...
+constexpr std::uint64_t kSettingsFileLimit = 1ull << 20;  // preferences, marker colours, icon files
+constexpr std::uint64_t kPictureFileLimit = 4ull << 20;   // "Images/<n>.ico"
+// The longest line a list or settings file may hold; longer ones are skipped.
+constexpr size_t kLongestListLine = 16 * 1024;
+// Skipped lines logged per read of a file; the rest are counted in one more entry.
+constexpr size_t kSkippedLinesLogged = 5;
+
+// The limit of the file at `path`, by its name.
+std::uint64_t SizeLimitFor(const std::string& path);
+
+// What the session knows about the files it has read.
+struct DataFileState {
+    std::map<std::string, size_t> skipped;  // path -> lines its last read skipped
+    std::set<std::string> logged;           // file versions whose skipped lines are in the log
+    std::set<std::string> told;             // files whose refusal the user was told
+};
+
+// The file's bytes. A missing file gives nullopt silently; one that cannot be read gives
+// nullopt after a log entry and (once per file and session) a message.
+std::optional<std::string> ReadDataFile(Store& s, const std::string& procName, const std::string& path,
+                                        std::uint64_t limit);
+
+// The record of one read of one file: create it before the read, call Skip for each line left
+// out. At its end the count is logged (after the first few lines) and remembered for the next
+// save. The same unchanged file read again is not logged again.
+class SkippedLines {
+public:
+    SkippedLines(Store& s, std::string procName, std::string path);
+    ~SkippedLines();
+    SkippedLines(const SkippedLines&) = delete;
+    SkippedLines& operator=(const SkippedLines&) = delete;
+
+    // lineNumber counts from 1; 0 when the fault is not one line's.
+    void Skip(size_t lineNumber, std::string_view line, const std::string& why);
+    // Logs a faulty line that is kept all the same (and so needs no backup copy).
+    void Note(size_t lineNumber, std::string_view line, const std::string& why);
+    size_t Count() const { return count_; }
+
+    // ReadDataFile split into lines; a line longer than maxLine is skipped and comes back empty.
+    std::optional<std::vector<std::string>> ReadLines(std::uint64_t limit, size_t maxLine = kLongestListLine);
+    std::optional<std::string> Read(std::uint64_t limit);
+
+private:
+    Store& s_;
+    std::string proc_, path_, version_;
+    void Log(size_t lineNumber, std::string_view line, const std::string& what);
+    size_t count_ = 0;   // skipped
+    size_t faults_ = 0;  // skipped or noted
+    bool quiet_ = false;
+};
+
+// The data-folder relative name used in messages ("2009/Notes.dat").
+std::string DataFileName(const Store& s, const std::string& path);
+// The name in log entries of bad lines: the file's own name when that says which file it is
+// ("2009Holidays.dat", "Alerts.dat"), else the relative name ("2009/Notes.dat").
+std::string LoggedFileName(const Store& s, const std::string& path);
+
+// Call before a save replaces or removes `path`. False (told and logged) when the file on disk
+// could not be read, so its content is not known; when lines were skipped from it, copies it
+// into "Backup" first (false when that fails).
+bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& path);
+
+// ReadyToOverwrite, then the atomic write; a failure is reported through LogError.
+bool SaveDataFile(Store& s, const std::string& procName, const std::string& path, std::string_view content);
+
+// The same before removing the file; true when it is gone (or was never there).
+bool RemoveDataFile(Store& s, const std::string& procName, const std::string& path);
+
+} // namespace orvelle
