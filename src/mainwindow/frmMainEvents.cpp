@@ -1,5 +1,6 @@
 // frmMain's event procedures: start-up, close, the date picker, view switching and the menu
 // commands that belong to the main window itself.
+#include "mainwindow/DateFunctionMenus.h"
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/MarkCommands.h"
@@ -71,6 +72,7 @@ void frmMain::ConnectCommands() {
     Wire("mnuHelpContents", [this] { OpenHelpWindow(store_, this); });
     ConnectMarkMenus(*this);
     ConnectMainMenuCommands(*this);
+    ConnectDateFunctionMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

@@ -6,6 +6,7 @@
 #include "store/Birthdays.h"
 #include "store/Contacts.h"
 #include "store/DateModel.h"
+#include "store/DateTools.h"
 #include "store/EditingState.h"
 #include "store/HelpTopics.h"
 #include "store/Holidays.h"
@@ -50,6 +51,7 @@ struct Store {
     HelpTopics help;
     SearchState search;
     EditingState editing;
+    DateTools dateTools;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
