@@ -2,6 +2,7 @@
 // commands that belong to the main window itself.
 #include "mainwindow/ExchangeMenus.h"
 #include "mainwindow/IconMenus.h"
+#include "mainwindow/DateFunctionMenus.h"
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "mainwindow/NoteListMenus.h"
@@ -88,6 +89,7 @@ void frmMain::ConnectCommands() {
     ConnectExchangeMenus(*this);
     ConnectIconMenus(*this);
     ConnectTermMenus(*this);
+    ConnectDateFunctionMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

@@ -7,6 +7,7 @@
 #include "store/Contacts.h"
 #include "store/DataFiles.h"
 #include "store/DateModel.h"
+#include "store/DateTools.h"
 #include "store/EditingState.h"
 #include "store/Exchange.h"
 #include "store/HelpTopics.h"
@@ -56,6 +57,7 @@ struct Store {
     Exchange exchange;
     TermLists terms;
     DataFileState files;
+    DateTools dateTools;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
