@@ -1,7 +1,7 @@
 #pragma once
 // The two date calculators: the interval between two dates in one unit, and the dates on which
 // one weekday falls in a period; and the typed-date recognition both windows use.
-#include "store/Dates.h"
+#include "store/DateText.h"
 
 #include <array>
 #include <cstdint>
@@ -36,8 +36,6 @@ constexpr const char* kDayOfYearName = "Day of Year";
 // "Jul 04, 1976", "July 4 1976", "4 July 1976", "1976-07-04"; a time of day after it is
 // accepted and dropped. Two-digit years map into [currentYear - 80, currentYear + 19].
 std::optional<Date> RecognizeDate(std::string_view text, int currentYear);
-// "Oct 05, 2008"
-std::string FormatMmmDdYyyy(Date d);
 
 // The number of unit boundaries between start and end, negative when end is earlier; 64-bit,
 // so no pair of dates overflows it. An unknown code counts 0.

@@ -332,7 +332,10 @@ void PlaceUnsavedIcons(Store& s) {
     std::copy(kept.begin(), kept.end(), list.begin());
     (templ ? ic.gTemplateIconLineCount : ic.gMonthIconLineCount) = static_cast<int>(kept.size());
     for (auto& day : ic.gDayIconSlots) day.fill(0);
-    PlaceIcons(s, "PlaceUnsavedIcons", templ);
+    // The lines in memory were checked when read or dropped; a fault found now still counts as
+    // a skipped line of the file they came from.
+    SkippedLines skipped(s, "PlaceUnsavedIcons", templ ? TemplateFilePath(s) : MonthIconFilePath(s));
+    PlaceIcons(s, "PlaceUnsavedIcons", templ, skipped);
 }
 
 // ---- Saving ------------------------------------------------------------------------------------

@@ -1,5 +1,5 @@
 // The picture loader opens only regular files of a sane size.
-#include "render/MonthIconControls.h"
+#include "views/MonthIconControls.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
 
