@@ -147,8 +147,9 @@ void frmMonth::cmdNext_Click() { Step(+1); }
 void frmMonth::cmdPrev_Click() { Step(-1); }
 
 bool frmMonth::Form_KeyDown(int keyCode, int) {
-    if (keyCode == 27) {
-        // Leaving the view would drop changed icons: ask first, and stay on Cancel.
+    if (keyCode == 27 && s_.flags.gMonthIconsChanged) {
+        // Leaving the view would drop changed icons: ask first, and stay on Cancel. An open
+        // note or planner page is asked about by its own window when the view unloads it.
         CheckForUnsavedChanges(s_);
         if (s_.flags.gNavigationCancelled) {
             s_.flags.gNavigationCancelled = false;

@@ -125,8 +125,8 @@ TEST_F(MainWindowDetails, TheIntervalSubmenuHasItsTwoGreyedHeadings) {
         EXPECT_FALSE(a->isEnabled());
     }
     EXPECT_EQ(units, (QStringList{"In Calendar Years", "In Calendar Months", "In Calendar Weeks"}));
-    // The eight units stay as they are until the calculator comes.
-    EXPECT_FALSE(m.MenuEnabled("mnuDateDiffSDays"));
+    // The eight units open the calculator.
+    EXPECT_TRUE(m.MenuEnabled("mnuDateDiffSDays"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "store/Clock.h"
 #include "store/NotesStore.h"
 #include "store/PlannerStore.h"
 #include "store/SaveChangesPrompt.h"
@@ -151,7 +152,7 @@ TEST_F(SaveChangesPromptTest, FailedSaveCountsAsCancel) {
 
 } // namespace
 
-TEST_F(SaveChangesPromptTest, YesInTemplateModeSavesTheTemplateAndKeepsTheSelectedDate) {
+TEST_F(SaveChangesPromptTest, YesInTemplateModeSavesTheTemplateAndEndsAsTheMenuCommand) {
     s->hooks.SaveMonthIcons = nullptr;
     s->flags.gTemplateMode = true;
     s->flags.gMonthIconsChanged = true;
@@ -161,6 +162,6 @@ TEST_F(SaveChangesPromptTest, YesInTemplateModeSavesTheTemplateAndKeepsTheSelect
     EXPECT_EQ(Read("Template.dat"), "30:00 Index:04\r\n");
     EXPECT_FALSE(s->flags.gTemplateMode);
     EXPECT_FALSE(s->flags.gMonthIconsChanged);
-    // The step that asked goes on from the date it had, not from today.
-    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 5));
+    // As "Save Calendar Template" ends: today is selected and the year is shown.
+    EXPECT_EQ(s->dates.gSelectedDate, Clock::Today());
 }
