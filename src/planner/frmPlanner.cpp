@@ -5,6 +5,9 @@
 #include "planner/PlannerExchange.h"
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerClipboard.h"
+#include "planner/PlannerPrinting.h"
+#include "planner/PlannerSideCommands.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
@@ -60,6 +63,9 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
     ConnectPlannerExchange(*this, s_);
+    ConnectPlannerPrinting(*this, s_);
+    ConnectPlannerClipboard(*this);
+    ConnectPlannerSideCommands(*this, s_);
 
     int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
     resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
