@@ -133,6 +133,7 @@ void ConnectPlannerSideCommands(frmPlanner& w, Store& s) {
     wire("mnuOptNetworkShare", [&s] { ChangeNetworkShareDrive(s); });
     wire("mnuOptShowCursPos", [&w] { mnuOptShowCursPos_Click(w); });
     wire("mnuEditSearchAgain", [&w, &s] { mnuEditSearchAgain_Click(w, s); });
+    Item(w, "mnuEditSearchAgain")->setEnabled(s.search.gSearchActive);
     wire("mnuToDoClear", [&w, &s] { mnuToDoClear_Click(w, s); });
     wire("mnuToDoImport", [&w, &s] { mnuToDoImport_Click(w, s); });
     // A search hit opened from the search window is what Search Again goes on from.
