@@ -192,6 +192,14 @@ void ConnectPlannerPrinting(frmPlanner& w, Store& s) {
     QMenu* file = w.MenuBar()->findChild<QMenu*>("mnuFile");
     if (file) QObject::connect(file, &QMenu::aboutToShow, &w, [&w, &s] { UpdatePrintItem(w, s); });
     UpdatePrintItem(w, s);
+    // Another day shown while the preview is up is drawn in its place.
+    QObject::connect(&w, &frmPlanner::pageShown, &w, [&w] {
+        if (PlannerPreviewOverlay* overlay = PreviewOverlay(w)) {
+            overlay->Clear();
+            PrintThePlanner(*w.Page(), w.Model(), *overlay);
+            overlay->update();
+        }
+    });
 }
 
 } // namespace orvelle

@@ -29,7 +29,6 @@ QAction* Item(frmPlanner& w, const char* name) { return w.MenuBar()->findChild<Q
 void SetDoneFlag(frmPlanner& w, Store& s, int k, bool done) {
     s.page.gPlannerToDoChecks[k] = done;
     w.Page()->SetDoneMark(k, done);
-    w.Page()->imgChkBox(k)->setProperty("Tag", done ? "True" : "False");
 }
 
 // Clicks on the check images reach their command.
@@ -141,7 +140,6 @@ void ConnectPlannerSideCommands(frmPlanner& w, Store& s) {
         QObject::connect(edit, &QMenu::aboutToShow, &w,
                          [&w, &s] { Item(w, "mnuEditSearchAgain")->setEnabled(s.search.gSearchActive); });
     new CheckImageClicks(w, s);
-    for (int k = 0; k < PlannerLayout::kCheckImages; ++k) w.Page()->imgChkBox(k)->setProperty("Tag", "False");
 }
 
 } // namespace orvelle

@@ -121,6 +121,12 @@ TEST_F(PlannerPrintingTest, PreviewHidesThePageAndResumeBringsItAllBack) {
     // The preview measures with the box font: the amount still ends at its box's edge.
     QRect g = Box(32)->geometry();
     EXPECT_NEAR(TextOp(overlay->Ops(), "5.00")->x2, Twips(g.x() + g.width()), 1.0);
+    // Another day opened meanwhile is what the preview shows.
+    s->flags.gPlannerChanged = false;
+    w->OpenPlannerFor(kMar5 + 1);
+    EXPECT_EQ(TextOp(overlay->Ops(), "Dentist"), nullptr);
+    EXPECT_NE(TextOp(overlay->Ops(), Label("lblMain")->text()), nullptr);
+    EXPECT_TRUE(Box(0)->isHidden());
 
     preview->trigger();
     EXPECT_EQ(preview->text(), "Print Preview");
