@@ -6,6 +6,7 @@
 #include "store/ErrorLog.h"
 #include "store/Preferences.h"
 #include "store/SaveChangesPrompt.h"
+#include "store/ShareDrive.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
@@ -40,25 +41,7 @@ void ShowYearViewAlone(frmMain& m) {
     Show1YearCalendar(s, m);
 }
 
-ShareDriveAnswer ReadShareDriveAnswer(const std::string& answer) {
-    size_t first = answer.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    char c = answer[first];
-    char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    if (upper < 'A' || upper > 'Z') return {ShareDriveAnswer::NoLetter, 0};
-    return {ShareDriveAnswer::Letter, static_cast<char>(upper - 'A' + 'a')};
-}
-
-void mnuOptNetworkShare_Click(Store& s) {
-    ShareDriveAnswer a = ReadShareDriveAnswer(s.ui->InputBox(kShareDrivePrompt, kShareDriveTitle, ""));
-    if (a.kind == ShareDriveAnswer::Nothing) return;
-    if (a.kind == ShareDriveAnswer::NoLetter) {
-        s.ui->MsgBox("Could not determine drive letter.", MsgButtons::OK, kAppTitle);
-        return;
-    }
-    // A failed save is reported by the save itself.
-    SetShareDrive(s, std::string(1, a.letter));
-}
+void mnuOptNetworkShare_Click(Store& s) { ChangeNetworkShareDrive(s); }
 
 void mnuOptCreateShortcut_Click(Store& s, const ShortcutFolders& folders, const std::string& program) {
     std::string error;

@@ -149,6 +149,7 @@ void PlannerPageView::SetTimeLabel(int i, const QString& caption, bool bold) {
 
 void PlannerPageView::SetDoneMark(int k, bool done) {
     imgChkBox_[k]->setPixmap(done ? checked_ : unchecked_);
+    imgChkBox_[k]->setProperty("Tag", done ? "True" : "False");
 }
 
 void PlannerPageView::SetDateCaption(const QString& caption) {

@@ -6,6 +6,9 @@
 #include "planner/PlannerMerge.h"
 #include "planner/PlannerPageView.h"
 #include "planner/PlannerTerms.h"
+#include "planner/PlannerClipboard.h"
+#include "planner/PlannerPrinting.h"
+#include "planner/PlannerSideCommands.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
@@ -63,6 +66,9 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
     ConnectPlannerExchange(*this, s_);
     terms_ = new PlannerTerms(s_, *page_, *editing_, this);
+    ConnectPlannerPrinting(*this, s_);
+    ConnectPlannerClipboard(*this);
+    ConnectPlannerSideCommands(*this, s_);
 
     int width = page_->width() + scroll_->verticalScrollBar()->sizeHint().width() + 2;
     resize(width, std::min(page_->height(), TwipsToPixelsY(10500)));
