@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -15,13 +16,25 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace orvelle {
 namespace {
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, double left, double top, double width) {
+QLabel* Caption(QWidget* parent, const char* name, const char* text, double left, double top, double width,
+               Qt::Alignment align = Qt::AlignLeft) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setAlignment(align | Qt::AlignVCenter);
     SetGeometryTwips(l, left, top, width, 195);
+    // Our font runs wider than the one the sizes were made for: a caption never loses letters.
+    int need = l->sizeHint().width();
+    if (need > l->width()) {
+        QRect g = l->geometry();
+        if (align & Qt::AlignRight) g.setLeft(std::max(0, g.right() - need));
+        else g.setWidth(need);
+        l->setGeometry(g);
+    }
     return l;
 }
 
@@ -40,13 +53,15 @@ frmDateDiff::frmDateDiff(Store& store, QWidget* parent) : QWidget(parent, Qt::Di
     setObjectName("frmDateDiff");
     setWindowTitle("Date Difference");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The sizes in twips are laid out for this font.
+    setFont(DefaultWindowFont());
     setFixedSize(TwipsToPixelsX(5070), TwipsToPixelsY(3000));
 
     Caption(this, "Label2", "Change Interval >", 120, 120, 1260);
     cmbInterval_ = new QComboBox(this);
     cmbInterval_->setObjectName("cmbInterval");
     SetGeometryTwips(cmbInterval_, 1620, 60, 1575, 315);
-    Caption(this, "Label1", "Current Interval = ", 120, 540, 1260)->setAlignment(Qt::AlignRight);
+    Caption(this, "Label1", "Current Interval = ", 120, 540, 1260, Qt::AlignRight);
     lblInterval_ = Caption(this, "lblInterval", "", 1620, 540, 1515);
     Caption(this, "lblStart_0", "Choose a Beginning Date", 120, 960, 1815);
     Caption(this, "lblStart_1", "Start Date Below", 3480, 960, 1200);

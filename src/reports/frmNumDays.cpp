@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -31,6 +32,8 @@ frmNumDays::frmNumDays(Store& store, QWidget* parent) : QWidget(parent, Qt::Dial
     setObjectName("frmNumDays");
     setWindowTitle("Number of Specific Weekdays Within a Period");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The sizes in twips are laid out for this font.
+    setFont(DefaultWindowFont());
     setFixedSize(TwipsToPixelsX(6400), TwipsToPixelsY(4300));
 
     auto label = [this](const char* text, double left, double top) {
