@@ -9,6 +9,7 @@
 #include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
+#include "mainwindow/ReportMenus.h"
 #include "mainwindow/ReminderMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
@@ -81,6 +82,7 @@ void frmMain::ConnectCommands() {
     ConnectNoteListMenus(*this);
     ConnectExchangeMenus(*this);
     ConnectIconMenus(*this);
+    ConnectReportMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

@@ -18,6 +18,7 @@
 #include "store/PlannerStore.h"
 #include "store/Preferences.h"
 #include "store/Prompter.h"
+#include "store/Reports.h"
 #include "store/SearchState.h"
 #include "store/ToDoList.h"
 #include "store/UiFlags.h"
@@ -52,6 +53,7 @@ struct Store {
     SearchState search;
     EditingState editing;
     Exchange exchange;
+    Reports reports;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;
