@@ -218,14 +218,14 @@ void frmReport::ClearReportLabels() {
 }
 
 void frmReport::GreyReportLabels() {
-    const ReportPages& pg = s_.reports.pages;
+    const ReportPages& pg = s_.reports.Pages(kind_);
     for (int r = 0; r < kReportPageRows; ++r) {
         if (pg.gReportRowExcluded[pg.gReportPage][r]) SetRowGrey(r, true);
     }
 }
 
 void frmReport::ShowPage() {
-    ReportPages& pg = s_.reports.pages;
+    ReportPages& pg = s_.reports.Pages(kind_);
     int p = pg.gReportPage;
     long n = s_.reports.RowCount(kind_);
     ClearReportLabels();
@@ -252,7 +252,7 @@ void frmReport::ShowFirstPage() {
 }
 
 void frmReport::cmdNext_Click() {
-    ReportPages& pg = s_.reports.pages;
+    ReportPages& pg = s_.reports.Pages(kind_);
     if (pg.gReportAtLastPage) {
         s_.ui->MsgBox("End of Report", MsgButtons::OK, "");
         return;
@@ -264,7 +264,7 @@ void frmReport::cmdNext_Click() {
 }
 
 void frmReport::cmdPrev_Click() {
-    ReportPages& pg = s_.reports.pages;
+    ReportPages& pg = s_.reports.Pages(kind_);
     if (pg.gReportAtFirstPage) {
         s_.ui->MsgBox("Beginning of Report", MsgButtons::OK, "");
         return;
@@ -332,7 +332,7 @@ void frmReport::TotalThisLine(int r) {
 void frmReport::AdjustTheColors(int r) {
     bool grey = !grey_[r];
     SetRowGrey(r, grey);
-    ReportPages& pg = s_.reports.pages;
+    ReportPages& pg = s_.reports.Pages(kind_);
     pg.gReportRowExcluded[pg.gReportPage][r] = grey;
 }
 
@@ -345,7 +345,7 @@ void frmReport::mnuOptInvert_Click() {
 }
 
 void frmReport::mnuOptSelectAll_Click() {
-    ReportPages& pg = s_.reports.pages;
+    ReportPages& pg = s_.reports.Pages(kind_);
     for (int r = 0; r < kReportPageRows; ++r) {
         if (!cells_[0][r]->isVisibleTo(page_)) continue;
         SetRowGrey(r, false);

@@ -100,7 +100,7 @@ void BuildMileageReport(Store& s) {
     PlannerStore p;
     ReadPeriodYear(s, p, year, "LoadMileageReport");
     CollectMileageRows(p, year, r.gReportStartDate, r.gReportEndDate, r.gMileageReportRows);
-    PageReport(r.pages, r.RowCount(ReportKind::Mileage));
+    PageReport(r.mileagePages, r.RowCount(ReportKind::Mileage));
 }
 
 void BuildExpenseReport(Store& s) {
@@ -109,7 +109,7 @@ void BuildExpenseReport(Store& s) {
     PlannerStore p;
     ReadPeriodYear(s, p, year, "LoadExpenseReport");
     CollectExpenseRows(p, year, r.gReportStartDate, r.gReportEndDate, r.gExpenseReportRows);
-    PageReport(r.pages, r.RowCount(ReportKind::Expense));
+    PageReport(r.expensePages, r.RowCount(ReportKind::Expense));
 }
 
 std::string ReportTitle(ReportKind k, Date start, Date end) {

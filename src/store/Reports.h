@@ -25,7 +25,8 @@ struct ExpenseReportRow {
     std::string Date, Description, Amount;
 };
 
-// One page model shared by both reports; the report built last owns it.
+// The pages of one report. Each report keeps its own, so that building one report never leaves
+// the other's open viewer on a page that no longer exists.
 struct ReportPages {
     int gReportLastPage = 0;
     std::vector<long> gReportPageFirstRows{0};
@@ -45,7 +46,10 @@ struct Reports {
     Date gReportEndDate = 0;
     std::vector<MileageReportRow> gMileageReportRows;
     std::vector<ExpenseReportRow> gExpenseReportRows;
-    ReportPages pages;
+    ReportPages mileagePages;
+    ReportPages expensePages;
+
+    ReportPages& Pages(ReportKind k) { return k == ReportKind::Mileage ? mileagePages : expensePages; }
 
     long RowCount(ReportKind k) const {
         return static_cast<long>(k == ReportKind::Mileage ? gMileageReportRows.size() : gExpenseReportRows.size());

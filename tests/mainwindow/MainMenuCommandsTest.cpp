@@ -200,9 +200,10 @@ TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
     for (const char* on : {"mnuOptNetworkShare", "mnuOptCreateShortcut", "mnuOptDateOpenNotes", "mnuOptDateOpenPlanner",
                            "mnuHelpContents", "mnuHelpSoftwareVersion", "mnuCalOneMonth", "mnuOptDateQuickMark",
                            "mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm",
-                           "mnuFileOpenPlanner", "mnuFileOpenNotes", "mnuManageEmailList"})
+                           "mnuFileOpenPlanner", "mnuFileOpenNotes", "mnuManageEmailList", "mnuFileOpenExpenses",
+                           "mnuFileOpenMiles"})
         EXPECT_TRUE(m.MenuEnabled(on)) << on;
-    for (const char* off : {"mnuFileOpenFUT", "mnuFileOpenExpenses", "mnuDateDiffSMinutes", "mnuNumOfDays"})
+    for (const char* off : {"mnuFileOpenFUT", "mnuDateDiffSMinutes", "mnuNumOfDays"})
         EXPECT_FALSE(m.MenuEnabled(off)) << off;
 
     // A submenu leading only to disabled commands is greyed when its menu opens.

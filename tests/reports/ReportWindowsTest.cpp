@@ -201,6 +201,34 @@ TEST_F(ReportWindowsTest, ExpenseReportFromStartEndPickerAndRebuild) {
     EXPECT_FALSE(v->Cell(0, 1)->isVisibleTo(v));
 }
 
+TEST_F(ReportWindowsTest, EachReportKeepsItsOwnPages) {
+    // 45 expense rows (two pages) and a single mileage row.
+    for (int d = 1; d <= 9; ++d) {
+        for (int j = 0; j < 5; ++j) days.Expense(DateSerial(2009, 3, d), j, "Item", "1");
+    }
+    days.Mileage(DateSerial(2009, 3, 2), 0, "Office", "0", "5", "5");
+    days.WriteYear(dir, 2009);
+    Start();
+    s->reports.gReportStartDate = DateSerial(2009, 3, 1);
+    s->reports.gReportEndDate = DateSerial(2009, 3, 31);
+    frmReport& ex = GenerateReportInto(*w, ReportKind::Expense);
+    ex.cmdNext_Click();
+    Click(&ex, 0, 4);
+    EXPECT_EQ(ex.PageLabel()->text(), "Page 2 of 2");
+    EXPECT_EQ(ex.TotalLabel()->text(), "4.00");
+    frmReport& mi = GenerateReportInto(*w, ReportKind::Mileage);
+    EXPECT_EQ(mi.PageLabel()->text(), "Page 1 of 1");
+    // The expense viewer still walks its own two pages.
+    Click(&ex, 0, 3);
+    EXPECT_EQ(ex.TotalLabel()->text(), "3.00");
+    ex.cmdPrev_Click();
+    EXPECT_EQ(ex.PageLabel()->text(), "Page 1 of 2");
+    EXPECT_EQ(ex.TotalLabel()->text(), "40.00");
+    ex.cmdNext_Click();
+    EXPECT_TRUE(ex.RowGrey(4));
+    EXPECT_EQ(ex.Cell(0, 4)->text(), "03/09/09");
+}
+
 TEST_F(ReportWindowsTest, MonthPickerPeriodsAndJunk) {
     Start();
     struct Case { const char* month; const char* year; Date start, end; };

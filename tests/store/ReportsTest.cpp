@@ -86,14 +86,14 @@ TEST_F(ReportsTest, ExpenseRowsTotalsAndRebuild) {
     EXPECT_TRUE(s->reports.gMileageReportRows.empty());
 
     // A second period replaces the rows and the page model wholly.
-    s->reports.pages.gReportPage = 2;
-    s->reports.pages.gReportRowExcluded[0][0] = true;
+    s->reports.expensePages.gReportPage = 2;
+    s->reports.expensePages.gReportRowExcluded[0][0] = true;
     Period(DateSerial(2009, 5, 1), DateSerial(2009, 5, 31));
     BuildExpenseReport(*s);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(PlainNumberText(ReportNumber(rows[0].Amount)), "10.5");
-    EXPECT_EQ(s->reports.pages.gReportPage, 0);
-    EXPECT_FALSE(s->reports.pages.gReportRowExcluded[0][0]);
+    EXPECT_EQ(s->reports.expensePages.gReportPage, 0);
+    EXPECT_FALSE(s->reports.expensePages.gReportRowExcluded[0][0]);
     EXPECT_EQ(ReportTitle(ReportKind::Expense, DateSerial(2009, 5, 1), DateSerial(2009, 5, 31)),
               "Daily Expenses from May 01, 2009 to May 31, 2009");
     EXPECT_EQ(ReportTitle(ReportKind::Mileage, DateSerial(2009, 1, 1), DateSerial(2009, 1, 31)),
