@@ -10,6 +10,7 @@
 #include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
+#include "mainwindow/ReportMenus.h"
 #include "mainwindow/ReminderMenus.h"
 #include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
@@ -90,6 +91,7 @@ void frmMain::ConnectCommands() {
     ConnectIconMenus(*this);
     ConnectTermMenus(*this);
     ConnectDateFunctionMenus(*this);
+    ConnectReportMenus(*this);
 
     // Commands whose windows are not part of the program yet stay disabled.
     for (QAction* a : menuBar()->findChildren<QAction*>()) {

@@ -20,6 +20,7 @@
 #include "store/PlannerStore.h"
 #include "store/Preferences.h"
 #include "store/Prompter.h"
+#include "store/Reports.h"
 #include "store/SearchState.h"
 #include "store/TermLists.h"
 #include "store/ToDoList.h"
@@ -58,6 +59,7 @@ struct Store {
     TermLists terms;
     DataFileState files;
     DateTools dateTools;
+    Reports reports;
 
     // Never null: a silent prompter until the GUI or a test installs its own.
     Prompter* ui = &silent_;

@@ -211,9 +211,10 @@ TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
                            "mnuHelpContents", "mnuHelpSoftwareVersion", "mnuCalOneMonth", "mnuOptDateQuickMark",
                            "mnuOptDateSetAlert", "mnuManageAlerts", "mnuManageBDays", "mnuToolsAlarm",
                            "mnuFileOpenPlanner", "mnuFileOpenNotes", "mnuManageEmailList", "mnuFileOpenFUT",
-                           "mnuDateDiffSMinutes", "mnuNumOfDays"})
+                           "mnuDateDiffSMinutes", "mnuNumOfDays", "mnuFileOpenExpenses", "mnuFileOpenMiles"})
         EXPECT_TRUE(m.MenuEnabled(on)) << on;
-    for (const char* off : {"mnuFileOpenExpenses"})
+    // Headings and the calendar intervals have no action.
+    for (const char* off : {"mnuDateDiffSStandard", "mnuDateDiffSCalendarYears"})
         EXPECT_FALSE(m.MenuEnabled(off)) << off;
 
     // A submenu leading only to disabled commands is greyed when its menu opens.

@@ -1,0 +1,63 @@
+#include "mainwindow/ReportMenus.h"
+
+#include "mainwindow/frmMain.h"
+#include "platform/MdiChildren.h"
+#include "reports/ReportPickers.h"
+#include "reports/frmReport.h"
+#include "store/Store.h"
+#include "views/CalendarViews.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace orvelle {
+namespace {
+
+frmReport* OpenViewer(frmMain& m, ReportKind kind) {
+    for (QMdiSubWindow* sub : m.mdiArea()->subWindowList()) {
+        auto* w = qobject_cast<frmReport*>(sub->widget());
+        if (w && w->kind() == kind && w->isVisible()) return w;
+    }
+    return nullptr;
+}
+
+void OpenPicker(frmMain& m, ReportKind kind) {
+    Store& s = m.store();
+    // The picker is told which report it builds; the other request no longer stands.
+    s.reports.gExpenseReportWanted = kind == ReportKind::Expense;
+    s.reports.gMileageReportWanted = kind == ReportKind::Mileage;
+    auto* w = new frmSelectMonth(s, kind, [&m](ReportKind k) { GenerateReportInto(m, k); }, &m);
+    w->show();
+}
+
+} // namespace
+
+frmReport& GenerateReportInto(frmMain& m, ReportKind kind) {
+    Store& s = m.store();
+    if (kind == ReportKind::Mileage) {
+        BuildMileageReport(s);
+        // The mileage report takes the child area from the calendar views.
+        if (m.yearView()) { s.flags.gClosingYearView = true; m.UnloadYearView(); }
+        if (m.sixMonthView()) { s.flags.gClosingSixMonthView = true; m.UnloadSixMonthView(); }
+        if (m.monthView()) { s.flags.gClosingMonthView = true; m.UnloadMonthView(); }
+    } else {
+        BuildExpenseReport(s);
+    }
+    frmReport* w = OpenViewer(m, kind);
+    if (!w) {
+        w = new frmReport(s, kind);
+        AddMdiChild(m.mdiArea(), w);
+        QObject::connect(w, &frmReport::exitedToCalendar, &m, [&m] { Show1YearCalendar(m.store(), m); });
+    }
+    w->ShowFirstPage();
+    m.ShowChild(w);
+    m.setWindowTitle(kind == ReportKind::Mileage ? "Orvelle: Mileage Report" : "Orvelle: Expense Report");
+    return *w;
+}
+
+void ConnectReportMenus(frmMain& m) {
+    m.Wire("mnuFileOpenExpenses", [&m] { OpenPicker(m, ReportKind::Expense); });
+    m.Wire("mnuFileOpenMiles", [&m] { OpenPicker(m, ReportKind::Mileage); });
+}
+
+} // namespace orvelle
