@@ -1,0 +1,3 @@
+#include "FuzzSupport.h"
+#include "store/Exchange.h"
+ORVELLE_FUZZ_READER("Day.pln", orvelle::ReadExternalPlanner(s, orvelle::fuzz::Folder(), "Day.pln", [] {}))

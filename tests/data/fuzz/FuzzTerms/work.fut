@@ -1,0 +1,3 @@
+Meeting with Anna
+Dentist appointment
+Lunch
