@@ -1,5 +1,6 @@
 #include "notes/frmToDo.h"
 
+#include "platform/CheckBoxPicture.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/PrinterCanvas.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,19 +25,6 @@ namespace {
 const QColor kFocusColor(0, 255, 255);
 const QColor kTooLongColor(255, 0, 0);
 const QColor kNormalColor(255, 255, 255);
-
-QPixmap CheckPicture(bool checked) {
-    QPixmap pm(17, 17);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 16, 16);
-    if (checked) {
-        p.drawLine(3, 3, 13, 13);
-        p.drawLine(13, 3, 3, 13);
-    }
-    return pm;
-}
 
 QRect Twips(double left, double top, double width, double height) {
     return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height)};
@@ -152,7 +139,7 @@ void frmToDo::ShowRows() {
 }
 
 void frmToDo::ShowMark(int index) {
-    imgChkBox_[index]->setPixmap(CheckPicture(rows_.done[index]));
+    imgChkBox_[index]->setPixmap(CheckBoxPicture(rows_.done[index]));
     imgChkBox_[index]->setProperty("checked", rows_.done[index]);
 }
 

@@ -1,13 +1,12 @@
 #include "views/ToDoPane.h"
 
+#include "platform/CheckBoxPicture.h"
 #include "platform/Cp1252.h"
 #include "platform/Twips.h"
 #include "store/Store.h"
 #include "store/ToDoList.h"
 
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 
 namespace orvelle {
@@ -109,19 +108,6 @@ ToDoRowPlace ToDoRowPlacement(int k) {
 
 std::string ToDoPaneCaption(const std::string& itemText) {
     return itemText.find_first_not_of(' ') == std::string::npos ? std::string() : itemText;
-}
-
-QPixmap CheckBoxPicture(bool checked) {
-    QPixmap pm(17, 17);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 16, 16);
-    if (checked) {
-        p.drawLine(0, 0, 16, 16);
-        p.drawLine(0, 16, 16, 0);
-    }
-    return pm;
 }
 
 void LoadToDo(Store& s, QWidget* pane, bool& rowsLoaded, bool sixMonthPlacement) {

@@ -4,7 +4,6 @@
 // where the list is edited. The pane only shows the list; nothing in it reacts to the mouse.
 #include <string>
 
-class QPixmap;
 class QWidget;
 
 namespace orvelle {
@@ -26,9 +25,6 @@ inline constexpr const char* kToDoHeading =
 // The caption of a row for an item's text: the text as it is, leading blanks kept, or "" when
 // it holds nothing but blanks.
 std::string ToDoPaneCaption(const std::string& itemText);
-
-// The 17 x 17 check-box pictures: a black square outline on white, crossed when done.
-QPixmap CheckBoxPicture(bool checked);
 
 // LoadToDo of a view window: creates rows 1-9 the first time (rowsLoaded tells), puts all ten
 // rows in place, empties them, reads the to-do list and fills them, centres the heading and
