@@ -24,14 +24,6 @@ constexpr const char* kTemplateInstructions =
     "When you are finished, select \"Save Calendar Template\" from under\r\n"
     "the menu \"File\". Shortcut = CTRL + T";
 
-// Cancel at the save-changes prompt stops the command.
-bool AskedAboutChanges(Store& s) {
-    CheckForUnsavedChanges(s);
-    if (!s.flags.gNavigationCancelled) return true;
-    s.flags.gNavigationCancelled = false;
-    return false;
-}
-
 void RefreshMonthIcons(frmMain& m) {
     if (frmMonth* view = m.monthView()) view->RefreshPlacedIcons();
 }
@@ -61,7 +53,7 @@ void mnuOptDateRemoveAll_Click(frmMain& m) {
 void mnuFileCreateTemplate_Click(frmMain& m) {
     Store& s = m.store();
     // Template mode replaces the month shown; its changed icons would go unasked.
-    if (!AskedAboutChanges(s)) return;
+    if (!ChangesSettled(s)) return;
     SetTemplateDate(s, s.dates.gYear);
     s.flags.gTemplateMode = true;
     if (m.sixMonthView()) {
@@ -84,7 +76,7 @@ void mnuFileSaveTemplate_Click(frmMain& m) {
     Store& s = m.store();
     // Shown on a month without a file of its own, the template can be saved from the month; the
     // month's own changes are asked about before the view goes.
-    if (!s.flags.gTemplateMode && !AskedAboutChanges(s)) return;
+    if (!s.flags.gTemplateMode && !ChangesSettled(s)) return;
     if (!SaveTemplateIcons(s)) return;
     ShowYearViewAlone(m);
     s.flags.gTemplateMode = false;

@@ -23,13 +23,7 @@ constexpr const char* kAppTitle = "Orvelle";
 void ShowYearViewAlone(frmMain& m) {
     Store& s = m.store();
     // Closing the month view would drop its changed icons: they are asked about first.
-    if (m.monthView() && s.flags.gMonthIconsChanged) {
-        CheckForUnsavedChanges(s);
-        if (s.flags.gNavigationCancelled) {
-            s.flags.gNavigationCancelled = false;
-            return;
-        }
-    }
+    if (m.monthView() && s.flags.gMonthIconsChanged && !ChangesSettled(s)) return;
     if (m.monthView()) {
         s.flags.gClosingMonthView = true;
         m.UnloadMonthView();

@@ -326,12 +326,7 @@ void frmMain::txtDate_Change(const QString& text) {
 // --- View switching and the action buttons ------------------------------------------------
 
 bool frmMain::LeaveForPickerDate() {
-    CheckForUnsavedChanges(store_);
-    if (store_.flags.gNavigationCancelled) {
-        store_.flags.gNavigationCancelled = false;
-        return false;
-    }
-    return ReadPickerIntoSelectedDate();
+    return ChangesSettled(store_) && ReadPickerIntoSelectedDate();
 }
 
 void frmMain::SwitchView(int index) {

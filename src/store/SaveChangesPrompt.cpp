@@ -130,6 +130,13 @@ void CheckForUnsavedChanges(Store& s) {
     CheckForUnsavedNote(s);
 }
 
+bool ChangesSettled(Store& s) {
+    CheckForUnsavedChanges(s);
+    if (!s.flags.gNavigationCancelled) return true;
+    s.flags.gNavigationCancelled = false;
+    return false;
+}
+
 void CheckForUnsavedNote(Store& s) {
     UiFlags& f = s.flags;
     if (f.gNotesOpen && f.gNotesChanged) {

@@ -7,6 +7,9 @@ namespace orvelle {
 struct Store;
 
 void CheckForUnsavedChanges(Store& s);
+// CheckForUnsavedChanges for a command that goes on only when nothing was cancelled: false on
+// Cancel (or a failed save), with the cancel flag cleared for the next command.
+bool ChangesSettled(Store& s);
 // Its question about the changed note alone, for steps that replace only the shown note.
 void CheckForUnsavedNote(Store& s);
 

@@ -132,11 +132,7 @@ void frmMonth::UnloadSpecifics() {
 }
 
 void frmMonth::Step(int direction) {
-    CheckForUnsavedChanges(s_);
-    if (s_.flags.gNavigationCancelled) {
-        s_.flags.gNavigationCancelled = false;
-        return;
-    }
+    if (!ChangesSettled(s_)) return;
     s_.dates.gSelectedDate = StepOneMonth(s_.dates.gSelectedDate, direction);
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
@@ -150,11 +146,7 @@ bool frmMonth::Form_KeyDown(int keyCode, int) {
     if (keyCode == 27 && s_.flags.gMonthIconsChanged) {
         // Leaving the view would drop changed icons: ask first, and stay on Cancel. An open
         // note or planner page is asked about by its own window when the view unloads it.
-        CheckForUnsavedChanges(s_);
-        if (s_.flags.gNavigationCancelled) {
-            s_.flags.gNavigationCancelled = false;
-            return true;
-        }
+        if (!ChangesSettled(s_)) return true;
     }
     return NavigationKey(keyCode, true);
 }
