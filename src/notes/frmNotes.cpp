@@ -275,11 +275,7 @@ bool frmNotes::mnuFileSave_Click() {
 void frmNotes::cmdPlanner_Click() {
     Store& s = store_;
     QPointer<frmNotes> self(this);
-    CheckForUnsavedChanges(s);
-    if (s.flags.gNavigationCancelled) {
-        s.flags.gNavigationCancelled = false;
-        return;
-    }
+    if (!ChangesSettled(s)) return;
     // The planner opens on the note's own date, whatever date was selected meanwhile.
     if (s.notes.gLoadedNoteDate != 0 && s.notes.gLoadedNoteDate != s.dates.gSelectedDate) {
         s.dates.gSelectedDate = s.notes.gLoadedNoteDate;

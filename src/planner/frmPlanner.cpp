@@ -269,11 +269,7 @@ bool frmPlanner::AskToSaveBeforeLeavingDay() {
 void frmPlanner::cmdDay_Click(int index) {
     if (!AskToSaveBeforeLeavingDay()) return;
     // The rest of the save-changes prompt (the planner question is settled by now).
-    CheckForUnsavedChanges(s_);
-    if (s_.flags.gNavigationCancelled) {
-        s_.flags.gNavigationCancelled = false;
-        return;
-    }
+    if (!ChangesSettled(s_)) return;
     // The day next to the page on show, whatever date was selected meanwhile.
     Date date = PageDate() + (index == 0 ? -1 : 1);
     OpenPlannerFor(date);

@@ -269,11 +269,7 @@ bool ReadExternalPlanner(Store& s, const std::string& folder, const std::string&
         RefuseImport(s, name, why);
         return false;
     }
-    CheckForUnsavedChanges(s);
-    if (s.flags.gNavigationCancelled) {
-        s.flags.gNavigationCancelled = false;
-        return false;
-    }
+    if (!ChangesSettled(s)) return false;
     if (loadPlannerWindow) loadPlannerWindow();
     s.flags.gCalendarView = 0;
     if (s.hooks.ReplaceViewWithPlanner) s.hooks.ReplaceViewWithPlanner();
