@@ -100,6 +100,7 @@ void MdiMenuSwitcher::ShowCloseButton() {
         closeButton_->setObjectName("cmdCloseChild");
         closeButton_->setIcon(closeButton_->style()->standardIcon(QStyle::SP_TitleBarCloseButton));
         closeButton_->setToolTip("Close");
+        closeButton_->setAccessibleName("Close");
         closeButton_->setAutoRaise(true);
         closeButton_->setFocusPolicy(Qt::NoFocus);
         connect(closeButton_, &QToolButton::clicked, this, [this] {
