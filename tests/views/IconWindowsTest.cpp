@@ -5,9 +5,12 @@
 
 #include "mainwindow/IconMenus.h"
 #include "mainwindow/MainMenuCommands.h"
+#include "notes/frmNoteList.h"
+#include "notes/frmNotes.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 #include "store/IconFiles.h"
+#include "store/NotesStore.h"
 #include "views/IconDrag.h"
 #include "views/frmIconTag.h"
 #include "views/frmIcons.h"
@@ -15,6 +18,7 @@
 
 #include <QComboBox>
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
@@ -234,6 +238,24 @@ TEST_F(IconWindowsTest, TheReportsAskAboutTheMonthsIconsAndNoChangeIsTakenForAno
     ASSERT_TRUE(Icon(0)->isVisible());
     EXPECT_EQ(Icon(0)->Tag(), "09:00 Index:00");
     EXPECT_FALSE(Icon(1) && Icon(1)->isVisible());
+
+    // A June note opened from the note list takes the month view's date away from March.
+    Date june1 = DateSerial(2009, 6, 1);
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Notes.dat",
+                                FormatMmDdYy(june1) + ":" + CellStampOf(june1) + ":" + EncodeNoteText("june") + "\r\n"));
+    DragSlot(2, 3, 2);
+    Trigger("mnuManageNotes");
+    auto* list = w->findChild<frmNoteList*>("frmNoteList");
+    ASSERT_NE(list, nullptr);
+    QListWidget* notes = list->lst(0);
+    ASSERT_EQ(notes->count(), 1);
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, notes->visualItemRect(notes->item(0)).center());
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    QTest::mouseClick(list->findChild<QPushButton*>("cmdOpen_0"), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(frmNotes::Find(w->mdiArea()), nullptr);
+    EXPECT_EQ(MonthOf(s->dates.gSelectedDate), 3);
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
 }
 
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
