@@ -8,10 +8,10 @@
 
 class QAction;
 class QMainWindow;
-class QToolButton;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenuBar;
+class QToolButton;
 class QWidget;
 
 namespace orvelle {
@@ -52,9 +52,6 @@ public:
     QWidget* ShownChild() const { return shownChild_; }
     // Shows the menus that belong to the current active child.
     void Update();
-
-    // The menu bar's close button for the active maximised child (OfferMenuBarCloseButton).
-    QToolButton* CloseButton() const { return closeButton_; }
 
 private:
     void Show(QWidget* child);

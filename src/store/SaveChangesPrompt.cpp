@@ -91,8 +91,10 @@ bool QueryUnloadPlannerAndNotes(Store& s) {
     return true;
 }
 
+namespace {
+
 // False when the user cancelled or the save failed (the cancel flag is then set).
-static bool CheckForUnsavedIcons(Store& s) {
+bool CheckForUnsavedIcons(Store& s) {
     UiFlags& f = s.flags;
     if (!f.gMonthIconsChanged) return true;
     switch (Ask(s, "Monthly Icons have been changed. Do you want to save those changes?", "Month Has Changed")) {
@@ -108,6 +110,8 @@ static bool CheckForUnsavedIcons(Store& s) {
     Stop(s);
     return false;
 }
+
+} // namespace
 
 bool MonthIconsSettled(Store& s) {
     if (CheckForUnsavedIcons(s)) return true;
