@@ -4,6 +4,7 @@
 #include "platform/MdiChildren.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
@@ -39,7 +40,12 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         open->activateWindow();
         return;
     }
-    auto* w = new frmSelectMonth(s, kind, [&m](ReportKind k) { GenerateReportInto(m, k); }, &m);
+    auto generate = [&m](ReportKind k) {
+        // The report covers the month view (the mileage report closes it): changed icons are
+        // settled first, and Cancel builds nothing.
+        if (MonthIconsSettled(m.store())) GenerateReportInto(m, k);
+    };
+    auto* w = new frmSelectMonth(s, kind, generate, &m);
     w->show();
 }
 
