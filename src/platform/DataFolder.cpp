@@ -8,7 +8,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -34,6 +38,43 @@ std::string BesideOrInstalled(const std::string& relative, const std::string& in
     std::string beside = ProgramFolder() + relative;
     if (fs::exists(beside, ec)) return beside;
     return ProgramFolder() + ORVELLE_SHARE_FROM_BIN + "/" + installed;
+}
+
+// Writes `content` under a temporary name beside `path` and renames it into place, with no flush:
+// a start cut short leaves either the whole file or a temporary one that the next start sweeps
+// away, never a cut-off default. SyncFolderTree makes the whole set durable at once.
+bool CopyInWithoutFlush(const std::string& path, const std::string& content, std::string* why) {
+    std::string tmp = path + ".tmp-XXXXXX";
+    int fd = mkstemp(tmp.data());
+    if (fd < 0) {
+        *why = std::string("cannot create a temporary file: ") + std::strerror(errno);
+        return false;
+    }
+    const char* p = content.data();
+    size_t left = content.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else p += n, left -= static_cast<size_t>(n);
+    }
+    if (ok) ::fchmod(fd, 0644);
+    if (!ok || ::close(fd) != 0 || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        *why = std::string("cannot write it: ") + std::strerror(errno);
+        if (!ok) ::close(fd);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+// One flush for every file and folder just made: the file system holding `folder` is synced.
+void SyncFolderTree(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::syncfs(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -74,13 +115,15 @@ SeedResult SeedDataFolder(const std::string& appPath, const std::string& default
         std::string why;
         if (!content) {
             result.failed.push_back(relText + ": the shipped file could not be read");
-        } else if (!WriteFileAtomic(target.string(), *content, &why)) {
+        } else if (!CopyInWithoutFlush(target.string(), *content, &why)) {
             result.failed.push_back(relText + ": " + why);
         } else {
             result.copied.push_back(relText);
         }
     }
     if (ec) result.failed.push_back(defaultsFolder + ": " + ec.message());
+    // Durable before any save of the user's can come to depend on them.
+    if (!result.copied.empty()) SyncFolderTree(appPath);
     return result;
 }
 

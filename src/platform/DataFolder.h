@@ -24,7 +24,8 @@ struct SeedResult {
 
 // Copies every file under `defaultsFolder` (sub-folders included) that is missing from
 // `appPath`. Each copy is written whole to a temporary file and renamed, so an interrupted
-// start never leaves a cut-off default behind (which would then never be replaced).
+// start never leaves a cut-off default behind (which would then never be replaced); the copies
+// are flushed together once at the end rather than one by one.
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder);
 
 // Removes the temporary files that interrupted saves left in the data folder and its immediate
