@@ -101,15 +101,23 @@ setsid "$cupsd" -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" </dev/null >"$
 echo $! >"$dir/cupsd.pid"
 
 export CUPS_SERVER="$dir/cups.sock"
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   lpstat -r >/dev/null 2>&1 && break
   kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null || break
   sleep 0.1
 done
 lpstat -r >/dev/null 2>&1 || missing "a running print server (cupsd did not start: $(tail -n 3 "$dir/log/error_log" "$dir/log/cupsd.out" 2>/dev/null | tr '\n' ' '))"
-lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o pdftops-renderer-default=gs 2>/dev/null &&
-  lpadmin -p "$sink" -E -v file:/dev/null -P "$ppd" 2>/dev/null && lpadmin -d "$sink" ||
-  missing "the PDF queue (lpadmin refused it)"
+# A server that has only just started may still refuse changes for a moment.
+added=""
+for _ in $(seq 20); do
+  if lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null &&
+    lpadmin -p "$sink" -E -v file:/dev/null -P "$ppd" 2>/dev/null && lpadmin -d "$sink" 2>/dev/null; then
+    added=yes
+    break
+  fi
+  sleep 0.5
+done
+[ -n "$added" ] || missing "the PDF queue (lpadmin refused it)"
 
 # Where the PDF printer puts a job of this user's: its "Out" setting, ${HOME} being the home
 # folder of the user the job belongs to.
