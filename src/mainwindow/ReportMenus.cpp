@@ -4,6 +4,7 @@
 #include "platform/MdiChildren.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
@@ -26,7 +27,12 @@ void OpenPicker(frmMain& m, ReportKind kind) {
     // The picker is told which report it builds; the other request no longer stands.
     s.reports.gExpenseReportWanted = kind == ReportKind::Expense;
     s.reports.gMileageReportWanted = kind == ReportKind::Mileage;
-    auto* w = new frmSelectMonth(s, kind, [&m](ReportKind k) { GenerateReportInto(m, k); }, &m);
+    auto generate = [&m](ReportKind k) {
+        // The report covers the month view (the mileage report closes it): changed icons are
+        // settled first, and Cancel builds nothing.
+        if (MonthIconsSettled(m.store())) GenerateReportInto(m, k);
+    };
+    auto* w = new frmSelectMonth(s, kind, generate, &m);
     w->show();
 }
 
