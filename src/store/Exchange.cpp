@@ -138,11 +138,14 @@ bool Export(Store& s, ExportSource src, const std::string& contact, const std::f
         return false;
     }
     std::string link = LinkInShare(s, folder);
-    if (link.empty() && !MakeFolder(folder)) {
-        LogError(s, src.proc, kErrWriteFailed, "The folder " + NameFromDisk(folder) + " could not be created.");
-        return false;
+    if (link.empty()) {
+        if (!MakeFolder(folder)) {
+            LogError(s, src.proc, kErrWriteFailed, "The folder " + NameFromDisk(folder) + " could not be created.");
+            return false;
+        }
+        // A link put in place while the folders were made is refused all the same.
+        link = LinkInShare(s, folder);
     }
-    if (link.empty()) link = LinkInShare(s, folder);
     if (!link.empty()) {
         s.ui->MsgBox("Action Cancelled. " + LinkRefusal(link), MsgButtons::OK, "");
         return false;

@@ -93,7 +93,8 @@ TEST_F(ShareTest, AccentedNamesAreUtf8OnDiskAndOlderNamesStillOpen) {
     frmNotes* notes = OpenNotes();
     ASSERT_NE(notes, nullptr);
     notes->txtNotes()->insertPlainText(QString::fromUtf8("CV \xC3\xA9t\xC3\xA9"));
-    prompter.ExpectInput(kResume, "Please enter a file name").Expect(MsgAnswer::OK, "The file was saved as " + kResume + ".nte");
+    prompter.ExpectInput(kResume, "Please enter a file name")
+        .Expect(MsgAnswer::OK, "The file was saved as " + kResume + ".nte");
     notes->findChild<QAction*>("mnuFileExport")->trigger();
     EXPECT_EQ(ReadWholeFile(share + kResumeOnDisk), "03/05/09:CV \xE9t\xE9");
     EXPECT_FALSE(fs::exists(share + kResume + ".nte"));
