@@ -195,7 +195,7 @@ bool FitsItsReader(Store& s, const std::string& procName, const std::string& pat
     std::string why;
     if (content.size() > l.size) {
         why = "it would hold " + std::to_string(content.size()) + " bytes, more than the " + std::to_string(l.size) +
-              " such a file may hold, and could not be read again";
+              " such a file may hold, so it could not be read back";
     } else if (l.longestLine != 0) {
         // Cut as SplitLines cuts: at CR LF, LF or a lone CR.
         size_t start = 0, number = 1;
@@ -205,7 +205,7 @@ bool FitsItsReader(Store& s, const std::string& procName, const std::string& pat
             if (end - start > l.longestLine) {
                 why = "its line " + std::to_string(number) + " would hold " + std::to_string(end - start) +
                       " characters, more than the " + std::to_string(l.longestLine) +
-                      " a line of it may hold, and could not be read again";
+                      " a line of it may hold, so it could not be read back";
                 break;
             }
             start = end + (content.compare(end, 2, "\r\n") == 0 ? 2 : 1);
@@ -215,7 +215,7 @@ bool FitsItsReader(Store& s, const std::string& procName, const std::string& pat
     if (why.empty()) return true;
     LogError(s, procName, kErrWriteFailed,
              "The file " + DataFileName(s, path) + " was not saved: " + why +
-                 ". The file on disk is left as it is; shorten the text and save again.");
+                 ". Nothing was written; shorten the text and save again.");
     return false;
 }
 
