@@ -1,5 +1,6 @@
 #include "store/TermLists.h"
 
+#include "store/DataFiles.h"
 #include "store/DiskNames.h"
 #include "store/ErrorLog.h"
 #include "store/FileChecks.h"
@@ -130,8 +131,10 @@ void ReadFrequentlyUsedTerms(Store& s) {
 bool SaveFrequentlyUsedTerms(Store& s) {
     const std::string& name = s.prefs.gFUTFileName;
     if (!PlainFileName(name)) return false;
+    std::string content = JoinTerms(s.terms.rows);
+    if (!FitsItsReader(s, "SaveFrequentlyUsedTerms", s.gAppPath + name, content)) return false;
     std::string error;
-    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), JoinTerms(s.terms.rows), &error)) {
+    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), content, &error)) {
         LogError(s, "SaveFrequentlyUsedTerms", kErrWriteFailed, error);
         return false;
     }
@@ -329,6 +332,7 @@ bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
+        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", s.gAppPath + name, *content)) return false;
         std::string error;
         if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), *content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);
