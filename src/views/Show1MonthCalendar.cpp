@@ -82,7 +82,10 @@ void Draw(Store& s, frmMain& m) {
     m.SetMenuEnabled("mnuOptDateRemoveAll", false);
     if (templ && s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);
     Date drawn = templ ? s.icons.gTemplateDate : s.dates.gSelectedDate;
-    if (!templ) SetMonthIconFile(s, drawn);
+    if (!templ) {
+        SetMonthIconFile(s, drawn);
+        s.view.gMonthViewDate = drawn;
+    }
     std::string drawing = templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;

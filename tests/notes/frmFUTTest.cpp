@@ -232,6 +232,18 @@ TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
     d->txtStartPos()->setText("9");
     Child<QPushButton>(d, "cmdExit")->click();
     EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+    // So does leaving by the title bar or Escape: the next opening shows the stored count.
+    d = frmPref::ShowDialog(store);
+    d->txtStartPos()->setText("8");
+    d->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+    d = frmPref::ShowDialog(store);
+    EXPECT_EQ(d->txtStartPos()->text(), "5");
+    d->txtStartPos()->setText("7");
+    QTest::keyClick(d, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
 }
 
 } // namespace
