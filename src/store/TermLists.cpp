@@ -1,6 +1,7 @@
 #include "store/TermLists.h"
 
 #include "store/DataFiles.h"
+#include "store/DiskNames.h"
 #include "store/ErrorLog.h"
 #include "store/Exchange.h"
 #include "store/FileChecks.h"
@@ -27,7 +28,8 @@ bool EndsWithFut(std::string_view name) {
     return name.size() > 4 && LowerCase1252(std::string(name.substr(name.size() - 4))) == ".fut";
 }
 
-std::string ListPath(const Store& s, const std::string& name) { return s.gAppPath + name; }
+// The one place a list's name becomes a path.
+std::string ListPath(const Store& s, const std::string& name) { return PathInFolder(s.gAppPath, name); }
 
 // Something other than a regular file (a pipe, a device, a link to either or to nothing) stands
 // where the list's file would be: told, logged and left alone. False when the place is free or
@@ -101,7 +103,7 @@ std::vector<std::string> ListFUTFiles(const std::string& folder) {
     fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         std::error_code typeEc;
-        std::string name = it->path().filename().string();
+        std::string name = NameFromDisk(it->path().filename().string());
         if (ValidFUTFileName(name) && it->is_regular_file(typeEc)) names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -374,7 +376,7 @@ void mnuFileShowAll(Store& s) {
 
 bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
     fs::path source(path);
-    std::string name = source.filename().string();
+    std::string name = NameFromDisk(source.filename().string());
     if (RefusedFUTFileName(s, name)) return false;
     std::error_code ec;
     bool inDataFolder = fs::equivalent(source.parent_path(), fs::path(s.gAppPath), ec);
