@@ -397,6 +397,7 @@ bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
+        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", ListPath(s, name), *content)) return false;
         std::string error;
         if (!WriteFileAtomic(ListPath(s, name), *content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);
