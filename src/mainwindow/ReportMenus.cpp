@@ -4,6 +4,7 @@
 #include "platform/MdiChildren.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
@@ -26,7 +27,25 @@ void OpenPicker(frmMain& m, ReportKind kind) {
     // The picker is told which report it builds; the other request no longer stands.
     s.reports.gExpenseReportWanted = kind == ReportKind::Expense;
     s.reports.gMileageReportWanted = kind == ReportKind::Mileage;
-    auto* w = new frmSelectMonth(s, kind, [&m](ReportKind k) { GenerateReportInto(m, k); }, &m);
+    // A picker that is open already (either of the two) is brought forward and now builds this
+    // report, so a second command never stacks a second picker.
+    for (QWidget* open : m.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* month = qobject_cast<frmSelectMonth*>(open);
+        auto* startEnd = qobject_cast<frmSelectStartEnd*>(open);
+        if ((!month && !startEnd) || !open->isVisible()) continue;
+        if (month) month->SetKind(kind);
+        if (startEnd) startEnd->SetKind(kind);
+        if (open->isMinimized()) open->showNormal();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto generate = [&m](ReportKind k) {
+        // The report covers the month view (the mileage report closes it): changed icons are
+        // settled first, and Cancel builds nothing.
+        if (MonthIconsSettled(m.store())) GenerateReportInto(m, k);
+    };
+    auto* w = new frmSelectMonth(s, kind, generate, &m);
     w->show();
 }
 
@@ -51,6 +70,10 @@ frmReport& GenerateReportInto(frmMain& m, ReportKind kind) {
     }
     w->ShowFirstPage();
     m.ShowChild(w);
+    // The picker that started the build has gone: the keyboard comes back to the main window
+    // and into the report, so that Esc closes it straight away.
+    m.activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
     m.setWindowTitle(kind == ReportKind::Mileage ? "Orvelle: Mileage Report" : "Orvelle: Expense Report");
     return *w;
 }

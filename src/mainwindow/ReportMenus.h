@@ -9,7 +9,8 @@ enum class ReportKind;
 
 void ConnectReportMenus(frmMain& m);
 
-// Builds the report of the stored period and shows it, reusing an open viewer of its kind.
+// Builds the report of the stored period and shows it, reusing an open viewer of its kind. The
+// month view's changed icons must have been settled before (MonthIconsSettled).
 frmReport& GenerateReportInto(frmMain& m, ReportKind kind);
 
 } // namespace orvelle

@@ -29,6 +29,11 @@ bool OpenYearEntry(Store& s, const EntryOpeners& openers, EntryKind kind, int ye
     if (planner) CheckForUnsavedChanges(s);
     else CheckForUnsavedNote(s);
     if (Cancelled(s)) return false;
+    // A note of another month moves the selected date away from the month view, whose next
+    // drawing shows that month: the shown month's changed icons are asked about now.
+    bool leavesMonth = s.flags.gCalendarView == 1 && (MonthOf(*date) != MonthOf(s.dates.gSelectedDate) ||
+                                                     YearOf(*date) != YearOf(s.dates.gSelectedDate));
+    if (!planner && leavesMonth && !MonthIconsSettled(s)) return false;
 
     if (fromSearch) {
         s.search.gSearchActive = true;

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include <algorithm>
 
@@ -84,6 +85,13 @@ void mnuEditSearchAgain_Click(frmPlanner& w, Store& s) {
         int h = box->text().toUpper().indexOf(phrase, from);
         if (h >= 0) {
             box->setSelection(h, static_cast<int>(phrase.size()));
+            // The page is taller than the window: its line is brought into view.
+            for (QWidget* p = box->parentWidget(); p; p = p->parentWidget()) {
+                if (auto* area = qobject_cast<QScrollArea*>(p)) {
+                    area->ensureWidgetVisible(box);
+                    break;
+                }
+            }
             st.gSearchLine = line;
             st.gSearchPos = h + static_cast<int>(phrase.size());
             return;

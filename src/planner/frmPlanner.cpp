@@ -328,7 +328,9 @@ void frmPlanner::showEvent(QShowEvent* event) {
 void frmPlanner::mnuFileExit_Click() {
     QWidget* target = MdiSubWindowOf(this);
     if (!target) target = this;
-    // A cancelled close question keeps the planner and draws nothing.
+    // The year view that follows closes a notes window open over the page too: the page's and
+    // the note's questions both come first, and Cancel at either keeps both and draws nothing.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
     if (target->close()) emit exitedToCalendar();
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace orvelle {
 namespace {
@@ -19,6 +20,31 @@ QString NormalizeLineEnds(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     return text;
+}
+
+struct Piece {
+    double x;  // pixels from the line's start
+    QString text;
+};
+
+// A line cut at its tabs: each tab moves on to the next tab stop after the text before it.
+// Stops are every 8 average character widths of the font, counted from where the line starts.
+// The pieces are placed by hand because the layout engine scales tab stops by the device's
+// resolution, which on a print job puts everything after a tab off the paper.
+std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, double* width = nullptr) {
+    std::vector<Piece> pieces;
+    double stop = 8 * fm.averageCharWidth();
+    if (stop <= 0) stop = 8 * fm.horizontalAdvance(QChar('x'));
+    stop = std::max(1.0, stop);
+    double x = 0;
+    const QStringList parts = line.split(QChar('\t'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0) x = (std::floor(x / stop + 1e-9) + 1) * stop;
+        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i]});
+        x += fm.horizontalAdvance(parts[i]);
+    }
+    if (width) *width = x;
+    return pieces;
 }
 
 } // namespace
@@ -161,11 +187,14 @@ void Canvas::Print(const QString& text, bool newLine) {
         QFontMetricsF fm(f, p.device());
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::NoWrap);
-        // Tabs advance to print zones of 14 average characters.
-        option.setTabStopDistance(std::max(1.0, 14 * fm.averageCharWidth()));
-        QSizeF room(std::max(1.0, DeviceWidth()) * 4 + fm.horizontalAdvance(t),
-                    fm.lineSpacing() * (t.count('\n') + 2));
-        p.drawText(QRectF(at, room), t, option);
+        const QStringList lines = t.split(QChar('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            for (const Piece& piece : TabbedPieces(fm, lines[i])) {
+                QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
+                QSizeF room(fm.horizontalAdvance(piece.text) + fm.maxWidth() + 1, fm.lineSpacing() * 2);
+                p.drawText(QRectF(from, room), piece.text, option);
+            }
+        }
     });
     if (newLine) {
         currentX_ = scaleLeft_;
@@ -220,7 +249,11 @@ double Canvas::TextWidth(const QString& text) const {
     QPaintDevice* d = Device();
     QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
     double widest = 0;
-    for (const QString& line : NormalizeLineEnds(text).split('\n')) widest = std::max(widest, fm.horizontalAdvance(line));
+    for (const QString& line : NormalizeLineEnds(text).split('\n')) {
+        double w = 0;
+        TabbedPieces(fm, line, &w);
+        widest = std::max(widest, w);
+    }
     double dw = DeviceWidth();
     return dw > 0 ? widest * ScaleWidth() / dw : widest * kTwipsPerInch / DpiX();
 }

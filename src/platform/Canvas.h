@@ -59,7 +59,8 @@ public:
     VbColor ForeColor() const { return foreColor_; }
     void SetForeColor(VbColor color) { foreColor_ = color; }
 
-    // Text is drawn with its top left at the current position. With newLine the position then
+    // Text is drawn with its top left at the current position; a tab moves on to the next stop
+    // (every 8 average character widths from the text's start). With newLine the position then
     // moves to the scale's left edge one text height lower, else to the end of the text.
     void Print(const QString& text, bool newLine = true);
     // A line from (x1, y1) to (x2, y2); the current position moves to (x2, y2).

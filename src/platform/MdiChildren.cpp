@@ -8,12 +8,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStyle>
+#include <QToolButton>
 #include <QVariant>
 
 namespace orvelle {
 namespace {
 
 constexpr const char* kMenuBarProperty = "orvelleMdiMenuBar";
+constexpr const char* kCloseButtonProperty = "orvelleMenuBarCloseButton";
 
 } // namespace
 
@@ -49,6 +52,27 @@ QMenuBar* MdiChildMenuBar(const QWidget* child) {
     return qobject_cast<QMenuBar*>(child->property(kMenuBarProperty).value<QObject*>());
 }
 
+void OfferMenuBarCloseButton(QWidget* child) {
+    if (child) child->setProperty(kCloseButtonProperty, true);
+}
+
+bool CloseMdiChild(QWidget* child) {
+    if (!child) return true;
+    QMdiSubWindow* sub = MdiSubWindowOf(child);
+    QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    if (!(sub ? sub->close() : child->close())) return false;
+    if (!area || area->activeSubWindow()) return true;
+    // The closed one is still listed until its deletion runs.
+    const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        if (*it != sub && (*it)->isVisible()) {
+            area->setActiveSubWindow(*it);
+            break;
+        }
+    }
+    return true;
+}
+
 MdiMenuSwitcher::MdiMenuSwitcher(QMainWindow* frame, QMdiArea* area) : QObject(frame), frame_(frame), area_(area) {
     CaptureFrameMenus();
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { Update(); });
@@ -62,6 +86,30 @@ void MdiMenuSwitcher::Update() {
     QMdiSubWindow* sub = area_->activeSubWindow();
     QWidget* child = sub ? sub->widget() : nullptr;
     Show(MdiChildMenuBar(child) ? child : nullptr);
+    ShowCloseButton();
+}
+
+void MdiMenuSwitcher::ShowCloseButton() {
+    QWidget* child = shownChild_;
+    QMdiSubWindow* sub = MdiSubWindowOf(child);
+    bool wanted = sub && child->property(kCloseButtonProperty).toBool() && sub->property("fillsArea").toBool();
+    if (!wanted && !closeButton_) return;
+    if (!closeButton_) {
+        // As a maximised child window's own close box: no icon of the window, no other buttons.
+        closeButton_ = new QToolButton(frame_->menuBar());
+        closeButton_->setObjectName("cmdCloseChild");
+        closeButton_->setIcon(closeButton_->style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+        closeButton_->setToolTip("Close");
+        closeButton_->setAccessibleName("Close");
+        closeButton_->setAutoRaise(true);
+        closeButton_->setFocusPolicy(Qt::NoFocus);
+        connect(closeButton_, &QToolButton::clicked, this, [this] {
+            if (shownChild_) CloseMdiChild(shownChild_);
+        });
+    }
+    QMenuBar* bar = frame_->menuBar();
+    if (wanted && bar->cornerWidget(Qt::TopRightCorner) != closeButton_) bar->setCornerWidget(closeButton_);
+    closeButton_->setVisible(wanted);
 }
 
 void MdiMenuSwitcher::Show(QWidget* child) {
@@ -74,7 +122,9 @@ void MdiMenuSwitcher::Show(QWidget* child) {
         bar->addActions(MdiChildMenuBar(child)->actions());
         // A child that goes away without another becoming active gives the frame its menus back.
         connect(child, &QObject::destroyed, this, [this](QObject* gone) {
-            if (childShown_ && gone == shownRaw_) Show(nullptr);
+            if (!childShown_ || gone != shownRaw_) return;
+            Show(nullptr);
+            ShowCloseButton();
         });
     } else {
         bar->addActions(frameActions_);

@@ -11,6 +11,7 @@ class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenuBar;
+class QToolButton;
 class QWidget;
 
 namespace orvelle {
@@ -30,6 +31,15 @@ QMdiSubWindow* MdiSubWindowOf(const QWidget* child);
 void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar);
 QMenuBar* MdiChildMenuBar(const QWidget* child);
 
+// A child that fills the child area (maximised, without a frame of its own) gets one close button
+// at the right end of the frame's menu bar while it is the active child.
+void OfferMenuBarCloseButton(QWidget* child);
+
+// Closes `child`'s sub-window (or the child) as the user would, with its own close question, and
+// activates the topmost child left in the area, so that the window beneath comes up with its
+// menus. False when the child stayed open.
+bool CloseMdiChild(QWidget* child);
+
 // Keeps the frame's menu bar showing the active child's menus, or the frame's own menus when
 // the active child has none (or no child is active).
 class MdiMenuSwitcher : public QObject {
@@ -45,6 +55,7 @@ public:
 
 private:
     void Show(QWidget* child);
+    void ShowCloseButton();
 
     QMainWindow* frame_;
     QMdiArea* area_;
@@ -52,6 +63,7 @@ private:
     QPointer<QWidget> shownChild_;
     const QObject* shownRaw_ = nullptr; // compared only, never dereferenced
     bool childShown_ = false;
+    QToolButton* closeButton_ = nullptr;
 };
 
 } // namespace orvelle

@@ -24,6 +24,8 @@ class frmSelectMonth : public QWidget {
     Q_OBJECT
 public:
     frmSelectMonth(Store& store, ReportKind kind, GenerateReport generate, QWidget* parent = nullptr);
+    // The report "Generate Report Now" builds.
+    void SetKind(ReportKind kind) { kind_ = kind; }
     QComboBox* cmbMonth = nullptr;
     QComboBox* cmbYear = nullptr;
     void cmdReport_Click();
@@ -40,6 +42,7 @@ class frmSelectStartEnd : public QWidget {
     Q_OBJECT
 public:
     frmSelectStartEnd(Store& store, ReportKind kind, GenerateReport generate, QWidget* parent = nullptr);
+    void SetKind(ReportKind kind) { kind_ = kind; }
     std::array<QComboBox*, 2> cmbMonth{}, cmbDay{}, cmbYear{};
     std::array<QLineEdit*, 2> txtInput{};
     QPushButton* cmdReport = nullptr;

@@ -85,6 +85,9 @@ frmReport::frmReport(Store& store, ReportKind kind, QWidget* parent) : QWidget(p
     scroll->setWidget(page_);
     layout->addWidget(scroll);
     resize(page_->width() + 24, TwipsToPixelsY(10500));
+    // Esc closes the window wherever the keyboard is in it.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 frmReport::~frmReport() = default;
@@ -97,6 +100,13 @@ QLabel* frmReport::AddLabel(const QString& name, const QString& text, double lef
     l->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     SetGeometryTwips(l, left, top, width, height);
     Paint(l, kVbBlack);
+    // A fixed caption is shown whole: the fonts here run wider than the designed boxes.
+    QSize need(l->fontMetrics().horizontalAdvance(text) + 2, l->fontMetrics().height());
+    if (!text.isEmpty() && (l->width() < need.width() || l->height() < need.height())) {
+        QRect g = l->geometry();
+        int grow = std::max(0, need.width() - g.width());
+        l->setGeometry(right ? g.left() - grow : g.left(), g.top(), g.width() + grow, std::max(g.height(), need.height()));
+    }
     printed_.push_back({l, left, top});
     return l;
 }
@@ -249,6 +259,8 @@ void frmReport::ShowFirstPage() {
     lblMain_->setText(Q(ReportTitle(kind_, rep.gReportStartDate, rep.gReportEndDate)));
     picNav_->setVisible(rep.RowCount(kind_) >= kReportPageRows);
     ShowPage();
+    // The built total is the plain sum ("137.5", "3"); the viewer's own recounts format it.
+    lblTotal_->setText(Q(PlainNumberText(mPageTotal_)));
 }
 
 void frmReport::cmdNext_Click() {
@@ -387,10 +399,7 @@ void frmReport::PrintThisPage() {
         if (p.label == lblMain_) left = (kPageW - PixelsToTwipsX(p.label->fontMetrics().horizontalAdvance(p.label->text()))) / 2;
         pr.SetCurrentX(left);
         pr.SetCurrentY(p.top);
-        // A tab would cut the printed line short.
-        QString text = p.label->text();
-        text.replace('\t', ' ');
-        pr.Print(text);
+        pr.Print(p.label->text());
     }
     pr.EndDoc();
 }
@@ -421,6 +430,9 @@ bool frmReport::eventFilter(QObject* watched, QEvent* e) {
     } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
         close();
         return true;
+    } else if (e->type() == QEvent::ParentChange && watched == this) {
+        // The frame around the window can hold the keyboard too.
+        if (QWidget* frame = parentWidget()) frame->installEventFilter(this);
     }
     return QWidget::eventFilter(watched, e);
 }

@@ -91,25 +91,37 @@ bool QueryUnloadPlannerAndNotes(Store& s) {
     return true;
 }
 
+namespace {
+
+// False when the user cancelled or the save failed (the cancel flag is then set).
+bool CheckForUnsavedIcons(Store& s) {
+    UiFlags& f = s.flags;
+    if (!f.gMonthIconsChanged) return true;
+    switch (Ask(s, "Monthly Icons have been changed. Do you want to save those changes?", "Month Has Changed")) {
+    case MsgAnswer::Yes:
+        if (Run(s.hooks.SaveMonthIcons, SaveMonthIconsToFile, s)) return true;
+        break;
+    case MsgAnswer::No:
+        f.gMonthIconsChanged = false;
+        f.gTemplateMode = false;
+        return true;
+    default: break;
+    }
+    Stop(s);
+    return false;
+}
+
+} // namespace
+
+bool MonthIconsSettled(Store& s) {
+    if (CheckForUnsavedIcons(s)) return true;
+    s.flags.gNavigationCancelled = false;
+    return false;
+}
+
 void CheckForUnsavedChanges(Store& s) {
     UiFlags& f = s.flags;
-    if (f.gMonthIconsChanged) {
-        switch (Ask(s, "Monthly Icons have been changed. Do you want to save those changes?", "Month Has Changed")) {
-        case MsgAnswer::Yes:
-            if (!Run(s.hooks.SaveMonthIcons, SaveMonthIconsToFile, s)) {
-                Stop(s);
-                return;
-            }
-            break;
-        case MsgAnswer::No:
-            f.gMonthIconsChanged = false;
-            f.gTemplateMode = false;
-            break;
-        default:
-            Stop(s);
-            return;
-        }
-    }
+    if (!CheckForUnsavedIcons(s)) return;
     if (f.gPlannerOpen && f.gPlannerChanged) {
         switch (Ask(s, "The Planner has been changed. Do you want to save those changes?", "Planner Has Changed")) {
         case MsgAnswer::Yes:

@@ -12,6 +12,9 @@ void CheckForUnsavedChanges(Store& s);
 bool ChangesSettled(Store& s);
 // Its question about the changed note alone, for steps that replace only the shown note.
 void CheckForUnsavedNote(Store& s);
+// Its question about the changed month icons alone, for steps that close only the month view;
+// false on Cancel (or a failed save), with the cancel flag cleared.
+bool MonthIconsSettled(Store& s);
 
 // The saves the prompt runs when no window has put its own save command into the hooks: the
 // page (or the note box) is stored for its date in this year's or, for the following year of a

@@ -38,12 +38,11 @@ void ReadToDoList(Store& s) {
         bool changed = false;
         for (int i = 0; i < ToDoList::kItems; ++i) {
             int line = PlannerPage::kFirstToDoLine + i;
-            // A blank item leaves the planner's own line alone.
-            if (!listfile::IsBlank(t.gToDoLines[i])) {
-                std::string before = s.page.gPlannerLines[line];
-                s.page.SetLine(line, t.gToDoLines[i]);
-                changed = changed || before != s.page.gPlannerLines[line];
-            }
+            // A blank item leaves the planner's own line alone, its done mark included.
+            if (listfile::IsBlank(t.gToDoLines[i])) continue;
+            std::string before = s.page.gPlannerLines[line];
+            s.page.SetLine(line, t.gToDoLines[i]);
+            changed = changed || before != s.page.gPlannerLines[line];
             changed = changed || s.page.gPlannerToDoChecks[i] != t.gToDoChecks[i];
             s.page.gPlannerToDoChecks[i] = t.gToDoChecks[i];
         }

@@ -86,6 +86,8 @@ void Draw(Store& s, MainShell& m) {
     std::string drawing = templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;
+    // Another month's changes were settled before it went; none are carried over to this one.
+    if (!keepUnsaved) s.flags.gMonthIconsChanged = false;
     m.SetMenuEnabled("mnuFileSaveTemplate", templ);
     // Ctrl+T reaches the template save only while its submenu is enabled too.
     if (templ) m.SetMenuEnabled("mnuFileSave", true);

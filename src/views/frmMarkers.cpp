@@ -86,6 +86,8 @@ void frmMarkers::chkMarker_Click(int index) {
     bool shown = chkMarker[index]->isChecked();
     if (commands_.showCategory) commands_.showCategory(index, shown);
     else s_.markers.gMarkerHidden[index] = shown ? 0 : -1;
+    // A redraw cancelled at a note's or page's question changed nothing: the box goes back.
+    LoadCheckBoxes();
 }
 
 void frmMarkers::cmdCheck_Click(int index) {
@@ -95,6 +97,8 @@ void frmMarkers::cmdCheck_Click(int index) {
         c->setChecked(shown);
     }
     if (commands_.showAll) commands_.showAll(shown);
+    else s_.markers.gMarkerHidden.fill(shown ? 0 : -1);
+    LoadCheckBoxes();
 }
 
 void frmMarkers::cmdSave_Click() {

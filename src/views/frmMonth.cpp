@@ -114,6 +114,8 @@ void frmMonth::Form_Resize() {
 
 void frmMonth::UnloadSpecifics() {
     s_.icons.gIconControlCount = 0;
+    // Its unsaved icons go with the view (every close asks first); the next month starts clean.
+    s_.flags.gMonthIconsChanged = false;
     // Both icon saves need the view; the next month drawing enables them again.
     main_.SetMenuEnabled("mnuFileSaveTemplate", false);
     main_.SetMenuEnabled("mnuFileSaveCalendar", false);

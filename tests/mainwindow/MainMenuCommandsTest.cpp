@@ -112,12 +112,15 @@ TEST_F(MenuCommands, TheNotesButtonOpensTheNotesWindow) {
     ASSERT_NE(notes, nullptr);
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 6));
     // On this large screen the window fills the child area as the views do: no sub-window
-    // icon or window buttons in the main menu bar.
+    // icon in the main menu bar, and its close button alone at the right end.
     QMdiSubWindow* sub = MdiSubWindowOf(notes);
     EXPECT_FALSE(sub->isMaximized());
     EXPECT_EQ(sub->geometry(), m.mdiArea()->viewport()->rect());
     EXPECT_EQ(m.menuBar()->cornerWidget(Qt::TopLeftCorner), nullptr);
-    EXPECT_EQ(m.menuBar()->cornerWidget(Qt::TopRightCorner), nullptr);
+    QWidget* corner = m.menuBar()->cornerWidget(Qt::TopRightCorner);
+    ASSERT_NE(corner, nullptr);
+    EXPECT_EQ(corner->objectName(), "cmdCloseChild");
+    EXPECT_TRUE(corner->isVisible());
 }
 
 TEST_F(MenuCommands, EscapeInTheNotesWindowLeavesTheYearViewAlone) {

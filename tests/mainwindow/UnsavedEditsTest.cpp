@@ -9,13 +9,17 @@
 #include "platform/MdiChildren.h"
 #include "store/PlannerRecord.h"
 #include "views/frm6Months.h"
+#include "views/frmMarkers.h"
 #include "views/frmMonth.h"
 #include "views/frmYear.h"
 
 #include <QMdiArea>
+#include <QCheckBox>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -226,6 +230,109 @@ TEST_F(UnsavedEdits, ExitNotesAndOpenPlannerShowsThePlannerOnTheNotesDate) {
     std::string notes = YearFile(2009, "Notes.dat");
     EXPECT_NE(notes.find("01/14/09"), std::string::npos);
     EXPECT_EQ(notes.find("03/18/09"), std::string::npos);
+}
+
+// A note opened over the planner fills the child area; it closes on its own, and the planner's
+// exit, which would close it too, asks for it before anything goes.
+TEST_F(UnsavedEdits, ANoteOverThePlannerClosesOnItsOwnAndThePlannersExitAsksForItFirst) {
+    frmMain& m = StartWithPlanner();
+    SetPicker("May", "1", "2009");
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    QPointer<frmPlanner> planner = Planner();
+    ASSERT_NE(planner, nullptr);
+    auto openNote = [&] {
+        m.imgOpt_Click(1);
+        Settle();
+        ASSERT_NE(Notes(), nullptr);
+        ASSERT_TRUE(MdiSubWindowOf(Notes())->property("fillsArea").toBool());
+    };
+    openNote();
+    // One close button at the right end of the menu bar, nothing at its left.
+    auto* closeButton = qobject_cast<QToolButton*>(m.menuBar()->cornerWidget(Qt::TopRightCorner));
+    ASSERT_NE(closeButton, nullptr);
+    EXPECT_TRUE(closeButton->isVisible());
+    EXPECT_EQ(m.menuBar()->cornerWidget(Qt::TopLeftCorner), nullptr);
+    EXPECT_GE(closeButton->geometry().right(), m.menuBar()->width() - 8);
+    QTest::keyClicks(Notes()->txtNotes(), "call the plumber");
+
+    // Ctrl+F4 and the planner's exit both ask the note's question; Cancel keeps everything.
+    prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+    QTest::keyClick(Notes()->txtNotes(), Qt::Key_F4, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(NoteText(), "call the plumber");
+    prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+    planner->findChild<QAction*>("mnuFileExit")->trigger();
+    Settle();
+    ASSERT_TRUE(planner && !planner->IsUnloaded());
+    EXPECT_EQ(NoteText(), "call the plumber");
+    EXPECT_EQ(m.yearView(), nullptr);
+    EXPECT_EQ(s->flags.gCalendarView, 0);
+
+    // Yes at Ctrl+F4: the note is stored and the planner comes up again with its menus.
+    prompter.Expect(MsgAnswer::Yes, kNoteQuestion).Expect(MsgAnswer::OK, "Notes Saved");
+    QTest::keyClick(Notes()->txtNotes(), Qt::Key_F4, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    EXPECT_NE(YearFile(2009, "Notes.dat").find("call the plumber"), std::string::npos);
+    EXPECT_EQ(m.mdiArea()->activeSubWindow(), MdiSubWindowOf(planner));
+    EXPECT_EQ(m.menuBar()->actions(), planner->MenuBar()->actions());
+    EXPECT_FALSE(closeButton->isVisible());
+
+    // The close button closes the note alone, as Ctrl+F4 does.
+    openNote();
+    EXPECT_TRUE(closeButton->isVisible());
+    QTest::mouseClick(closeButton, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    EXPECT_EQ(m.mdiArea()->activeSubWindow(), MdiSubWindowOf(planner));
+    EXPECT_FALSE(closeButton->isVisible());
+
+    // No at the planner's exit drops the typing; then both go and the year view comes.
+    openNote();
+    QTest::keyClicks(Notes()->txtNotes(), " again");
+    prompter.Expect(MsgAnswer::No, kNoteQuestion);
+    planner->findChild<QAction*>("mnuFileExit")->trigger();
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    EXPECT_EQ(Planner(), nullptr);
+    ASSERT_NE(m.yearView(), nullptr);
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_EQ(YearFile(2009, "Notes.dat").find("again"), std::string::npos);
+}
+
+// Marker Options redraws the view over the open note; a cancelled question puts back what the
+// click turned over, in the window and in the Edit menu.
+TEST_F(UnsavedEdits, MarkerOptionsPutsItsBoxesBackWhenTheNotesQuestionIsCancelled) {
+    frmMain& m = Start();
+    TypeNoteOfJanuary14("keep");
+    m.Menu("mnuManageDisplayedMarks")->trigger();
+    Settle();
+    auto* f = m.findChild<frmMarkers*>("frmMarkers");
+    ASSERT_NE(f, nullptr);
+    auto allAsBefore = [&](const char* what) {
+        for (int i = 0; i < 14; ++i) {
+            EXPECT_TRUE(f->chkMarker[i]->isChecked()) << what << " box " << i;
+            EXPECT_TRUE(m.Menu(QString("mnuEditMark_%1").arg(i))->isChecked()) << what << " item " << i;
+            EXPECT_EQ(s->markers.gMarkerHidden[i], 0) << what << " " << i;
+        }
+        EXPECT_EQ(NoteText(), "keep") << what;
+    };
+    prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+    f->chkMarker[8]->click(); // holidays: the view is drawn again
+    allAsBefore("holiday box");
+    prompter.Expect(MsgAnswer::Cancel, kNoteQuestion);
+    f->cmdCheck[1]->click();
+    allAsBefore("Un-Check All");
+
+    prompter.Expect(MsgAnswer::No, kNoteQuestion);
+    f->cmdCheck[1]->click();
+    Settle();
+    EXPECT_EQ(Notes(), nullptr);
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_FALSE(f->chkMarker[i]->isChecked()) << i;
+        EXPECT_FALSE(m.Menu(QString("mnuEditMark_%1").arg(i))->isChecked()) << i;
+    }
 }
 
 TEST_F(UnsavedEdits, OpeningANoteWritesItsDateIntoThePicker) {

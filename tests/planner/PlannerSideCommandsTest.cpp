@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScrollArea>
 #include <QTest>
 
 namespace orvelle {
@@ -140,6 +141,33 @@ TEST_F(PlannerWindowTest, ShareDriveCursorLabelsAndSearchAgain) {
     EXPECT_EQ(s->search.gSearchLine, 59);
 }
 
+TEST_F(PlannerWindowTest, SearchAgainScrollsTheHitIntoView) {
+    Open(kMar5);
+    w->resize(w->width(), 300);
+    Settle();
+    auto* area = w->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    // The line that stands lowest on the page.
+    int low = 0;
+    for (int i = 1; i < 60; ++i)
+        if (Box(i)->mapTo(area->widget(), QPoint()).y() > Box(low)->mapTo(area->widget(), QPoint()).y()) low = i;
+    auto inView = [&](int i) {
+        return area->viewport()->rect().contains(QRect(Box(i)->mapTo(area->viewport(), QPoint()), Box(i)->size()));
+    };
+    Box(0)->setText("rent due");
+    Box(low)->setText("more Rent");
+    ASSERT_TRUE(inView(0));
+    ASSERT_FALSE(inView(low));
+    s->search.gSearchActive = true;
+    s->search.gSearchText = "rent";
+    s->search.gSearchLine = 0;
+    s->search.gSearchPos = 4; // behind the hit the opening selected
+    mnuEditSearchAgain_Click(*w, *s);
+    EXPECT_EQ(s->search.gSearchLine, low);
+    EXPECT_EQ(Box(low)->selectedText(), "Rent");
+    EXPECT_TRUE(inView(low));
+}
+
 TEST_F(PlannerWindowTest, ImportAsksOnlyOverTextAndClearEmptiesTheToDoLines) {
     ASSERT_TRUE(WriteFileAtomic(dir + "To Do.dat", "\xF3" "Buy milk\r\n\xF5" "Post letter\r\n"));
     Open(kMar5);
@@ -153,9 +181,17 @@ TEST_F(PlannerWindowTest, ImportAsksOnlyOverTextAndClearEmptiesTheToDoLines) {
     prompter.Expect(MsgAnswer::No, "This action may overwrite certain existing To Do Items. Continue?");
     Item("mnuToDoImport")->trigger();
     EXPECT_EQ(Box(16)->text(), "Mine");
+    // The third default item is blank: the page's own third line stays, done mark and all.
+    Box(18)->setText("Own item");
+    imgChkBox_Click(*w, *s, 2);
+    ASSERT_TRUE(w->Model().IsDone(2));
     prompter.Expect(MsgAnswer::Yes, "may overwrite");
     Item("mnuToDoImport")->trigger();
     EXPECT_EQ(Box(16)->text(), "Buy milk");
+    EXPECT_EQ(Box(18)->text(), "Own item");
+    EXPECT_TRUE(w->Model().IsDone(2));
+    EXPECT_EQ(Label("imgChkBox_2")->property("Tag").toString(), "True");
+    EXPECT_FALSE(w->Model().IsDone(1));
 
     prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
     w->mnuFileSave_Click();

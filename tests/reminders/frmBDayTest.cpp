@@ -153,5 +153,19 @@ TEST_F(BirthdayWindowTest, FortyTwoRowsPrintOnOnePageAndFortyThreeAskFirst) {
     w->mnuFilePrintSelected_Click();
     EXPECT_EQ(pdfText(1).size(), 42);
     EXPECT_TRUE(pdfText(2).isEmpty());
+
+    // The month list's rows hold a tab between the date and the name: both are printed, the
+    // name at the next tab stop.
+    std::filesystem::remove(pdf);
+    QTest::mouseClick(Get<QPushButton>("cmdSort"), Qt::LeftButton);
+    QListWidget* months = Get<QListWidget>("lstData_1");
+    ASSERT_EQ(months->item(0)->text(), "02/01\tPerson 28");
+    months->item(0)->setSelected(true);
+    months->item(2)->setSelected(true);
+    w->mnuFilePrintSelected_Click();
+    QStringList printed = pdfText(1);
+    ASSERT_EQ(printed.size(), 2);
+    EXPECT_TRUE(QRegularExpression("^02/01 +Person 28$").match(printed[0]).hasMatch()) << printed[0].toStdString();
+    EXPECT_TRUE(QRegularExpression("^02/02 +Person 29$").match(printed[1]).hasMatch()) << printed[1].toStdString();
     qunsetenv("ORVELLE_PRINT_TO_PDF");
 }

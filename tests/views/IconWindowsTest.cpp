@@ -5,13 +5,22 @@
 
 #include "mainwindow/IconMenus.h"
 #include "mainwindow/MainMenuCommands.h"
+#include "notes/frmNoteList.h"
+#include "notes/frmNotes.h"
+#include "reports/ReportPickers.h"
+#include "reports/frmReport.h"
 #include "store/IconFiles.h"
+#include "store/NotesStore.h"
 #include "views/IconDrag.h"
 #include "views/frmIconTag.h"
 #include "views/frmIcons.h"
 #include "views/frmMonth.h"
 
+#include <QComboBox>
 #include <QDropEvent>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -162,6 +171,91 @@ TEST_F(IconWindowsTest, MovedIconsStayOnARefusedDropAndChangedIconsAreAskedAbout
     EXPECT_EQ(s->flags.gCalendarView, 12);
     EXPECT_EQ(File("2009/Mar_Icons.dat"), "<none>");
     EXPECT_FALSE(w->MenuEnabled("mnuFileSaveCalendar"));
+}
+
+TEST_F(IconWindowsTest, TheReportsAskAboutTheMonthsIconsAndNoChangeIsTakenForAnotherMonths) {
+    Start();
+    ShowMonth("March", "2009");
+    ShowIconPalette(*w);
+    DragSlot(0, 2, 1); // 10 March 2009
+    auto viewer = [&](const char* name) -> frmReport* {
+        for (QMdiSubWindow* sub : w->mdiArea()->subWindowList())
+            if (auto* r = qobject_cast<frmReport*>(sub->widget()); r && r->objectName() == name && r->isVisible())
+                return r;
+        return nullptr;
+    };
+    // File > Generate ... Report, March 2009, Generate Report Now, answering the icons question.
+    auto generate = [&](const char* item, MsgAnswer answer) {
+        prompter.Expect(answer, "Monthly Icons have been changed. Do you want to save those changes?");
+        if (answer == MsgAnswer::Yes) prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+        Trigger(item);
+        auto* picker = w->findChild<frmSelectMonth*>("frmSelectMonth");
+        ASSERT_NE(picker, nullptr);
+        picker->cmbMonth->setEditText("March");
+        picker->cmbYear->setEditText("2009");
+        QTest::mouseClick(picker->findChild<QPushButton*>("cmdReport"), Qt::LeftButton);
+        Settle();
+        EXPECT_TRUE(prompter.Finished()) << item;
+    };
+
+    // Cancel builds nothing: the month stays with its unsaved icon.
+    generate("mnuFileOpenMiles", MsgAnswer::Cancel);
+    generate("mnuFileOpenExpenses", MsgAnswer::Cancel);
+    EXPECT_EQ(viewer("frmMileage"), nullptr);
+    EXPECT_EQ(viewer("frmExpenses"), nullptr);
+    ASSERT_NE(w->monthView(), nullptr);
+    EXPECT_TRUE(Icon(0)->isVisible());
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
+
+    // Yes stores March's icon; the expense report leaves the views open under it.
+    generate("mnuFileOpenExpenses", MsgAnswer::Yes);
+    ASSERT_NE(viewer("frmExpenses"), nullptr);
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "09:00 Index:00\r\n");
+    viewer("frmExpenses")->mnuFileExit_Click();
+    Settle();
+
+    // No drops the second icon, and the mileage report closes the month view.
+    ShowMonth("March", "2009");
+    ASSERT_TRUE(Icon(0)->isVisible());
+    DragSlot(1, 2, 1);
+    generate("mnuFileOpenMiles", MsgAnswer::No);
+    ASSERT_NE(viewer("frmMileage"), nullptr);
+    EXPECT_EQ(w->monthView(), nullptr);
+    EXPECT_FALSE(s->flags.gMonthIconsChanged);
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "09:00 Index:00\r\n");
+    viewer("frmMileage")->mnuFileExit_Click();
+    Settle();
+
+    // Months shown later were never changed: stepping through them asks nothing, writes nothing.
+    frmMonth& april = ShowMonth("April", "2009");
+    april.cmdNext_Click();
+    april.cmdNext_Click();
+    EXPECT_EQ(File("2009/Apr_Icons.dat"), "<none>");
+    EXPECT_EQ(File("2009/May_Icons.dat"), "<none>");
+    april.cmdPrev_Click();
+    april.cmdPrev_Click();
+    april.cmdPrev_Click();
+    ASSERT_TRUE(Icon(0)->isVisible());
+    EXPECT_EQ(Icon(0)->Tag(), "09:00 Index:00");
+    EXPECT_FALSE(Icon(1) && Icon(1)->isVisible());
+
+    // A June note opened from the note list takes the month view's date away from March.
+    Date june1 = DateSerial(2009, 6, 1);
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Notes.dat",
+                                FormatMmDdYy(june1) + ":" + CellStampOf(june1) + ":" + EncodeNoteText("june") + "\r\n"));
+    DragSlot(2, 3, 2);
+    Trigger("mnuManageNotes");
+    auto* list = w->findChild<frmNoteList*>("frmNoteList");
+    ASSERT_NE(list, nullptr);
+    QListWidget* notes = list->lst(0);
+    ASSERT_EQ(notes->count(), 1);
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, notes->visualItemRect(notes->item(0)).center());
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    QTest::mouseClick(list->findChild<QPushButton*>("cmdOpen_0"), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(frmNotes::Find(w->mdiArea()), nullptr);
+    EXPECT_EQ(MonthOf(s->dates.gSelectedDate), 3);
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
 }
 
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
