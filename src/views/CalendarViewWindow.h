@@ -1,13 +1,13 @@
 #pragma once
 // What the three calendar views (twelve months, six months, one month) have in common: the
 // Next/Prev bar, the side panels (help, alerts and birthdays), the To Do pane, and the way a
-// view opens, resizes its panes and unloads. Each view builds its own month boxes and keeps its
-// own event procedures; it places the shared parts through the helpers here.
+// view opens, steps, reads a pressed cell, resizes its panes and unloads. Each view builds its
+// own month boxes and keeps its own event procedures; it places the shared parts through the
+// helpers here.
+#include "store/DateModel.h"
 #include "views/MainShell.h"
 #include "views/SidePanels.h"
 #include "views/ViewHover.h"
-
-#include "store/DateModel.h"
 
 #include <QWidget>
 
