@@ -1,11 +1,17 @@
 // Start-up to the painted twelve-month view beside a bare Qt main window started the same way.
 // Cold: a fresh process each time (this program runs itself with ORVELLE_BENCH_CHILD set), which
-// makes the application, the window, shows and paints it, and exits. Warm: windows made one
-// after another in this process, whose application already runs. Offscreen, on a data folder
-// as a new user has it, and on one with ten years of full planner and notes files (start-up
-// must not grow with the years kept).
+// makes the application, runs the start routine as the program does (lock, stale temporary
+// files, shipped defaults), makes the window, shows and paints it, and exits. The first start
+// is on a folder that does not exist yet, so it copies every shipped default; a later start is
+// on a folder as a new user has it after that. Warm: windows made one after another in this
+// process, whose application already runs. Also on a folder with ten years of full planner and
+// notes files (start-up must not grow with the years kept). To compare them side by side:
+//   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10 \
+//     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 #include "mainwindow/frmMain.h"
+#include "planner/PlannerLauncher.h"
 #include "platform/DataFolder.h"
+#include "platform/SingleInstance.h"
 #include "store/Clock.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -42,11 +48,17 @@ QApplication& App() {
 }
 
 // A data folder as a new user has it: the shipped defaults and nothing else.
+std::string ShippedDefaults() { return std::string(ORVELLE_BINARY_DIR) + "/defaults/"; }
+
+std::string NewTempFolder(const char* name) {
+    std::string t = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
+    return std::string(mkdtemp(t.data())) + "/";
+}
+
 const std::string& DataFolder() {
     static const std::string dir = [] {
-        std::string t = (std::filesystem::temp_directory_path() / "orvelle-bench-XXXXXX").string();
-        std::string d = std::string(mkdtemp(t.data())) + "/";
-        orvelle::SeedDataFolder(d, (std::filesystem::path(ORVELLE_SOURCE_DIR) / "data/defaults/").string());
+        std::string d = NewTempFolder("orvelle-bench");
+        orvelle::SeedDataFolder(d, ShippedDefaults());
         return d;
     }();
     return dir;
@@ -55,9 +67,8 @@ const std::string& DataFolder() {
 // The defaults plus, for ten years around this one, a planner page and a note on every day.
 const std::string& LargeDataFolder() {
     static const std::string dir = [] {
-        std::string t = (std::filesystem::temp_directory_path() / "orvelle-bench-large-XXXXXX").string();
-        std::string d = std::string(mkdtemp(t.data())) + "/";
-        orvelle::SeedDataFolder(d, (std::filesystem::path(ORVELLE_SOURCE_DIR) / "data/defaults/").string());
+        std::string d = NewTempFolder("orvelle-bench-large");
+        orvelle::SeedDataFolder(d, ShippedDefaults());
         int now = orvelle::Clock::CurrentYear();
         std::string record = "Meet the team about the quarter" + std::string(4100 - 31, ' ');
         std::string note = "Called the bank; the form goes out Monday.\xD5\xD2" + std::string(150, 'n');
@@ -96,6 +107,18 @@ void StartMainWindow(const std::string& dir) {
     ShowAndPaint(w);
 }
 
+// What the program's main does up to its event loop.
+bool StartProgram(const std::string& dir) {
+    orvelle::Store store(dir);
+    auto lock = orvelle::StartRoutine(store, ShippedDefaults());
+    if (!lock) return false;
+    orvelle::frmMain w(store);
+    orvelle::InstallPlannerWindow(w);
+    w.MDIForm_Load();
+    ShowAndPaint(w);
+    return true;
+}
+
 // The child's whole life, run before the benchmark library's main.
 const bool kChild = [] {
     const char* what = std::getenv("ORVELLE_BENCH_CHILD");
@@ -107,7 +130,7 @@ const bool kChild = [] {
         char* argv[] = {name, nullptr};
         QApplication app(argc, argv);
         if (std::string(what) == "bare") StartBare();
-        else StartMainWindow(what);
+        else if (!StartProgram(what)) std::_Exit(1);
     }
     std::_Exit(0);
 }();
@@ -141,6 +164,21 @@ void BM_ColdMainWindowToTwelveMonthView(benchmark::State& state) {
     for (auto _ : state) ColdStart(state, dir);
 }
 BENCHMARK(BM_ColdMainWindowToTwelveMonthView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The very first start: the data folder is made and given the shipped defaults.
+void BM_ColdFirstStartOnANewFolder(benchmark::State& state) {
+    const std::string parent = NewTempFolder("orvelle-bench-first");
+    int n = 0;
+    for (auto _ : state) {
+        std::string dir = parent + std::to_string(n++) + "/";
+        ColdStart(state, dir);
+        state.PauseTiming();
+        std::filesystem::remove_all(dir);
+        state.ResumeTiming();
+    }
+    std::filesystem::remove_all(parent);
+}
+BENCHMARK(BM_ColdFirstStartOnANewFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ColdMainWindowTenFullYears(benchmark::State& state) {
     const std::string& dir = LargeDataFolder();

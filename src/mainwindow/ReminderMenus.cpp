@@ -46,11 +46,9 @@ void ShowBirthdayManager(frmMain& m) {
     bool wasOpen = m.findChild<frmBDay*>("frmBDay", Qt::FindDirectChildrenOnly) != nullptr;
     frmBDay* w = frmBDay::Open(m.store(), &m);
     if (wasOpen) return;
-    QObject::connect(w, &frmBDay::Unloaded, &m, [&m] {
-        // The calendars mark the birthdays: the view shown is drawn again with the new list.
-        if (m.store().hooks.RedrawCurrentView) m.store().hooks.RedrawCurrentView();
-        RefreshPendingLists(m);
-    });
+    // The calendar shown is not drawn again (that would close the notes or planner open over
+    // it); it shows changed birthdays when it is next drawn. Only its pending lists follow.
+    QObject::connect(w, &frmBDay::Unloaded, &m, [&m] { RefreshPendingLists(m); });
 }
 
 } // namespace

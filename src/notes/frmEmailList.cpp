@@ -2,6 +2,7 @@
 
 #include "notes/BoxText.h"
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "store/Contacts.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -83,9 +84,7 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
     lblList->setObjectName("lblList");
     lstNames_ = new QListWidget(this);
     lstNames_->setObjectName("lstNames");
-    connect(lstNames_, &QListWidget::currentRowChanged, this, [this](int row) { lstNames_Click(row); });
-    connect(lstNames_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* it) { lstNames_Click(lstNames_->row(it)); });
+    FollowCurrentRow(lstNames_, [this](int row) { lstNames_Click(row); });
     auto* left = new QVBoxLayout;
     left->addWidget(lblList);
     left->addWidget(lstNames_, 1);

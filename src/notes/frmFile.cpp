@@ -1,5 +1,7 @@
 #include "notes/frmFile.h"
 
+#include "platform/Cp1252.h"
+#include "store/DiskNames.h"
 #include "store/Store.h"
 
 #include <QApplication>
@@ -57,6 +59,18 @@ bool MatchesOne(const std::string& lowerName, const std::string& lowerPattern) {
     return lowerName == lowerPattern;
 }
 
+// A listed name: shown as the desktop shows it, carrying the name as it is on disk.
+QListWidgetItem* NameItem(const std::string& diskName) {
+    auto* item = new QListWidgetItem(FromFileSystem(diskName));
+    item->setData(Qt::UserRole, QByteArray::fromStdString(diskName));
+    return item;
+}
+
+std::string DiskNameOf(const QListWidgetItem* item) {
+    QVariant v = item->data(Qt::UserRole);
+    return v.isValid() ? v.toByteArray().toStdString() : item->text().toStdString();
+}
+
 } // namespace
 
 frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
@@ -72,8 +86,8 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     Drive1_ = new QComboBox(this);
     Drive1_->setObjectName("Drive1");
     Drive1_->addItem("/  (file system root)");
-    Drive1_->addItem(QString::fromStdString("Data folder  " + s_.gAppPath));
-    Drive1_->addItem(QString::fromStdString("Share  " + SharePlannersFolder(s_)));
+    Drive1_->addItem("Data folder  " + FromFileSystem(s_.gAppPath));
+    Drive1_->addItem("Share  " + FromFileSystem(SharePlannersFolder(s_)));
     connect(Drive1_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (!changingDrive_) Drive1_Change(i);
     });
@@ -82,7 +96,7 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     Dir1_ = new QListWidget(this);
     Dir1_->setObjectName("Dir1");
     connect(Dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        std::string name = item->text().toStdString();
+        std::string name = DiskNameOf(item);
         if (name == "..") {
             fs::path parent = fs::path(folder_).parent_path().parent_path();
             Dir1_Change(parent.empty() ? "/" : parent.string());
@@ -93,10 +107,10 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     FileList1_ = new QListWidget(this);
     FileList1_->setObjectName("FileList1");
     connect(FileList1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { FileList1_Click(item->text().toStdString()); });
+            [this](QListWidgetItem* item) { FileList1_Click(NameFromDisk(DiskNameOf(item))); });
     // A file chosen with the keys counts as clicked.
     connect(FileList1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item) FileList1_Click(item->text().toStdString());
+        if (item) FileList1_Click(NameFromDisk(DiskNameOf(item)));
     });
 
     auto* lblHelp = label("lblHelp", "Double-Click on the Drive or Folder category to find the file you wish to open. "
@@ -171,6 +185,7 @@ void frmFile::SetMode(FileDialogMode mode) {
     case FileDialogMode::Terms: pattern_ = "*.fut"; break;
     }
     cmdOpenBack_Click();
+    if (mode == FileDialogMode::Terms) setWindowTitle(kTermsCaption);
     // The imports start at the share; the other openers at the data folder.
     bool share = mode == FileDialogMode::NotesImport || mode == FileDialogMode::PlannerImport;
     Drive1_Change(share ? kShare : kDataFolder);
@@ -195,9 +210,8 @@ void frmFile::Drive1_Change(int location) {
     case kRoot: folder = "/"; break;
     case kDataFolder: folder = s_.gAppPath; break;
     default:
-        // The share goes straight to its exported files.
+        // The share goes straight to its exported files; without them it is not there to show.
         folder = SharePlannersFolder(s_);
-        if (!IsFolder(folder)) folder = ShareRoot(s_);
         if (!IsFolder(folder)) {
             s_.ui->MsgBox("This Drive is currently unavailable.", MsgButtons::OK, "");
             location = kDataFolder;
@@ -213,8 +227,9 @@ void frmFile::Drive1_Change(int location) {
 
 void frmFile::Dir1_Change(const std::string& folder) {
     folder_ = WithSlash(folder);
-    lblPath_->setText(QString::fromStdString(folder_));
-    cmdOpenBack_Click();
+    lblPath_->setText(FromFileSystem(folder_));
+    // A file picked in the folder being left is no longer on show.
+    if (!selected_.empty() || picFileOpen_->isVisibleTo(this)) cmdOpenBack_Click();
     Refill();
 }
 
@@ -235,22 +250,22 @@ void frmFile::Refill() {
     SortNames(files);
     Dir1_->clear();
     if (folder_ != "/") Dir1_->addItem("..");
-    for (const auto& f : folders) Dir1_->addItem(QString::fromStdString(f));
+    for (const auto& f : folders) Dir1_->addItem(NameItem(f));
     FileList1_->clear();
-    for (const auto& f : files) FileList1_->addItem(QString::fromStdString(f));
+    for (const auto& f : files) FileList1_->addItem(NameItem(f));
 }
 
 void frmFile::FileList1_Click(const std::string& name) {
     selected_ = name;
-    setWindowTitle(QString::fromStdString("Open... " + name));
-    lblOpenFileName_->setText(QString::fromStdString(name));
+    setWindowTitle(FromCp1252("Open... " + name));
+    lblOpenFileName_->setText(FromCp1252(name));
     picFileOpen_->show();
 }
 
 void frmFile::cmdOpenBack_Click() {
     selected_.clear();
     picFileOpen_->hide();
-    setWindowTitle(mode_ == FileDialogMode::Terms ? kTermsCaption : kCaption);
+    setWindowTitle(kCaption);
 }
 
 void frmFile::cmdOpenCancel_Click() { close(); }
@@ -268,7 +283,7 @@ void frmFile::cmdOpenOK_Click() {
     } else if (ext == ".nte") {
         ReadExternalNotes(s, folder, name);
     } else if (ext == ".fut" && mode == FileDialogMode::Terms) {
-        if (s.hooks.OpenTermsFile) s.hooks.OpenTermsFile(folder + name);
+        if (s.hooks.OpenTermsFile) s.hooks.OpenTermsFile(PathInFolder(folder, name));
     }
 }
 

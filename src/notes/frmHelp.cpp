@@ -2,6 +2,7 @@
 
 #include "notes/BoxText.h"
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "store/Store.h"
 
 #include <QGroupBox>
@@ -33,9 +34,7 @@ frmHelp::frmHelp(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     lstHelp_ = new QListWidget(framTopics);
     lstHelp_->setObjectName("lstHelp");
     (new QVBoxLayout(framTopics))->addWidget(lstHelp_);
-    connect(lstHelp_, &QListWidget::currentRowChanged, this, &frmHelp::lstHelp_Click);
-    connect(lstHelp_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { lstHelp_Click(lstHelp_->row(item)); });
+    FollowCurrentRow(lstHelp_, [this](int row) { lstHelp_Click(row); });
 
     auto* framSearch = new QGroupBox("Search", this);
     framSearch->setObjectName("framSearch");

@@ -3,6 +3,7 @@
 #include "notes/MonthYearBoxes.h"
 #include "notes/frmSearch.h"
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "store/Store.h"
 
 #include <QComboBox>
@@ -49,9 +50,7 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
         lblList->setObjectName(QString("lblList_%1").arg(k));
         lst_[k] = new QListWidget(this);
         lst_[k]->setObjectName(QString("lst_%1").arg(k));
-        connect(lst_[k], &QListWidget::itemClicked, this,
-                [this, k](QListWidgetItem* item) { lst_Click(k, lst_[k]->row(item)); });
-        connect(lst_[k], &QListWidget::currentRowChanged, this, [this, k](int row) { lst_Click(k, row); });
+        FollowCurrentRow(lst_[k], [this, k](int row) { lst_Click(k, row); });
         auto* cmdOpen = new QPushButton(openCaptions[k], this);
         cmdOpen->setObjectName(QString("cmdOpen_%1").arg(k));
         connect(cmdOpen, &QPushButton::clicked, this, [this, k] { cmdOpen_Click(k); });

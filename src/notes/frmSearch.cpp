@@ -3,6 +3,7 @@
 #include "notes/MonthYearBoxes.h"
 #include "notes/frmNotes.h"
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -85,9 +86,7 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     framOccurences->setObjectName("framOccurences");
     lstResults_ = new QListWidget(framOccurences);
     lstResults_->setObjectName("lstResults");
-    connect(lstResults_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { lstResults_Click(lstResults_->row(item)); });
-    connect(lstResults_, &QListWidget::currentRowChanged, this, &frmSearch::lstResults_Click);
+    FollowCurrentRow(lstResults_, [this](int row) { lstResults_Click(row); });
     auto* cmdOpen = new QPushButton("View Selected", framOccurences);
     cmdOpen->setObjectName("cmdOpen");
     connect(cmdOpen, &QPushButton::clicked, this, &frmSearch::cmdOpen_Click);

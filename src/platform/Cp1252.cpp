@@ -1,15 +1,9 @@
 #include "platform/Cp1252.h"
 
-#include <array>
+#include "store/DiskNames.h"
 
 namespace orvelle {
 namespace {
-
-// 0x80-0x9F; the five unassigned bytes map to the C1 control of the same value.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool IsUnassignedC1(char16_t c) { return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D; }
 
@@ -23,8 +17,8 @@ char Cp1252Byte(char16_t c) {
     } else {
         return '?'; // a C1 control that Windows-1252 uses for a printable character
     }
-    for (size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] == c) return static_cast<char>(0x80 + i);
+    for (unsigned b = 0x80; b < 0xA0; ++b) {
+        if (Cp1252CodePoint(static_cast<unsigned char>(b)) == c) return static_cast<char>(b);
     }
     return '?';
 }
@@ -33,7 +27,7 @@ QString FromCp1252(std::string_view bytes) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* d = out.data();
     for (unsigned char b : bytes) {
-        *d++ = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : static_cast<char16_t>(b));
+        *d++ = QChar(static_cast<char16_t>(Cp1252CodePoint(b)));
     }
     return out;
 }
@@ -56,6 +50,10 @@ std::string ToCp1252(const QString& text) {
     }
     out.resize(static_cast<size_t>(d - out.data()));
     return out;
+}
+
+QString FromFileSystem(std::string_view bytes) {
+    return IsUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())) : FromCp1252(bytes);
 }
 
 } // namespace orvelle

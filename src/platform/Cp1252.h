@@ -16,4 +16,8 @@ std::string ToCp1252(const QString& text);
 // The byte of one character, or '?' when it has none.
 char Cp1252Byte(char16_t c);
 
+// A file name or path as the disk holds it, for showing: UTF-8, or the Windows-1252 bytes an
+// older copy wrote.
+QString FromFileSystem(std::string_view bytes);
+
 } // namespace orvelle

@@ -8,8 +8,13 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace orvelle {
@@ -36,6 +41,73 @@ std::string BesideOrInstalled(const std::string& relative, const std::string& in
     return ProgramFolder() + ORVELLE_SHARE_FROM_BIN + "/" + installed;
 }
 
+// Writes `content` under a temporary name beside `path` and renames it into place, with no flush:
+// a start cut short leaves either the whole file or a temporary one that the next start sweeps
+// away, never a cut-off default. FlushCopies makes the whole set durable at once.
+bool CopyInWithoutFlush(const std::string& path, const std::string& content, std::string* why) {
+    std::string tmp = path + ".tmp-XXXXXX";
+    int fd = mkstemp(tmp.data());
+    if (fd < 0) {
+        *why = std::string("cannot create a temporary file: ") + std::strerror(errno);
+        return false;
+    }
+    const char* p = content.data();
+    size_t left = content.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else p += n, left -= static_cast<size_t>(n);
+    }
+    if (ok) ::fchmod(fd, 0644);
+    if (!ok || ::close(fd) != 0 || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        *why = std::string("cannot write it: ") + std::strerror(errno);
+        if (!ok) ::close(fd);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The length of `folder` as the paths found under it start, with the separator after it.
+size_t PrefixLength(const fs::path& folder) {
+    std::string text = folder.generic_string();
+    if (text.empty() || text.back() != '/') text += '/';
+    return text.size();
+}
+
+// One flush for every file and folder just made: the file system holding `folder` is synced.
+// Flushing the copies one by one would commit the journal once for each of them.
+void SyncFolderTree(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::syncfs(fd);
+    ::close(fd);
+}
+
+// The start's flush runs beside the building of the main window, which reads the copies from
+// memory either way; the program waits for it before it ends.
+class BackgroundFlush {
+public:
+    ~BackgroundFlush() { Wait(); }
+    void Start(const std::string& folder) {
+        Wait();
+        thread_ = std::thread([folder] { SyncFolderTree(folder); });
+    }
+    void Wait() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
+
+BackgroundFlush& StartFlush() {
+    static BackgroundFlush flush;
+    return flush;
+}
+
 } // namespace
 
 std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle/defaults/"); }
@@ -48,6 +120,12 @@ std::string ProgramIconFile() {
 }
 
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder) {
+    SeedResult result = CopyMissingDefaults(appPath, defaultsFolder);
+    if (!result.copied.empty()) SyncFolderTree(appPath);
+    return result;
+}
+
+SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder) {
     SeedResult result;
     std::error_code ec;
     fs::path from(defaultsFolder), to(appPath);
@@ -55,13 +133,14 @@ SeedResult SeedDataFolder(const std::string& appPath, const std::string& default
         result.failed.push_back(defaultsFolder + ": the shipped files are missing");
         return result;
     }
+    // Paths under `from` are cut by their prefix: fs::relative would resolve every one of
+    // them on disk, which is most of what a later start spends here.
+    const size_t fromLength = PrefixLength(from);
     fs::recursive_directory_iterator it(from, fs::directory_options::skip_permission_denied, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
-        fs::path rel = fs::relative(it->path(), from, ec);
-        if (ec) break;
-        fs::path target = to / rel;
-        std::string relText = rel.generic_string();
+        std::string relText = it->path().generic_string().substr(fromLength);
+        fs::path target = to / relText;
         std::error_code statusEc;
         fs::file_status st = fs::symlink_status(target, statusEc);
         // Anything already there (even a dangling link) is the user's; an unreadable spot is skipped.
@@ -74,7 +153,7 @@ SeedResult SeedDataFolder(const std::string& appPath, const std::string& default
         std::string why;
         if (!content) {
             result.failed.push_back(relText + ": the shipped file could not be read");
-        } else if (!WriteFileAtomic(target.string(), *content, &why)) {
+        } else if (!CopyInWithoutFlush(target.string(), *content, &why)) {
             result.failed.push_back(relText + ": " + why);
         } else {
             result.copied.push_back(relText);
@@ -135,7 +214,10 @@ std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaul
         AppendToErrorLog(s, "StartRoutine", kErrWriteFailed,
                          std::to_string(removed) + " temporary files left by interrupted saves were removed.");
     }
-    for (const std::string& failure : SeedDataFolder(s.gAppPath, defaultsFolder).failed) {
+    SeedResult seeded = CopyMissingDefaults(s.gAppPath, defaultsFolder);
+    // Durable long before the user can have typed anything to save over them.
+    if (!seeded.copied.empty()) StartFlush().Start(s.gAppPath);
+    for (const std::string& failure : seeded.failed) {
         AppendToErrorLog(s, "SeedDataFolder", kErrWriteFailed, "A shipped file was not copied: " + failure);
     }
     return lock;

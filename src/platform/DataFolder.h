@@ -24,8 +24,11 @@ struct SeedResult {
 
 // Copies every file under `defaultsFolder` (sub-folders included) that is missing from
 // `appPath`. Each copy is written whole to a temporary file and renamed, so an interrupted
-// start never leaves a cut-off default behind (which would then never be replaced).
+// start never leaves a cut-off default behind (which would then never be replaced); the copies
+// are flushed together once at the end rather than one by one.
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder);
+// The same copies without the flush at the end (StartRoutine flushes them beside the start).
+SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder);
 
 // Removes the temporary files that interrupted saves left in the data folder and its immediate
 // sub-folders: only regular files named like WriteFileAtomic's ("<name>.tmp-XXXXXX"). Call it
@@ -35,7 +38,8 @@ int RemoveStaleTempFiles(const std::string& appPath);
 // The start routine before the main window: creates the data folder, refuses a second copy on
 // the same folder with "Another instance of this application is already running." (through
 // s.ui), refuses a data folder that cannot be written or locked (saying why), removes stale
-// temporary files, then seeds the folder, logging any file that could not be copied. Returns
+// temporary files, then seeds the folder, logging any file that could not be copied, and makes
+// the copies durable in the background (waited for before the program ends). Returns
 // the held lock, or null when the program must end.
 std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaultsFolder);
 

@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <QValidator>
 
 namespace orvelle {
 namespace {
@@ -33,6 +35,31 @@ void Paint(QPushButton* b, const char* color = nullptr) {
     b->setProperty("buttonColor", color ? QString(color) : QString());
 }
 
+// The time box takes the digits and ":" only.
+bool IsTimeChar(QChar c) { return (c >= QChar('0') && c <= QChar('9')) || c == QChar(':'); }
+
+// Text pasted or dropped into the time box meets the key filter too: each character it would
+// drop is dropped, with its beep.
+class TimeCharsOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        int droppedBeforeCaret = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            if (IsTimeChar(input[i])) {
+                kept += input[i];
+                continue;
+            }
+            if (i < pos) ++droppedBeforeCaret;
+            SystemBeep();
+        }
+        input = kept;
+        pos -= droppedBeforeCaret;
+        return Acceptable;
+    }
+};
+
 constexpr const char* kPressed = "#00ffff";
 constexpr const char* kStartGreen = "#00ff00";
 
@@ -40,7 +67,7 @@ constexpr const char* kStartGreen = "#00ff00";
 
 frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s_(store) {
     setObjectName("frmAlarm");
-    setWindowTitle("Alarm Clock");
+    setWindowTitle("Pellumi");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The small system font the positions were laid out for.
@@ -60,7 +87,10 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     QAction* maker = about->addAction("Kestrine");
     maker->setObjectName("mnuHelpAboutUs");
     connect(maker, &QAction::triggered, this, &frmAlarm::mnuHelpAboutUs_Click);
-    bar->setGeometry(0, 0, TwipsToPixelsX(4800), TwipsToPixelsY(kMenuHeight));
+    // The menu bar spans the window at any size; the controls below keep their own places.
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setMenuBar(bar);
 
     lblAlarm_ = new QLabel(this);
     lblAlarm_->setObjectName("lblAlarm");
@@ -84,6 +114,7 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     txtTime_->setObjectName("txtTime");
     Place(txtTime_, 1980, 720, 675, 285);
     txtTime_->installEventFilter(this);
+    txtTime_->setValidator(new TimeCharsOnly(txtTime_));
     connect(txtTime_, &QLineEdit::textChanged, this, &frmAlarm::txtTime_Change);
 
     auto* lblHour = new QLabel("Select Hour Below", this);
@@ -117,7 +148,8 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     timer2_->setInterval(1000);
     connect(timer2_, &QTimer::timeout, this, &frmAlarm::Timer2_Timer);
 
-    setFixedSize(TwipsToPixelsX(4680), TwipsToPixelsY(2910 + kMenuHeight));
+    // Sizable; the controls keep their places whatever the size.
+    ResizeTwips(this, 4800, 3600);
     ShowMessage(kPrompt);
     RegisterWindow(this);
 }
@@ -160,8 +192,10 @@ bool frmAlarm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == txtTime_ && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         QString t = k->text();
-        bool typed = !t.isEmpty() && t[0].isPrint();
-        if (typed && !(t[0].isDigit() && t[0].unicode() < 128) && t[0] != ':') {
+        // Shortcuts (Ctrl+V pastes) are no typing; what they put in meets the validator.
+        bool shortcut = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        bool typed = !shortcut && !t.isEmpty() && t[0].isPrint();
+        if (typed && !IsTimeChar(t[0])) {
             SystemBeep();
             return true;
         }

@@ -1,6 +1,8 @@
 #include "reminders/frmAlert.h"
 
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
+#include "platform/FocusLeave.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -113,8 +115,8 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     lists_->addWidget(lstDates_);
     lists_->addWidget(lstMessages_);
     lists_->setCurrentWidget(lstMessages_);
-    connect(lstDates_, &QListWidget::itemClicked, this, [this] { lstAlerts_Click(1); });
-    connect(lstMessages_, &QListWidget::itemClicked, this, [this] { lstAlerts_Click(2); });
+    FollowCurrentRow(lstDates_, [this](int) { lstAlerts_Click(1); });
+    FollowCurrentRow(lstMessages_, [this](int) { lstAlerts_Click(2); });
 
     auto* grid = new QGridLayout(this);
     grid->setMenuBar(bar);
@@ -333,7 +335,7 @@ bool frmAlert::txtValue_LostFocus() {
 }
 
 bool frmAlert::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::FocusOut) {
+    if (LeavesControl(e)) {
         // After the focus change has finished: a box shown inside it would fight it.
         if (watched == txtValue_) QTimer::singleShot(0, this, [this] { txtValue_LostFocus(); });
         else if (watched == txtDate_) txtDate_LostFocus();
@@ -343,17 +345,8 @@ bool frmAlert::eventFilter(QObject* watched, QEvent* e) {
 
 bool frmAlert::mnuFileSave_Click() {
     Alerts& a = s_.alerts;
-    int year = Clock::CurrentYear();
-    AlertCheck c = BuildAlertRecord(ToCp1252(DateTextForSave()), ToCp1252(txtValue_->text()),
-                                    ToCp1252(txtMessage_->toPlainText()), year);
-    if (!c.error.empty()) {
-        s_.ui->MsgBox(c.error, MsgButtons::OK, "");
-        QLineEdit* box = c.field == AlertCheck::Field::Date ? txtDate_ : txtValue_;
-        box->selectAll();
-        box->setFocus();
-        return false;
-    }
     bool replacing = !a.gAddingNewAlert;
+    // The question comes first: Cancel returns to the alert whatever the boxes hold.
     if (replacing) {
         if (book_.entries.empty()) return true;
         MsgAnswer answer = s_.ui->MsgBox(
@@ -366,6 +359,16 @@ bool frmAlert::mnuFileSave_Click() {
             a.gAddingNewAlert = true;
             replacing = false;
         }
+    }
+    int year = Clock::CurrentYear();
+    AlertCheck c = BuildAlertRecord(ToCp1252(DateTextForSave()), ToCp1252(txtValue_->text()),
+                                    ToCp1252(txtMessage_->toPlainText()), year);
+    if (!c.error.empty()) {
+        s_.ui->MsgBox(c.error, MsgButtons::OK, "");
+        QLineEdit* box = c.field == AlertCheck::Field::Date ? txtDate_ : txtValue_;
+        box->selectAll();
+        box->setFocus();
+        return false;
     }
     if (replacing && currentRow_ >= 0 && currentRow_ < static_cast<int>(listed_.size()))
         book_.RemoveAt(listed_[static_cast<size_t>(currentRow_)]);

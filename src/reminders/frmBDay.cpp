@@ -1,6 +1,8 @@
 #include "reminders/frmBDay.h"
 
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
+#include "platform/FocusLeave.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -90,8 +92,8 @@ frmBDay::frmBDay(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
         l->installEventFilter(this);
         lists_->addWidget(l);
     }
-    connect(lstMonth_, &QListWidget::itemClicked, this, [this] { lstData_Click(1); });
-    connect(lstName_, &QListWidget::itemClicked, this, [this] { lstData_Click(2); });
+    FollowCurrentRow(lstMonth_, [this](int) { lstData_Click(1); });
+    FollowCurrentRow(lstName_, [this](int) { lstData_Click(2); });
     lists_->setCurrentWidget(lstName_);
 
     auto* grid = new QGridLayout(this);
@@ -259,6 +261,8 @@ void frmBDay::cmdSort_Click() {
     // behind the user's back.
     if (!newRecord_) {
         QListWidget* list = VisibleList();
+        // Marked only: the editor keeps what is typed in it.
+        QSignalBlocker quiet(list);
         for (int r = 0; r < list->count(); ++r) {
             if (list->item(r)->data(Qt::UserRole).toInt() == currentRecord_) {
                 list->item(r)->setSelected(true);
@@ -308,7 +312,7 @@ bool frmBDay::eventFilter(QObject* watched, QEvent* e) {
         if (shiftAlone && (k->key() == Qt::Key_Down || k->key() == Qt::Key_Up))
             return lstData_KeyDown(static_cast<QListWidget*>(watched), k->key());
     }
-    if (e->type() == QEvent::FocusOut && watched == txt_[1] && isVisible()) txt_LostFocus(1);
+    if (watched == txt_[1] && LeavesControl(e) && isVisible()) txt_LostFocus(1);
     return QWidget::eventFilter(watched, e);
 }
 

@@ -1,6 +1,7 @@
 #include "reminders/frmHolidays.h"
 
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/ListFile.h"
@@ -46,7 +47,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     connect(cmbYear_, &QComboBox::activated, this, &frmHolidays::cmbYear_Click);
     lstHolidays_ = new QListWidget(this);
     lstHolidays_->setObjectName("lstHolidays");
-    connect(lstHolidays_, &QListWidget::itemClicked, this, &frmHolidays::lstHolidays_Click);
+    FollowCurrentRow(lstHolidays_, [this](int) { lstHolidays_Click(); });
     txtDate_ = new QLineEdit(this);
     txtDate_->setObjectName("txtDate");
     txtDesc_ = new QLineEdit(this);
@@ -102,7 +103,9 @@ frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
 }
 
 void frmHolidays::LoadHolidayList() {
+    QSignalBlocker quiet(lstHolidays_);
     lstHolidays_->clear();
+    currentRow_ = -1;
     book_ = HolidayBook::Read(s_, year_);
     if (!book_.fileExists) {
         s_.ui->MsgBox("There is no Holiday List for " + std::to_string(year_), MsgButtons::OK, "");
@@ -135,6 +138,7 @@ void frmHolidays::cmbYear_Click() {
 void frmHolidays::lstHolidays_Click() {
     int row = lstHolidays_->currentRow();
     if (row < 0) return;
+    currentRow_ = row;
     std::string line = ToCp1252(lstHolidays_->item(row)->text());
     txtDesc_->setText(Q(HolidayDescription(line)));
     txtDate_->setText(Q(HolidayDateShown(line, year_)));
@@ -170,9 +174,9 @@ void frmHolidays::cmdSave_Click() {
 }
 
 void frmHolidays::cmdDelete_Click() {
-    int row = lstHolidays_->currentRow();
     if (lstHolidays_->count() == 0) return;
-    if (row < 0) row = 0;
+    // The holiday the boxes show.
+    int row = currentRow_ >= 0 && currentRow_ < lstHolidays_->count() ? currentRow_ : 0;
     // The row's own text names the holiday, so the list and the file cannot disagree about it.
     HolidayBook before = book_;
     if (!book_.Remove(ToCp1252(lstHolidays_->item(row)->text()))) return;
@@ -205,9 +209,8 @@ bool frmHolidays::eventFilter(QObject* watched, QEvent* e) {
 void frmHolidays::closeEvent(QCloseEvent* e) {
     if (saved_) {
         saved_ = false;
+        // The calendar shown is left as it is, with any notes or planner open over it.
         s_.ui->MsgBox("Holiday List Saved. Changes will be reflected in your next calendar view.", MsgButtons::OK, "");
-        // The view shown now is the next one: it reads the holiday files again.
-        if (s_.hooks.RedrawCurrentView) s_.hooks.RedrawCurrentView();
     }
     QWidget::closeEvent(e);
 }

@@ -43,6 +43,7 @@ private:
 
     Store& s_;
     int year_ = 0;
+    int currentRow_ = -1; // the row the boxes show
     HolidayBook book_;
     bool saved_ = false;
     QComboBox* cmbYear_;

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
+#include "platform/FocusLeave.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -190,7 +191,7 @@ bool frmNumDays::eventFilter(QObject* watched, QEvent* event) {
             start ? txtStart_KeyDown(13) : txtEnd_KeyDown(13);
             return true;
         }
-    } else if (event->type() == QEvent::FocusOut) {
+    } else if (LeavesControl(event)) {
         start ? txtStart_LostFocus() : txtEnd_LostFocus();
     }
     return QWidget::eventFilter(watched, event);

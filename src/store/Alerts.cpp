@@ -72,9 +72,10 @@ void ReadAlerts(Store& s) {
         }
         a.gAlertCount = static_cast<int>(a.gAlertLines.size());
     }
-    // With no file the indicators show their start-up state ("Click to View", "No Alerts
-    // Pending"), also after the last alert was removed, so no pending count stays behind.
-    a.indicator = lines ? AlertIndicatorFor(a.gPendingAlertCount) : AlertIndicator{};
+    // Without a file the start-up state stays ("Click to View", "No Alerts Pending"); once a
+    // file was read, its going (the last alert deleted) shows no alert pending.
+    if (lines || a.indicatorFromFile) a.indicator = AlertIndicatorFor(a.gPendingAlertCount);
+    if (lines) a.indicatorFromFile = true;
     if (s.hooks.RefreshIndicators) s.hooks.RefreshIndicators();
 }
 

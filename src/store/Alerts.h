@@ -52,6 +52,7 @@ struct Alerts {
     Date gAlertDate = 0;
 
     AlertIndicator indicator;
+    bool indicatorFromFile = false; // the indicator was last set from a read file
 };
 
 // The fields of one line; nullopt for a line that is too short or has a non-numeric date or period.
@@ -63,7 +64,8 @@ bool IsAlertPending(Date alertDate, int period, Date today);
 AlertIndicator AlertIndicatorFor(int pendingCount);
 
 // Replaces the alert lists with the file's alerts, works out the pending ones and sets the
-// indicator. A missing file gives empty lists and the no-pending indicator.
+// indicator. A missing file gives empty lists; the indicator keeps its start-up state, or shows
+// no alert pending when an earlier read found the file.
 void ReadAlerts(Store& s);
 // Writes the alert manager's list (complete lines, in list order) and shows "Alert List Updated.";
 // an empty list removes the file and says nothing. False when the file could not be written.

@@ -5,11 +5,15 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvelle {
 namespace {
+
+std::uint64_t gSizeLimitCap = 0;  // see ScopedSizeLimit; 0 = none
 
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
@@ -56,14 +60,25 @@ std::string BackupName(const Store& s, const std::string& path) {
 
 } // namespace
 
-std::uint64_t SizeLimitFor(const std::string& path) {
-    if (EndsWith(path, "/Planner.dat") || EndsWith(path, "/Notes.dat")) return kDayFileLimit;
-    if (EndsWith(path, ".ico")) return kPictureFileLimit;
-    if (EndsWith(path, "UserPreferences.txt") || EndsWith(path, "Marker Colors.dat") ||
-        EndsWith(path, "Icon Tags.dat") || EndsWith(path, "Template.dat") || EndsWith(path, "_Icons.dat"))
-        return kSettingsFileLimit;
-    return kListFileLimit;
+FileLimits LimitsFor(const std::string& path) {
+    FileLimits l;
+    // The day files and the help topics are read whole (a note is one line of any length); the
+    // others line by line.
+    if (EndsWith(path, "/Planner.dat") || EndsWith(path, "/Notes.dat")) l = {kDayFileLimit, 0};
+    else if (EndsWith(path, ".ico")) l = {kPictureFileLimit, 0};
+    else if (EndsWith(path, "Help_Topics.txt") || EndsWith(path, ".fut")) l = {kListFileLimit, 0};
+    else if (EndsWith(path, "UserPreferences.txt") || EndsWith(path, "Marker Colors.dat") ||
+             EndsWith(path, "Icon Tags.dat") || EndsWith(path, "Template.dat") || EndsWith(path, "_Icons.dat"))
+        l = {kSettingsFileLimit, kLongestListLine};
+    else l = {kListFileLimit, kLongestListLine};
+    if (gSizeLimitCap != 0) l.size = std::min(l.size, gSizeLimitCap);
+    return l;
 }
+
+std::uint64_t SizeLimitFor(const std::string& path) { return LimitsFor(path).size; }
+
+ScopedSizeLimit::ScopedSizeLimit(std::uint64_t most) : before_(gSizeLimitCap) { gSizeLimitCap = most; }
+ScopedSizeLimit::~ScopedSizeLimit() { gSizeLimitCap = before_; }
 
 std::string DataFileName(const Store& s, const std::string& path) {
     if (!s.gAppPath.empty() && path.compare(0, s.gAppPath.size(), s.gAppPath) == 0) return path.substr(s.gAppPath.size());
@@ -122,12 +137,19 @@ void SkippedLines::Note(size_t lineNumber, std::string_view line, const std::str
 
 std::optional<std::string> SkippedLines::Read(std::uint64_t limit) { return ReadDataFile(s_, proc_, path_, limit); }
 
+std::optional<std::string> SkippedLines::Read() { return Read(LimitsFor(path_).size); }
+
+std::optional<std::vector<std::string>> SkippedLines::ReadLines() {
+    FileLimits l = LimitsFor(path_);
+    return ReadLines(l.size, l.longestLine);
+}
+
 std::optional<std::vector<std::string>> SkippedLines::ReadLines(std::uint64_t limit, size_t maxLine) {
     auto content = Read(limit);
     if (!content) return std::nullopt;
     std::vector<std::string> lines = SplitLines(*content);
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() <= maxLine) continue;
+        if (maxLine == 0 || lines[i].size() <= maxLine) continue;
         Skip(i + 1, lines[i], "a line of " + std::to_string(lines[i].size()) + " characters");
         lines[i].clear();
     }
@@ -168,7 +190,37 @@ bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& 
     return true;
 }
 
+bool FitsItsReader(Store& s, const std::string& procName, const std::string& path, std::string_view content) {
+    FileLimits l = LimitsFor(path);
+    std::string why;
+    if (content.size() > l.size) {
+        why = "it would hold " + std::to_string(content.size()) + " bytes, more than the " + std::to_string(l.size) +
+              " such a file may hold, so it could not be read back";
+    } else if (l.longestLine != 0) {
+        // Cut as SplitLines cuts: at CR LF, LF or a lone CR.
+        size_t start = 0, number = 1;
+        while (start < content.size()) {
+            size_t end = content.find_first_of("\r\n", start);
+            if (end == std::string_view::npos) end = content.size();
+            if (end - start > l.longestLine) {
+                why = "its line " + std::to_string(number) + " would hold " + std::to_string(end - start) +
+                      " characters, more than the " + std::to_string(l.longestLine) +
+                      " a line of it may hold, so it could not be read back";
+                break;
+            }
+            start = end + (content.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+            ++number;
+        }
+    }
+    if (why.empty()) return true;
+    LogError(s, procName, kErrWriteFailed,
+             "The file " + DataFileName(s, path) + " was not saved: " + why +
+                 ". Nothing was written; shorten the text and save again.");
+    return false;
+}
+
 bool SaveDataFile(Store& s, const std::string& procName, const std::string& path, std::string_view content) {
+    if (!FitsItsReader(s, procName, path, content)) return false;
     if (!ReadyToOverwrite(s, procName, path)) return false;
     std::string error;
     if (!WriteFileAtomic(path, content, &error)) {

@@ -26,8 +26,28 @@ constexpr size_t kLongestListLine = 16 * 1024;
 // Skipped lines logged per read of a file; the rest are counted in one more entry.
 constexpr size_t kSkippedLinesLogged = 5;
 
-// The limit of the file at `path`, by its name.
-std::uint64_t SizeLimitFor(const std::string& path);
+// What the reader of the file at `path` (known by its name) takes: a larger file is refused
+// unread and a longer line is skipped (longestLine 0: lines of any length). Savers check what
+// they write against the same limits, so that nothing is written that would not be read back.
+struct FileLimits {
+    std::uint64_t size = 0;
+    size_t longestLine = 0;
+};
+FileLimits LimitsFor(const std::string& path);
+std::uint64_t SizeLimitFor(const std::string& path);  // LimitsFor(path).size
+
+// While it lives, every size limit is at most `most` bytes: lets a test pass a limit with a
+// small file. Not for use by the program.
+class ScopedSizeLimit {
+public:
+    explicit ScopedSizeLimit(std::uint64_t most);
+    ~ScopedSizeLimit();
+    ScopedSizeLimit(const ScopedSizeLimit&) = delete;
+    ScopedSizeLimit& operator=(const ScopedSizeLimit&) = delete;
+
+private:
+    std::uint64_t before_;
+};
 
 // What the session knows about the files it has read.
 struct DataFileState {
@@ -57,9 +77,13 @@ public:
     void Note(size_t lineNumber, std::string_view line, const std::string& why);
     size_t Count() const { return count_; }
 
-    // ReadDataFile split into lines; a line longer than maxLine is skipped and comes back empty.
+    // ReadDataFile split into lines; a line longer than maxLine is skipped and comes back empty
+    // (maxLine 0: none is).
     std::optional<std::vector<std::string>> ReadLines(std::uint64_t limit, size_t maxLine = kLongestListLine);
     std::optional<std::string> Read(std::uint64_t limit);
+    // The same with the file's own limits (LimitsFor).
+    std::optional<std::vector<std::string>> ReadLines();
+    std::optional<std::string> Read();
 
 private:
     Store& s_;
@@ -81,7 +105,12 @@ std::string LoggedFileName(const Store& s, const std::string& path);
 // into "Backup" first (false when that fails).
 bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& path);
 
-// ReadyToOverwrite, then the atomic write; a failure is reported through LogError.
+// False (told and logged, nothing written) when `content` is more than the file's reader takes:
+// larger than its size limit or with a line longer than its longest line. Every saver of a
+// data file checks this before it writes; SaveDataFile does so itself.
+bool FitsItsReader(Store& s, const std::string& procName, const std::string& path, std::string_view content);
+
+// FitsItsReader, ReadyToOverwrite, then the atomic write; a failure is reported through LogError.
 bool SaveDataFile(Store& s, const std::string& procName, const std::string& path, std::string_view content);
 
 // The same before removing the file; true when it is gone (or was never there).

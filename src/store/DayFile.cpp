@@ -109,7 +109,7 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
 
     std::string path = YearFolder(s, year) + fileName;
     SkippedLines skipped(s, procName, path);
-    auto content = skipped.Read(kDayFileLimit);
+    auto content = skipped.Read();
     if (!content) return;
 
     std::vector<DayLine> days;
@@ -212,6 +212,20 @@ std::string DayFileContent(const DayListRef& l) {
         out += "\r\n";
     }
     return out;
+}
+
+DayListCopy::DayListCopy(const DayListRef& l)
+    : texts(l.texts), dates(l.dates), stamps(l.stamps), sorted(l.sorted), flags(l.flags), index(l.index),
+      year(l.year) {}
+
+void DayListCopy::RestoreTo(DayListRef l) const {
+    l.texts = texts;
+    l.dates = dates;
+    l.stamps = stamps;
+    l.sorted = sorted;
+    l.flags = flags;
+    l.index = index;
+    l.year = year;
 }
 
 bool WriteDayFile(Store& s, const DayListRef& l, const std::string& fileName, const std::string& procName) {

@@ -62,6 +62,17 @@ size_t DropBlankDays(DayListRef list);
 // The file's content: one CR LF line per non-blank entry, in list order.
 std::string DayFileContent(const DayListRef& list);
 
+// A copy of one year's lists, put back when a save that changed them did not happen: the lists
+// then hold what the file holds, and a later save of another date does not write these changes.
+struct DayListCopy {
+    explicit DayListCopy(const DayListRef& list);
+    void RestoreTo(DayListRef list) const;
+
+    std::vector<std::string> texts, dates, stamps, sorted;
+    YearGrid<std::int16_t> flags;
+    int index, year;
+};
+
 // Writes the lists to the year's file, creating the folder when missing. A failure is reported
 // through LogError under procName and leaves the old file as it was.
 bool WriteDayFile(Store& s, const DayListRef& list, const std::string& fileName, const std::string& procName);

@@ -26,5 +26,6 @@ constexpr std::uint64_t kErrorLogLimit = 1ull << 20;
 constexpr long kErrBadLine = 1001;     // a data line that could not be read
 constexpr long kErrWriteFailed = 1002; // a file that could not be written
 constexpr long kErrFileNotFound = 53;  // a data file the program needs is missing
+constexpr long kErrPathNotFound = 76;  // a folder (a share drive) that is not there
 
 } // namespace orvelle

@@ -1,6 +1,7 @@
 #include "store/Exchange.h"
 
 #include "store/Clock.h"
+#include "store/DiskNames.h"
 #include "store/ErrorLog.h"
 #include "store/FileChecks.h"
 #include "store/PlannerRecord.h"
@@ -9,6 +10,7 @@
 #include "store/TextFile.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace orvelle {
 namespace fs = std::filesystem;
@@ -26,22 +28,61 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The sub-folder of `parent` called `name` in any letter case, else `name` itself.
+// The name on disk of the sub-folder of `parent` called `name` in any letter case, else the
+// disk form of `name`. A link to a folder counts: the export refuses it by name.
 std::string SubFolderName(const std::string& parent, const std::string& name) {
     std::error_code ec;
-    if (!fs::is_directory(parent, ec)) return name;
+    if (!fs::is_directory(parent, ec)) return DiskName(name);
     fs::directory_iterator it(parent, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         std::error_code typeEc;
         std::string found = it->path().filename().string();
-        if (SameIgnoringCase(found, name) && it->is_directory(typeEc)) return found;
+        if (SameIgnoringCase(NameFromDisk(found), name) && it->is_directory(typeEc)) return found;
     }
-    return name;
+    return DiskName(name);
 }
 
 std::string WithSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Other people can write the share, so nothing is read or written there through a link it
+// holds. The first link on the way from the share down to `path` (the share's own mount point
+// excluded), or empty. While no drive is set the data folder stands in for the share: there
+// only its "Planners And Notes" folder is the share's.
+std::string LinkInShare(const Store& s, const std::string& path) {
+    std::string root = fs::path(ShareRoot(s)).lexically_normal().string();
+    std::string target = fs::path(path).lexically_normal().string();
+    root = WithSlash(root);
+    if (target.compare(0, root.size(), root) != 0) return {};
+    std::string rest = target.substr(root.size());
+    bool standIn = s.prefs.gShareRoot.empty();
+    std::string walked = root;
+    size_t start = 0;
+    for (bool first = true; start < rest.size(); first = false) {
+        size_t end = rest.find('/', start);
+        if (end == std::string::npos) end = rest.size();
+        std::string part = rest.substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) continue;
+        if (first && standIn && !SameIgnoringCase(NameFromDisk(part), kPlannersAndNotesFolder)) return {};
+        walked += part;
+        if (IsLink(walked)) return walked;
+        walked += '/';
+    }
+    return {};
+}
+
+// The message naming the link that stops an export or an import.
+std::string LinkRefusal(const std::string& link) {
+    return "\"" + NameFromDisk(link) + "\" in the share folder is a link to another place. Nothing is read or written "
+           "through a link in the share.";
 }
 
 // The window being exported: its kind, its own export file and what its content is.
@@ -89,28 +130,45 @@ bool Export(Store& s, ExportSource src, const std::string& contact, const std::f
     std::string folder = !contact.empty()       ? planners + SubFolderName(planners, contact) + "/"
                          : !src.folder.empty() ? WithSlash(src.folder)
                                                : planners;
-    if (!MakeFolder(folder)) {
-        LogError(s, src.proc, kErrWriteFailed, "The folder " + folder + " could not be created.");
+    // A share drive that is not there gets no folder of the same name on the local disk.
+    std::string root = ShareRoot(s);
+    if (folder.compare(0, root.size(), root) == 0 && !PathIsFolder(root)) {
+        LogError(s, src.proc, kErrPathNotFound,
+                 "Path not found. The share drive " + NameFromDisk(root) + " is not available.");
         return false;
     }
-    std::string imported = src.showsImportedFile ? WithSlash(src.folder) + src.fileName : std::string();
-    bool writingBack = folder + name == imported;
+    std::string link = LinkInShare(s, folder);
+    if (link.empty()) {
+        if (!MakeFolder(folder)) {
+            LogError(s, src.proc, kErrWriteFailed, "The folder " + NameFromDisk(folder) + " could not be created.");
+            return false;
+        }
+        // A link put in place while the folders were made is refused all the same.
+        link = LinkInShare(s, folder);
+    }
+    if (!link.empty()) {
+        s.ui->MsgBox("Action Cancelled. " + LinkRefusal(link), MsgButtons::OK, "");
+        return false;
+    }
+    std::string path = PathInFolder(folder, name);
+    std::string imported =
+        src.showsImportedFile ? PathInFolder(WithSlash(src.folder), src.fileName) : std::string();
+    bool writingBack = path == imported;
     if (!writingBack && FileExists(folder, name)) {
         std::string question =
             std::string("A ") + src.kindText + " File with that name already exists. Overwrite existing file?";
         if (s.ui->MsgBox(question, MsgButtons::YesNo, "File Already Exists") != MsgAnswer::Yes) return false;
     }
     std::string error;
-    if (!WriteFileAtomic(folder + name, content(), &error)) {
-        LogError(s, src.proc, kErrWriteFailed, error);
+    if (!WriteFileAtomic(path, content(), &error)) {
+        LogError(s, src.proc, kErrWriteFailed, NameFromDisk(error));
         return false;
     }
-    // A second export from the window writes the same file again; an export for a contact
-    // leaves the window's own folder alone.
+    // A second export from the window, a contact's included, writes the same file again.
     src.fileName = name;
-    if (contact.empty()) src.folder = folder;
+    src.folder = folder;
     *wroteBack = writingBack;
-    s.ui->MsgBox("The file was saved as " + name + "\r\nin the Folder " + folder, MsgButtons::OK, "");
+    s.ui->MsgBox("The file was saved as " + name + "\r\nin the Folder " + NameFromDisk(folder), MsgButtons::OK, "");
     return true;
 }
 
@@ -124,8 +182,13 @@ std::optional<std::string> ReadImport(Store& s, const char* proc, const std::str
         s.ui->MsgBox("Bad file path.", MsgButtons::OK, "");
         return std::nullopt;
     }
-    auto content = ReadWholeFile(WithSlash(folder) + name);
-    if (!content) LogError(s, proc, kErrFileNotFound, "File not found: " + WithSlash(folder) + name);
+    std::string path = PathInFolder(WithSlash(folder), name);
+    if (std::string link = LinkInShare(s, path); !link.empty()) {
+        s.ui->MsgBox("The file " + name + " cannot be opened: " + LinkRefusal(link), MsgButtons::OK, "");
+        return std::nullopt;
+    }
+    auto content = ReadWholeFile(path);
+    if (!content) LogError(s, proc, kErrFileNotFound, "File not found: " + NameFromDisk(path));
     return content;
 }
 
@@ -177,10 +240,12 @@ std::optional<Date> ParseDayFileDate(std::string_view text) {
 
 std::optional<ExchangeFileContent> ParsePlannerDayFile(std::string_view content, std::string* why) {
     const size_t whole = kDayFileHeaderLength + kPlannerRecordLength;
-    if (content.size() != whole) {
+    if (content.size() < whole) {
         if (why) *why = "it is " + std::to_string(content.size()) + " bytes long, not " + std::to_string(whole);
         return std::nullopt;
     }
+    // What a mail program or an editor added after the day (a line end) is not part of it.
+    content = content.substr(0, whole);
     auto day = ParseHeader(content, why);
     if (day && day->body.find_first_of("\r\n") != std::string::npos) {
         if (why) *why = "its day record holds a line break";
@@ -196,7 +261,10 @@ std::optional<ExchangeFileContent> ParseNotesFile(std::string_view content, std:
 bool SaveExternalPlanner(Store& s, const std::string& contactName) {
     Exchange& x = s.exchange;
     bool external = s.planner.gExternalPlanner;
-    Date date = external && x.gExternalPlannerDate ? x.gExternalPlannerDate : s.dates.gSelectedDate;
+    // The page's own date, whatever date has been selected since it opened.
+    Date date = external && x.gExternalPlannerDate ? x.gExternalPlannerDate
+                : s.planner.gPlannerPageDate      ? s.planner.gPlannerPageDate
+                                                  : s.dates.gSelectedDate;
     ExportSource src{"SaveExternalPlanner",      ".pln", "Planner", s.flags.gPlannerOpen, external,
                      x.gPlannerExportFileName, x.gPlannerExportFolder};
     bool wroteBack = false;
@@ -273,8 +341,10 @@ bool ReadExternalPlanner(Store& s, const std::string& folder, const std::string&
     if (loadPlannerWindow) loadPlannerWindow();
     s.flags.gCalendarView = 0;
     if (s.hooks.ReplaceViewWithPlanner) s.hooks.ReplaceViewWithPlanner();
+    // The file's date is the page's date and the selected date: the day buttons step from it.
     s.dates.gSelectedDate = file->date;
     SetDateVariables(s);
+    s.planner.gPlannerPageDate = file->date;
     ReadPlannerRecord(file->body, s.page);
     s.planner.gExternalPlanner = true;
     s.planner.gExportingPlanner = false;

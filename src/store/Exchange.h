@@ -64,21 +64,25 @@ struct ExchangeFileContent {
     Date date = 0;
     std::string body; // the record, or the note text
 };
-// The whole file checked: the date, the ":" after it, and for a planner day the exact length
-// and a record without line breaks (it becomes one line of the year file). nullopt with *why
-// set otherwise.
+// The whole file checked: the date, the ":" after it, and for a planner day a whole record
+// without line breaks (it becomes one line of the year file); a planner day is its first 4109
+// bytes, whatever follows them. nullopt with *why set otherwise.
 std::optional<ExchangeFileContent> ParsePlannerDayFile(std::string_view content, std::string* why = nullptr);
 std::optional<ExchangeFileContent> ParseNotesFile(std::string_view content, std::string* why = nullptr);
 
-// Export of the open planner page (the page buffers) or the notes window's text. Asks for a
-// name when the window has none yet, refuses names that are no plain file name, creates the
-// folders, asks before replacing another file, and reports where the file went. With a contact
-// name the file goes to that contact's sub-folder. Only writing an imported file back clears
-// the window's changed flag. False when nothing was written.
+// Export of the open planner page (the page buffers) or the notes window's text, dated with the
+// window's own date. Asks for a name when the window has none yet, refuses names that are no
+// plain file name, creates the folders, asks before replacing another file, and reports where
+// the file went. With a contact name the file goes to that contact's sub-folder. The window
+// keeps the name and folder, so its next export writes the same file again. A share drive that
+// is not there, or a link in the share on the way to the file, stops it before anything is
+// made. Only writing an imported file back clears the window's changed flag. False when nothing
+// was written.
 bool SaveExternalPlanner(Store& s, const std::string& contactName = {});
 bool SaveExternalNotes(Store& s, const std::string& contactName = {});
 
-// Import of folder + name. The file is read and checked whole before anything changes; then the
+// Import of the file `name` in `folder`. A link in the share on the way to it is refused. The
+// file is read and checked whole before anything changes; then the
 // window's unsaved edits are offered for saving (Cancel stops). The notes window shows the
 // imported text; the planner is loaded by `loadPlannerWindow` (which resets its page), takes
 // the view's place and shows the day with its file's date as the selected date. False when

@@ -1,5 +1,6 @@
 #include "store/FileChecks.h"
 
+#include "store/DiskNames.h"
 #include "store/Store.h"
 
 #include <filesystem>
@@ -21,7 +22,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 bool FileExists(const std::string& folder, const std::string& name) {
     if (name.empty()) return false;
     std::error_code ec;
-    return fs::is_regular_file(fs::path(folder + name), ec);
+    return fs::is_regular_file(fs::path(PathInFolder(folder, name)), ec);
 }
 
 bool FolderExists(Store& s, const std::string& folder, const std::string& name) {
@@ -31,7 +32,7 @@ bool FolderExists(Store& s, const std::string& folder, const std::string& name) 
     if (!fs::is_directory(parent, ec)) return false;
     fs::directory_iterator it(parent, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
-        if (!SameNameIgnoringCase(it->path().filename().string(), name)) continue;
+        if (!SameNameIgnoringCase(NameFromDisk(it->path().filename().string()), name)) continue;
         std::error_code typeEc;
         if (it->is_directory(typeEc)) return true;
     }

@@ -8,8 +8,9 @@ namespace orvelle {
 
 struct Store;
 
-// True when folder + name is an existing file (not a folder). The name is taken literally:
-// "*" and "?" are ordinary characters. A missing folder gives False.
+// True when the name is an existing file (not a folder) in the folder, found through
+// PathInFolder. The name is taken literally: "*" and "?" are ordinary characters. A missing
+// folder gives False.
 bool FileExists(const std::string& folder, const std::string& name);
 
 // True when the folder holds a sub-folder of that name, compared without regard to letter case;

@@ -78,7 +78,7 @@ HelpTopics ParseHelpTopics(std::string_view buffer, std::vector<std::string>* sk
 void ReadHelpTopics(Store& s) {
     s.help = HelpTopics{};
     SkippedLines skippedTopics(s, "LoadHelpTopics", s.gAppPath + kHelpFile);
-    std::optional<std::string> content = skippedTopics.Read(kListFileLimit);
+    std::optional<std::string> content = skippedTopics.Read();
     if (!content) {
         // A file that is there but could not be read has been told already.
         if (!PathExists(s.gAppPath + kHelpFile))

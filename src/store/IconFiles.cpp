@@ -127,7 +127,7 @@ void ReadIconTags(Store& s) {
 
     std::string path = s.gAppPath + "Icon Tags.dat";
     SkippedLines skipped(s, "ReadIconTags", path);
-    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    auto lines = skipped.ReadLines();
     if (!lines) {
         // A file that is there but cannot be read has been told already.
         if (!PathExists(path)) LogError(s, "ReadIconTags", kErrMissingFile, "File not found: Icon Tags.dat");
@@ -294,7 +294,7 @@ void ReadTemplateTags(Store& s) {
     IconFiles& ic = s.icons;
     std::string path = TemplateFilePath(s);
     SkippedLines skipped(s, "ReadTemplateTags", path);
-    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    auto lines = skipped.ReadLines();
     if (!lines) {
         lines.emplace();
         // Only a missing template is made; whatever else stands there is the user's.
@@ -308,7 +308,7 @@ void ReadTemplateTags(Store& s) {
 void Read1MonthIcons(Store& s) {
     IconFiles& ic = s.icons;
     SkippedLines skipped(s, "Read1MonthIcons", MonthIconFilePath(s));
-    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    auto lines = skipped.ReadLines();
     AppendLines(skipped, lines ? *lines : std::vector<std::string>{}, ic.gMonthIconLines, ic.gMonthIconLineCount,
                 nullptr);
     PlaceIcons(s, "Read1MonthIcons", false, skipped);

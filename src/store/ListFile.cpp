@@ -60,9 +60,9 @@ void LogSkippedLine(Store& s, const std::string& procName, const std::string& fi
 
 std::optional<std::vector<std::string>> ReadIfPresent(Store& s, const std::string& procName,
                                                       const std::string& path, SkippedLines* skipped) {
-    if (skipped) return skipped->ReadLines(SizeLimitFor(path));
+    if (skipped) return skipped->ReadLines();
     SkippedLines own(s, procName, path);
-    return own.ReadLines(SizeLimitFor(path));
+    return own.ReadLines();
 }
 
 } // namespace orvelle::listfile

@@ -76,7 +76,7 @@ void ReadMarkerColors(Store& s) {
         return;
     }
     SkippedLines skipped(s, "ReadMarkerColors", s.gAppPath + kMarkerFile);
-    auto lines = skipped.ReadLines(kSettingsFileLimit);
+    auto lines = skipped.ReadLines();
     if (!lines) return;
 
     m.gMarkerMenuChecked.fill(true);

@@ -19,8 +19,9 @@ void EnsureYear(Store& s, DayListRef list, const std::string& readProc) {
 }
 
 bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::string& proc, const std::string& readProc) {
+    if (!afterListDelete) EnsureYear(s, list, readProc);
+    DayListCopy before(list);
     if (!afterListDelete) {
-        EnsureYear(s, list, readProc);
         int i = FindOrInsertDay(list, s.dates.gSelectedDate);
         list.texts[i] = EncodeNoteText(s.notes.gNotesBoxText);
         list.index = i;
@@ -29,7 +30,11 @@ bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::strin
     }
     DropBlankDays(list);
     if (list.year == 0) list.year = SelectedYear(s);
-    if (!WriteDayFile(s, list, kNotesFile, proc)) return false;
+    if (!WriteDayFile(s, list, kNotesFile, proc)) {
+        // The text stays in the window, still changed; the year's lists stay as the file is.
+        before.RestoreTo(list);
+        return false;
+    }
     s.ui->MsgBox("Notes Saved", MsgButtons::OK, "");
     s.flags.gNotesChanged = false;
     return true;

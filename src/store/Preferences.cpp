@@ -139,7 +139,7 @@ void GetUserPreferences(Store& s) {
     {
         // An unreadable file is told and then read as empty; its save is refused, so it survives.
         SkippedLines skipped(s, "GetUserPreferences", s.gAppPath + kPrefFile);
-        p.gPrefLines = skipped.ReadLines(kSettingsFileLimit).value_or(std::vector<std::string>{});
+        p.gPrefLines = skipped.ReadLines().value_or(std::vector<std::string>{});
     }
     PadLineTable(p);
 

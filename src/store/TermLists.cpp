@@ -1,5 +1,7 @@
 #include "store/TermLists.h"
 
+#include "store/DataFiles.h"
+#include "store/DiskNames.h"
 #include "store/ErrorLog.h"
 #include "store/FileChecks.h"
 #include "store/Preferences.h"
@@ -71,7 +73,7 @@ std::vector<std::string> ListFUTFiles(const std::string& folder) {
     fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         std::error_code typeEc;
-        std::string name = it->path().filename().string();
+        std::string name = NameFromDisk(it->path().filename().string());
         if (EndsWithFut(name) && it->is_regular_file(typeEc)) names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -106,7 +108,7 @@ void ReadFrequentlyUsedTerms(Store& s) {
         Refresh(s);
         return;
     }
-    const std::string path = s.gAppPath + name;
+    const std::string path = PathInFolder(s.gAppPath, name);
     std::string error;
     if (!FUTFileExists(s) && !WriteFileAtomic(path, "", &error)) {
         LogError(s, "ReadFrequentlyUsedTerms", kErrWriteFailed, error);
@@ -116,7 +118,7 @@ void ReadFrequentlyUsedTerms(Store& s) {
     t.caption = FUTDisplayName(name);
     std::optional<std::string> content = ReadWholeFile(path);
     if (!content) {
-        LogError(s, "ReadFrequentlyUsedTerms", kErrFileNotFound, "Cannot read " + path);
+        LogError(s, "ReadFrequentlyUsedTerms", kErrFileNotFound, "Cannot read " + NameFromDisk(path));
         Refresh(s);
         return;
     }
@@ -129,8 +131,10 @@ void ReadFrequentlyUsedTerms(Store& s) {
 bool SaveFrequentlyUsedTerms(Store& s) {
     const std::string& name = s.prefs.gFUTFileName;
     if (!PlainFileName(name)) return false;
+    std::string content = JoinTerms(s.terms.rows);
+    if (!FitsItsReader(s, "SaveFrequentlyUsedTerms", s.gAppPath + name, content)) return false;
     std::string error;
-    if (!WriteFileAtomic(s.gAppPath + name, JoinTerms(s.terms.rows), &error)) {
+    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), content, &error)) {
         LogError(s, "SaveFrequentlyUsedTerms", kErrWriteFailed, error);
         return false;
     }
@@ -154,7 +158,7 @@ void CreateNewFUTFile(Store& s) {
         s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
         return;
     std::string error;
-    if (!WriteFileAtomic(s.gAppPath + name, "", &error)) {
+    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), "", &error)) {
         LogError(s, "CreateNewFUTFile", kErrWriteFailed, error);
         return;
     }
@@ -195,7 +199,7 @@ void DeleteCurrentFUTFile(Store& s) {
                      MsgButtons::OK, "");
         return;
     }
-    if (!FUTFileExists(s) || !RemoveFile(s.gAppPath + s.prefs.gFUTFileName)) {
+    if (!FUTFileExists(s) || !RemoveFile(PathInFolder(s.gAppPath, s.prefs.gFUTFileName))) {
         s.ui->MsgBox("File not Found.", MsgButtons::OK, "");
         return;
     }
@@ -310,7 +314,7 @@ void mnuFileShowAll(Store& s) {
 
 bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
     fs::path source(path);
-    std::string name = source.filename().string();
+    std::string name = NameFromDisk(source.filename().string());
     if (!PlainFileName(name)) {
         s.ui->MsgBox("File not found.", MsgButtons::OK, "");
         return false;
@@ -328,8 +332,9 @@ bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
+        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", s.gAppPath + name, *content)) return false;
         std::string error;
-        if (!WriteFileAtomic(s.gAppPath + name, *content, &error)) {
+        if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), *content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);
             return false;
         }

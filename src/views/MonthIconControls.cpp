@@ -32,7 +32,8 @@ int IconSidePixels(const PictureBox& box) {
 QImage LoadIconPicture(const Store& s, const std::string& pictureNumber) {
     if (pictureNumber.empty()) return {};
     // Read through the size-limited reader: a pipe or a device named like a picture would hang.
-    FileRead r = ReadRegularFile(IconPicturePath(s, pictureNumber), kPictureFileLimit);
+    std::string path = IconPicturePath(s, pictureNumber);
+    FileRead r = ReadRegularFile(path, SizeLimitFor(path));
     if (r.status != ReadStatus::Ok) return {};
     const auto* bytes = reinterpret_cast<const uchar*>(r.content.data());
     int size = static_cast<int>(r.content.size());

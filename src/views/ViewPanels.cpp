@@ -2,6 +2,7 @@
 
 #include "notes/HelpPanel.h"
 #include "platform/Cp1252.h"
+#include "platform/CurrentRow.h"
 #include "platform/Twips.h"
 #include "store/Clock.h"
 #include "store/Store.h"
@@ -65,16 +66,13 @@ ViewPanels::ViewPanels(Store& s, QWidget* view, QWidget* helpParent) : QObject(v
     VScroll1_ = view->findChild<QScrollBar*>("VScroll1");
 
     if (lstAlerts_) {
-        connect(lstAlerts_, &QListWidget::currentRowChanged, this, [this] { lstAlerts_Click(); });
-        connect(lstAlerts_, &QListWidget::itemClicked, this, [this] { lstAlerts_Click(); });
+        FollowCurrentRow(lstAlerts_, [this](int) { lstAlerts_Click(); });
     }
     if (lstBirthdays_) {
-        connect(lstBirthdays_, &QListWidget::currentRowChanged, this, [this] { lstBirthdays_Click(); });
-        connect(lstBirthdays_, &QListWidget::itemClicked, this, [this] { lstBirthdays_Click(); });
+        FollowCurrentRow(lstBirthdays_, [this](int) { lstBirthdays_Click(); });
     }
     if (lstHelp_) {
-        connect(lstHelp_, &QListWidget::currentRowChanged, this, [this] { lstHelp_Click(); });
-        connect(lstHelp_, &QListWidget::itemClicked, this, [this] { lstHelp_Click(); });
+        FollowCurrentRow(lstHelp_, [this](int) { lstHelp_Click(); });
     }
     if (imgHelp_) {
         if (imgHelp_->pixmap().isNull())

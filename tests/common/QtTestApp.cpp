@@ -10,6 +10,10 @@ class QtTestApp : public ::testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The private print queue the test run started (scripts/print-queue.sh), never the
+        // machine's own printers.
+        if (QByteArray queue = qgetenv("ORVELLE_PRINT_QUEUE"); !queue.isEmpty())
+            qputenv("CUPS_SERVER", queue + "/cups.sock");
         static int argc = 1;
         static char name[] = "orvelle_tests";
         static char* argv[] = {name, nullptr};

@@ -120,11 +120,16 @@ TEST_F(ExchangeWindowsTest, FileDialogListsByPatternAndHandsOnByExtension) {
     f->close();
     f = frmFile::Open(store, FileDialogMode::Terms, nullptr);
     ClickFile(f, "Terms.fut");
+    EXPECT_EQ(f->windowTitle(), "Open... Terms.fut");
+    QTest::mouseClick(Child<QPushButton>(f, "cmdOpenBack"), Qt::LeftButton);
+    EXPECT_EQ(f->windowTitle(), "Open File From...");
+    ClickFile(f, "Terms.fut");
     QTest::mouseClick(Child<QPushButton>(f, "cmdOpenOK"), Qt::LeftButton);
     EXPECT_EQ(terms, std::vector<std::string>{dir + "Terms.fut"});
 
-    // The imports start at the share: with no drive mapped and nothing exported yet, that is
-    // the data folder.
+    // The imports start at the share's "Planners And Notes" folder; while nothing has been
+    // exported there it is not there to show, and the data folder is shown instead.
+    prompter.Expect(MsgAnswer::OK, "This Drive is currently unavailable.");
     f = frmFile::Open(store, FileDialogMode::NotesImport, nullptr);
     EXPECT_EQ(f->Folder(), dir);
     EXPECT_EQ(Items(Child<QListWidget>(f, "FileList1")), QStringList({"b.pln", "Day.PLN", "memo.nte"}));

@@ -82,9 +82,18 @@ TEST_F(NoteListTest, MonthFilterAndDeletingTheSelectedNoteByItsDate) {
                                                NoteLine(DateSerial(2009, 3, 4), "c") +
                                                NoteLine(DateSerial(2009, 3, 9), "d"));
     EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09", "03/09/09"}));
-    // Refilled with nothing selected.
+    // Refilled with nothing selected, also when the focus comes to the list; the keys pick a row.
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([list] { return QApplication::activeWindow() == list; }));
+    list->lst(0)->setFocus(Qt::TabFocusReason);
     prompter.Expect(MsgAnswer::OK, "Nothing has been selected.");
     Click(list, "cmdDelete_0");
+    QTest::keyClick(list->lst(0), Qt::Key_End);
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    Click(list, "cmdDelete_0");
+    EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09"}));
+    WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d"));
+    Click(list, "cmdLoad");
 
     // An entry that went meanwhile (another window deleted it): said, and the list refilled.
     ClickRow(list->lst(0), 0);

@@ -2,6 +2,7 @@
 
 #include "notes/NotesHooks.h"
 #include "notes/frmNotes.h"
+#include "store/DataFiles.h"
 #include "store/DateModel.h"
 #include "store/NotesStore.h"
 #include "store/SaveChangesPrompt.h"
@@ -169,6 +170,41 @@ TEST_F(NotesWindowTest, YesWhoseSaveFailsKeepsTheWindowOpen) {
 
     prompter.Expect(MsgAnswer::No);
     w->CloseWindow();
+}
+
+TEST_F(NotesWindowTest, ANoteTheYearFileCouldNotHoldIsRefusedAndKeepsFileTextAndChange) {
+    // The limit is lowered for the test, so that a note past it stays small.
+    ScopedSizeLimit limit(64 * 1024);
+    std::string old = "03/05/09:" + CellStampOf(DateSerial(2009, 3, 5)) + ":kept\r\n";
+    WriteNotes(2009, old);
+    frmNotes* w = OpenNote(2009, 3, 6);
+    QString big = QString(40 * 1024, 'a') + "\n" + QString(30 * 1024, 'b');
+    w->txtNotes()->setPlainText(big);
+    ASSERT_TRUE(store.flags.gNotesChanged);
+    prompter.Expect(MsgAnswer::OK, "2009/Notes.dat was not saved: it would hold 71722 bytes, more than the 65536");
+    w->findChild<QAction*>("mnuFileSave")->trigger();
+    EXPECT_EQ(ReadWholeFile(NotesFile(2009)), old);
+    EXPECT_EQ(w->txtNotes()->toPlainText(), big);
+    EXPECT_TRUE(store.flags.gNotesChanged);
+    EXPECT_NE(ReadWholeFile(store.gAppPath + "Error.log")->find("2009/Notes.dat was not saved"), std::string::npos);
+
+    // Yes at the close question tries again and is refused again: the window stays.
+    prompter.Expect(MsgAnswer::Yes, "Text has been changed.").Expect(MsgAnswer::OK, "was not saved");
+    EXPECT_FALSE(w->CloseWindow());
+    ASSERT_EQ(AfterEvents(), w);
+
+    // The refused text is in none of the year's notes: dropping it and saving another date
+    // writes that date's note alone.
+    prompter.Expect(MsgAnswer::No, "The Notes have been changed.");
+    OpenNote(2009, 3, 7);
+    w = AfterEvents();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(store.notes.gThisYearsNoteCount(), 1);
+    Type(w, "small");
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    w->findChild<QAction*>("mnuFileSave")->trigger();
+    EXPECT_EQ(ReadWholeFile(NotesFile(2009)), old + "03/07/09:" + CellStampOf(DateSerial(2009, 3, 7)) + ":small\r\n");
+    EXPECT_FALSE(store.flags.gNotesChanged);
 }
 
 TEST_F(NotesWindowTest, NextYearsDateOfASpanningViewIsSavedIntoNextYearsFile) {

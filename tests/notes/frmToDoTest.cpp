@@ -5,6 +5,7 @@
 #include "planner/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "platform/Canvas.h"
+#include "store/DataFiles.h"
 #include "store/ToDoList.h"
 
 #include <QImage>
@@ -135,6 +136,35 @@ TEST_F(ToDoWindowTest, ADoneMarkIsAChangeThatCloseAsksAboutAndSaveWrites) {
     EXPECT_TRUE(t->close());
     EXPECT_EQ(ReadWholeFile(ToDoFile())->substr(0, 10), FormatToDoLine("Call Bob", true) + "\r");
     EXPECT_TRUE(s->todo.gToDoChecks[0]);
+    EXPECT_FALSE(s->todo.gToDoChanged);
+}
+
+TEST_F(ToDoWindowTest, AnItemTooLongToBeReadBackIsRefusedAndStaysInTheWindow) {
+    WriteList({{"Call Bob", false}});
+    const std::string before = *ReadWholeFile(ToDoFile());
+    frmToDo* t = OpenFromManage();
+    ASSERT_NE(t, nullptr);
+    // A line field takes far more than the file's reader takes in one line.
+    const QString longItem(20000, 'z');
+    t->txt(1)->setText(longItem);
+    ASSERT_TRUE(s->todo.gToDoChanged);
+    prompter.Expect(MsgAnswer::OK, "To Do.dat was not saved: its line 2 would hold 20001 characters, more than the 16384");
+    EXPECT_FALSE(t->mnuFileSave_Click());
+    EXPECT_EQ(ReadWholeFile(ToDoFile()), before);
+    EXPECT_EQ(t->txt(1)->text(), longItem);
+    EXPECT_TRUE(s->todo.gToDoChanged);
+
+    // A list file past its size limit is refused the same way.
+    {
+        ScopedSizeLimit limit(100);
+        t->txt(1)->setText(QString(100, 'y'));
+        prompter.Expect(MsgAnswer::OK, "more than the 100 such a file may hold");
+        EXPECT_FALSE(t->mnuFileSave_Click());
+        EXPECT_EQ(ReadWholeFile(ToDoFile()), before);
+    }
+    prompter.Expect(MsgAnswer::OK, "To Do List Saved.");
+    EXPECT_TRUE(t->mnuFileSave_Click());
+    EXPECT_EQ(s->todo.gToDoLines[1], std::string(100, 'y'));
     EXPECT_FALSE(s->todo.gToDoChanged);
 }
 

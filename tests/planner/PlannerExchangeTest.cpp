@@ -4,6 +4,9 @@
 #include "mainwindow/frmMain.h"
 #include "notes/frmEmailList.h"
 #include "notes/frmFile.h"
+#include "notes/frmNoteList.h"
+#include "notes/frmNotes.h"
+#include "store/NotesStore.h"
 #include "planner/PlannerLauncher.h"
 #include "platform/DataFolder.h"
 #include "store/Clock.h"
@@ -178,6 +181,68 @@ TEST_F(PlannerExchange, AssignToAContactWritesIntoTheContactsFolder) {
     EXPECT_EQ(c->Pending(), ExportKind::None);
     prompter.Expect(MsgAnswer::OK, "There is no Planner or Notes export waiting to be assigned.");
     QTest::mouseClick(c->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+}
+
+// The page keeps its own date through exports and imports: a note of another date opened over
+// it moves the selected date but not the page's, an assignment keeps the export's name and
+// folder, and an imported day (with a line end a mail program added) becomes the page's date,
+// from which the day buttons step.
+TEST_F(PlannerExchange, ExportsAndImportsKeepThePagesOwnDate) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Employee Info.dat", "Ann Lee,555-1234,ann@example.org\r\n"));
+    ASSERT_TRUE(MakeFolder(dir + "2009"));
+    Date january = DateSerial(2009, 1, 5);
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Notes.dat",
+                                FormatMmDdYy(january) + ":" + CellStampOf(january) + ":Budget\r\n"));
+    OpenPlanner();
+    QTest::keyClicks(Box(0), "Dentist");
+
+    // Manage > Notes and Planners opens the January note over the planner.
+    main->Menu("mnuManageNotes")->trigger();
+    Settle();
+    auto* list = main->findChild<frmNoteList*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->lst(0)->count(), 1);
+    QListWidget* notes = list->lst(0);
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, notes->visualItemRect(notes->item(0)).center());
+    QTest::mouseClick(list->findChild<QPushButton*>("cmdOpen_0"), Qt::LeftButton);
+    Settle();
+    ASSERT_NE(main->findChild<frmNotes*>(), nullptr);
+    ASSERT_EQ(s->dates.gSelectedDate, january);
+    list->close();
+
+    // Back on the planner: the assignment and the plain export after it carry the page's date
+    // and write the one file in Ann's folder, the second time after the overwrite question.
+    Item("mnuFileExportPlannerAndAssign")->trigger();
+    auto* contacts = main->findChild<frmEmailList*>();
+    ASSERT_NE(contacts, nullptr);
+    prompter.ExpectInput("day").Expect(MsgAnswer::OK, "Planners And Notes/Ann Lee/");
+    QTest::mouseClick(contacts->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+    EXPECT_EQ(ReadWholeFile(share + "Ann Lee/day.pln").value_or("").substr(0, 9), "03/05/09:");
+    contacts->close();
+    QTest::keyClicks(Box(1), "Bring card");
+    prompter.Expect(MsgAnswer::Yes, "A Planner File with that name already exists. Overwrite existing file?")
+        .Expect(MsgAnswer::OK, "in the Folder " + share + "Ann Lee/");
+    Item("mnuFileExport")->trigger();
+    std::string file = ReadWholeFile(share + "Ann Lee/day.pln").value_or("");
+    EXPECT_EQ(file.substr(0, 9), "03/05/09:");
+    EXPECT_NE(file.find("Bring card"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(share + "day.pln"));
+
+    // A January day mailed with a line end after it opens as the January page.
+    PlannerPage jan = PageWith(0, "Inventory");
+    ASSERT_TRUE(WriteFileAtomic(share + "jan.pln", FormatMmDdYy(january) + ":" + BuildPlannerRecord(jan) + "\r\n"));
+    prompter.Expect(MsgAnswer::No, "The Planner has been changed. Do you want to save those changes?");
+    Import("jan.pln");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Box(0)->text(), "Inventory");
+    EXPECT_EQ(Label("lblMain")->text(), "Monday, January 5, 2009");
+    EXPECT_EQ(s->dates.gSelectedDate, january);
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 1, 6));
+    EXPECT_EQ(main->cmbMonth->currentText(), "January");
+    EXPECT_EQ(main->cmbDay->currentText(), "06");
+    EXPECT_NE(Label("lblMain")->text().indexOf("January 6"), -1) << Label("lblMain")->text().toStdString();
 }
 
 } // namespace

@@ -10,8 +10,11 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orvelle;
@@ -69,13 +72,38 @@ TEST_F(HostileStart, ALockThatCannotBeOpenedStopsTheStartInsteadOfLettingEveryCo
     EXPECT_TRUE(ui.Finished());
 }
 
+// Root writes into any folder, so as root the start runs in a child that has become nobody.
 TEST_F(HostileStart, AReadOnlyDataFolderIsSaidAtStartUp) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; run as a user to test this";
     ASSERT_EQ(chmod(data.c_str(), 0555), 0);
-    ui.Expect(MsgAnswer::OK, "cannot be written to");
-    EXPECT_EQ(Start(), nullptr);
+    uid_t uid = geteuid();
+    gid_t gid = getegid();
+    if (uid == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody) GTEST_SKIP() << "running as root and there is no user \"nobody\" to start as";
+        uid = nobody->pw_uid;
+        gid = nobody->pw_gid;
+        // Its own folder (so a refusal is about the write bits, not the owner) under a folder it can enter.
+        ASSERT_EQ(chmod(root.c_str(), 0755), 0);
+        ASSERT_EQ(chown(data.c_str(), uid, gid), 0);
+    }
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool dropped = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(gid) == 0 && setuid(uid) == 0);
+        if (!dropped || geteuid() == 0) _exit(3);
+        ui.Expect(MsgAnswer::OK, "cannot be written to");
+        bool refused = Start() == nullptr;
+        _exit(!refused ? 1 : !ui.Finished() ? 2 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
     chmod(data.c_str(), 0755);
-    EXPECT_TRUE(ui.Finished());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 3) << "could not give up root";
+    EXPECT_NE(WEXITSTATUS(status), 1) << "the start went on in a folder it cannot write";
+    EXPECT_NE(WEXITSTATUS(status), 2) << "the start did not say that the folder cannot be written";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(fs::exists(data + kLockFileName));
 }
 
 TEST_F(HostileStart, TemporaryFilesOfInterruptedSavesAreRemovedAndNothingElse) {

@@ -8,7 +8,14 @@
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -45,7 +52,35 @@ TEST(Printer, PrintToPdfMakesAPrinterPresentAndEveryJobWritesTheFile) {
     unsetenv("ORVELLE_PRINT_TO_PDF");
 }
 
-// The preference reaches the print jobs through the printer check the main window runs.
+namespace {
+
+QString ReadTrimmed(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+}
+
+// The print queue the test run starts for these tests (scripts/print-queue.sh), or why it has none.
+QString PrintQueueProblem() {
+    QString dir = qEnvironmentVariable("ORVELLE_PRINT_QUEUE");
+    if (dir.isEmpty()) return "no print queue was started for this run (ctest starts one)";
+    if (QString missing = ReadTrimmed(dir + "/missing"); !missing.isEmpty())
+        return "no print queue for the tests, missing: " + missing;
+    if (ReadTrimmed(dir + "/ready").isEmpty()) return "the print queue in " + dir + " did not start";
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        return "pdftotext is missing (Debian package poppler-utils)";
+    return {};
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStandardPaths::findExecutable("pdftotext"), {pdf, "-"});
+    return p.waitForFinished(30000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+} // namespace
+
+// The preference reaches the print jobs through the printer check the main window runs; the
+// queue named in it is not the system default, so a job that ignored it would print elsewhere.
 TEST(Printer, ThePreferredPrinterIsTheOneEveryJobUses) {
     unsetenv("ORVELLE_PRINT_TO_PDF");
     Store s;
@@ -53,14 +88,49 @@ TEST(Printer, ThePreferredPrinterIsTheOneEveryJobUses) {
     CheckForPrinter(s);
     EXPECT_TRUE(SelectedPrinterName().isEmpty());
     EXPECT_EQ(s.flags.gPrinterPresent, PrinterAvailable());
-    QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
-    if (installed.isEmpty()) GTEST_SKIP() << "no printer is installed here: only the unmatched name was checked";
-    QString name = installed.back().printerName();
-    s.prefs.gDefaultPrinter = ToCp1252(name);
+    if (QString problem = PrintQueueProblem(); !problem.isEmpty()) GTEST_SKIP() << problem.toStdString();
+
+    const QString dir = qEnvironmentVariable("ORVELLE_PRINT_QUEUE");
+    const QString queue = ReadTrimmed(dir + "/ready");
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), ReadTrimmed(dir + "/default"));
+    ASSERT_NE(QPrinterInfo::defaultPrinter().printerName(), queue);
+    s.prefs.gDefaultPrinter = ToCp1252(queue);
     CheckForPrinter(s);
     EXPECT_TRUE(s.flags.gPrinterPresent);
-    EXPECT_EQ(SelectedPrinterName(), name);
-    EXPECT_EQ(MakePrinter()->printerName(), name);
+    EXPECT_EQ(SelectedPrinterName(), queue);
+    EXPECT_EQ(MakePrinter()->printerName(), queue);
+
+    QDir out(ReadTrimmed(dir + "/output"));
+    const QStringList before = out.entryList({"*.pdf"}, QDir::Files);
+    const QString words = QString("Printed through the queue %1").arg(QCoreApplication::applicationPid());
+    {
+        PrinterCanvas job;
+        ASSERT_TRUE(job.IsActive());
+        EXPECT_EQ(job.Printer().outputFormat(), QPrinter::NativeFormat);
+        job.SetScale(-0.5, -0.5, 8, 11);
+        job.SetFontName("Arial");
+        job.SetFontSize(12);
+        job.SetCurrentX(0.5);
+        job.SetCurrentY(1);
+        job.Print(words);
+        EXPECT_TRUE(job.EndDoc());
+    }
+    // The queue's printer writes the page as a PDF file of its own, read back here. Its
+    // conversion re-encodes the glyphs, so the words are known by their number, not their letters.
+    const qsizetype wordCount = words.split(' ').size();
+    bool came = false;
+    for (int waited = 0; waited < 300 && !came; ++waited) {
+        QTest::qWait(100);
+        for (const QString& name : out.entryList({"*.pdf"}, QDir::Files)) {
+            if (before.contains(name)) continue;
+            QStringList printed = PdfText(out.filePath(name)).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+            if (printed.isEmpty()) continue; // still being written
+            EXPECT_EQ(printed.size(), wordCount) << printed.join(' ').toStdString();
+            came = true;
+            QFile::remove(out.filePath(name));
+        }
+    }
+    EXPECT_TRUE(came) << "nothing came out of " << queue.toStdString() << " into " << out.path().toStdString();
 }
 
 TEST(Printer, APreferredPrinterThatIsNotInstalledLeavesTheDefault) {

@@ -1,5 +1,6 @@
 #include "common/MainWindowFixture.h"
 
+#include "notes/frmNotes.h"
 #include "reminders/frmAlarm.h"
 #include "reminders/frmAlert.h"
 #include "reminders/frmBDay.h"
@@ -52,6 +53,8 @@ TEST_F(ReminderMenusTest, ANewAlertForTomorrowLightsTheAlertButtonAtOnce) {
     a->lstAlerts_Click(2);
     a->cmdDelete_Click(); // the last alert: no message, no file
     EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
+    EXPECT_EQ(m.cmdAlert->toolTip(), "Left Click to view all Alerts.");
+    EXPECT_EQ(m.imgAlert->toolTip(), "No Alerts Exist");
     a->close();
     Settle();
     EXPECT_EQ(pending->count(), 0);
@@ -78,4 +81,34 @@ TEST_F(ReminderMenusTest, ManageAndToolsOpenTheirWindowsOnce) {
     EXPECT_EQ(m.findChildren<frmAlarm*>().size(), 1);
     QTest::mouseClick(m.imgAlert, Qt::LeftButton);
     EXPECT_TRUE(s->alerts.gAlertViewPending);
+}
+
+TEST_F(ReminderMenusTest, ClosingTheBirthdayOrHolidayManagerLeavesTheViewAndAnOpenNoteAlone) {
+    frmMain& m = Start();
+    QPointer<QWidget> view = m.yearView();
+    DoubleClick(m.yearView()->picMonth[0], 3.5, 3.25); // 14 January
+    Settle();
+    frmNotes* notes = frmNotes::Find(m.mdiArea());
+    ASSERT_TRUE(notes);
+    QTest::keyClicks(notes->txtNotes(), "typed, not saved");
+
+    m.Menu("mnuManageBDays")->trigger();
+    Child<frmBDay>("frmBDay")->close();
+    Settle();
+
+    ASSERT_TRUE(MakeFolder(dir + "Holidays"));
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+    m.Menu("mnuManageHolidays")->trigger();
+    frmHolidays* h = Child<frmHolidays>("frmHolidays");
+    h->findChild<QLineEdit*>("txtDate")->setText("1/14");
+    h->findChild<QLineEdit*>("txtDesc")->setText("Founders Day");
+    h->cmdSave_Click();
+    prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
+    h->close();
+    Settle();
+
+    ASSERT_EQ(frmNotes::Find(m.mdiArea()), notes);
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "typed, not saved");
+    EXPECT_TRUE(s->flags.gNotesChanged);
+    EXPECT_EQ(m.yearView(), view.data());
 }

@@ -1,8 +1,10 @@
 #include "ReminderTestSupport.h"
 
 #include "platform/Beep.h"
+#include "platform/Twips.h"
 #include "reminders/frmAlarm.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -112,4 +114,21 @@ TEST_F(AlarmTest, ResetWhileArmedNeverRingsAndClosingStopsTheTimers) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(t1);
     EXPECT_FALSE(w);
+}
+
+TEST_F(AlarmTest, PellumiOpensSizableAtItsSizeAndPastedTextMeetsTheKeyFilter) {
+    EXPECT_EQ(w->windowTitle(), "Pellumi");
+    EXPECT_EQ(w->size(), QSize(TwipsToPixelsX(4800), TwipsToPixelsY(3600)));
+    QPoint grid = Button("cmdMinute_11")->pos();
+    w->resize(w->width() + 40, w->height() + 30);
+    EXPECT_EQ(w->size(), QSize(TwipsToPixelsX(4800) + 40, TwipsToPixelsY(3600) + 30));
+    EXPECT_EQ(Button("cmdMinute_11")->pos(), grid); // the grid does not follow the size
+
+    QApplication::clipboard()->setText("7:30 PM");
+    TimeBox()->setFocus();
+    QTest::keyClick(TimeBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(TimeBox()->text(), "7:30");
+    EXPECT_GE(beeps, 1);
+    Press("cmdPM");
+    EXPECT_EQ(w->AlarmMinute(), 19 * 60 + 30);
 }

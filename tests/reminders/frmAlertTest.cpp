@@ -1,4 +1,5 @@
 #include "ReminderTestSupport.h"
+#include "common/FocusTakingPrompter.h"
 
 #include "reminders/frmAlert.h"
 
@@ -20,6 +21,8 @@ struct AlertWindowTest : test::ReminderTest {
         ReadAlerts(*s);
         w = new frmAlert(*s);
         w->show();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }));
         return w;
     }
     ~AlertWindowTest() override {
@@ -41,6 +44,7 @@ struct AlertWindowTest : test::ReminderTest {
         QRect r = list->visualItemRect(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     }
+    QString Message() { return Get<QPlainTextEdit>("txtMessage")->toPlainText(); }
     QPointer<frmAlert> w;
 };
 
@@ -164,4 +168,80 @@ TEST_F(AlertWindowTest, ThePendingViewListsItsOwnAlertsInAnUnsortedFile) {
     EXPECT_EQ(Read("Alerts.dat"), "39877:0000:Now\r\n39990:0001:far\r\n");
     w->close();
     EXPECT_FALSE(s->alerts.gAlertViewPending);
+}
+
+TEST_F(AlertWindowTest, TheKeysMoveTheEditorAndDeleteAndSaveTakeTheHighlightedAlert) {
+    Write("Alerts.dat", "39878:0003:Alpha\r\n39879:0003:Beta\r\n39880:0003:Gamma\r\n39881:0003:Delta\r\n");
+    OpenWindow();
+    QListWidget* list = Get<QListWidget>("lstAlerts_2");
+    ClickRow(0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(Message(), "Gamma");
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/08/09");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdDelete");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:Alpha\r\n39879:0003:Beta\r\n39881:0003:Delta\r\n");
+
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(Message(), "Delta");
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(Message(), "Alpha");
+    QTest::keyClicks(list, "b");
+    EXPECT_EQ(Message(), "Beta");
+    Get<QPlainTextEdit>("txtMessage")->setPlainText("Beta moved");
+    prompter.Expect(MsgAnswer::Yes, "over-write").Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:Alpha\r\n39879:0003:Beta moved\r\n39881:0003:Delta\r\n");
+
+    w->mnuSortDate_Click();
+    QListWidget* dates = Get<QListWidget>("lstAlerts_1");
+    QTest::keyClick(dates, Qt::Key_PageDown);
+    EXPECT_EQ(w->currentRow(), 2);
+    EXPECT_EQ(Message(), "Delta");
+
+    // After New nothing is picked, also when the focus comes to the list: Save adds.
+    w->mnuFileNew_Click();
+    dates->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w->currentRow(), -1);
+    Enter("03/20/09", "2", "Epsilon");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"),
+              "39878:0003:Alpha\r\n39879:0003:Beta moved\r\n39881:0003:Delta\r\n39892:0002:Epsilon\r\n");
+}
+
+TEST_F(AlertWindowTest, SaveAsksItsOverwriteQuestionBeforeItChecksTheEntry) {
+    Write("Alerts.dat", "39878:0003:Alpha\r\n");
+    OpenWindow();
+    ASSERT_EQ(Get<QLabel>("lblMain")->text(), "Editing Existing Alert");
+    Get<QLineEdit>("txtValue")->setText("");
+    prompter.Expect(MsgAnswer::Cancel, "over-write");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    Get<QLineEdit>("txtDate")->setText("02/30/09");
+    prompter.Expect(MsgAnswer::No, "over-write").Expect(MsgAnswer::OK, "Please edit the value of the Alert Period");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0003:Alpha\r\n");
+}
+
+TEST_F(AlertWindowTest, ARefusedPeriodIsSaidOnceThoughItsBoxLosesTheFocusToTheMessage) {
+    OpenWindow();
+    test::FocusTakingPrompter boxes(prompter);
+    ScopedPrompter real(*s, boxes);
+    QLineEdit* period = Get<QLineEdit>("txtValue");
+    period->setFocus();
+    period->selectAll();
+    QTest::keyClicks(period, "12345");
+    prompter.Expect(MsgAnswer::OK, "An alert cannot be set greater than 9999 days.");
+    QTest::keyClick(period, Qt::Key_S, Qt::ControlModifier);
+    QTest::qWait(150);
+    EXPECT_FALSE(PathIsFile(dir + "Alerts.dat"));
+    EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+
+    // Leaving the box for another control is refused, once, and the focus comes back.
+    prompter.Expect(MsgAnswer::OK, "An alert cannot be set greater than 9999 days.");
+    QTest::keyClick(period, Qt::Key_Tab);
+    QTest::qWait(150);
+    EXPECT_EQ(QApplication::focusWidget(), period);
+    EXPECT_EQ(prompter.SeenDialogs().size(), 2u);
 }

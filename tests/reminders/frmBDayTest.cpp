@@ -1,4 +1,5 @@
 #include "ReminderTestSupport.h"
+#include "common/FocusTakingPrompter.h"
 
 #include "reminders/frmBDay.h"
 
@@ -26,6 +27,8 @@ struct BirthdayWindowTest : test::ReminderTest {
         ReadBirthdays(*s);
         w = new frmBDay(*s);
         w->show();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }));
         return w;
     }
     template <class T> T* Get(const char* name) { return w->findChild<T*>(name); }
@@ -168,4 +171,49 @@ TEST_F(BirthdayWindowTest, FortyTwoRowsPrintOnOnePageAndFortyThreeAskFirst) {
     EXPECT_TRUE(QRegularExpression("^02/01 +Person 28$").match(printed[0]).hasMatch()) << printed[0].toStdString();
     EXPECT_TRUE(QRegularExpression("^02/02 +Person 29$").match(printed[1]).hasMatch()) << printed[1].toStdString();
     qunsetenv("ORVELLE_PRINT_TO_PDF");
+}
+
+TEST_F(BirthdayWindowTest, TheEditorFollowsTheRowTheKeysMoveToInBothLists) {
+    Write("Birthdays.dat", "01/02:07:Alan Reed Jr.:1962\r\n03/15:07:Ruth Ann Cole:1925\r\n07/04:00:Bo:****\r\n");
+    OpenWindow();
+    QListWidget* names = Get<QListWidget>("lstData_2");
+    ClickRow("lstData_2", 0);
+    EXPECT_EQ(Get<QLineEdit>("txt_0")->text(), "Bo");
+    QTest::keyClick(names, Qt::Key_Down);
+    EXPECT_EQ(Get<QLineEdit>("txt_0")->text(), "Ruth Ann Cole");
+    EXPECT_EQ(Get<QLineEdit>("txt_1")->text(), "03/15/1925");
+    EXPECT_EQ(Get<QLabel>("lblAge")->text(), "Age = 83");
+    // Save replaces the record shown, not the one clicked.
+    Get<QLineEdit>("txt_0")->setText("Ruth Cole");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "01/02:07:Alan Reed Jr.:1962\r\n03/15:07:Ruth Cole:1925\r\n07/04:00:Bo:****\r\n");
+
+    w->cmdSort_Click();
+    QListWidget* months = Get<QListWidget>("lstData_1");
+    ASSERT_EQ(w->VisibleList(), months);
+    ClickRow("lstData_1", 0);
+    EXPECT_EQ(Get<QLineEdit>("txt_0")->text(), "Alan Reed Jr.");
+    QTest::keyClick(months, Qt::Key_End);
+    EXPECT_EQ(Get<QLineEdit>("txt_0")->text(), "Bo");
+    EXPECT_FALSE(Get<QCheckBox>("chkRememberAge")->isChecked());
+    EXPECT_TRUE(Get<QRadioButton>("optNotify_1")->isChecked());
+}
+
+TEST_F(BirthdayWindowTest, AWrongDateIsSaidOnceThoughItsBoxLosesTheFocusToTheMessage) {
+    OpenWindow();
+    test::FocusTakingPrompter boxes(prompter);
+    ScopedPrompter real(*s, boxes);
+    Enter("Ann", "13/45");
+    QLineEdit* date = Get<QLineEdit>("txt_1");
+    date->setFocus();
+    prompter.Expect(MsgAnswer::OK, "Please enter a date.");
+    QTest::keyClick(date, Qt::Key_S, Qt::ControlModifier);
+    QTest::qWait(150);
+    EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+    EXPECT_FALSE(PathIsFile(dir + "Birthdays.dat"));
+    // Leaving the box for another control still says it, once.
+    prompter.Expect(MsgAnswer::OK, "Invalid Date");
+    QTest::keyClick(date, Qt::Key_Tab);
+    QTest::qWait(150);
+    EXPECT_EQ(prompter.SeenDialogs().size(), 2u);
 }

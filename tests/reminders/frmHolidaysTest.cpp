@@ -82,3 +82,24 @@ TEST_F(HolidayWindowTest, RemovingTakesTheClickedRowAndTheLastOneDeletesTheFile)
     prompter.Expect(MsgAnswer::OK, "Holiday List Saved. Changes will be reflected in your next calendar view.");
     w->close();
 }
+
+TEST_F(HolidayWindowTest, TheBoxesAndRemoveFollowTheRowTheKeysMoveTo) {
+    Write("Holidays/2009Holidays.dat", "01/01/09:New Year\r\n07/04/09:Independence Day\r\n12/25/09:Christmas\r\n");
+    w = new frmHolidays(*s);
+    w->show();
+    QListWidget* list = Get<QListWidget>("lstHolidays");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Independence Day");
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "Jul 04, 2009");
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Christmas");
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Independence Day");
+    w->cmdDelete_Click();
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "01/01/09:New Year\r\n12/25/09:Christmas\r\n");
+    QTest::keyClicks(list, "1");
+    EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Christmas");
+    prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
+    w->close();
+}

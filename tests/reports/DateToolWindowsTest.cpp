@@ -1,4 +1,5 @@
 // The two date calculators, opened from the main window's menu and used as a user would.
+#include "common/FocusTakingPrompter.h"
 #include "common/MainWindowFixture.h"
 #include "reports/frmDateDiff.h"
 #include "reports/frmNumDays.h"
@@ -96,6 +97,30 @@ TEST_F(DateTools, WeekdayCounterListsTheDatesOfTheBoxesItShows) {
     prompter.Expect(MsgAnswer::OK, "Invalid Date in End Date Box!");
     Child<QPushButton>(w, "cmdGetDays")->click();
     EXPECT_EQ(list->count(), 0);
+}
+
+TEST_F(DateTools, AWrongEndDateIsSaidOnceThoughItsBoxLosesTheFocusToTheMessage) {
+    frmMain& m = Start();
+    m.Menu("mnuNumOfDays")->trigger();
+    auto* w = m.findChild<frmNumDays*>("frmNumDays");
+    ASSERT_TRUE(w);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
+    test::FocusTakingPrompter boxes(prompter);
+    ScopedPrompter real(*s, boxes);
+    auto* end = Child<QLineEdit>(w, "txtEnd");
+    end->setFocus();
+    QTest::keyClicks(end, "later");
+    prompter.Expect(MsgAnswer::OK, "Invalid Date in End Date Box!");
+    QTest::keyClick(end, Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), end);
+    // Leaving the box for another control says it, once.
+    prompter.Expect(MsgAnswer::OK, "Invalid Date in End Date Box!");
+    QTest::keyClick(end, Qt::Key_Tab);
+    QTest::qWait(150);
+    EXPECT_EQ(prompter.SeenDialogs().size(), 2u);
 }
 
 } // namespace

@@ -64,8 +64,8 @@ TEST_F(AlertsFile, DeletingTheLastAlertClearsThePendingState) {
     EXPECT_EQ(s().alerts.indicator.caption, "No Pending Alerts");
     EXPECT_FALSE(s().alerts.indicator.highlighted);
     EXPECT_EQ(s().alerts.indicator.picture, IndicatorPicture::NonePending);
-    EXPECT_EQ(s().alerts.indicator.toolTip, "Click to View");
-    EXPECT_EQ(s().alerts.indicator.imageToolTip, "No Alerts Pending");
+    EXPECT_EQ(s().alerts.indicator.toolTip, "Left Click to view all Alerts.");
+    EXPECT_EQ(s().alerts.indicator.imageToolTip, "No Alerts Exist");
 }
 
 TEST_F(AlertsFile, BadLinesAreSkippedAndLoggedAndLaterLinesCount) {

@@ -214,7 +214,13 @@ TEST_F(NotesStoreTest, FailedSaveKeepsTheOldFileAndTheChangedFlag) {
     EXPECT_FALSE(SaveThisYearsNotes(*s));
     EXPECT_TRUE(s->flags.gNotesChanged);
     EXPECT_EQ(Read("2010"), "in the way");
-    // The text stays in the lists for the next try.
+    // The lists stay as the file is (a later save of another date must not write this text);
+    // the text waits in the box for the next try.
+    EXPECT_TRUE(s->notes.gThisYearsNoteTexts.empty());
+    EXPECT_EQ(s->notes.gNotesBoxText, "lost?");
+    ASSERT_TRUE(RemoveFile(s->gAppPath + "2010"));
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    EXPECT_TRUE(SaveThisYearsNotes(*s));
     EXPECT_EQ(s->notes.gThisYearsNoteTexts, (std::vector<std::string>{"lost?"}));
 }
 

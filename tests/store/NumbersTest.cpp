@@ -28,7 +28,7 @@ TEST(Numbers, IgnoreTheProcessLocale) {
     // A user locale with a decimal comma must never reach the files.
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     std::string saved = old ? old : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no comma locale installed";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no comma locale here: de_DE.UTF-8 is not generated (scripts/install-deps.sh makes it)";
     EXPECT_EQ(FormatFixed(12.5, 2), "12.50");
     EXPECT_EQ(ParseNumber("4.25"), 4.25);
     std::setlocale(LC_NUMERIC, saved.c_str());

@@ -1,0 +1,212 @@
+// Exchange through the share from the user's side: accented names on disk, and a share that is
+// missing or holds links.
+#include "common/MainWindowFixture.h"
+
+#include "notes/TermDialogs.h"
+#include "notes/frmEmailList.h"
+#include "notes/frmFUT.h"
+#include "notes/frmFile.h"
+#include "notes/frmNotes.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cstdlib>
+
+using namespace orvelle;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ShareTest : MainWindowTest {
+    void TearDown() override {
+        delete frmAddFUT::Find();
+        delete frmFUT::Find();
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (qobject_cast<frmFile*>(t) || qobject_cast<frmEmailList*>(t)) t->close();
+        if (drivesSet) unsetenv("ORVELLE_DRIVES");
+        for (const std::string& d : others) fs::remove_all(d);
+        MainWindowTest::TearDown();
+    }
+    std::string Outside() {
+        std::string t = (fs::temp_directory_path() / "orvelle-outside-XXXXXX").string();
+        others.push_back(std::string(mkdtemp(t.data())) + "/");
+        return others.back();
+    }
+    void Write(const std::string& path, const std::string& content) {
+        ASSERT_TRUE(MakeFolder(fs::path(path).parent_path().string()));
+        ASSERT_TRUE(WriteFileAtomic(path, content));
+    }
+    frmNotes* OpenNotes() {
+        w->Menu("mnuOptDateOpenNotes")->trigger();
+        Settle();
+        return w->findChild<frmNotes*>();
+    }
+    template <class T> T* Top() {
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (auto* x = qobject_cast<T*>(t); x && x->isVisible()) return x;
+        return w->findChild<T*>();
+    }
+    static QStringList Items(QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+    static void ClickRow(QListWidget* list, const QString& text) {
+        auto found = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+    }
+    // File > "Open External Notes", moved to the share, `name` picked and opened.
+    void ImportFromShare(const QString& name) {
+        w->Menu("mnuFileOpenNotes")->trigger();
+        frmFile* f = Top<frmFile>();
+        ASSERT_NE(f, nullptr);
+        f->findChild<QComboBox*>("Drive1")->setCurrentIndex(frmFile::kShare);
+        ClickRow(f->findChild<QListWidget*>("FileList1"), name);
+        QTest::mouseClick(f->findChild<QPushButton*>("cmdOpenOK"), Qt::LeftButton);
+        Settle();
+    }
+
+    bool drivesSet = false;
+    std::vector<std::string> others;
+};
+
+const std::string kCafeLegacy = "caf\xE9.nte";           // as an older copy named it
+const std::string kResume = "r\xE9sum\xE9";              // as typed (Windows-1252)
+const std::string kResumeOnDisk = "r\xC3\xA9sum\xC3\xA9.nte"; // UTF-8
+const std::string kJose = "Jos\xE9 Ruiz";
+
+} // namespace
+
+// Typed names reach the disk in UTF-8, the contents stay Windows-1252, and the open-file dialog
+// and the terms window list both those and the Windows-1252 names of an older copy, which open
+// and are written back under their own names.
+TEST_F(ShareTest, AccentedNamesAreUtf8OnDiskAndOlderNamesStillOpen) {
+    std::string share = dir + "Planners And Notes/";
+    Write(dir + "Employee Info.dat", kJose + ",,jose@example.org\r\n");
+    Write(share + kCafeLegacy, "03/01/09:Old copy \xE0 la carte");
+    Write(dir + "Gr\xFCn.fut", "gras\r\nklee");
+    Start();
+
+    frmNotes* notes = OpenNotes();
+    ASSERT_NE(notes, nullptr);
+    notes->txtNotes()->insertPlainText(QString::fromUtf8("CV \xC3\xA9t\xC3\xA9"));
+    prompter.ExpectInput(kResume, "Please enter a file name")
+        .Expect(MsgAnswer::OK, "The file was saved as " + kResume + ".nte");
+    notes->findChild<QAction*>("mnuFileExport")->trigger();
+    EXPECT_EQ(ReadWholeFile(share + kResumeOnDisk), "03/05/09:CV \xE9t\xE9");
+    EXPECT_FALSE(fs::exists(share + kResume + ".nte"));
+
+    // The contact's folder too.
+    notes->findChild<QAction*>("mnuFileExportNotesAndAssign")->trigger();
+    frmEmailList* contacts = Top<frmEmailList>();
+    ASSERT_NE(contacts, nullptr);
+    prompter.Expect(MsgAnswer::OK, "in the Folder " + share + kJose + "/");
+    QTest::mouseClick(contacts->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+    EXPECT_TRUE(fs::exists(share + "Jos\xC3\xA9 Ruiz/" + kResumeOnDisk));
+    contacts->close();
+
+    // Listed as the desktop shows them; the older copy's file opens and is saved back into it.
+    w->Menu("mnuFileOpenNotes")->trigger();
+    frmFile* f = Top<frmFile>();
+    ASSERT_NE(f, nullptr);
+    f->findChild<QComboBox*>("Drive1")->setCurrentIndex(frmFile::kShare);
+    EXPECT_EQ(Items(f->findChild<QListWidget*>("FileList1")),
+              QStringList({QString::fromUtf8("caf\xC3\xA9.nte"), QString::fromUtf8(kResumeOnDisk.c_str())}));
+    EXPECT_TRUE(Items(f->findChild<QListWidget*>("Dir1")).contains(QString::fromUtf8("Jos\xC3\xA9 Ruiz")));
+    f->close();
+    prompter.Expect(MsgAnswer::No, "The Notes have been changed.");
+    ImportFromShare(QString::fromUtf8("caf\xC3\xA9.nte"));
+    notes = w->findChild<frmNotes*>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->windowTitle(), "Displaying External Notes for Mar 01, 2009");
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), QString::fromUtf8("Old copy \xC3\xA0 la carte"));
+    QTest::keyClicks(notes->txtNotes(), "!");
+    prompter.Expect(MsgAnswer::OK, "The file was saved as " + kCafeLegacy);
+    EXPECT_TRUE(notes->mnuFileSave_Click());
+    EXPECT_EQ(ReadWholeFile(share + kCafeLegacy), "03/01/09:!Old copy \xE0 la carte");
+    EXPECT_FALSE(fs::exists(share + "caf\xC3\xA9.nte"));
+
+    // Term lists: the older copy's list is read, a new one is made and saved under UTF-8.
+    s->prefs.gFUTFileName = "Gr\xFCn.fut";
+    w->Menu("mnuManageFUTList")->trigger();
+    frmFUT* terms = frmFUT::Find();
+    ASSERT_NE(terms, nullptr);
+    EXPECT_EQ(terms->windowTitle(), QString::fromUtf8("Gr\xC3\xBCn"));
+    EXPECT_EQ(Items(terms->lstFUT()), QStringList({"gras", "klee"}));
+    prompter.ExpectInput("K\xFC" "che", "Please enter a name for the Frequent Terms File.");
+    terms->findChild<QAction*>("mnuFileNewFUT")->trigger();
+    frmAddFUT* add = frmAddFUT::Find();
+    ASSERT_NE(add, nullptr);
+    add->txtAddFUT()->setText(QString::fromUtf8("T\xC3\xB6pfe"));
+    add->cmdSave_Click();
+    EXPECT_EQ(ReadWholeFile(dir + "K\xC3\xBC" "che.fut"), "T\xF6pfe");
+    EXPECT_FALSE(fs::exists(dir + "K\xFC" "che.fut"));
+    terms->findChild<QAction*>("mnuFileShowAll")->trigger();
+    EXPECT_EQ(Items(terms->lstMoreFUT()),
+              QStringList({QString::fromUtf8("Gr\xC3\xBCn.fut"), QString::fromUtf8("K\xC3\xBC" "che.fut")}));
+}
+
+// The share is a folder other people can write: a drive that is not there is reported and no
+// folder is made for it on the local disk; a "Planners And Notes" folder, a contact's folder or
+// a file there that is a link is refused by name, and nothing reaches the link's target. A
+// linked year folder inside the user's own data folder keeps working.
+TEST_F(ShareTest, ShareThatIsMissingOrHoldsLinksGetsNothing) {
+    setenv("ORVELLE_DRIVES", (dir + "drives").c_str(), 1);
+    drivesSet = true;
+    const std::string root = dir + "drives/q/", share = root + "Planners And Notes";
+    const std::string outside = Outside(), yearTarget = Outside(), secret = Outside();
+    Write(dir + "Employee Info.dat", "Ann Lee,,ann@example.org\r\n");
+    Write(secret + "evil.nte", "03/01/09:not from the share");
+    fs::create_directory_symlink(yearTarget, dir + "2009");
+    Start();
+    prompter.ExpectInput("q", "Network Share Drive");
+    w->Menu("mnuOptNetworkShare")->trigger();
+
+    frmNotes* notes = OpenNotes();
+    ASSERT_NE(notes, nullptr);
+    QTest::keyClicks(notes->txtNotes(), "Agenda");
+    QAction* exportItem = notes->findChild<QAction*>("mnuFileExport");
+    prompter.ExpectInput("agenda").Expect(MsgAnswer::OK, "An error occurred in SaveExternalNotes.");
+    exportItem->trigger();
+    EXPECT_FALSE(fs::exists(dir + "drives"));
+    EXPECT_NE(prompter.SeenDialogs().back().text.find("Error Number: 76"), std::string::npos);
+    prompter.Expect(MsgAnswer::OK, "This Drive is currently unavailable.");
+    notes->findChild<QAction*>("mnuFileImport")->trigger();
+    frmFile* f = Top<frmFile>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Folder(), dir);
+    f->close();
+
+    ASSERT_TRUE(MakeFolder(root));
+    fs::create_directory_symlink(outside, share);
+    prompter.ExpectInput("agenda").Expect(MsgAnswer::OK, "\"" + share + "\" in the share folder is a link");
+    exportItem->trigger();
+    EXPECT_TRUE(fs::is_empty(outside));
+
+    fs::remove(share);
+    ASSERT_TRUE(MakeFolder(share));
+    fs::create_directory_symlink(outside, share + "/Ann Lee");
+    notes->findChild<QAction*>("mnuFileExportNotesAndAssign")->trigger();
+    frmEmailList* contacts = Top<frmEmailList>();
+    ASSERT_NE(contacts, nullptr);
+    prompter.ExpectInput("agenda").Expect(MsgAnswer::OK, "Ann Lee\" in the share folder is a link");
+    QTest::mouseClick(contacts->findChild<QPushButton*>("cmdAssign"), Qt::LeftButton);
+    EXPECT_TRUE(fs::is_empty(outside));
+    contacts->close();
+
+    // Reading through a link in the share is refused as well; the note stays the user's own.
+    fs::create_symlink(secret + "evil.nte", share + "/evil.nte");
+    prompter.Expect(MsgAnswer::OK, "evil.nte\" in the share folder is a link");
+    ImportFromShare("evil.nte");
+    notes = w->findChild<frmNotes*>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "Agenda");
+
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    notes->findChild<QAction*>("mnuFileSave")->trigger();
+    EXPECT_NE(ReadWholeFile(yearTarget + "Notes.dat").value_or("").find("Agenda"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(dir + "2009"));
+}
