@@ -10,17 +10,19 @@ namespace {
 class RowFollower : public QObject {
 public:
     RowFollower(QListWidget* list, std::function<void(int)> onRow)
-        : QObject(list), list_(list), onRow_(std::move(onRow)) {
+        : QObject(list), list_(list), viewport_(list->viewport()), onRow_(std::move(onRow)) {
         list->installEventFilter(this);
-        list->viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
         connect(list, &QListWidget::currentRowChanged, this, &RowFollower::CurrentChanged);
         connect(list, &QListWidget::itemSelectionChanged, this, &RowFollower::SelectionChanged);
         connect(list, &QListWidget::itemClicked, this, &RowFollower::Clicked);
     }
 
     bool eventFilter(QObject* watched, QEvent* e) override {
+        // Events still arrive while the list is being destroyed, so only pointers are compared
+        // until the event is one a live list gets.
         QEvent::Type t = e->type();
-        if (watched == list_->viewport() && (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)) {
+        if (watched == viewport_ && (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)) {
             reportedSincePress_ = false;
         } else if (watched == list_ && t == QEvent::FocusIn && list_->currentRow() < 0 && list_->count() > 0 &&
                    static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
@@ -63,6 +65,7 @@ private:
     }
 
     QListWidget* list_;
+    QObject* viewport_;
     std::function<void(int)> onRow_;
     int awaiting_ = -1;
     bool reportedSincePress_ = false;
