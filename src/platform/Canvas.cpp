@@ -113,26 +113,59 @@ void Canvas::ResetScale() {
 void Canvas::SetFontName(const QString& name) {
     fontName_ = name;
     font_.setFamily(MapFont(name));
+    FontChanged();
 }
 
 void Canvas::SetFontSize(double points) {
-    if (points > 0) font_.setPointSizeF(points);
+    if (points > 0 && points != font_.pointSizeF()) {
+        font_.setPointSizeF(points);
+        FontChanged();
+    }
 }
 
-void Canvas::SetFontBold(bool bold) { font_.setBold(bold); }
+void Canvas::SetFontBold(bool bold) {
+    if (bold == font_.bold()) return;
+    font_.setBold(bold);
+    FontChanged();
+}
 
 void Canvas::SetCanvasFont(const QFont& font) {
     fontName_ = font.family();
     font_ = font;
     font_.setFamily(MapFont(font.family()));
+    FontChanged();
 }
 
-void Canvas::SetTextAntialiasing(bool on) { textAntialiasing_ = on; }
+void Canvas::SetTextAntialiasing(bool on) {
+    if (on == textAntialiasing_) return;
+    textAntialiasing_ = on;
+    FontChanged();
+}
+
+void Canvas::FontChanged() {
+    drawingFont_.reset();
+    metrics_.reset();
+}
 
 QFont Canvas::DrawingFont() const {
-    QFont f = font_;
-    if (!textAntialiasing_) f.setStyleStrategy(QFont::NoAntialias);
-    return f;
+    if (!drawingFont_) {
+        drawingFont_ = font_;
+        if (!textAntialiasing_) drawingFont_->setStyleStrategy(QFont::NoAntialias);
+    }
+    return *drawingFont_;
+}
+
+const QFontMetricsF& Canvas::Metrics() const {
+    const QPaintDevice* d = Device();
+    int dpiX = d ? d->logicalDpiX() : 0, dpiY = d ? d->logicalDpiY() : 0;
+    if (!metrics_ || d != metricsDevice_ || dpiX != metricsDpiX_ || dpiY != metricsDpiY_) {
+        QFont f = DrawingFont();
+        metrics_.emplace(d ? QFontMetricsF(f, d) : QFontMetricsF(f));
+        metricsDevice_ = d;
+        metricsDpiX_ = dpiX;
+        metricsDpiY_ = dpiY;
+    }
+    return *metrics_;
 }
 
 QPointF Canvas::ToPixels(double x, double y) const {
@@ -184,7 +217,7 @@ void Canvas::Print(const QString& text, bool newLine) {
     Paint([&](QPainter& p) {
         p.setFont(f);
         p.setPen(color);
-        QFontMetricsF fm(f, p.device());
+        const QFontMetricsF& fm = Metrics();
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::NoWrap);
         const QStringList lines = t.split(QChar('\n'));
@@ -245,9 +278,7 @@ void Canvas::PaintPicture(const QImage& picture, double x, double y, double widt
 }
 
 double Canvas::TextWidth(const QString& text) const {
-    QFont f = DrawingFont();
-    QPaintDevice* d = Device();
-    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    const QFontMetricsF& fm = Metrics();
     double widest = 0;
     for (const QString& line : NormalizeLineEnds(text).split('\n')) {
         double w = 0;
@@ -259,9 +290,7 @@ double Canvas::TextWidth(const QString& text) const {
 }
 
 double Canvas::TextHeight(const QString& text) const {
-    QFont f = DrawingFont();
-    QPaintDevice* d = Device();
-    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    const QFontMetricsF& fm = Metrics();
     double lines = NormalizeLineEnds(text).count('\n') + 1;
     double px = fm.height() * lines;
     double dh = DeviceHeight();
