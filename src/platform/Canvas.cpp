@@ -25,6 +25,7 @@ QString NormalizeLineEnds(QString text) {
 struct Piece {
     double x;  // pixels from the line's start
     QString text;
+    double width;  // its advance, so drawing does not measure it a second time
 };
 
 // A line cut at its tabs: each tab moves on to the next tab stop after the text before it.
@@ -40,8 +41,9 @@ std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, do
     const QStringList parts = line.split(QChar('\t'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0) x = (std::floor(x / stop + 1e-9) + 1) * stop;
-        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i]});
-        x += fm.horizontalAdvance(parts[i]);
+        double w = parts[i].isEmpty() ? 0.0 : fm.horizontalAdvance(parts[i]);
+        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i], w});
+        x += w;
     }
     if (width) *width = x;
     return pieces;
@@ -224,7 +226,7 @@ void Canvas::Print(const QString& text, bool newLine) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             for (const Piece& piece : TabbedPieces(fm, lines[i])) {
                 QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
-                QSizeF room(fm.horizontalAdvance(piece.text) + fm.maxWidth() + 1, fm.lineSpacing() * 2);
+                QSizeF room(piece.width + fm.maxWidth() + 1, fm.lineSpacing() * 2);
                 p.drawText(QRectF(from, room), piece.text, option);
             }
         }
