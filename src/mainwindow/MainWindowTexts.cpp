@@ -10,8 +10,6 @@ std::string TimeToolTipText(int secondsOfDay) {
     return "The time is now " + TwoDigits(h12) + ":" + TwoDigits(m) + ":" + TwoDigits(s) + (h < 12 ? " AM " : " PM ");
 }
 
-std::string YearCaption(int year) { return "Orvelle: " + std::to_string(year) + " Calendar"; }
-
 std::string SoftwareVersionText() {
     return std::string("Orvelle Vers. ") + ORVELLE_VERSION + "\r\n" + "Desktop calendar and daily planner.";
 }

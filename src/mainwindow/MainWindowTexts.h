@@ -10,8 +10,6 @@ namespace orvelle {
 std::string TodayLabelText(Date today);
 // "The time is now 02:05:09 PM " (with the trailing blank)
 std::string TimeToolTipText(int secondsOfDay);
-// "Orvelle: 2009 Calendar"
-std::string YearCaption(int year);
 // "Orvelle Vers. 1.0.0" and the build's comment on the next line
 std::string SoftwareVersionText();
 // Start-up size rule: maximised on a screen of at least 15360 x 11520 twips.

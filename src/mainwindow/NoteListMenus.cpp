@@ -4,6 +4,7 @@
 #include "notes/frmNoteList.h"
 #include "notes/frmSearch.h"
 #include "notes/frmToDo.h"
+#include "store/Store.h"
 
 namespace orvelle {
 
@@ -15,6 +16,7 @@ void ConnectNoteListMenus(frmMain& m) {
         o.dateSelected = [&m] { m.ShowSelectedDateInPicker(); };
         return o;
     };
+    s.hooks.ShowToDoWindow = [&s, &m] { frmToDo::Open(s, &m); };
     m.Wire("mnuManageToDo", [&s, &m] { frmToDo::Open(s, &m); });
     m.Wire("mnuManageNotes", [&s, &m, openers] { frmNoteList::Open(s, openers(), &m); });
     m.Wire("mnuEditFind", [&s, &m, openers] { frmSearch::Open(s, openers(), &m); });

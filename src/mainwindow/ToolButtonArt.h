@@ -3,11 +3,11 @@
 // on whole pixels so that they stay crisp: a not-focused, raised and pressed look for the view
 // buttons and a not-focused, raised and "exists" look for the action buttons, each 20 x 20
 // pixels; a no-pending and a pending picture for each indicator.
+#include "views/MainShell.h"
+
 #include <QPixmap>
 
 namespace orvelle {
-
-enum class ButtonLook { NoFocus, Up, Down, Exists };
 
 class ToolButtonArt {
 public:

@@ -2,6 +2,7 @@
 // The main window: an MDI frame holding the date picker, the tool buttons, the indicators and
 // one calendar view (or the planner) at a time. Its event procedures keep their original names.
 #include "mainwindow/ToolButtonArt.h"
+#include "views/MainShell.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,14 +29,15 @@ class frmYear;
 class frm6Months;
 class frmMonth;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainShell {
     Q_OBJECT
 public:
     explicit frmMain(Store& store, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    Store& store() const { return store_; }
-    QMdiArea* mdiArea() const { return mdi_; }
+    Store& store() const override { return store_; }
+    QMdiArea* mdiArea() const override { return mdi_; }
+    QWidget* ShellWidget() override { return this; }
 
     // Tool bar strip and its controls.
     QWidget* picTop = nullptr;
@@ -66,30 +68,30 @@ public:
 
     // A menu item or sub-menu by its control name ("mnuFilePrintCalendar", "mnuEditMark_3").
     QAction* Menu(const QString& name) const;
-    void SetMenuEnabled(const QString& name, bool enabled);
+    void SetMenuEnabled(const QString& name, bool enabled) override;
     bool MenuEnabled(const QString& name) const;
 
     // Button pictures.
     void SetCalLook(int index, ButtonLook look);
-    void SetOptLook(int index, ButtonLook look);
+    void SetOptLook(int index, ButtonLook look) override;
     // The rest looks of the view buttons for the shown view and template mode.
-    void RestViewButtons();
+    void RestViewButtons() override;
 
     // The view windows: null while not loaded. Load... creates the window (running its
     // Form_Load) when needed; Unload... closes it, which runs its Form_Unload.
-    frmYear* yearView() const { return yearView_; }
-    frm6Months* sixMonthView() const { return sixMonthView_; }
-    frmMonth* monthView() const { return monthView_; }
-    frmYear& LoadYearView();
-    frm6Months& LoadSixMonthView();
-    frmMonth& LoadMonthView();
+    frmYear* yearView() const override { return yearView_; }
+    frm6Months* sixMonthView() const override { return sixMonthView_; }
+    frmMonth* monthView() const override { return monthView_; }
+    frmYear& LoadYearView() override;
+    frm6Months& LoadSixMonthView() override;
+    frmMonth& LoadMonthView() override;
     void UnloadYearView();
     void UnloadSixMonthView();
     void UnloadMonthView();
     // A view reports its Form_Unload here.
-    void ViewUnloaded(QWidget* view);
+    void ViewUnloaded(QWidget* view) override;
     // Shows a child window filling the MDI area.
-    void ShowChild(QWidget* child);
+    void ShowChild(QWidget* child) override;
 
     // Start-up and close.
     void MDIForm_Load();
@@ -103,7 +105,7 @@ public:
     // returns false when the picker names no date.
     bool ReadPickerIntoSelectedDate();
     // Writes the selected date into the picker (month name, two-digit day, year).
-    void ShowSelectedDateInPicker();
+    void ShowSelectedDateInPicker() override;
     void SwitchView(int index); // 0 one month, 1 six months, 2 twelve months
     void imgCal_MouseDown(int index, Qt::MouseButton button);
     void imgOpt_Click(int index);
@@ -141,7 +143,7 @@ public:
     void MDIForm_Resize();
     // Loads the planner window and clears its page; then OpenThePlanner shows the date's page.
     void OpenPlannerForSelectedDate();
-    void SetInitializePlannerForm(std::function<void()> f) { initializePlannerForm_ = std::move(f); }
+    void SetInitializePlannerForm(std::function<void()> f) override { initializePlannerForm_ = std::move(f); }
 
     // Connects a menu item to its command and enables it. Items nobody has wired stay disabled.
     void Wire(const QString& name, std::function<void()> handler);
@@ -153,6 +155,20 @@ public:
     void RefreshIndicators();
     // Menu captions and ticks from the mark categories.
     void ApplyMarkerCaptions();
+
+    // The rest of what the views use (frmMainShell.cpp).
+    std::optional<Date> PickerDate() const override;
+    QString DateBoxText() const override;
+    void SetDateBoxText(const QString& text) override;
+    void ClearDateBox() override;
+    void SetCellPositionTexts(int month, int column, int row) override;
+    void SetHolidayText(const QString& text) override;
+    void SetTemplateText(const QString& text) override;
+    void ShowTemplateText(bool shown) override;
+    void SetCursorPositionText(const QString& text) override;
+    void SetCaption(const QString& text) override;
+    QMenu* DateMenu() const override { return mnuDateOptions; }
+    void HideScrollPanel() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

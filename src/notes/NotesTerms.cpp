@@ -3,6 +3,7 @@
 #include "notes/BoxText.h"
 #include "planner/KeyCodeTable.h"
 #include "platform/Cp1252.h"
+#include "platform/MdiChildren.h"
 #include "store/Store.h"
 #include "store/TermCompletion.h"
 #include "store/TermLists.h"
@@ -25,7 +26,7 @@ NotesTermBox::NotesTermBox(Store& store, QPlainTextEdit* box, QObject* parent)
     box_->setAcceptDrops(true);
     box_->viewport()->setAcceptDrops(true);
     store_.hooks.KeyTermIntoNotes = [this](const std::string& term) { KeyTermIn(term); };
-    store_.hooks.FocusNotesBox = [this] { box_->setFocus(); };
+    store_.hooks.FocusNotesBox = [this] { FocusWithItsWindow(box_); };
 }
 
 NotesTermBox::~NotesTermBox() { Detach(); }

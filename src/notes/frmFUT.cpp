@@ -3,21 +3,26 @@
 #include "notes/TermDialogs.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
+#include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Store.h"
 #include "store/TermLists.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orvelle {
@@ -62,6 +67,12 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     lstFUT_->installEventFilter(this);
     listViewport_ = lstFUT_->viewport();
     listViewport_->installEventFilter(this);
+    // The edit dialog shows the term of the highlighted row, however the highlight moved.
+    connect(lstFUT_, &QListWidget::itemSelectionChanged, this, [this] {
+        int row = CurrentRow();
+        frmEditFUT* edit = frmEditFUT::Find();
+        if (edit && row >= 0) edit->txtEditFUT()->setText(lstFUT_->item(row)->text());
+    });
     lstMoreFUT_ = new QListWidget(client_);
     lstMoreFUT_->setObjectName("lstMoreFUT");
     lstMoreFUT_->hide();
@@ -153,10 +164,19 @@ void frmFUT::Form_Load() {
     RegisterWindow(this);
     ReadFrequentlyUsedTerms(s);
     RefreshFromStore();
+    // Opened before any planner or notes window has set the place: their defaults.
+    if (s.prefs.gFUTWidth <= 0 || s.prefs.gFUTHeight <= 0) SetDefaultFUTGeometry(s, ScreenWidthTwips());
     const Preferences& p = s.prefs;
     if (ScreenPixels().width() >= 1024) {
-        SetGeometryTwips(this, p.gFUTLeft, p.gFUTTop, p.gFUTWidth, p.gFUTHeight);
+        // The kept numbers are the outer frame's: the frame goes there, the client fills the rest.
+        placeOuter_ = QRect(TwipsToPixelsX(p.gFUTLeft), TwipsToPixelsY(p.gFUTTop), TwipsToPixelsX(p.gFUTWidth),
+                            TwipsToPixelsY(p.gFUTHeight));
+        resize(placeOuter_.size());
+        move(placeOuter_.topLeft());
         MakeMeTopmost(this, true);
+        FitOuterFrame();
+        // A window manager may frame the window later; after that the place is the user's.
+        QTimer::singleShot(2000, this, [this] { placeOuter_ = QRect(); });
     } else {
         ResizeTwips(this, p.gFUTWidth, p.gFUTHeight);
         CenterForm(this);
@@ -174,6 +194,17 @@ void frmFUT::Form_Resize() {
     }
     if (isVisible()) FocusTypingBox(store_);
     KeepGeometry();
+}
+
+void frmFUT::FitOuterFrame() {
+    if (placeOuter_.isNull() || isMinimized()) return;
+    QRect frame = frameGeometry();
+    int extraWidth = frame.width() - width(), extraHeight = frame.height() - height();
+    if (extraWidth <= 0 && extraHeight <= 0) return;
+    QRect outer = placeOuter_;
+    placeOuter_ = QRect();
+    resize(std::max(1, outer.width() - extraWidth), std::max(1, outer.height() - extraHeight));
+    move(outer.topLeft());
 }
 
 void frmFUT::KeepGeometry() {
@@ -195,11 +226,13 @@ void frmFUT::Form_Unload() {
 
 void frmFUT::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    FitOuterFrame();
     Form_Resize();
 }
 
 void frmFUT::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
+    FitOuterFrame();
     KeepGeometry();
 }
 
@@ -238,9 +271,14 @@ void frmFUT::RefreshFromStore() {
     lstFUT_->setVisible(!t.gShowingMoreFUT);
     lstMoreFUT_->setVisible(t.gShowingMoreFUT);
     if (t.gShowingMoreFUT && !wasShowingMore_) {
-        activateWindow();
-        lstMoreFUT_->setFocus();
         if (lstMoreFUT_->count() > 0) lstMoreFUT_->setCurrentRow(0);
+        // The keyboard comes here once the command is done, unless it picked a list at once (F3)
+        // and gave the keyboard back to the box being typed in.
+        QTimer::singleShot(0, this, [this] {
+            if (!store_.terms.gShowingMoreFUT || unloaded_) return;
+            activateWindow();
+            lstMoreFUT_->setFocus();
+        });
     }
     wasShowingMore_ = t.gShowingMoreFUT;
     mnuFile_->menuAction()->setEnabled(t.mnuFileEnabled);
@@ -313,7 +351,7 @@ bool frmFUT::lstMoreFUT_KeyDown(int keyCode) {
 }
 
 void frmFUT::StartDrag() {
-    int row = lstFUT_->currentRow();
+    int row = CurrentRow();
     if (row < 0) return;
     auto* data = new QMimeData;
     data->setData(kTermDragFormat, QByteArray::fromStdString(ToCp1252(lstFUT_->item(row)->text())));

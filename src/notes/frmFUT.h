@@ -3,6 +3,7 @@
 // others beside the planner or the notes window. It shows the store's term state (TermLists)
 // and hands every command to the store; hooks.RefreshTermsWindow makes it look again.
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 class QAction;
@@ -58,6 +59,8 @@ private:
     void BuildMenus();
     void StartDrag();
     void KeepGeometry();
+    // Sizes the client so that the outer frame is placeOuter_, once the frame is known.
+    void FitOuterFrame();
 
     Store& store_;
     QWidget* client_ = nullptr;
@@ -73,6 +76,7 @@ private:
     QAction* mnuFileOpenFUT_ = nullptr;
     bool dragArmed_ = false;
     QPoint dragFrom_;
+    QRect placeOuter_;
     bool unloaded_ = false;
     bool wasShowingMore_ = false;
 };

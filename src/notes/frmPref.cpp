@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,11 +51,7 @@ frmPref::frmPref(Store& store) : QDialog(nullptr), store_(store) {
     grid->addWidget(save, 4, 0);
     grid->addWidget(exit, 4, 1, 1, 2);
     connect(save, &QPushButton::clicked, this, &frmPref::cmdSave_Click);
-    // Leaving without saving takes back a count typed meanwhile.
-    connect(exit, &QPushButton::clicked, this, [this] {
-        store_.prefs.gAutoStartPosition = loadedStartPosition_;
-        close();
-    });
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
     connect(txtStartPos_, &QLineEdit::textChanged, this, &frmPref::txtStartPos_Change);
 }
@@ -86,8 +83,22 @@ void frmPref::txtStartPos_Change() {
 void frmPref::cmdSave_Click() {
     // A save that failed was reported; the dialog stays with the choices.
     if (SaveTermPreferences(store_, chkShowFUT_->isChecked(), chkMinimizeFUT_->isChecked(),
-                            !chkACEnable_->isChecked(), store_.prefs.gAutoStartPosition))
+                            !chkACEnable_->isChecked(), store_.prefs.gAutoStartPosition)) {
+        loadedStartPosition_ = store_.prefs.gAutoStartPosition;
         close();
+    }
+}
+
+// However the dialog is left unsaved (its button, the title bar, Escape), a count typed meanwhile
+// is taken back: the next opening shows what is stored, not what was dropped.
+void frmPref::closeEvent(QCloseEvent* e) {
+    store_.prefs.gAutoStartPosition = loadedStartPosition_;
+    QDialog::closeEvent(e);
+}
+
+void frmPref::reject() {
+    store_.prefs.gAutoStartPosition = loadedStartPosition_;
+    QDialog::reject();
 }
 
 bool frmPref::eventFilter(QObject* watched, QEvent* e) {

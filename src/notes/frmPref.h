@@ -26,6 +26,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
 
 private:
     Store& store_;

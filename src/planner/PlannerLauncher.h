@@ -4,14 +4,14 @@
 // main window.
 namespace orvelle {
 
-class frmMain;
+class MainShell;
 class frmPlanner;
 
 // Makes "Open Planner for Selected Date" and the planner tool button open frmPlanner.
-void InstallPlannerWindow(frmMain& main);
+void InstallPlannerWindow(MainShell& main);
 
 // The loaded planner window, loading it into the child area first when it is not loaded;
 // its page is not reset here.
-frmPlanner& LoadPlannerWindow(frmMain& main);
+frmPlanner& LoadPlannerWindow(MainShell& main);
 
 } // namespace orvelle

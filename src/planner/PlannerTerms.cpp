@@ -5,6 +5,7 @@
 #include "planner/PlannerLineEditing.h"
 #include "planner/PlannerPageView.h"
 #include "platform/Cp1252.h"
+#include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "store/Store.h"
 #include "store/TermCompletion.h"
@@ -40,7 +41,7 @@ PlannerTerms::PlannerTerms(Store& s, PlannerPageView& page, PlannerLineEditing& 
     }
     s_.hooks.KeyTermIntoPlanner = [this](const std::string& term) { KeyTermIn(term); };
     s_.hooks.FocusPlannerLine = [this] {
-        if (QLineEdit* box = LineBox(page_, s_.editing.gCurrentPlannerLine)) box->setFocus(Qt::OtherFocusReason);
+        FocusWithItsWindow(LineBox(page_, s_.editing.gCurrentPlannerLine));
     };
     SetDefaultFUTGeometry(s_, ScreenWidthTwips());
 }

@@ -1,6 +1,5 @@
 #include "planner/frmPlanner.h"
 
-#include "notes/frmToDo.h"
 #include "planner/PlannerLineEditing.h"
 #include "planner/PlannerExchange.h"
 #include "planner/PlannerMerge.h"
@@ -146,7 +145,9 @@ void frmPlanner::BuildMenus() {
     todo->setObjectName("mnuToDo");
     AddItem(todo, "mnuToDoImport", "&Import Default To Do List", false);
     connect(AddItem(todo, "mnuToDoEdit", "&Edit Default To Do List", true), &QAction::triggered, this,
-            [this] { frmToDo::Open(s_, window()); });
+            [this] {
+                if (s_.hooks.ShowToDoWindow) s_.hooks.ShowToDoWindow();
+            });
     AddItem(todo, "mnuToDoClear", "&Clear This To Do List", false);
 
     menuBar_->addMenu("&Help")->setObjectName("mnuHelp");

@@ -41,6 +41,21 @@ QMdiSubWindow* MdiSubWindowOf(const QWidget* child) {
     return child ? qobject_cast<QMdiSubWindow*>(child->parentWidget()) : nullptr;
 }
 
+void FocusWithItsWindow(QWidget* box) {
+    if (!box) return;
+    for (QWidget* w = box->parentWidget(); w; w = w->parentWidget()) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(w);
+        if (sub && sub->mdiArea()) {
+            sub->mdiArea()->setActiveSubWindow(sub);
+            break;
+        }
+    }
+    QWidget* top = box->window();
+    if (top->isMinimized()) top->showNormal();
+    top->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
 void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar) {
     if (!child) return;
     if (menuBar) menuBar->hide();

@@ -26,6 +26,11 @@ QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwi
 // The sub-window that holds `child`, or null when it is not an MDI child.
 QMdiSubWindow* MdiSubWindowOf(const QWidget* child);
 
+// Gives `box` the keyboard together with the window it is in: the MDI sub-window holding it
+// becomes the active one and its top-level window is activated, so typing goes there even when
+// another top-level window (a tool window) had the keyboard.
+void FocusWithItsWindow(QWidget* box);
+
 // Declares the menu bar of an MDI child (kept hidden inside the child); the frame's switcher
 // shows its menus while the child is active.
 void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar);

@@ -97,9 +97,11 @@ void AddMarks(const Store& s, int monthIndex, int day, std::vector<MonthMessage>
 
 } // namespace
 
+Date MonthViewDate(const Store& s) { return s.view.gMonthViewDate ? s.view.gMonthViewDate : s.dates.gSelectedDate; }
+
 std::vector<MonthMessage> CollectMonthMessages(const Store& s) {
     std::vector<MonthMessage> out;
-    Ymd sel = SplitDate(s.dates.gSelectedDate);
+    Ymd sel = SplitDate(MonthViewDate(s));
     int monthIndex = sel.month - 1;
     int days = DaysInMonth(sel.year, sel.month);
     for (int d = 1; d <= days; ++d) {

@@ -5,6 +5,7 @@
 #include "store/FileChecks.h"
 #include "store/Numbers.h"
 #include "store/Store.h"
+#include "store/TermLists.h"
 #include "store/TextFile.h"
 
 #include <array>
@@ -157,10 +158,10 @@ void GetUserPreferences(Store& s) {
     ReadBool(s, kPrefMinimizeFUT, p.gMinimizeFUT);
     p.gDefaultPrinter = PrefValue(p.gPrefLines[kPrefDefaultPrinter], kPrefDefaultPrinter);
 
-    // The terms list is looked for in the data folder; a name reaching elsewhere is refused.
+    // The terms list is a plain ".fut" name in the data folder; any other name is refused.
     std::string termsFile = PrefValue(p.gPrefLines[kPrefTermsFile], kPrefTermsFile);
-    if (termsFile.find_first_of("/\\") != std::string::npos) {
-        LogBadLine(s, kPrefTermsFile, "names a file outside the data folder");
+    if (!termsFile.empty() && !ValidFUTFileName(termsFile)) {
+        LogBadLine(s, kPrefTermsFile, "is not the name of a terms file in the data folder");
         termsFile.clear();
     }
     p.gDefaultFUTFile = termsFile;

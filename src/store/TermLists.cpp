@@ -3,6 +3,7 @@
 #include "store/DataFiles.h"
 #include "store/DiskNames.h"
 #include "store/ErrorLog.h"
+#include "store/Exchange.h"
 #include "store/FileChecks.h"
 #include "store/Preferences.h"
 #include "store/Store.h"
@@ -20,16 +21,29 @@ namespace {
 
 const char* const kDuplicateText = "File already exists. Overwrite?";
 const char* const kDuplicateTitle = "Duplicate Frequent Terms File Exists";
+// The most terms a list holds; further lines of a file are left out.
+constexpr size_t kMostTerms = 32767;
 
-bool EndsWithFut(const std::string& name) {
-    return name.size() > 4 && LowerCase1252(name.substr(name.size() - 4)) == ".fut";
+bool EndsWithFut(std::string_view name) {
+    return name.size() > 4 && LowerCase1252(std::string(name.substr(name.size() - 4))) == ".fut";
 }
 
-// A list's file name must stay a name inside the data folder.
-bool PlainFileName(const std::string& name) {
-    if (name.empty() || name == "." || name == ".." || name.size() > 255) return false;
-    for (char c : name)
-        if (static_cast<unsigned char>(c) < 32 || c == '/' || c == '\\') return false;
+// The one place a list's name becomes a path.
+std::string ListPath(const Store& s, const std::string& name) { return PathInFolder(s.gAppPath, name); }
+
+// Something other than a regular file (a pipe, a device, a link to either or to nothing) stands
+// where the list's file would be: told, logged and left alone. False when the place is free or
+// holds a regular file.
+bool SpecialFileInPlace(Store& s, const char* procName, const std::string& name) {
+    const std::string path = ListPath(s, name);
+    if (!PathExists(path) || PathIsFile(path)) return false;
+    std::string why = PathIsFolder(path)                     ? "it is a folder"
+                      : ReadRegularFile(path, 0).status == ReadStatus::Missing ? "it is a link to nothing"
+                                                                                 : "it is not a regular file";
+    AppendToErrorLog(s, procName, kErrBadLine, "The file " + name + " could not be read: " + why + ".");
+    s.ui->MsgBox("The file \"" + name + "\" could not be read: " + why +
+                     ".\r\nIt is left on disk as it is and will not be overwritten.",
+                 MsgButtons::OK, "");
     return true;
 }
 
@@ -51,9 +65,25 @@ void FocusTypingBox(Store& s) {
 
 bool AnyFUTFile(Store& s) { return !ListFUTFiles(s.gAppPath).empty(); }
 
-void SaveAndRead(Store& s) {
-    SaveFrequentlyUsedTerms(s);
+// Saves the changed rows and reads the list back. A failed save (told by the writer) puts the
+// rows back as they were, so the window never shows a term that is not in the file.
+void SaveAndRead(Store& s, std::vector<std::string> before) {
+    if (!SaveFrequentlyUsedTerms(s)) {
+        s.terms.rows = std::move(before);
+        Refresh(s);
+        return;
+    }
     ReadFrequentlyUsedTerms(s);
+}
+
+// No list named (a new data folder): the term goes into a new list, asked for as "Create New
+// Frequent Terms File" does, which becomes the default. False when none was made.
+bool ListToAddTo(Store& s) {
+    if (!s.prefs.gFUTFileName.empty()) return true;
+    CreateNewFUTFile(s);
+    if (!s.terms.gFUTFileCreated) return false;
+    MakeDefaultFUTFile(s);
+    return true;
 }
 
 // The edit dialogs work on the window's rows: a closed window is loaded again first.
@@ -74,7 +104,7 @@ std::vector<std::string> ListFUTFiles(const std::string& folder) {
     for (; !ec && it != end; it.increment(ec)) {
         std::error_code typeEc;
         std::string name = NameFromDisk(it->path().filename().string());
-        if (EndsWithFut(name) && it->is_regular_file(typeEc)) names.push_back(name);
+        if (ValidFUTFileName(name) && it->is_regular_file(typeEc)) names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         std::string la = LowerCase1252(a), lb = LowerCase1252(b);
@@ -94,21 +124,40 @@ std::string JoinTerms(const std::vector<std::string>& rows) {
     return out;
 }
 
+bool ValidFUTFileName(std::string_view name) {
+    if (name.size() > 255 || !EndsWithFut(name) || !PlainFileName(name)) return false;
+    std::string_view stem = name.substr(0, name.size() - 4);
+    return PlainFileName(stem) && stem.find_first_not_of('.') != std::string_view::npos;
+}
+
+bool RefusedFUTFileName(Store& s, const std::string& name) {
+    if (IllegalFileName(s, name)) return true;
+    if (ValidFUTFileName(name)) return false;
+    s.ui->MsgBox("Action Cancelled. \"" + name + "\" cannot be used as a file name.", MsgButtons::OK, "");
+    return true;
+}
+
 bool FUTFileExists(Store& s) {
     const std::string& name = s.prefs.gFUTFileName;
-    return PlainFileName(name) && FileExists(s.gAppPath, name);
+    return ValidFUTFileName(name) && FileExists(s.gAppPath, name);
 }
 
 void ReadFrequentlyUsedTerms(Store& s) {
     TermLists& t = s.terms;
     t.gFUTTerms.clear();
     const std::string& name = s.prefs.gFUTFileName;
-    if (name.empty() || !PlainFileName(name)) {
+    if (name.empty()) {
         s.ui->MsgBox("File not found.", MsgButtons::OK, "");
         Refresh(s);
         return;
     }
-    const std::string path = PathInFolder(s.gAppPath, name);
+    // What the window shows is what the file gave, nothing when it could not be read.
+    t.rows.clear();
+    if (RefusedFUTFileName(s, name) || SpecialFileInPlace(s, "ReadFrequentlyUsedTerms", name)) {
+        Refresh(s);
+        return;
+    }
+    const std::string path = ListPath(s, name);
     std::string error;
     if (!FUTFileExists(s) && !WriteFileAtomic(path, "", &error)) {
         LogError(s, "ReadFrequentlyUsedTerms", kErrWriteFailed, error);
@@ -116,13 +165,18 @@ void ReadFrequentlyUsedTerms(Store& s) {
         return;
     }
     t.caption = FUTDisplayName(name);
-    std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) {
-        LogError(s, "ReadFrequentlyUsedTerms", kErrFileNotFound, "Cannot read " + NameFromDisk(path));
-        Refresh(s);
-        return;
+    {
+        SkippedLines skipped(s, "ReadFrequentlyUsedTerms", path);
+        std::optional<std::vector<std::string>> lines = skipped.ReadLines(SizeLimitFor(path));
+        if (!lines) {
+            Refresh(s);
+            return;
+        }
+        for (size_t i = kMostTerms; i < lines->size(); ++i)
+            skipped.Skip(i + 1, (*lines)[i], "a list holds at most " + std::to_string(kMostTerms) + " terms");
+        if (lines->size() > kMostTerms) lines->resize(kMostTerms);
+        t.gFUTTerms = std::move(*lines);
     }
-    t.gFUTTerms = SplitTerms(*content);
     t.mnuFileEnabled = true;
     t.rows = t.gFUTTerms;
     Refresh(s);
@@ -130,15 +184,13 @@ void ReadFrequentlyUsedTerms(Store& s) {
 
 bool SaveFrequentlyUsedTerms(Store& s) {
     const std::string& name = s.prefs.gFUTFileName;
-    if (!PlainFileName(name)) return false;
-    std::string content = JoinTerms(s.terms.rows);
-    if (!FitsItsReader(s, "SaveFrequentlyUsedTerms", s.gAppPath + name, content)) return false;
-    std::string error;
-    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), content, &error)) {
-        LogError(s, "SaveFrequentlyUsedTerms", kErrWriteFailed, error);
+    if (!ValidFUTFileName(name)) {
+        LogError(s, "SaveFrequentlyUsedTerms", kErrWriteFailed,
+                 "The terms were not saved: \"" + name + "\" cannot be used as the name of a terms file.");
         return false;
     }
-    return true;
+    if (SpecialFileInPlace(s, "SaveFrequentlyUsedTerms", name)) return false;
+    return SaveDataFile(s, "SaveFrequentlyUsedTerms", ListPath(s, name), JoinTerms(s.terms.rows));
 }
 
 void CreateNewFUTFile(Store& s) {
@@ -147,18 +199,20 @@ void CreateNewFUTFile(Store& s) {
         s.ui->InputBox("Please enter a name for the Frequent Terms File.", "Starting New Frequent Terms File", "");
     t.gFUTFileCreated = false;
     if (answer.empty()) return;
-    std::string name = answer + ".fut";
     // Refused before any file is made: the name must stay a plain name in the data folder.
-    if (IllegalFileName(s, name)) return;
-    if (!PlainFileName(name)) {
-        s.ui->MsgBox("Action Cancelled. The name is not a valid file name.", MsgButtons::OK, "");
+    if (IllegalFileName(s, answer)) return;
+    std::string name = answer + ".fut";
+    if (!ValidFUTFileName(name)) {
+        s.ui->MsgBox("Action Cancelled. \"" + answer + "\" cannot be used as a file name.", MsgButtons::OK, "");
         return;
     }
+    if (SpecialFileInPlace(s, "CreateNewFUTFile", name)) return;
     if (FileExists(s.gAppPath, name) &&
         s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
         return;
     std::string error;
-    if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), "", &error)) {
+    if (!WriteFileAtomic(ListPath(s, name), "", &error)) {
+        LogError(s, "CreateNewFUTFile", kErrWriteFailed, error);
         LogError(s, "CreateNewFUTFile", kErrWriteFailed, error);
         return;
     }
@@ -199,10 +253,12 @@ void DeleteCurrentFUTFile(Store& s) {
                      MsgButtons::OK, "");
         return;
     }
-    if (!FUTFileExists(s) || !RemoveFile(PathInFolder(s.gAppPath, s.prefs.gFUTFileName))) {
+    if (!FUTFileExists(s) || !RemoveFile(ListPath(s, s.prefs.gFUTFileName))) {
         s.ui->MsgBox("File not Found.", MsgButtons::OK, "");
         return;
     }
+    // Its terms go with it: nothing completes from a list that is gone.
+    t.gFUTTerms.clear();
     t.rows.clear();
     t.gFUTFileIndex = 0;
     Refresh(s);
@@ -228,7 +284,7 @@ void PickFUTFile(Store& s, int row) {
     t.gShowingMoreFUT = false;
     t.mnuFileDeleteEnabled = true;
     ReadFrequentlyUsedTerms(s);
-    if (s.flags.gPlannerOpen && s.hooks.FocusPlannerLine) s.hooks.FocusPlannerLine();
+    FocusTypingBox(s);
 }
 
 void SelectFUTFileByIndex(Store& s) {
@@ -258,8 +314,10 @@ void AddFUTTerm(Store& s, const std::string& text) {
         return;
     }
     EnsureTermsWindow(s);
+    if (!ListToAddTo(s)) return;
+    std::vector<std::string> before = s.terms.rows;
     s.terms.rows.push_back(TrimBlanks(text));
-    SaveAndRead(s);
+    SaveAndRead(s, std::move(before));
 }
 
 void EditFUTTerm(Store& s, int row, const std::string& text) {
@@ -268,10 +326,12 @@ void EditFUTTerm(Store& s, int row, const std::string& text) {
         s.hooks.ShowTermsWindow(false);
         row = -1;
     }
+    if (!ListToAddTo(s)) return;
     std::vector<std::string>& rows = s.terms.rows;
+    std::vector<std::string> before = rows;
     if (row >= 0 && row < static_cast<int>(rows.size())) rows.erase(rows.begin() + row);
     rows.push_back(TrimBlanks(text));
-    SaveAndRead(s);
+    SaveAndRead(s, std::move(before));
 }
 
 void RemoveFUTTerm(Store& s, int row) {
@@ -280,8 +340,9 @@ void RemoveFUTTerm(Store& s, int row) {
         s.ui->MsgBox("Nothing selected to remove.", MsgButtons::OK, "");
         return;
     }
+    std::vector<std::string> before = rows;
     rows.erase(rows.begin() + row);
-    SaveAndRead(s);
+    SaveAndRead(s, std::move(before));
 }
 
 void ClearFUTList(Store& s) {
@@ -292,8 +353,9 @@ void ClearFUTList(Store& s) {
     if (s.ui->MsgBox("This will delete all items in the list. Continue?", MsgButtons::YesNo,
                      "Preparing to Clear List") != MsgAnswer::Yes)
         return;
+    std::vector<std::string> before = std::move(s.terms.rows);
     s.terms.rows.clear();
-    SaveAndRead(s);
+    SaveAndRead(s, std::move(before));
 }
 
 void ChangeFUTCase(Store& s, int style) {
@@ -315,26 +377,29 @@ void mnuFileShowAll(Store& s) {
 bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
     fs::path source(path);
     std::string name = NameFromDisk(source.filename().string());
-    if (!PlainFileName(name)) {
-        s.ui->MsgBox("File not found.", MsgButtons::OK, "");
-        return false;
-    }
+    if (RefusedFUTFileName(s, name)) return false;
     std::error_code ec;
     bool inDataFolder = fs::equivalent(source.parent_path(), fs::path(s.gAppPath), ec);
     if (!inDataFolder) {
         // Lists live in the data folder: one picked elsewhere is copied in, not shadowed by an
         // empty list of the same name.
-        std::optional<std::string> content = ReadWholeFile(path);
-        if (!content) {
+        FileRead picked = ReadRegularFile(path, SizeLimitFor(ListPath(s, name)));
+        if (picked.status == ReadStatus::Missing) {
             s.ui->MsgBox("File not found.", MsgButtons::OK, "");
             return false;
         }
+        if (picked.status != ReadStatus::Ok) {
+            s.ui->MsgBox("The file \"" + name + "\" could not be read: " + picked.why + ".", MsgButtons::OK, "");
+            return false;
+        }
+        std::optional<std::string> content = std::move(picked.content);
+        if (SpecialFileInPlace(s, "OpenFrequentlyUsedTermsFile", name)) return false;
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
-        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", s.gAppPath + name, *content)) return false;
+        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", ListPath(s, name), *content)) return false;
         std::string error;
-        if (!WriteFileAtomic(PathInFolder(s.gAppPath, name), *content, &error)) {
+        if (!WriteFileAtomic(ListPath(s, name), *content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);
             return false;
         }
@@ -414,7 +479,8 @@ CompletionRules TermRules(const Store& s, bool notesBox) {
 
 void SetDefaultFUTGeometry(Store& s, double screenWidthTwips) {
     Preferences& p = s.prefs;
-    if (p.gLoadFUTPosition) return;
+    // A kept place is used, unless it gives the window no size at all.
+    if (p.gLoadFUTPosition && p.gFUTWidth > 0 && p.gFUTHeight > 0) return;
     p.gFUTLeft = screenWidthTwips < 15360 ? 8925 : 11820;
     p.gFUTTop = 3045;
     p.gFUTWidth = 2805;

@@ -6,6 +6,7 @@
 #include "store/TermCompletion.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvelle {
@@ -48,10 +49,18 @@ std::vector<std::string> SplitTerms(const std::string& content);
 // The rows joined by CR LF, none after the last.
 std::string JoinTerms(const std::vector<std::string>& rows);
 
+// A list's file name: one plain name in the data folder ending in ".fut", with no control
+// character and a stem other than dots.
+bool ValidFUTFileName(std::string_view name);
+// The check as the name boxes give it: true (after telling why) when the name cannot be used.
+bool RefusedFUTFileName(Store& s, const std::string& name);
+
 bool FUTFileExists(Store& s);
-// Loads the current list into gFUTTerms and the rows. No list named: "File not found.".
+// Loads the current list into gFUTTerms and the rows. No list named: "File not found.". A name
+// that cannot be a list's, or something not a regular file in its place, is refused with a
+// message; an oversized file is refused as every list file is.
 void ReadFrequentlyUsedTerms(Store& s);
-// Writes the rows to the current list's file (atomically); false when it could not.
+// Writes the rows to the current list's file (atomically); false, told and logged, when it could not.
 bool SaveFrequentlyUsedTerms(Store& s);
 // Asks for a name and makes an empty list of it the current list name.
 void CreateNewFUTFile(Store& s);
@@ -67,7 +76,8 @@ void SelectFUTFileByIndex(Store& s);
 // The next list in the list of lists, cyclically (F3).
 void NextFUTFile(Store& s);
 
-// The terms window's editing commands; each saves the list and reads it back.
+// The terms window's editing commands; each saves the list and reads it back (a failed save
+// leaves the rows as they were). With no list named, adding asks for a new list, made the default.
 void AddFUTTerm(Store& s, const std::string& text);
 // Removes row `row` (when there is one) and adds the text at the end.
 void EditFUTTerm(Store& s, int row, const std::string& text);
@@ -105,7 +115,7 @@ void ShowTermsWithTypingWindow(Store& s);
 // The completion switch and threshold of the moment.
 CompletionRules TermRules(const Store& s, bool notesBox);
 
-// Defaults of the terms window's place (twips) when no position is kept.
+// Defaults of the terms window's place (twips) when no usable position is kept.
 void SetDefaultFUTGeometry(Store& s, double screenWidthTwips);
 
 } // namespace orvelle

@@ -42,6 +42,8 @@ struct UiHooks {
     std::function<void()> RefreshIndicators;
     // Refills the To Do pane of the open calendar view from the list just read.
     std::function<void()> RefreshToDoPane;
+    // Opens the to-do window over the main window (the planner's "Edit Default To Do List").
+    std::function<void()> ShowToDoWindow;
 
     // The open-file dialog in one of its modes, and the contact list with the export it was
     // opened for. While unset, the commands that open them are disabled.

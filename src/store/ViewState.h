@@ -15,6 +15,9 @@ struct ViewState {
     // The year drawn and the one after it (the year the view starts in is flags.gViewYear).
     int gThisYear = 0;
     int gNextYear = 0;
+    // The month the one-month view last drew outside template mode. Opening a note of another
+    // month moves the selected date away while the view stays: what it prints and lists is this.
+    Date gMonthViewDate = 0;
 
     std::array<std::string, 7> gDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 

@@ -1,17 +1,20 @@
 #include "views/CalendarViewWindow.h"
 
-#include "mainwindow/frmMain.h"
 #include "notes/HelpPanel.h"
+#include "platform/Cp1252.h"
+#include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/DateSelection.h"
 #include "views/KeyPreview.h"
 #include "views/ToDoPane.h"
 #include "views/ViewPanels.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -19,17 +22,40 @@
 
 namespace orvelle {
 
-CalendarViewWindow::CalendarViewWindow(Store& s, frmMain& m, const CalendarViewKind& kind)
-    : s_(s), main_(m), hover_(kind.hover), open_(kind.open), closing_(kind.closing),
-      rightPanelsIndex_(kind.rightPanelsIndex), sixMonthToDo_(kind.sixMonthToDo) {}
+namespace {
 
-QWidget* CalendarViewWindow::MakeMainPicture() {
-    auto* pic = new QWidget(this);
-    pic->setObjectName("picMain");
-    pic->setMouseTracking(true);
-    pic->setFocusPolicy(Qt::StrongFocus);
-    pic->installEventFilter(this);
-    return pic;
+bool& OpenFlag(Store& s, HoverView view) {
+    switch (view) {
+    case HoverView::Year: return s.flags.gYearViewOpen;
+    case HoverView::SixMonths: return s.flags.gSixMonthViewOpen;
+    default: return s.flags.gMonthViewOpen;
+    }
+}
+
+bool& ClosingFlag(Store& s, HoverView view) {
+    switch (view) {
+    case HoverView::Year: return s.flags.gClosingYearView;
+    case HoverView::SixMonths: return s.flags.gClosingSixMonthView;
+    default: return s.flags.gClosingMonthView;
+    }
+}
+
+} // namespace
+
+CalendarViewWindow::CalendarViewWindow(Store& s, MainShell& m, HoverView view, const CalendarViewLook& look)
+    : s_(s), main_(m), hover_(view), view_(view), open_(OpenFlag(s, view)), closing_(ClosingFlag(s, view)) {
+    setObjectName(look.name);
+    setWindowTitle(look.title);
+    setFont(DefaultWindowFont());
+    ResizeTwips(this, look.width, look.height);
+}
+
+void CalendarViewWindow::MakeMainPicture() {
+    picMain = new QWidget(this);
+    picMain->setObjectName("picMain");
+    picMain->setMouseTracking(true);
+    picMain->setFocusPolicy(Qt::StrongFocus);
+    picMain->installEventFilter(this);
 }
 
 void CalendarViewWindow::MakeNavBar(QWidget* parent, double left, double top) {
@@ -74,7 +100,18 @@ void CalendarViewWindow::MakeToDoPane(double top) {
 
 void CalendarViewWindow::WireKeysAndPanels() {
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
-    new ViewPanels(s_, this, &main_);
+    new ViewPanels(s_, this, main_.ShellWidget());
+}
+
+bool CalendarViewWindow::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, view_ != HoverView::Year); }
+
+void CalendarViewWindow::picMain_MouseMove() {
+    for (int i = 0; i < 3; ++i) main_.SetOptLook(i, ButtonLook::NoFocus);
+}
+
+bool CalendarViewWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == picMain && e->type() == QEvent::MouseMove) picMain_MouseMove();
+    return QWidget::eventFilter(watched, e);
 }
 
 bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
@@ -91,6 +128,20 @@ bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
     }
 }
 
+std::optional<Date> CalendarViewWindow::ReadPressedCell(const YearGrid<std::string>& grid, int month, int column,
+                                                        int row, int gridYear) {
+    std::string text = CellText(grid, month, column, row);
+    main_.SetDateBoxText(FromCp1252(text));
+    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, gridYear);
+    if (!date) {
+        SetCurrentCellStrings(s_, {}, 0);
+        main_.ClearDateBox();
+        return std::nullopt;
+    }
+    SetCurrentCellStrings(s_, text, YearOf(*date));
+    return date;
+}
+
 bool CalendarViewWindow::ResizeHeld() const { return closing_ || s_.flags.gPlannerLoading; }
 
 void CalendarViewWindow::PlaceToDoPane(double top, double width) {
@@ -105,9 +156,12 @@ void CalendarViewWindow::PlaceToDoPane(double top, double width) {
 
 bool CalendarViewWindow::WideEnoughForRightPanels() const { return PixelsToTwipsX(width()) > 15000; }
 
+// The six-month view keeps its own slot; the year and month views share the other.
+int CalendarViewWindow::RightPanelsSlot() const { return view_ == HoverView::SixMonths ? 1 : 0; }
+
 void CalendarViewWindow::HideRightPanels(QWidget* panel) {
     panel->hide();
-    s_.view.gRightPanelsShown[rightPanelsIndex_] = false;
+    s_.view.gRightPanelsShown[RightPanelsSlot()] = false;
 }
 
 void CalendarViewWindow::ShowRightPanels(QWidget* panel, double left, double width) {
@@ -120,10 +174,10 @@ void CalendarViewWindow::ShowRightPanels(QWidget* panel, double left, double wid
     // brought into view would otherwise stay empty until the next drawing.
     if (lstHelp && lstHelp->count() == 0) FillHelpPanel(s_, lstHelp, txtHelp, lblSubject);
     panel->show();
-    s_.view.gRightPanelsShown[rightPanelsIndex_] = true;
+    s_.view.gRightPanelsShown[RightPanelsSlot()] = true;
 }
 
-void CalendarViewWindow::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, sixMonthToDo_); }
+void CalendarViewWindow::LoadToDo() { orvelle::LoadToDo(s_, picToDo, mToDoRowsLoaded, view_ == HoverView::SixMonths); }
 
 void CalendarViewWindow::Form_Unload() {
     if (unloaded_) return;

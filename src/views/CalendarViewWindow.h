@@ -1,32 +1,38 @@
 #pragma once
 // What the three calendar views (twelve months, six months, one month) have in common: the
 // Next/Prev bar, the side panels (help, alerts and birthdays), the To Do pane, and the way a
-// view opens, resizes its panes and unloads. Each view builds its own month boxes and keeps its
-// own event procedures; it places the shared parts through the helpers here.
+// view opens, steps, reads a pressed cell, resizes its panes and unloads. Each view builds its
+// own month boxes and keeps its own event procedures; it places the shared parts through the
+// helpers here.
+#include "store/DateModel.h"
+#include "views/MainShell.h"
 #include "views/SidePanels.h"
 #include "views/ViewHover.h"
 
 #include <QWidget>
+
+#include <optional>
+#include <string>
 
 class QPushButton;
 
 namespace orvelle {
 
 struct Store;
-class frmMain;
 
-// How one view differs in what the base does for it.
-struct CalendarViewKind {
-    HoverView hover;
-    bool& open;            // the view's "open" flag (gYearViewOpen ...)
-    bool& closing;         // its "closing" flag, which holds off resizing
-    int rightPanelsIndex;  // its slot in gRightPanelsShown
-    bool sixMonthToDo;     // the To Do pane places itself (six-month layout)
+// How one view shows itself: its name, caption and designed size in twips.
+struct CalendarViewLook {
+    const char* name;
+    const char* title;
+    double width;
+    double height;
 };
 
 class CalendarViewWindow : public QWidget {
     Q_OBJECT
 public:
+    // The backdrop of the month boxes (twelve and six months); null in the one-month view.
+    QWidget* picMain = nullptr;
     QWidget* picNav = nullptr;
     QPushButton* cmdPrev = nullptr;
     QPushButton* cmdNext = nullptr;
@@ -41,18 +47,25 @@ public:
 
     virtual void Form_Resize() = 0;
     void Form_Unload();
-    virtual void cmdNext_Click() = 0;
-    virtual void cmdPrev_Click() = 0;
-    virtual bool Form_KeyDown(int keyCode, int shift) = 0;
+    void cmdNext_Click() { Step(+1); }
+    void cmdPrev_Click() { Step(-1); }
+    // Right and Left step the view; Esc leaves the six- and one-month views for the year.
+    virtual bool Form_KeyDown(int keyCode, int shift);
+    // The backdrop outside the boxes restores the action buttons' looks.
+    void picMain_MouseMove();
     void LoadToDo();
 
     bool mToDoRowsLoaded = false;
 
 protected:
-    CalendarViewWindow(Store& s, frmMain& m, const CalendarViewKind& kind);
+    // `view` picks the view's flags and slots in the store.
+    CalendarViewWindow(Store& s, MainShell& m, HoverView view, const CalendarViewLook& look);
 
-    // The backdrop of the month boxes ("picMain"); its mouse moves come to eventFilter.
-    QWidget* MakeMainPicture();
+    // Moves the view one period forward (+1) or back (-1) and draws it.
+    virtual void Step(int direction) = 0;
+
+    // Makes picMain; its mouse moves come to eventFilter.
+    void MakeMainPicture();
     // The Next/Prev bar inside `parent`, wired to cmdPrev_Click and cmdNext_Click.
     void MakeNavBar(QWidget* parent, double left, double top);
     // A hidden container `name` at the given place holding the help and alerts frames, inset by
@@ -66,6 +79,12 @@ protected:
     // Form_KeyDown's keys: Right and Left step the view; Esc, where it leaves the view, closes it
     // and shows the year. False for any other key.
     bool NavigationKey(int keyCode, bool escapeShowsYear);
+
+    // A press on cell (`column`, `row`) of `month` in `grid`: shows the cell's text in the date
+    // box and returns its date in the grid's year; a cell without a date clears the date box and
+    // the current cell's strings.
+    std::optional<Date> ReadPressedCell(const YearGrid<std::string>& grid, int month, int column, int row,
+                                        int gridYear);
 
     // Form_Resize does nothing while the view closes or the planner loads.
     bool ResizeHeld() const;
@@ -81,18 +100,20 @@ protected:
     // What a view resets on unload beyond the common flags.
     virtual void UnloadSpecifics() {}
 
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
     Store& s_;
-    frmMain& main_;
+    MainShell& main_;
     ViewHover hover_;
 
 private:
+    int RightPanelsSlot() const;
+
+    HoverView view_;
     bool& open_;
     bool& closing_;
-    int rightPanelsIndex_;
-    bool sixMonthToDo_;
     bool unloaded_ = false;
 };
 

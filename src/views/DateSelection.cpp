@@ -1,13 +1,10 @@
 #include "views/DateSelection.h"
 
-#include "mainwindow/PickerDate.h"
-#include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
-#include "store/Clock.h"
+#include "views/MainShell.h"
 #include "store/NotesStore.h"
 #include "store/Store.h"
 
-#include <QComboBox>
 #include <QCursor>
 #include <QMenu>
 
@@ -37,7 +34,7 @@ void SetCurrentCellStrings(Store& s, const std::string& text, int year) {
     v.gCurrentCellYYYY = std::to_string(year);
 }
 
-void SetMarkMenus(frmMain& m, std::int16_t markFlag) {
+void SetMarkMenus(MainShell& m, std::int16_t markFlag) {
     m.SetMenuEnabled("mnuOptDateQuickMark", markFlag == 0);
     m.SetMenuEnabled("mnuOptDateClearMark", markFlag != 0);
 }
@@ -68,11 +65,10 @@ std::optional<Date> MonthCaptionDate(const std::string& caption) {
     return DateSerial(year, month, 1);
 }
 
-void PopUpDateMenu(frmMain& m) { m.mnuDateOptions->popup(QCursor::pos()); }
+void PopUpDateMenu(MainShell& m) { m.DateMenu()->popup(QCursor::pos()); }
 
-void OpenNoteOnDoubleClick(Store& s, frmMain& m) {
-    auto date = ReadPickerDate(ToCp1252(m.cmbMonth->currentText()), ToCp1252(m.cmbDay->currentText()),
-                               ToCp1252(m.cmbYear->currentText()), Clock::CurrentYear());
+void OpenNoteOnDoubleClick(Store& s, MainShell& m) {
+    auto date = m.PickerDate();
     // Texts typed into the picker that form no date leave the selection alone.
     if (!date) return;
     s.dates.gSelectedDate = *date;

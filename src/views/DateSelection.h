@@ -11,7 +11,7 @@
 namespace orvelle {
 
 struct Store;
-class frmMain;
+class MainShell;
 
 // The cell's "mm/dd/yy" with blanks trimmed, or "" for a cell outside the month.
 std::string CellText(const YearGrid<std::string>& grid, int month, int column, int row);
@@ -20,20 +20,20 @@ std::string CellText(const YearGrid<std::string>& grid, int month, int column, i
 void SetCurrentCellStrings(Store& s, const std::string& text, int year);
 
 // Quick mark when the cell is unmarked, clear mark when it is marked.
-void SetMarkMenus(frmMain& m, std::int16_t markFlag);
+void SetMarkMenus(MainShell& m, std::int16_t markFlag);
 
 // "Holiday = " and the first holiday of this year's list whose stamp is the cell; a cell without
 // the holiday flag, or whose flagged holiday is no longer in the list, shows "No Holiday Assigned".
 std::string HolidayLabelText(const Store& s, int month, int column, int row);
 
 // Pops up the main window's "&Date Options" menu at the mouse pointer.
-void PopUpDateMenu(frmMain& m);
+void PopUpDateMenu(MainShell& m);
 
 // The first day of the month that a month button's caption names ("March, 2009"), or nullopt.
 std::optional<Date> MonthCaptionDate(const std::string& caption);
 
 // The double-click of every view: the picker's date becomes the selected date, and its note
 // opens when that is also the date last shown in the date box.
-void OpenNoteOnDoubleClick(Store& s, frmMain& m);
+void OpenNoteOnDoubleClick(Store& s, MainShell& m);
 
 } // namespace orvelle

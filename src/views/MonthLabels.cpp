@@ -1,6 +1,6 @@
 #include "views/MonthLabels.h"
 
-#include "mainwindow/frmMain.h"
+#include "views/MainShell.h"
 #include "notes/HelpPanel.h"
 #include "platform/Cp1252.h"
 #include "platform/Twips.h"
@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kLabelPitchTwips = 300;
 
-void ListLabels(Store& s, frmMain& m) {
+void ListLabels(Store& s, MainShell& m) {
     if (s.flags.gTemplateMode) return;
     frmMonth* view = m.monthView();
     if (!view) return;
@@ -63,6 +63,6 @@ void ListLabels(Store& s, frmMain& m) {
 
 } // namespace
 
-void DisplayTTTLabels(Store& s, frmMain& m) { Guarded(s, "DisplayTTTLabels", [&] { ListLabels(s, m); }); }
+void DisplayTTTLabels(Store& s, MainShell& m) { Guarded(s, "DisplayTTTLabels", [&] { ListLabels(s, m); }); }
 
 } // namespace orvelle

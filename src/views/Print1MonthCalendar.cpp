@@ -51,7 +51,7 @@ MonthPrintPage PageContent(Store& s) {
         if (s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);
         page.drawn = s.icons.gTemplateDate;
     } else {
-        page.drawn = s.dates.gSelectedDate;
+        page.drawn = MonthViewDate(s);
         for (const MonthMessage& m : CollectMonthMessages(s)) page.messages.push_back({m.day, m.text, m.color});
         if (page.messages.size() > static_cast<size_t>(kPrintedMessageLimit)) {
             s.ui->MsgBox(kTooManyPrintedMessages, MsgButtons::OK, "");

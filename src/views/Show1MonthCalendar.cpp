@@ -1,5 +1,5 @@
-#include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
+#include "views/MainShell.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "render/BirthdayMarking.h"
@@ -31,7 +31,7 @@ constexpr double kLabelsMinWidthTwips = 10000;
 
 // The month's own icon file decides what the month shows: its icons, nothing (an empty file), or
 // the template when it has no file.
-void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view, bool keepUnsaved) {
+void ShowMonthIcons(Store& s, MainShell& m, frmMonth& view, bool keepUnsaved) {
     namespace fs = std::filesystem;
     std::string monthFile = MonthIconFilePath(s);
     bool monthFileExists = PathIsFile(monthFile);
@@ -39,14 +39,14 @@ void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view, bool keepUnsaved) {
     bool monthFileEmpty = monthFileExists && fs::file_size(monthFile, ec) == 0 && !ec;
     IconFiles& ic = s.icons;
     if (PathIsFile(TemplateFilePath(s)) && !monthFileExists) {
-        m.lblTemplate->setText("Monthly View = Template");
+        m.SetTemplateText("Monthly View = Template");
         if (!keepUnsaved) ReadTemplateTags(s);
         m.SetMenuEnabled("mnuFileSave", true);
         m.SetMenuEnabled("mnuFileSaveTemplate", true);
     } else if (monthFileEmpty) {
-        m.lblTemplate->setText("Monthly View = Marks Only");
+        m.SetTemplateText("Monthly View = Marks Only");
     } else {
-        m.lblTemplate->setText("Monthly View = Modified");
+        m.SetTemplateText("Monthly View = Modified");
         if (monthFileExists && !keepUnsaved) Read1MonthIcons(s);
         m.SetMenuEnabled("mnuFileSave", true);
         m.SetMenuEnabled("mnuFileSaveCalendar", true);
@@ -55,11 +55,11 @@ void ShowMonthIcons(Store& s, frmMain& m, frmMonth& view, bool keepUnsaved) {
     if (keepUnsaved) PlaceUnsavedIcons(s);
     m.SetMenuEnabled("mnuOptDateRemoveAll", ic.gMonthIconLineCount > 0);
     ShowPlacedIcons(s, view);
-    m.lblTemplate->show();
+    m.ShowTemplateText(true);
     view.picMonth->show();
 }
 
-void Draw(Store& s, frmMain& m) {
+void Draw(Store& s, MainShell& m) {
     ClearChildAreaForView(s, m);
     frmMonth& view = m.LoadMonthView();
     m.ShowChild(&view);
@@ -82,7 +82,10 @@ void Draw(Store& s, frmMain& m) {
     m.SetMenuEnabled("mnuOptDateRemoveAll", false);
     if (templ && s.icons.gTemplateDate == 0) SetTemplateDate(s, s.dates.gYear);
     Date drawn = templ ? s.icons.gTemplateDate : s.dates.gSelectedDate;
-    if (!templ) SetMonthIconFile(s, drawn);
+    if (!templ) {
+        SetMonthIconFile(s, drawn);
+        s.view.gMonthViewDate = drawn;
+    }
     std::string drawing = templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;
@@ -106,7 +109,7 @@ void Draw(Store& s, frmMain& m) {
         for (auto& line : s.icons.gMonthIconLines) line.clear();
         for (auto& line : s.icons.gTemplateIconLines) line.clear();
     }
-    m.setWindowTitle(FromCp1252(templ ? std::string("Orvelle - Modifying Template")
+    m.SetCaption(FromCp1252(templ ? std::string("Orvelle - Modifying Template")
                                       : "Orvelle - " + MonthName(MonthOf(drawn)) + ", " + std::to_string(year)));
 
     MonthGridPainter painter(s, box);
@@ -133,13 +136,13 @@ void Draw(Store& s, frmMain& m) {
 
     if (!view.picIcon.empty()) view.picIcon[0]->hide();
     ShowMonthIcons(s, m, view, keepUnsaved);
-    m.setWindowTitle(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " +
+    m.SetCaption(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " +
                                 std::to_string(YearOf(s.dates.gSelectedDate)) + " Calendar"));
     if (PixelsToTwipsX(view.width()) > kLabelsMinWidthTwips) DisplayTTTLabels(s, m);
 }
 
 } // namespace
 
-void Show1MonthCalendar(Store& s, frmMain& m) { Guarded(s, "Show1MonthCalendar", [&] { Draw(s, m); }); }
+void Show1MonthCalendar(Store& s, MainShell& m) { Guarded(s, "Show1MonthCalendar", [&] { Draw(s, m); }); }
 
 } // namespace orvelle

@@ -1,5 +1,3 @@
-#include "mainwindow/MainWindowTexts.h"
-#include "mainwindow/frmMain.h"
 #include "notes/HelpPanel.h"
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
@@ -12,10 +10,10 @@
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
+#include "views/MainShell.h"
 #include "views/ViewLayers.h"
 #include "views/frmYear.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +26,7 @@ const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCa
                                            "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon", "mnuOptDateShowIcons",
                                            "mnuOptCal", "mnuOptDateRemoveAll"};
 
-void Draw(Store& s, frmMain& m) {
+void Draw(Store& s, MainShell& m) {
     s.flags.gTemplateMode = false;
     ClearChildAreaForView(s, m);
     frmYear& view = m.LoadYearView();
@@ -71,21 +69,23 @@ void Draw(Store& s, frmMain& m) {
     if (s.markers.gMarkerHidden[kBirthdayCategory] == 0) ReadAndMarkBirthdays(s, m);
     ReadAndDisplayThisYearsMarks(s, m);
 
-    m.lblTemplate->hide();
+    m.ShowTemplateText(false);
     for (int i = 0; i < 12; ++i) {
         view.picMonth[i]->show();
         view.cmdMonth[i]->show();
     }
     if (!s.flags.gMainWindowLoading && s.view.gRightPanelsShown[0])
         FillHelpPanel(s, view.lstHelp, view.txtHelp, view.lblSubject);
-    m.setWindowTitle(FromCp1252(YearCaption(YearOf(s.dates.gSelectedDate))));
+    m.SetCaption(FromCp1252(YearCaption(YearOf(s.dates.gSelectedDate))));
 }
 
 } // namespace
 
-void Show1YearCalendar(Store& s, frmMain& m) { Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); }); }
+std::string YearCaption(int year) { return "Orvelle: " + std::to_string(year) + " Calendar"; }
 
-void RedrawCurrentView(Store& s, frmMain& m) {
+void Show1YearCalendar(Store& s, MainShell& m) { Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); }); }
+
+void RedrawCurrentView(Store& s, MainShell& m) {
     switch (s.flags.gCalendarView) {
     case 1: Show1MonthCalendar(s, m); break;
     case 6: Show6MonthCalendar(s, m); break;

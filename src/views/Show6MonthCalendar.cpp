@@ -1,6 +1,5 @@
-#include "mainwindow/MainWindowTexts.h"
-#include "mainwindow/frmMain.h"
 #include "notes/HelpPanel.h"
+#include "views/MainShell.h"
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
 #include "render/BirthdayMarking.h"
@@ -19,7 +18,6 @@
 #include "views/ViewLayers.h"
 #include "views/frm6Months.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,7 +29,7 @@ const char* const kDisabledInSixMonthView[] = {
     "mnuFileSaveTemplate", "mnuFileSaveCalendar", "mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon",
     "mnuOptDateShowIcons", "mnuOptCal",           "mnuOptDateRemoveAll",  "mnuEditDeleteMarks"};
 
-void Draw(Store& s, frmMain& m) {
+void Draw(Store& s, MainShell& m) {
     s.flags.gTemplateMode = false;
     ClearChildAreaForView(s, m);
     frm6Months& view = m.LoadSixMonthView();
@@ -75,7 +73,7 @@ void Draw(Store& s, frmMain& m) {
     }
     if (birthdaysShown) ReadAndMarkBirthdays(s, surfaces);
     ReadAndDisplayThisYearsMarks(s, surfaces);
-    m.lblTemplate->hide();
+    m.ShowTemplateText(false);
     if (s.flags.gSpansNextYear) {
         AssignNextYearsDateholders(s);
         // The same stacking as the shown year's, so a mark stays on top (and findable by its
@@ -91,12 +89,12 @@ void Draw(Store& s, frmMain& m) {
     }
     if (s.view.gRightPanelsShown[1]) FillHelpPanel(s, view.lstHelp, view.txtHelp, view.lblSubject);
     view.show();
-    m.lblCurPos->setText(s.flags.gSpansNextYear ? "True" : "False");
-    m.setWindowTitle(FromCp1252(YearCaption(year)));
+    m.SetCursorPositionText(s.flags.gSpansNextYear ? "True" : "False");
+    m.SetCaption(FromCp1252(YearCaption(year)));
 }
 
 } // namespace
 
-void Show6MonthCalendar(Store& s, frmMain& m) { Guarded(s, "Show6MonthCalendar", [&] { Draw(s, m); }); }
+void Show6MonthCalendar(Store& s, MainShell& m) { Guarded(s, "Show6MonthCalendar", [&] { Draw(s, m); }); }
 
 } // namespace orvelle

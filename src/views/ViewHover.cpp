@@ -1,13 +1,11 @@
 #include "views/ViewHover.h"
 
-#include "mainwindow/frmMain.h"
+#include "views/MainShell.h"
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
 
-#include <QLabel>
-#include <QLineEdit>
 
 namespace orvelle {
 
@@ -16,17 +14,17 @@ bool ViewHover::Ignored(const Store& s, float x, float y) const {
     return x == mLastHoverX && y == mLastHoverY;
 }
 
-void ViewHover::MoveOverMonth(Store& s, frmMain& m, PictureBox& box, float x, float y) {
+void ViewHover::MoveOverMonth(Store& s, MainShell& m, PictureBox& box, float x, float y) {
     if (Ignored(s, x, y)) return;
     int month = s.dates.gMonth - 1;
     if (month < 0 || month > 11) return;
     Handle(s, m, box, month, false, x, y);
 }
 
-void ViewHover::MoveOverSixMonthBox(Store& s, frmMain& m, PictureBox& box, const std::string& buttonCaption,
+void ViewHover::MoveOverSixMonthBox(Store& s, MainShell& m, PictureBox& box, const std::string& buttonCaption,
                                     float x, float y) {
     if (Ignored(s, x, y)) return;
-    m.txtDate->clear();
+    m.ClearDateBox();
     auto first = MonthCaptionDate(buttonCaption);
     if (!first) return; // a box the drawing has not named yet
     bool next = YearOf(*first) != s.flags.gViewYear;
@@ -34,13 +32,13 @@ void ViewHover::MoveOverSixMonthBox(Store& s, frmMain& m, PictureBox& box, const
     Handle(s, m, box, MonthOf(*first) - 1, next, x, y);
 }
 
-void ViewHover::MoveOverYearBox(Store& s, frmMain& m, PictureBox& box, int index, float x, float y) {
+void ViewHover::MoveOverYearBox(Store& s, MainShell& m, PictureBox& box, int index, float x, float y) {
     if (Ignored(s, x, y)) return;
     if (index < 0 || index > 11) return;
     Handle(s, m, box, index, false, x, y);
 }
 
-void ViewHover::Handle(Store& s, frmMain& m, PictureBox& box, int month, bool nextYear, float x, float y) {
+void ViewHover::Handle(Store& s, MainShell& m, PictureBox& box, int month, bool nextYear, float x, float y) {
     HoverRequest r;
     r.view = view_;
     r.month = month;
@@ -54,9 +52,7 @@ void ViewHover::Handle(Store& s, frmMain& m, PictureBox& box, int month, bool ne
     s.view.gHoverCellColumn = o.hit.column;
     s.view.gHoverCellRow = o.hit.row;
     if (view_ != HoverView::OneMonth) {
-        m.lblMonth->setText(QString::number(month));
-        m.lblX->setText(QString::number(o.hit.column));
-        m.lblY->setText(QString::number(o.hit.row));
+        m.SetCellPositionTexts(month, o.hit.column, o.hit.row);
         for (int i = 0; i < 3; ++i) m.SetOptLook(i, ButtonLook::NoFocus);
     }
     m.SetMenuEnabled("mnuOptDateAttachHoverText", o.attachHoverNote);
@@ -65,7 +61,7 @@ void ViewHover::Handle(Store& s, frmMain& m, PictureBox& box, int month, bool ne
 
     if (o.dateBox) {
         QString text = FromCp1252(*o.dateBox);
-        if (m.txtDate->text() != text) m.txtDate->setText(text);
+        if (m.DateBoxText() != text) m.SetDateBoxText(text);
     }
     if (o.dateMenuEnabled) m.SetMenuEnabled("mnuDateOptions", true);
     if (o.markFlag) SetMarkMenus(m, *o.markFlag);

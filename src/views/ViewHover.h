@@ -10,7 +10,7 @@
 namespace orvelle {
 
 struct Store;
-class frmMain;
+class MainShell;
 class PictureBox;
 
 class ViewHover {
@@ -18,12 +18,12 @@ public:
     explicit ViewHover(HoverView view) : view_(view) {}
 
     // One-month view: the box shows the month of the selected date.
-    void MoveOverMonth(Store& s, frmMain& m, PictureBox& box, float x, float y);
+    void MoveOverMonth(Store& s, MainShell& m, PictureBox& box, float x, float y);
     // Six-month view: the box's month and year come from its button's caption ("March, 2009").
-    void MoveOverSixMonthBox(Store& s, frmMain& m, PictureBox& box, const std::string& buttonCaption, float x,
+    void MoveOverSixMonthBox(Store& s, MainShell& m, PictureBox& box, const std::string& buttonCaption, float x,
                              float y);
     // Twelve-month view: box `index` shows month index `index`.
-    void MoveOverYearBox(Store& s, frmMain& m, PictureBox& box, int index, float x, float y);
+    void MoveOverYearBox(Store& s, MainShell& m, PictureBox& box, int index, float x, float y);
 
     // The pointer position of the last move handled to a regular end; both 0 at first.
     float mLastHoverX = 0;
@@ -32,7 +32,7 @@ public:
 private:
     // The notes or planner window is open, or the pointer has not moved: nothing to do.
     bool Ignored(const Store& s, float x, float y) const;
-    void Handle(Store& s, frmMain& m, PictureBox& box, int month, bool nextYear, float x, float y);
+    void Handle(Store& s, MainShell& m, PictureBox& box, int month, bool nextYear, float x, float y);
 
     HoverView view_;
 };

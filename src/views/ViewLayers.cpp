@@ -1,6 +1,6 @@
 #include "views/ViewLayers.h"
 
-#include "mainwindow/frmMain.h"
+#include "views/MainShell.h"
 #include "render/BirthdayMarking.h"
 #include "render/CalendarSurfaces.h"
 #include "render/HolidayDisplay.h"
@@ -12,7 +12,7 @@
 
 namespace orvelle {
 
-CalendarSurfaces SurfacesOf(const frmMain& m) {
+CalendarSurfaces SurfacesOf(const MainShell& m) {
     CalendarSurfaces v;
     if (frmMonth* w = m.monthView()) v.month = w->picMonth;
     if (frm6Months* w = m.sixMonthView()) v.sixMonths = w->picMonth;
@@ -20,20 +20,20 @@ CalendarSurfaces SurfacesOf(const frmMain& m) {
     return v;
 }
 
-void DisplayThisYearsHolidays(Store& s, frmMain& m) { DisplayThisYearsHolidays(s, SurfacesOf(m)); }
-void DisplayNextYearsHolidays(Store& s, frmMain& m) { DisplayNextYearsHolidays(s, SurfacesOf(m)); }
-void ReadAndMarkBirthdays(Store& s, frmMain& m) { ReadAndMarkBirthdays(s, SurfacesOf(m)); }
-void ReadAndMarkNextYearsBirthdays(Store& s, frmMain& m) { ReadAndMarkNextYearsBirthdays(s, SurfacesOf(m)); }
-void ReadAndDisplayThisYearsMarks(Store& s, frmMain& m) { ReadAndDisplayThisYearsMarks(s, SurfacesOf(m)); }
-void ReadAndDisplayNextYearsMarks(Store& s, frmMain& m) { ReadAndDisplayNextYearsMarks(s, SurfacesOf(m)); }
-void ReDrawDateMarks(Store& s, frmMain& m) { ReDrawDateMarks(s, SurfacesOf(m)); }
-void ReDraw6MonthDateMarks(Store& s, frmMain& m) { ReDraw6MonthDateMarks(s, SurfacesOf(m)); }
-void ReDraw1MonthDateMarks(Store& s, frmMain& m) { ReDraw1MonthDateMarks(s, SurfacesOf(m)); }
+void DisplayThisYearsHolidays(Store& s, MainShell& m) { DisplayThisYearsHolidays(s, SurfacesOf(m)); }
+void DisplayNextYearsHolidays(Store& s, MainShell& m) { DisplayNextYearsHolidays(s, SurfacesOf(m)); }
+void ReadAndMarkBirthdays(Store& s, MainShell& m) { ReadAndMarkBirthdays(s, SurfacesOf(m)); }
+void ReadAndMarkNextYearsBirthdays(Store& s, MainShell& m) { ReadAndMarkNextYearsBirthdays(s, SurfacesOf(m)); }
+void ReadAndDisplayThisYearsMarks(Store& s, MainShell& m) { ReadAndDisplayThisYearsMarks(s, SurfacesOf(m)); }
+void ReadAndDisplayNextYearsMarks(Store& s, MainShell& m) { ReadAndDisplayNextYearsMarks(s, SurfacesOf(m)); }
+void ReDrawDateMarks(Store& s, MainShell& m) { ReDrawDateMarks(s, SurfacesOf(m)); }
+void ReDraw6MonthDateMarks(Store& s, MainShell& m) { ReDraw6MonthDateMarks(s, SurfacesOf(m)); }
+void ReDraw1MonthDateMarks(Store& s, MainShell& m) { ReDraw1MonthDateMarks(s, SurfacesOf(m)); }
 
-void ClearChildAreaForView(Store& s, frmMain& m) {
+void ClearChildAreaForView(Store& s, MainShell& m) {
     if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
     if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-    m.picScroll->hide();
+    m.HideScrollPanel();
 }
 
 } // namespace orvelle

@@ -5,23 +5,23 @@ namespace orvelle {
 
 struct Store;
 struct CalendarSurfaces;
-class frmMain;
+class MainShell;
 
 // The boxes of whichever view windows are loaded; null where a window is not.
-CalendarSurfaces SurfacesOf(const frmMain& m);
+CalendarSurfaces SurfacesOf(const MainShell& m);
 
-void DisplayThisYearsHolidays(Store& s, frmMain& m);
-void DisplayNextYearsHolidays(Store& s, frmMain& m);
-void ReadAndMarkBirthdays(Store& s, frmMain& m);
-void ReadAndMarkNextYearsBirthdays(Store& s, frmMain& m);
-void ReadAndDisplayThisYearsMarks(Store& s, frmMain& m);
-void ReadAndDisplayNextYearsMarks(Store& s, frmMain& m);
-void ReDrawDateMarks(Store& s, frmMain& m);
-void ReDraw6MonthDateMarks(Store& s, frmMain& m);
-void ReDraw1MonthDateMarks(Store& s, frmMain& m);
+void DisplayThisYearsHolidays(Store& s, MainShell& m);
+void DisplayNextYearsHolidays(Store& s, MainShell& m);
+void ReadAndMarkBirthdays(Store& s, MainShell& m);
+void ReadAndMarkNextYearsBirthdays(Store& s, MainShell& m);
+void ReadAndDisplayThisYearsMarks(Store& s, MainShell& m);
+void ReadAndDisplayNextYearsMarks(Store& s, MainShell& m);
+void ReDrawDateMarks(Store& s, MainShell& m);
+void ReDraw6MonthDateMarks(Store& s, MainShell& m);
+void ReDraw1MonthDateMarks(Store& s, MainShell& m);
 
 // Closes the planner and notes windows and hides the page scroll bar: a calendar view fills
 // the child area alone.
-void ClearChildAreaForView(Store& s, frmMain& m);
+void ClearChildAreaForView(Store& s, MainShell& m);
 
 } // namespace orvelle

@@ -1,7 +1,5 @@
 #include "views/frm6Months.h"
 
-#include "mainwindow/ImageButton.h"
-#include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -15,25 +13,13 @@
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace orvelle {
 
-frm6Months::frm6Months(Store& s, frmMain& m)
-    : CalendarViewWindow(s, m,
-                         {.hover = HoverView::SixMonths,
-                          .open = s.flags.gSixMonthViewOpen,
-                          .closing = s.flags.gClosingSixMonthView,
-                          .rightPanelsIndex = 1,
-                          .sixMonthToDo = true}) {
-    setObjectName("frm6Months");
-    setWindowTitle("6 Month View");
-    setFont(DefaultWindowFont());
-    ResizeTwips(this, 11805, 9285);
-
-    picMain = MakeMainPicture();
+frm6Months::frm6Months(Store& s, MainShell& m)
+    : CalendarViewWindow(s, m, HoverView::SixMonths, {"frm6Months", "6 Month View", 11805, 9285}) {
+    MakeMainPicture();
     MakeMonth(0);
     MoveTwips(picMonth[0], 180, 360);
     MoveTwips(cmdView[0], 240, 60);
@@ -98,11 +84,6 @@ void frm6Months::Form_Resize() {
         HideRightPanels(framRight);
 }
 
-bool frm6Months::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == picMain && e->type() == QEvent::MouseMove) picMain_MouseMove();
-    return CalendarViewWindow::eventFilter(watched, e);
-}
-
 void frm6Months::Step(int direction) {
     // The drawing closes a notes or planner window opened over the view: its edits come first.
     if (!QueryUnloadPlannerAndNotes(s_)) return;
@@ -111,11 +92,6 @@ void frm6Months::Step(int direction) {
     Show6MonthCalendar(s_, main_);
     picMain->setFocus();
 }
-
-void frm6Months::cmdNext_Click() { Step(+1); }
-void frm6Months::cmdPrev_Click() { Step(-1); }
-
-bool frm6Months::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, true); }
 
 bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
 
@@ -127,10 +103,6 @@ void frm6Months::cmdView_Click(int index) {
     s_.flags.gSixMonthViewOpen = false;
     Show1MonthCalendar(s_, main_);
     close();
-}
-
-void frm6Months::picMain_MouseMove() {
-    for (int i = 0; i < 3; ++i) main_.SetOptLook(i, ButtonLook::NoFocus);
 }
 
 void frm6Months::picMonth_MouseDown(int index, int button, int, double x, double y) {
@@ -149,23 +121,14 @@ void frm6Months::picMonth_MouseDown(int index, int button, int, double x, double
     int month = s.dates.gCurrentCellMonth;
     s.dates.gCurrentCellColumn = hit.column;
     s.dates.gCurrentCellRow = hit.row;
-    main_.lblMonth->setText(QString::number(month));
-    main_.lblX->setText(QString::number(hit.column));
-    main_.lblY->setText(QString::number(hit.row));
+    main_.SetCellPositionTexts(month, hit.column, hit.row);
     if (!hit.InGrid()) {
         SetCurrentCellStrings(s, {}, 0);
         return;
     }
     const auto& grid = next ? s.dates.gNextYearsDateHolders : s.dates.gThisYearsDateHolders;
-    std::string text = CellText(grid, month, hit.column, hit.row);
-    main_.txtDate->setText(FromCp1252(text));
-    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, v.gSixMonthPanelYear);
-    if (!date) {
-        SetCurrentCellStrings(s, {}, 0);
-        main_.txtDate->clear();
-        return;
-    }
-    SetCurrentCellStrings(s, text, YearOf(*date));
+    auto date = ReadPressedCell(grid, month, hit.column, hit.row, v.gSixMonthPanelYear);
+    if (!date) return;
     const auto& marks = next ? s.marks.gNextYearsMarkFlags : s.marks.gThisYearsMarkFlags;
     SetMarkMenus(main_, marks[month][hit.column][hit.row]);
     s.dates.gSelectedDate = *date;

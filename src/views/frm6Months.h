@@ -12,9 +12,8 @@ class PictureBox;
 class frm6Months : public CalendarViewWindow {
     Q_OBJECT
 public:
-    frm6Months(Store& s, frmMain& m);
+    frm6Months(Store& s, MainShell& m);
 
-    QWidget* picMain = nullptr;
     std::array<PictureBox*, 6> picMonth{};
     std::array<QPushButton*, 6> cmdView{};
     QWidget* framRight = nullptr;
@@ -22,21 +21,16 @@ public:
     void Form_Load();
     void Form_Resize() override;
     void LoadTheMonths();
-    void cmdNext_Click() override;
-    void cmdPrev_Click() override;
-    bool Form_KeyDown(int keyCode, int shift) override;
     bool cmdView_KeyDown(int index, int keyCode, int shift);
     void cmdView_Click(int index);
-    void picMain_MouseMove();
     void picMonth_MouseDown(int index, int button, int shift, double x, double y);
     void picMonth_DblClick(int index);
     void picMonth_MouseMove(int index, int button, int shift, double x, double y);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* e) override;
+    void Step(int direction) override;
 
 private:
-    void Step(int direction);
     void MakeMonth(int i);
 };
 

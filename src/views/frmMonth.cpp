@@ -1,6 +1,5 @@
 #include "views/frmMonth.h"
 
-#include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -15,23 +14,12 @@
 #include "views/ViewNavigation.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 
 namespace orvelle {
 
-frmMonth::frmMonth(Store& s, frmMain& m)
-    : CalendarViewWindow(s, m,
-                         {.hover = HoverView::OneMonth,
-                          .open = s.flags.gMonthViewOpen,
-                          .closing = s.flags.gClosingMonthView,
-                          .rightPanelsIndex = 0,
-                          .sixMonthToDo = false}) {
-    setObjectName("frmMonth");
-    setWindowTitle("1 Month View");
-    setFont(DefaultWindowFont());
-    ResizeTwips(this, 11805, 8970);
-
+frmMonth::frmMonth(Store& s, MainShell& m)
+    : CalendarViewWindow(s, m, HoverView::OneMonth, {"frmMonth", "1 Month View", 11805, 8970}) {
     picRight = MakeRightPanels("picRight", 7140, 120, 3495, 7815, 120, 3840);
 
     picLeft = new QWidget(this);
@@ -141,9 +129,6 @@ void frmMonth::Step(int direction) {
     picMonth->setFocus();
 }
 
-void frmMonth::cmdNext_Click() { Step(+1); }
-void frmMonth::cmdPrev_Click() { Step(-1); }
-
 bool frmMonth::Form_KeyDown(int keyCode, int) {
     if (keyCode == 27 && s_.flags.gMonthIconsChanged) {
         // Leaving the view would drop changed icons: ask first, and stay on Cancel. An open
@@ -165,19 +150,12 @@ void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
         SetCurrentCellStrings(s, {}, 0);
         return;
     }
-    std::string text = CellText(s.dates.gThisYearsDateHolders, month, hit.column, hit.row);
-    main_.txtDate->setText(FromCp1252(text));
-    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, s.dates.thisYearsGridYear);
-    if (!date) {
-        SetCurrentCellStrings(s, {}, 0);
-        main_.txtDate->clear();
-        return;
-    }
-    SetCurrentCellStrings(s, text, YearOf(*date));
+    auto date = ReadPressedCell(s.dates.gThisYearsDateHolders, month, hit.column, hit.row, s.dates.thisYearsGridYear);
+    if (!date) return;
     SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[month][hit.column][hit.row]);
     s.dates.gSelectedDate = *date;
     main_.ShowSelectedDateInPicker();
-    main_.lblHoliday->setText(FromCp1252(HolidayLabelText(s, month, hit.column, hit.row)));
+    main_.SetHolidayText(FromCp1252(HolidayLabelText(s, month, hit.column, hit.row)));
     if (button == kRightButton) {
         // Only a right press on a placed icon offers to remove it.
         main_.SetMenuEnabled("mnuOptDateRemoveIcon", false);

@@ -16,7 +16,7 @@ class PictureBox;
 class frmMonth : public CalendarViewWindow {
     Q_OBJECT
 public:
-    frmMonth(Store& s, frmMain& m);
+    frmMonth(Store& s, MainShell& m);
 
     PictureBox* picMonth = nullptr;
     std::array<QLabel*, 7> lblDay{};
@@ -30,8 +30,6 @@ public:
 
     void Form_Load();
     void Form_Resize() override;
-    void cmdNext_Click() override;
-    void cmdPrev_Click() override;
     bool Form_KeyDown(int keyCode, int shift) override;
     void picMonth_MouseDown(int button, int shift, double x, double y);
     void picMonth_DblClick();
@@ -48,9 +46,9 @@ public:
 
 protected:
     void UnloadSpecifics() override;
+    void Step(int direction) override;
 
 private:
-    void Step(int direction);
     bool mIconDragArmed = false;
 };
 

@@ -1,6 +1,5 @@
 // frmMonth's placed icons: pressing one (to move it, or to offer "Remove Selected Icon"), moving
 // it to another day, and the drop of a palette slot or a moved icon on the month box.
-#include "mainwindow/frmMain.h"
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
 #include "views/MonthIconControls.h"

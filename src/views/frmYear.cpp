@@ -1,7 +1,5 @@
 #include "views/frmYear.h"
 
-#include "mainwindow/ImageButton.h"
-#include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -15,25 +13,13 @@
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace orvelle {
 
-frmYear::frmYear(Store& s, frmMain& m)
-    : CalendarViewWindow(s, m,
-                         {.hover = HoverView::Year,
-                          .open = s.flags.gYearViewOpen,
-                          .closing = s.flags.gClosingYearView,
-                          .rightPanelsIndex = 0,
-                          .sixMonthToDo = false}) {
-    setObjectName("frmYear");
-    setWindowTitle("12 Month View");
-    setFont(DefaultWindowFont());
-    ResizeTwips(this, 11880, 8310);
-
-    picMain = MakeMainPicture();
+frmYear::frmYear(Store& s, MainShell& m)
+    : CalendarViewWindow(s, m, HoverView::Year, {"frmYear", "12 Month View", 11880, 8310}) {
+    MakeMainPicture();
     MakeNavBar(picMain, 960, 2400);
     MakeMonth(0);
     framRight = MakeRightPanels("framRight", 8040, 60, 3315, 7935, 0, 4200);
@@ -104,9 +90,7 @@ void frmYear::Form_Resize() {
 }
 
 bool frmYear::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == picMain && e->type() == QEvent::MouseMove) {
-        picMain_MouseMove();
-    } else if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) {
         for (int i = 0; i < 12; ++i) {
             if (watched == cmdMonth[i]) cmdMonth_MouseMove(i);
         }
@@ -122,11 +106,6 @@ void frmYear::Step(int direction) {
     Show1YearCalendar(s_, main_);
     picMain->setFocus();
 }
-
-void frmYear::cmdNext_Click() { Step(+1); }
-void frmYear::cmdPrev_Click() { Step(-1); }
-
-bool frmYear::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, false); }
 
 void frmYear::cmdMonth_Click(int index) {
     // The month and its year both come from the button's own caption ("March, 2009"), so a
@@ -145,35 +124,22 @@ void frmYear::cmdMonth_MouseMove(int index) {
     cmdMonth[index]->setToolTip("Go to " + cmdMonth[index]->text() + "'s Calendar");
 }
 
-void frmYear::picMain_MouseMove() {
-    for (int i = 0; i < 3; ++i) main_.SetOptLook(i, ButtonLook::NoFocus);
-}
-
 void frmYear::picMonth_MouseDown(int index, int button, int, double x, double y) {
     Store& s = s_;
     GridHit hit = HitTestCell(static_cast<float>(x), static_cast<float>(y));
     s.dates.gCurrentCellMonth = index;
     s.dates.gCurrentCellColumn = hit.column;
     s.dates.gCurrentCellRow = hit.row;
-    main_.lblMonth->setText(QString::number(index));
-    main_.lblX->setText(QString::number(hit.column));
-    main_.lblY->setText(QString::number(hit.row));
+    main_.SetCellPositionTexts(index, hit.column, hit.row);
     if (!hit.InGrid()) {
         SetCurrentCellStrings(s, {}, 0);
-        main_.txtDate->clear();
+        main_.ClearDateBox();
         return;
     }
-    std::string text = CellText(s.dates.gThisYearsDateHolders, index, hit.column, hit.row);
-    main_.txtDate->setText(FromCp1252(text));
-    auto date = text.empty() ? std::nullopt : ParseMmDdYy(text, s.dates.thisYearsGridYear);
-    if (!date) {
-        SetCurrentCellStrings(s, {}, 0);
-        main_.txtDate->clear();
-        return;
-    }
+    auto date = ReadPressedCell(s.dates.gThisYearsDateHolders, index, hit.column, hit.row, s.dates.thisYearsGridYear);
+    if (!date) return;
     s.dates.gSelectedDate = *date;
-    SetCurrentCellStrings(s, text, YearOf(*date));
-    main_.lblHoliday->setText(FromCp1252(HolidayLabelText(s, index, hit.column, hit.row)));
+    main_.SetHolidayText(FromCp1252(HolidayLabelText(s, index, hit.column, hit.row)));
     SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[index][hit.column][hit.row]);
     main_.ShowSelectedDateInPicker();
     if (button == kRightButton) PopUpDateMenu(main_);

@@ -12,9 +12,8 @@ class PictureBox;
 class frmYear : public CalendarViewWindow {
     Q_OBJECT
 public:
-    frmYear(Store& s, frmMain& m);
+    frmYear(Store& s, MainShell& m);
 
-    QWidget* picMain = nullptr;
     std::array<PictureBox*, 12> picMonth{};
     std::array<QPushButton*, 12> cmdMonth{};
     QWidget* framRight = nullptr;
@@ -22,12 +21,8 @@ public:
     void Form_Load();
     void Form_Resize() override;
     void LoadTheMonths();
-    void cmdNext_Click() override;
-    void cmdPrev_Click() override;
-    bool Form_KeyDown(int keyCode, int shift) override;
     void cmdMonth_Click(int index);
     void cmdMonth_MouseMove(int index);
-    void picMain_MouseMove();
     void picMonth_MouseDown(int index, int button, int shift, double x, double y);
     void picMonth_DblClick(int index);
     void picMonth_MouseMove(int index, int button, int shift, double x, double y);
@@ -35,8 +30,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
+    void Step(int direction) override;
+
 private:
-    void Step(int direction);
     void MakeMonth(int i);
 };
 

@@ -6,6 +6,8 @@
 #include "notes/frmFUT.h"
 #include "notes/frmNotes.h"
 #include "notes/frmPref.h"
+#include "platform/DataFolder.h"
+#include "platform/Twips.h"
 #include "store/DateModel.h"
 #include "store/NotesStore.h"
 #include "store/Preferences.h"
@@ -15,6 +17,7 @@
 #include "store/TextFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -25,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace orvelle;
@@ -143,6 +147,93 @@ TEST_F(TermsWindowTest, ShowsTheListAndEditsItThroughItsDialogs) {
     EXPECT_TRUE(Child<QAction>(frmFUT::Find(), "mnuFileOpenFUT")->isEnabled());
 }
 
+TEST_F(TermsWindowTest, OnANewDataFolderAnAddedTermGoesIntoANewDefaultList) {
+    SeedDataFolder(store.gAppPath, std::string(ORVELLE_DEFAULTS) + "/");
+    GetUserPreferences(store);
+    ASSERT_EQ(store.prefs.gFUTFileName, "");
+    prompter.Expect(MsgAnswer::OK, "File not found.");
+    frmFUT* w = frmFUT::ShowWindow(store);
+    Child<QPushButton>(w, "cmdOpt_1")->click();
+    frmAddFUT* add = frmAddFUT::Find();
+    ASSERT_NE(add, nullptr);
+    QTest::keyClicks(add->txtAddFUT(), "alpha");
+
+    // Cancelling the name keeps nothing, and shows nothing as kept.
+    prompter.ExpectInput("", "Please enter a name for the Frequent Terms File.");
+    Child<QPushButton>(add, "cmdSave")->click();
+    EXPECT_EQ(w->lstFUT()->count(), 0);
+    EXPECT_TRUE(ListFUTFiles(store.gAppPath).empty());
+
+    prompter.ExpectInput("Mine", "Please enter a name for the Frequent Terms File.");
+    Child<QPushButton>(add, "cmdSave")->click();
+    EXPECT_EQ(File("Mine.fut"), "alpha");
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"alpha"}));
+    EXPECT_EQ(w->windowTitle(), "Mine");
+    EXPECT_NE(File("UserPreferences.txt").find("Frequent Terms File:Mine.fut\r\n"), std::string::npos);
+    // The next start reads the list again.
+    Store next(store.gAppPath);
+    GetUserPreferences(next);
+    EXPECT_EQ(next.prefs.gFUTFileName, "Mine.fut");
+
+    // A save that fails is told, and the term is not shown as kept.
+    std::filesystem::remove(store.gAppPath + "Mine.fut");
+    std::filesystem::create_directory(store.gAppPath + "Mine.fut");
+    add->txtAddFUT()->setText("beta");
+    prompter.Expect(MsgAnswer::OK, "The file \"Mine.fut\" could not be read: it is a folder");
+    Child<QPushButton>(add, "cmdSave")->click();
+    EXPECT_EQ(Rows(w->lstFUT()), QStringList({"alpha"}));
+    EXPECT_NE(File("Error.log").find("Mine.fut"), std::string::npos);
+}
+
+TEST_F(TermsWindowTest, CommandsFollowTheHighlightedRowAndThePlaceIsKept) {
+    SetScreenPixelsForTests(QSize(1600, 1200));
+    WriteList("Work.fut", "first\r\nsecond\r\nthird\r\nfourth");
+    frmFUT* w = Open("Work.fut");
+    // No planner or notes window has set a place yet: their defaults, not a bare menu bar.
+    QRect outer = w->frameGeometry();
+    EXPECT_EQ(outer.topLeft(), QPoint(TwipsToPixelsX(11820), TwipsToPixelsY(3045)));
+    EXPECT_EQ(outer.size(), QSize(TwipsToPixelsX(2805), TwipsToPixelsY(6345)));
+
+    QListWidget* list = w->lstFUT();
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    Child<QPushButton>(w, "cmdOpt_2")->click();
+    frmEditFUT* edit = frmEditFUT::Find();
+    ASSERT_NE(edit, nullptr);
+    // However the highlight moves, the edit box shows its term.
+    QStringList shown;
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_S}) {
+        QTest::keyClick(list, key);
+        shown << edit->txtEditFUT()->text();
+    }
+    EXPECT_EQ(shown, QStringList({"second", "fourth", "first", "fourth", "third", "second"}));
+    edit->txtEditFUT()->setText("Second!");
+    Child<QPushButton>(edit, "cmdSave")->click();
+    EXPECT_EQ(File("Work.fut"), "first\r\nthird\r\nfourth\r\nSecond!");
+    edit->close();
+    // Remove takes the row the keyboard went to.
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Down);
+    Child<QPushButton>(w, "cmdOpt_3")->click();
+    EXPECT_EQ(File("Work.fut"), "first\r\nfourth\r\nSecond!");
+
+    // A kept place comes back as it was kept, however often the window is opened.
+    w->move(150, 90);
+    w->resize(w->width() + 40, w->height() + 30);
+    QTest::qWait(20);
+    outer = w->frameGeometry();
+    w->mnuWindowSavePosition_Click();
+    for (int i = 0; i < 3; ++i) {
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GetUserPreferences(store);
+        w = frmFUT::ShowWindow(store);
+        QTest::qWait(20);
+        EXPECT_EQ(w->frameGeometry(), outer) << i;
+    }
+    SetScreenPixelsForTests(std::nullopt);
+}
+
 TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     WriteList("Work.fut", "Meeting\r\nLunch");
     store.prefs.gFUTFileName = "Work.fut";
@@ -197,11 +288,31 @@ TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     QTest::keyClick(w->lstFUT(), Qt::Key_Left);
     EXPECT_EQ(box->toPlainText(), "Call\nMeeting Lunch\nLunch Meeting ");
 
-    // F3 in the notes box goes to the next list.
+    // F3 in the notes box goes to the next list, and the keyboard stays with the notes window.
     WriteList("Zoo.fut", "Zebra");
+    w->activateWindow(); // as after a click in the terms window
+    QTest::qWait(20);
     QTest::keyClick(box, Qt::Key_F3);
+    QTest::qWait(20);
     EXPECT_EQ(store.prefs.gFUTFileName, "Zoo.fut");
     EXPECT_EQ(Rows(w->lstFUT()), QStringList({"Zebra"}));
+    EXPECT_EQ(QApplication::activeWindow(), box->window());
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    EXPECT_TRUE(box->toPlainText().endsWith("x"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QTest::qWait(20);
+    EXPECT_EQ(store.prefs.gFUTFileName, "Work.fut");
+    // F2: the list of lists takes the keyboard; the pick gives it back.
+    QTest::keyClick(box, Qt::Key_F2);
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::focusWidget(), w->lstMoreFUT());
+    QTest::keyClick(w->lstMoreFUT(), Qt::Key_Down);
+    QTest::keyClick(w->lstMoreFUT(), Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(store.prefs.gFUTFileName, "Zoo.fut");
+    EXPECT_EQ(QApplication::activeWindow(), box->window());
+    EXPECT_EQ(QApplication::focusWidget(), box);
 
     // Closing the notes window takes the terms window along.
     store.flags.gNotesChanged = false;
@@ -231,6 +342,18 @@ TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
     d = frmPref::ShowDialog(store);
     d->txtStartPos()->setText("9");
     Child<QPushButton>(d, "cmdExit")->click();
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+    // So does leaving by the title bar or Escape: the next opening shows the stored count.
+    d = frmPref::ShowDialog(store);
+    d->txtStartPos()->setText("8");
+    d->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+    d = frmPref::ShowDialog(store);
+    EXPECT_EQ(d->txtStartPos()->text(), "5");
+    d->txtStartPos()->setText("7");
+    QTest::keyClick(d, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
 }
 

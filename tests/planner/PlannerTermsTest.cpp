@@ -110,19 +110,32 @@ TEST_F(PlannerTermsTest, FunctionKeysSwitchListsAndTheTermsWindowClosesWithThePl
     // Listing: Home.fut, Work.fut; the first F3 goes to index 1.
     QTest::keyClick(Box(0), Qt::Key_F3);
     EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
+    // Even from the terms window, the keyboard comes back to the line and its window.
+    frmFUT::Find()->activateWindow();
+    QTest::qWait(20);
     QTest::keyClick(Box(0), Qt::Key_F3);
+    QTest::qWait(20);
     EXPECT_EQ(s->prefs.gFUTFileName, "Home.fut");
     EXPECT_EQ(s->terms.gFUTTerms, std::vector<std::string>{"Garden"});
-    EXPECT_EQ(QApplication::focusWidget(), Box(0));
+    EXPECT_EQ(QApplication::activeWindow(), Box(0)->window());
+    ASSERT_EQ(QApplication::focusWidget(), Box(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QTest::qWait(20);
+    EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
     QTest::keyClick(Box(0), Qt::Key_F2);
+    QTest::qWait(20);
     EXPECT_TRUE(s->terms.gShowingMoreFUT);
     QListWidget* more = frmFUT::Find()->lstMoreFUT();
     EXPECT_TRUE(more->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), more);
     // A click on a list makes it current and the term list comes back.
     QTest::mouseClick(more->viewport(), Qt::LeftButton, {}, more->visualItemRect(more->item(1)).center());
+    QTest::qWait(20);
     EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
     EXPECT_FALSE(more->isVisible());
     EXPECT_EQ(frmFUT::Find()->lstFUT()->count(), 2);
+    EXPECT_EQ(QApplication::activeWindow(), Box(0)->window());
+    EXPECT_EQ(QApplication::focusWidget(), Box(0));
 
     // "Adjust FUT" opens the term preferences.
     QAction* adjust = w->findChild<QAction*>("mnuPrefFut");

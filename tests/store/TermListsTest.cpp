@@ -4,6 +4,7 @@
 #include "store/TermLists.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace orvelle;
 
@@ -106,6 +107,8 @@ TEST_F(TermListsTest, F3RunsThroughTheListsByNameAndDeletingTheDefaultIsRefused)
     DeleteCurrentFUTFile(*s);
     EXPECT_FALSE(std::filesystem::exists(dir + "B.fut"));
     EXPECT_TRUE(s->terms.rows.empty());
+    // Its terms go with it: nothing completes from it any more.
+    EXPECT_TRUE(s->terms.gFUTTerms.empty());
 
     // Making a list the default keeps it current and stores its name.
     Use("a.fut");
@@ -136,6 +139,61 @@ TEST_F(TermListsTest, NewListsTakeOnlyPlainNames) {
     EXPECT_TRUE(s->terms.gFUTFileCreated);
     EXPECT_EQ(s->prefs.gFUTFileName, "b.fut");
     EXPECT_EQ(Read("b.fut"), "");
+}
+
+TEST_F(TermListsTest, ListNamesAndFilesAreCheckedWhereverTheyComeFrom) {
+    namespace fs = std::filesystem;
+    // A list too large for a list file is refused unread, told, and never overwritten.
+    Write("Big.fut", std::string(9u << 20, 'x'));
+    prompter.Expect(MsgAnswer::OK, "The file \"Big.fut\" was not read: it holds 9437184 bytes");
+    Use("Big.fut");
+    EXPECT_TRUE(s->terms.gFUTTerms.empty());
+    prompter.Expect(MsgAnswer::OK, "was not saved");
+    AddFUTTerm(*s, "lost");
+    EXPECT_TRUE(s->terms.rows.empty());
+    EXPECT_EQ(fs::file_size(dir + "Big.fut"), 9u << 20);
+
+    // Something other than a file in a list's place is refused and left as it is.
+    ASSERT_EQ(::mkfifo((dir + "Pipe.fut").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir + "Zero.fut");
+    fs::create_symlink(dir + "nowhere", dir + "Gone.fut");
+    for (const char* name : {"Pipe.fut", "Zero.fut", "Gone.fut"}) {
+        prompter.Expect(MsgAnswer::OK, std::string("The file \"") + name + "\" could not be read");
+        Use(name);
+        prompter.ExpectInput(std::string(name).substr(0, 4));
+        prompter.Expect(MsgAnswer::OK, std::string("The file \"") + name + "\" could not be read");
+        CreateNewFUTFile(*s);
+        EXPECT_FALSE(s->terms.gFUTFileCreated) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir + "Pipe.fut"));
+    EXPECT_EQ(fs::read_symlink(dir + "Zero.fut"), "/dev/zero");
+    EXPECT_EQ(fs::read_symlink(dir + "Gone.fut"), dir + "nowhere");
+    EXPECT_FALSE(fs::exists(dir + "nowhere"));
+    EXPECT_EQ(ListFUTFiles(dir), std::vector<std::string>{"Big.fut"});
+
+    // The new-list box: dots, control characters and folder characters are not names.
+    for (const char* answer : {".", "..", "a\rb", "tab\there"}) {
+        prompter.ExpectInput(answer).Expect(MsgAnswer::OK, "cannot be used as a file name.");
+        CreateNewFUTFile(*s);
+        EXPECT_FALSE(s->terms.gFUTFileCreated) << answer;
+    }
+    // The preferences: a name with a drive, a folder or no ".fut" names no list.
+    for (const char* line : {"C:victim.fut", "sub/x.fut", "plain.txt", "..fut"}) {
+        Write("UserPreferences.txt", std::string(17, '\n') + "Frequent Terms File:" + line + "\r\n");
+        s->prefs.gFUTFileName.clear();
+        GetUserPreferences(*s);
+        EXPECT_EQ(s->prefs.gFUTFileName, "") << line;
+        EXPECT_EQ(s->prefs.gDefaultFUTFile, "") << line;
+    }
+    // The open-file dialog: a picked file with a line break in its name is not opened.
+    std::string outside = MakeTempFolder("fut-names");
+    ASSERT_TRUE(WriteFileAtomic(outside + "a\rb.fut", "x"));
+    prompter.Expect(MsgAnswer::OK, "cannot be used as a file name.");
+    EXPECT_FALSE(OpenFrequentlyUsedTermsFile(*s, outside + "a\rb.fut"));
+    fs::remove_all(outside);
+    EXPECT_EQ(ListFUTFiles(dir), std::vector<std::string>{"Big.fut"});
+    EXPECT_FALSE(fs::exists("C:victim.fut"));
+    EXPECT_FALSE(fs::exists(dir + "C:victim.fut"));
 }
 
 TEST_F(TermListsTest, AListOpenedFromElsewhereIsCopiedIn) {

@@ -186,5 +186,22 @@ TEST_F(PrintMonth, PlacedIconsArePrintedAndAFailedJobIsReported) {
     EXPECT_FALSE(fs::exists(blocked));
 }
 
+TEST_F(PrintMonth, ANoteOfAnotherMonthLeavesThePrintedMonthAsShown) {
+    WriteMonthData();
+    Start();
+    ShowMonth();
+    // The note moves the selected date to May; the view keeps showing March.
+    SetPicker("May", "05", "2009");
+    w->Menu("mnuOptDateOpenNotes")->trigger();
+    Settle();
+    ASSERT_EQ(MonthOf(s->dates.gSelectedDate), 5);
+    ASSERT_EQ(s->flags.gCalendarView, 1);
+    w->Menu("mnuFilePrintCalendar")->trigger();
+    QString text = PrintedText();
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    ExpectInOrder(text, {"March, 2009", DayNumbers(31), "1: Holiday: Feast 1", "3: Birthday: Guest 3"});
+    EXPECT_FALSE(text.contains("May")) << text.toStdString();
+}
+
 } // namespace
 } // namespace orvelle
