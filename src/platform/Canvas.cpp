@@ -25,6 +25,7 @@ QString NormalizeLineEnds(QString text) {
 struct Piece {
     double x;  // pixels from the line's start
     QString text;
+    double width;  // its advance, so drawing does not measure it a second time
 };
 
 // A line cut at its tabs: each tab moves on to the next tab stop after the text before it.
@@ -40,8 +41,9 @@ std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, do
     const QStringList parts = line.split(QChar('\t'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0) x = (std::floor(x / stop + 1e-9) + 1) * stop;
-        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i]});
-        x += fm.horizontalAdvance(parts[i]);
+        double w = parts[i].isEmpty() ? 0.0 : fm.horizontalAdvance(parts[i]);
+        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i], w});
+        x += w;
     }
     if (width) *width = x;
     return pieces;
@@ -113,26 +115,59 @@ void Canvas::ResetScale() {
 void Canvas::SetFontName(const QString& name) {
     fontName_ = name;
     font_.setFamily(MapFont(name));
+    FontChanged();
 }
 
 void Canvas::SetFontSize(double points) {
-    if (points > 0) font_.setPointSizeF(points);
+    if (points > 0 && points != font_.pointSizeF()) {
+        font_.setPointSizeF(points);
+        FontChanged();
+    }
 }
 
-void Canvas::SetFontBold(bool bold) { font_.setBold(bold); }
+void Canvas::SetFontBold(bool bold) {
+    if (bold == font_.bold()) return;
+    font_.setBold(bold);
+    FontChanged();
+}
 
 void Canvas::SetCanvasFont(const QFont& font) {
     fontName_ = font.family();
     font_ = font;
     font_.setFamily(MapFont(font.family()));
+    FontChanged();
 }
 
-void Canvas::SetTextAntialiasing(bool on) { textAntialiasing_ = on; }
+void Canvas::SetTextAntialiasing(bool on) {
+    if (on == textAntialiasing_) return;
+    textAntialiasing_ = on;
+    FontChanged();
+}
+
+void Canvas::FontChanged() {
+    drawingFont_.reset();
+    metrics_.reset();
+}
 
 QFont Canvas::DrawingFont() const {
-    QFont f = font_;
-    if (!textAntialiasing_) f.setStyleStrategy(QFont::NoAntialias);
-    return f;
+    if (!drawingFont_) {
+        drawingFont_ = font_;
+        if (!textAntialiasing_) drawingFont_->setStyleStrategy(QFont::NoAntialias);
+    }
+    return *drawingFont_;
+}
+
+const QFontMetricsF& Canvas::Metrics() const {
+    const QPaintDevice* d = Device();
+    int dpiX = d ? d->logicalDpiX() : 0, dpiY = d ? d->logicalDpiY() : 0;
+    if (!metrics_ || d != metricsDevice_ || dpiX != metricsDpiX_ || dpiY != metricsDpiY_) {
+        QFont f = DrawingFont();
+        metrics_.emplace(d ? QFontMetricsF(f, d) : QFontMetricsF(f));
+        metricsDevice_ = d;
+        metricsDpiX_ = dpiX;
+        metricsDpiY_ = dpiY;
+    }
+    return *metrics_;
 }
 
 QPointF Canvas::ToPixels(double x, double y) const {
@@ -184,14 +219,14 @@ void Canvas::Print(const QString& text, bool newLine) {
     Paint([&](QPainter& p) {
         p.setFont(f);
         p.setPen(color);
-        QFontMetricsF fm(f, p.device());
+        const QFontMetricsF& fm = Metrics();
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::NoWrap);
         const QStringList lines = t.split(QChar('\n'));
         for (qsizetype i = 0; i < lines.size(); ++i) {
             for (const Piece& piece : TabbedPieces(fm, lines[i])) {
                 QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
-                QSizeF room(fm.horizontalAdvance(piece.text) + fm.maxWidth() + 1, fm.lineSpacing() * 2);
+                QSizeF room(piece.width + fm.maxWidth() + 1, fm.lineSpacing() * 2);
                 p.drawText(QRectF(from, room), piece.text, option);
             }
         }
@@ -245,9 +280,7 @@ void Canvas::PaintPicture(const QImage& picture, double x, double y, double widt
 }
 
 double Canvas::TextWidth(const QString& text) const {
-    QFont f = DrawingFont();
-    QPaintDevice* d = Device();
-    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    const QFontMetricsF& fm = Metrics();
     double widest = 0;
     for (const QString& line : NormalizeLineEnds(text).split('\n')) {
         double w = 0;
@@ -259,9 +292,7 @@ double Canvas::TextWidth(const QString& text) const {
 }
 
 double Canvas::TextHeight(const QString& text) const {
-    QFont f = DrawingFont();
-    QPaintDevice* d = Device();
-    QFontMetricsF fm = d ? QFontMetricsF(f, d) : QFontMetricsF(f);
+    const QFontMetricsF& fm = Metrics();
     double lines = NormalizeLineEnds(text).count('\n') + 1;
     double px = fm.height() * lines;
     double dh = DeviceHeight();

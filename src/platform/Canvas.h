@@ -5,6 +5,7 @@
 #include "platform/Colors.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 #include <QString>
 
@@ -99,6 +100,10 @@ private:
     double DpiX() const;
     double DpiY() const;
     QFont DrawingFont() const;
+    // The drawing font's metrics on the current device, kept until the font, the antialiasing
+    // or the device's resolution changes: building them is a font look-up on every call.
+    const QFontMetricsF& Metrics() const;
+    void FontChanged();
 
     QPaintDevice* device_ = nullptr;
     QPainter* painter_ = nullptr;
@@ -109,6 +114,10 @@ private:
     QFont font_;
     VbColor foreColor_ = kVbBlack;
     bool textAntialiasing_ = true;
+    mutable std::optional<QFontMetricsF> metrics_;
+    mutable std::optional<QFont> drawingFont_;
+    mutable const QPaintDevice* metricsDevice_ = nullptr;
+    mutable int metricsDpiX_ = 0, metricsDpiY_ = 0;
 };
 
 } // namespace orvelle
