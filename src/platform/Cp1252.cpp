@@ -27,7 +27,8 @@ QString FromCp1252(std::string_view bytes) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* d = out.data();
     for (unsigned char b : bytes) {
-        *d++ = QChar(static_cast<char16_t>(Cp1252CodePoint(b)));
+        // Only 0x80-0x9F differ from Latin-1; the table lookup is kept off the common bytes.
+        *d++ = QChar(b >= 0x80 && b < 0xA0 ? static_cast<char16_t>(Cp1252CodePoint(b)) : static_cast<char16_t>(b));
     }
     return out;
 }
