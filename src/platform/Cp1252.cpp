@@ -17,10 +17,9 @@ char Cp1252Byte(char16_t c) {
     } else {
         return '?'; // a C1 control that Windows-1252 uses for a printable character
     }
-    for (unsigned b = 0x80; b < 0xA0; ++b) {
-        if (Cp1252CodePoint(static_cast<unsigned char>(b)) == c) return static_cast<char>(b);
-    }
-    return '?';
+    char b = '?';
+    Cp1252ByteOf(c, b);
+    return b;
 }
 
 QString FromCp1252(std::string_view bytes) {

@@ -46,6 +46,8 @@ bool NextCodePoint(std::string_view s, size_t& i, char32_t& c) {
     return true;
 }
 
+} // namespace
+
 // The Windows-1252 byte of a code point; false when it has none.
 bool Cp1252ByteOf(char32_t c, char& out) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -60,8 +62,6 @@ bool Cp1252ByteOf(char32_t c, char& out) {
     }
     return false;
 }
-
-} // namespace
 
 char32_t Cp1252CodePoint(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte; }
 

@@ -13,6 +13,9 @@ namespace orvelle {
 // unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of the same value.
 char32_t Cp1252CodePoint(unsigned char byte);
 
+// The Windows-1252 byte of a code point; false when it has none.
+bool Cp1252ByteOf(char32_t c, char& out);
+
 // The Windows-1252 name in UTF-8.
 std::string DiskName(std::string_view name);
 
