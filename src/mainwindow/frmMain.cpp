@@ -190,9 +190,15 @@ void frmMain::BuildStatusStrip() {
 }
 
 QAction* frmMain::Menu(const QString& name) const {
-    if (auto* a = findChild<QAction*>(name)) return a;
-    if (auto* m = findChild<QMenu*>(name)) return m->menuAction();
-    return nullptr;
+    auto find = [&name](const QObject* root) -> QAction* {
+        if (auto* a = root->findChild<QAction*>(name)) return a;
+        if (auto* m = root->findChild<QMenu*>(name)) return m->menuAction();
+        return nullptr;
+    };
+    // The frame's own menus first: the planner and the managers name some of their items alike,
+    // and the frame's items are what the main window's commands mean.
+    if (QAction* a = find(menuBar())) return a;
+    return find(this);
 }
 
 void frmMain::SetMenuEnabled(const QString& name, bool enabled) {

@@ -15,6 +15,7 @@
 #include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
+#include "platform/DataFolder.h"
 #include "platform/Printer.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -154,8 +155,12 @@ void frmMain::MDIForm_Load() {
     s.view.gTwipsPerPixelY = static_cast<float>(TwipsPerPixelY());
     GetUserPreferences(s);
     // Asking the system for its printer loads the print service (milliseconds); only the print
-    // commands read the answer, so it is fetched once the window has been painted.
-    QTimer::singleShot(200, this, [this] { CheckForPrinter(store_); });
+    // commands read the answer, so it is fetched once the window has been painted. A first
+    // start's pictures are copied then too, for the same reason.
+    QTimer::singleShot(200, this, [this] {
+        CheckForPrinter(store_);
+        FinishSeeding(store_);
+    });
     s.flags.gHighlightToday = true;
     s.view.gToday = Clock::Today();
     s.dates.gSelectedDate = s.view.gToday;

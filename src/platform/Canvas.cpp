@@ -1,13 +1,13 @@
 #include "platform/Canvas.h"
 
 #include "platform/Fonts.h"
+#include "platform/ShapedTexts.h"
 #include "platform/Twips.h"
 
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -32,16 +32,18 @@ struct Piece {
 // Stops are every 8 average character widths of the font, counted from where the line starts.
 // The pieces are placed by hand because the layout engine scales tab stops by the device's
 // resolution, which on a print job puts everything after a tab off the paper.
-std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, double* width = nullptr) {
+template <class Advance>
+std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, Advance&& advance,
+                                double* width = nullptr) {
     std::vector<Piece> pieces;
     double stop = 8 * fm.averageCharWidth();
-    if (stop <= 0) stop = 8 * fm.horizontalAdvance(QChar('x'));
+    if (stop <= 0) stop = 8 * advance(QStringLiteral("x"));
     stop = std::max(1.0, stop);
     double x = 0;
     const QStringList parts = line.split(QChar('\t'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0) x = (std::floor(x / stop + 1e-9) + 1) * stop;
-        double w = parts[i].isEmpty() ? 0.0 : fm.horizontalAdvance(parts[i]);
+        double w = parts[i].isEmpty() ? 0.0 : advance(parts[i]);
         if (!parts[i].isEmpty()) pieces.push_back({x, parts[i], w});
         x += w;
     }
@@ -58,17 +60,23 @@ void Canvas::SetPainter(QPainter* painter) { painter_ = painter; }
 
 QPaintDevice* Canvas::Device() const { return painter_ ? painter_->device() : device_; }
 
-double Canvas::DeviceWidth() const {
-    PrepareDevice();
-    QPaintDevice* d = Device();
-    // In the device's own pixels before a high-resolution screen's ratio.
-    return d ? d->width() / d->devicePixelRatioF() : 0.0;
-}
+double Canvas::DeviceWidth() const { return Frame().deviceWidth; }
+double Canvas::DeviceHeight() const { return Frame().deviceHeight; }
 
-double Canvas::DeviceHeight() const {
+Canvas::Extent Canvas::Frame() const {
+    // One preparation for the whole frame: a picture box asks its widget for the screen's
+    // ratio each time, which is most of what a short text costs to place.
     PrepareDevice();
-    QPaintDevice* d = Device();
-    return d ? d->height() / d->devicePixelRatioF() : 0.0;
+    Extent e;
+    if (QPaintDevice* d = Device()) {
+        // In the device's own pixels before a high-resolution screen's ratio.
+        double ratio = d->devicePixelRatioF();
+        e.deviceWidth = d->width() / ratio;
+        e.deviceHeight = d->height() / ratio;
+    }
+    e.scaleWidth = scaleWidth_ ? *scaleWidth_ : e.deviceWidth * kTwipsPerInch / DpiX();
+    e.scaleHeight = scaleHeight_ ? *scaleHeight_ : e.deviceHeight * kTwipsPerInch / DpiY();
+    return e;
 }
 
 double Canvas::DpiX() const {
@@ -101,10 +109,8 @@ void Canvas::SetScaleHeight(double height) {
 void Canvas::SetScaleLeft(double left) { scaleLeft_ = left; }
 void Canvas::SetScaleTop(double top) { scaleTop_ = top; }
 
-double Canvas::ScaleWidth() const { return scaleWidth_ ? *scaleWidth_ : DeviceWidth() * kTwipsPerInch / DpiX(); }
-double Canvas::ScaleHeight() const {
-    return scaleHeight_ ? *scaleHeight_ : DeviceHeight() * kTwipsPerInch / DpiY();
-}
+double Canvas::ScaleWidth() const { return scaleWidth_ ? *scaleWidth_ : Frame().scaleWidth; }
+double Canvas::ScaleHeight() const { return scaleHeight_ ? *scaleHeight_ : Frame().scaleHeight; }
 
 void Canvas::ResetScale() {
     scaleWidth_.reset();
@@ -153,6 +159,9 @@ QFont Canvas::DrawingFont() const {
     if (!drawingFont_) {
         drawingFont_ = font_;
         if (!textAntialiasing_) drawingFont_->setStyleStrategy(QFont::NoAntialias);
+        // key() leaves out the hinting and kerning, which change how a text is shaped.
+        drawingFontKey_ = drawingFont_->key() + QChar(',') + QString::number(drawingFont_->hintingPreference()) +
+                          QChar(',') + QString::number(drawingFont_->kerning());
     }
     return *drawingFont_;
 }
@@ -170,17 +179,22 @@ const QFontMetricsF& Canvas::Metrics() const {
     return *metrics_;
 }
 
+double Canvas::Advance(const QString& text) const {
+    QFont f = DrawingFont();
+    return ShapedAdvance({f, drawingFontKey_, Device(), text});
+}
+
 QPointF Canvas::ToPixels(double x, double y) const {
-    double sw = ScaleWidth(), sh = ScaleHeight();
-    double px = sw != 0 ? (x - scaleLeft_) * DeviceWidth() / sw : 0;
-    double py = sh != 0 ? (y - scaleTop_) * DeviceHeight() / sh : 0;
+    Extent e = Frame();
+    double px = e.scaleWidth != 0 ? (x - scaleLeft_) * e.deviceWidth / e.scaleWidth : 0;
+    double py = e.scaleHeight != 0 ? (y - scaleTop_) * e.deviceHeight / e.scaleHeight : 0;
     return {px, py};
 }
 
 QPointF Canvas::ToUser(QPointF pixel) const {
-    double dw = DeviceWidth(), dh = DeviceHeight();
-    double x = dw > 0 ? scaleLeft_ + pixel.x() * ScaleWidth() / dw : scaleLeft_;
-    double y = dh > 0 ? scaleTop_ + pixel.y() * ScaleHeight() / dh : scaleTop_;
+    Extent e = Frame();
+    double x = e.deviceWidth > 0 ? scaleLeft_ + pixel.x() * e.scaleWidth / e.deviceWidth : scaleLeft_;
+    double y = e.deviceHeight > 0 ? scaleTop_ + pixel.y() * e.scaleHeight / e.deviceHeight : scaleTop_;
     return {x, y};
 }
 
@@ -220,14 +234,11 @@ void Canvas::Print(const QString& text, bool newLine) {
         p.setFont(f);
         p.setPen(color);
         const QFontMetricsF& fm = Metrics();
-        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-        option.setWrapMode(QTextOption::NoWrap);
         const QStringList lines = t.split(QChar('\n'));
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            for (const Piece& piece : TabbedPieces(fm, lines[i])) {
+            for (const Piece& piece : TabbedPieces(fm, lines[i], [this](const QString& t) { return Advance(t); })) {
                 QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
-                QSizeF room(piece.width + fm.maxWidth() + 1, fm.lineSpacing() * 2);
-                p.drawText(QRectF(from, room), piece.text, option);
+                DrawShaped(p, {f, drawingFontKey_, p.device(), piece.text}, from);
             }
         }
     });
@@ -284,19 +295,19 @@ double Canvas::TextWidth(const QString& text) const {
     double widest = 0;
     for (const QString& line : NormalizeLineEnds(text).split('\n')) {
         double w = 0;
-        TabbedPieces(fm, line, &w);
+        TabbedPieces(fm, line, [this](const QString& t) { return Advance(t); }, &w);
         widest = std::max(widest, w);
     }
-    double dw = DeviceWidth();
-    return dw > 0 ? widest * ScaleWidth() / dw : widest * kTwipsPerInch / DpiX();
+    Extent e = Frame();
+    return e.deviceWidth > 0 ? widest * e.scaleWidth / e.deviceWidth : widest * kTwipsPerInch / DpiX();
 }
 
 double Canvas::TextHeight(const QString& text) const {
     const QFontMetricsF& fm = Metrics();
     double lines = NormalizeLineEnds(text).count('\n') + 1;
     double px = fm.height() * lines;
-    double dh = DeviceHeight();
-    return dh > 0 ? px * ScaleHeight() / dh : px * kTwipsPerInch / DpiY();
+    Extent e = Frame();
+    return e.deviceHeight > 0 ? px * e.scaleHeight / e.deviceHeight : px * kTwipsPerInch / DpiY();
 }
 
 } // namespace orvelle

@@ -94,6 +94,13 @@ protected:
 
 private:
     template <class F> void Paint(F&& draw);
+    // The device's size in its own pixels and the scale's size, read with one preparation.
+    struct Extent {
+        double deviceWidth = 0, deviceHeight = 0, scaleWidth = 0, scaleHeight = 0;
+    };
+    Extent Frame() const;
+    // A text's advance with the drawing font on the current device (shaped once, see ShapedTexts).
+    double Advance(const QString& text) const;
     QRect PixelRect(double x1, double y1, double x2, double y2) const;
     double DeviceWidth() const;
     double DeviceHeight() const;
@@ -116,6 +123,7 @@ private:
     bool textAntialiasing_ = true;
     mutable std::optional<QFontMetricsF> metrics_;
     mutable std::optional<QFont> drawingFont_;
+    mutable QString drawingFontKey_;
     mutable const QPaintDevice* metricsDevice_ = nullptr;
     mutable int metricsDpiX_ = 0, metricsDpiY_ = 0;
 };

@@ -15,7 +15,9 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <unistd.h>
+#include <vector>
 
 namespace orvelle {
 
@@ -86,46 +88,17 @@ void SyncFolderTree(const std::string& folder) {
     ::close(fd);
 }
 
-// The start's flush runs beside the building of the main window, which reads the copies from
-// memory either way; the program waits for it before it ends.
-class BackgroundFlush {
-public:
-    ~BackgroundFlush() { Wait(); }
-    void Start(const std::string& folder) {
-        Wait();
-        thread_ = std::thread([folder] { SyncFolderTree(folder); });
-    }
-    void Wait() {
-        if (thread_.joinable()) thread_.join();
-    }
+// Which shipped files a copy takes. The pictures are only read when a month's icons are shown,
+// and a first start would spend most of its time creating them.
+enum class SeedPart { All, ForTheWindow, Pictures };
 
-private:
-    std::thread thread_;
-};
+bool IsPicture(const std::string& relText) { return relText.starts_with("Images/"); }
 
-BackgroundFlush& StartFlush() {
-    static BackgroundFlush flush;
-    return flush;
+bool InPart(const std::string& relText, SeedPart part) {
+    return part == SeedPart::All || (part == SeedPart::Pictures) == IsPicture(relText);
 }
 
-} // namespace
-
-std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle/defaults/"); }
-
-std::string ProgramIconFile() {
-    const std::string icon = "hicolor/256x256/apps/orvelle.png";
-    std::string path = BesideOrInstalled("icons/" + icon, "icons/" + icon);
-    std::error_code ec;
-    return fs::is_regular_file(path, ec) ? path : std::string();
-}
-
-SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder) {
-    SeedResult result = CopyMissingDefaults(appPath, defaultsFolder);
-    if (!result.copied.empty()) SyncFolderTree(appPath);
-    return result;
-}
-
-SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder) {
+SeedResult CopyMissing(const std::string& appPath, const std::string& defaultsFolder, SeedPart part) {
     SeedResult result;
     std::error_code ec;
     fs::path from(defaultsFolder), to(appPath);
@@ -140,6 +113,7 @@ SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& de
     for (; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         std::string relText = it->path().generic_string().substr(fromLength);
+        if (!InPart(relText, part)) continue;
         fs::path target = to / relText;
         std::error_code statusEc;
         fs::file_status st = fs::symlink_status(target, statusEc);
@@ -161,6 +135,89 @@ SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& de
     }
     if (ec) result.failed.push_back(defaultsFolder + ": " + ec.message());
     return result;
+}
+
+// The start's flush runs in the background; the program waits for it before it ends.
+class BackgroundFlush {
+public:
+    ~BackgroundFlush() { Wait(); }
+    void Start(const std::string& folder) {
+        Wait();
+        thread_ = std::thread([folder] { SyncFolderTree(folder); });
+    }
+    void Wait() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
+
+BackgroundFlush& StartFlush() {
+    static BackgroundFlush flush;
+    return flush;
+}
+
+// The start's pictures, copied once the window has been drawn or a picture is first read.
+// Copying them beside the building of the window would slow it down as much as it saves:
+// the two compete for the file system. GUI thread only.
+struct PendingPictures {
+    std::string appPath, defaultsFolder;
+    bool due = false;
+    bool flush = false; // the files copied before the window still need their flush
+    std::vector<std::string> failed;
+
+    ~PendingPictures() {
+        // A program that ends before then still makes what it copied durable.
+        if (flush) SyncFolderTree(appPath);
+    }
+    void Copy() {
+        if (!due) return;
+        due = false;
+        SeedResult pictures = CopyMissing(appPath, defaultsFolder, SeedPart::Pictures);
+        failed.insert(failed.end(), pictures.failed.begin(), pictures.failed.end());
+        if (flush || !pictures.copied.empty()) StartFlush().Start(appPath);
+        flush = false;
+    }
+};
+
+PendingPictures& Pending() {
+    static PendingPictures pending;
+    return pending;
+}
+
+void LogSeedFailures(Store& s, const std::vector<std::string>& failed) {
+    for (const std::string& failure : failed) {
+        AppendToErrorLog(s, "SeedDataFolder", kErrWriteFailed, "A shipped file was not copied: " + failure);
+    }
+}
+
+} // namespace
+
+std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle/defaults/"); }
+
+std::string ProgramIconFile() {
+    const std::string icon = "hicolor/256x256/apps/orvelle.png";
+    std::string path = BesideOrInstalled("icons/" + icon, "icons/" + icon);
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) ? path : std::string();
+}
+
+SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder) {
+    SeedResult result = CopyMissingDefaults(appPath, defaultsFolder);
+    if (!result.copied.empty()) SyncFolderTree(appPath);
+    return result;
+}
+
+SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder) {
+    return CopyMissing(appPath, defaultsFolder, SeedPart::All);
+}
+
+void WaitForShippedPictures() { Pending().Copy(); }
+
+void FinishSeeding(Store& s) {
+    Pending().Copy();
+    LogSeedFailures(s, std::exchange(Pending().failed, {}));
 }
 
 int RemoveStaleTempFiles(const std::string& appPath) {
@@ -214,12 +271,15 @@ std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaul
         AppendToErrorLog(s, "StartRoutine", kErrWriteFailed,
                          std::to_string(removed) + " temporary files left by interrupted saves were removed.");
     }
-    SeedResult seeded = CopyMissingDefaults(s.gAppPath, defaultsFolder);
-    // Durable long before the user can have typed anything to save over them.
-    if (!seeded.copied.empty()) StartFlush().Start(s.gAppPath);
-    for (const std::string& failure : seeded.failed) {
-        AppendToErrorLog(s, "SeedDataFolder", kErrWriteFailed, "A shipped file was not copied: " + failure);
-    }
+    SeedResult seeded = CopyMissing(s.gAppPath, defaultsFolder, SeedPart::ForTheWindow);
+    LogSeedFailures(s, seeded.failed);
+    // The pictures follow once the window has been drawn; then all the copies are flushed, long
+    // before the user can have typed anything to save over them.
+    PendingPictures& pending = Pending();
+    pending.appPath = s.gAppPath;
+    pending.defaultsFolder = defaultsFolder;
+    pending.due = true;
+    pending.flush = pending.flush || !seeded.copied.empty();
     return lock;
 }
 

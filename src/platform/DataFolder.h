@@ -38,9 +38,14 @@ int RemoveStaleTempFiles(const std::string& appPath);
 // The start routine before the main window: creates the data folder, refuses a second copy on
 // the same folder with "Another instance of this application is already running." (through
 // s.ui), refuses a data folder that cannot be written or locked (saying why), removes stale
-// temporary files, then seeds the folder, logging any file that could not be copied, and makes
-// the copies durable in the background (waited for before the program ends). Returns
-// the held lock, or null when the program must end.
+// temporary files, then seeds the folder with the files the main window reads, logging any that
+// could not be copied. The pictures ("Images/") wait for FinishSeeding or the first picture
+// read; then all the copies are made durable in the background (waited for before the program
+// ends). Returns the held lock, or null when the program must end.
 std::unique_ptr<SingleInstance> StartRoutine(Store& s, const std::string& defaultsFolder);
+// Copies the start's pictures now if they are still to come: called before any picture is read.
+void WaitForShippedPictures();
+// The same, then logs the pictures that could not be copied; called once the window is drawn.
+void FinishSeeding(Store& s);
 
 } // namespace orvelle

@@ -1,6 +1,7 @@
 #include "views/MonthIconControls.h"
 
 #include "platform/Cp1252.h"
+#include "platform/DataFolder.h"
 #include "platform/PictureBox.h"
 #include "store/IconFiles.h"
 #include "store/Store.h"
@@ -31,6 +32,7 @@ int IconSidePixels(const PictureBox& box) {
 
 QImage LoadIconPicture(const Store& s, const std::string& pictureNumber) {
     if (pictureNumber.empty()) return {};
+    WaitForShippedPictures();
     // Read through the size-limited reader: a pipe or a device named like a picture would hang.
     std::string path = IconPicturePath(s, pictureNumber);
     FileRead r = ReadRegularFile(path, SizeLimitFor(path));

@@ -6,6 +6,7 @@
 #include "store/ErrorLog.h"
 #include "store/IconFiles.h"
 #include "store/Store.h"
+#include "views/MonthIconControls.h"
 
 #include <QString>
 
@@ -32,11 +33,7 @@ std::vector<PrintedIcon> PlacedIconsOf(const Store& s) {
     for (const PlacedIcon& p : s.icons.gPlacedIcons) {
         if (!p.visible || p.pictureNumber.empty()) continue;
         auto found = pictures.find(p.pictureNumber);
-        if (found == pictures.end())
-            found = pictures
-                        .emplace(p.pictureNumber,
-                                 QImage(QString::fromStdString(IconPicturePath(s, p.pictureNumber))))
-                        .first;
+        if (found == pictures.end()) found = pictures.emplace(p.pictureNumber, LoadIconPicture(s, p.pictureNumber)).first;
         if (!found->second.isNull()) out.push_back({p.left, p.top, found->second});
     }
     return out;

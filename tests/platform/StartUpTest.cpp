@@ -84,7 +84,7 @@ TEST_F(Folders, SeedingCopiesWhatIsMissingAndNeverOverwrites) {
     EXPECT_EQ(Read(data + "Images/1.ico"), "");
 }
 
-TEST_F(Folders, StartCreatesAndSeedsTheFolderWithoutAQuestion) {
+TEST_F(Folders, StartCreatesAndSeedsTheFolderWithoutAQuestionAndThePicturesFollow) {
     Store s(data);
     ScriptedPrompter script;
     ScopedPrompter scope(s, script);
@@ -92,7 +92,12 @@ TEST_F(Folders, StartCreatesAndSeedsTheFolderWithoutAQuestion) {
     ASSERT_NE(lock, nullptr);
     EXPECT_TRUE(lock->Acquired());
     EXPECT_EQ(Read(data + "Marker Colors.dat"), "Shipped:255\r\n");
-    EXPECT_TRUE(PathIsFile(data + "Images/1.ico"));
+    // The pictures wait until the window is up, or until one is read before then.
+    EXPECT_FALSE(PathIsFile(data + "Images/1.ico"));
+    WaitForShippedPictures();
+    EXPECT_EQ(Read(data + "Images/1.ico"), std::string("\0\0\1\0\xFF", 5));
+    FinishSeeding(s);
+    EXPECT_FALSE(PathIsFile(data + "Error.log"));
     EXPECT_TRUE(script.Finished());
 }
 
@@ -115,9 +120,10 @@ TEST_F(Folders, AShippedFileThatCannotBeCopiedIsLoggedAndTheStartGoesOn) {
     ScriptedPrompter script;
     ScopedPrompter scope(s, script);
     EXPECT_NE(StartRoutine(s, defaults), nullptr);
+    EXPECT_EQ(Read(data + "Marker Colors.dat"), "Shipped:255\r\n");
+    FinishSeeding(s);
     EXPECT_TRUE(script.Finished()); // logged, not asked
     EXPECT_NE(Read(data + "Error.log").find("Images/1.ico"), std::string::npos);
-    EXPECT_EQ(Read(data + "Marker Colors.dat"), "Shipped:255\r\n");
 }
 
 TEST_F(Folders, TheShippedDefaultsSeedAnEmptyFolderByteForByte) {

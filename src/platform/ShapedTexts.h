@@ -1,0 +1,29 @@
+#pragma once
+// Texts shaped once and drawn many times. Shaping a text (finding and placing its glyphs) costs
+// far more than drawing it, and the calendar views print the same few texts over and over: the
+// twelve-month view alone prints the same 31 day numbers on twelve boxes. The cache is shared by
+// every canvas of the GUI thread; a text is known by its font, the device's resolution and
+// its characters, so what is drawn is exactly what a fresh layout would draw.
+#include <QFont>
+#include <QString>
+
+class QPaintDevice;
+class QPainter;
+class QPointF;
+
+namespace orvelle {
+
+struct TextKey {
+    const QFont& font;
+    const QString& fontKey; // font.key(), kept by the caller as it is not free to build
+    const QPaintDevice* device;
+    const QString& text;
+};
+
+// The text's advance, as QFontMetricsF on the device gives it.
+double ShapedAdvance(const TextKey& key);
+// Draws one line of text (no tabs or line breaks) with its top left at `topLeft`, as
+// QPainter::drawText does for a rectangle aligned to its top left without wrapping.
+void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft);
+
+} // namespace orvelle

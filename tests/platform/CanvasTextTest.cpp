@@ -1,0 +1,95 @@
+// Printed text is shaped once and drawn from the kept shapes; what lands on the pixels must be
+// what a fresh layout draws, whatever was drawn before with another font, resolution or
+// antialiasing.
+#include "platform/Canvas.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QTextOption>
+
+#include <gtest/gtest.h>
+
+using namespace orvelle;
+
+namespace {
+
+QImage Blank(int dpi) {
+    QImage img(260, 60, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    int dpm = qRound(dpi / 0.0254);
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    return img;
+}
+
+// The text as a fresh layout draws it, top left at `at` pixels.
+QImage Fresh(int dpi, QFont font, bool antialias, const QString& text, QPointF at) {
+    QImage img = Blank(dpi);
+    if (!antialias) font.setStyleStrategy(QFont::NoAntialias);
+    QPainter p(&img);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 255));
+    QFontMetricsF fm(font, &img);
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    p.drawText(QRectF(at, QSizeF(fm.horizontalAdvance(text) + fm.maxWidth() + 1, fm.lineSpacing() * 2)), text, option);
+    return img;
+}
+
+QImage Printed(int dpi, const QFont& font, bool antialias, const QString& text, QPointF at) {
+    QImage img = Blank(dpi);
+    Canvas canvas;
+    canvas.SetDevice(&img);
+    canvas.SetScale(0, 0, img.width(), img.height()); // a unit is a pixel
+    canvas.SetCanvasFont(font);
+    canvas.SetTextAntialiasing(antialias);
+    canvas.SetForeColor(0xFF0000); // blue, as the colour is stored
+    canvas.SetCurrentX(at.x());
+    canvas.SetCurrentY(at.y());
+    canvas.Print(text, false);
+    return img;
+}
+
+} // namespace
+
+TEST(CanvasText, PrintDrawsWhatAFreshLayoutDrawsEveryTimeOnEveryDevice) {
+    const QString texts[] = {"28", "Sun", "January, 2026", QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC" "5")};
+    int compared = 0;
+    for (int round = 0; round < 2; ++round) { // the second round draws from the kept shapes
+        for (int dpi : {96, 144}) {
+            for (bool antialias : {false, true}) {
+                for (double points : {8.25, 12.0}) {
+                    QFont font(QStringLiteral("Liberation Sans"));
+                    font.setPointSizeF(points);
+                    for (int style = 0; style < 3; ++style) {
+                        font.setBold(style == 1);
+                        font.setUnderline(style == 2);
+                        for (const QString& text : texts) {
+                            QPointF at(4.3, 7.6);
+                            ASSERT_EQ(Printed(dpi, font, antialias, text, at), Fresh(dpi, font, antialias, text, at))
+                                << "round " << round << " dpi " << dpi << " antialias " << antialias << " points "
+                                << points << " style " << style << " text " << text.toStdString();
+                            ++compared;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(compared, 2 * 2 * 2 * 2 * 3 * 4);
+}
+
+TEST(CanvasText, WidthsFollowTheDevicesResolution) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10);
+    for (int dpi : {96, 192, 96}) {
+        QImage img = Blank(dpi);
+        Canvas canvas;
+        canvas.SetDevice(&img);
+        canvas.SetScale(0, 0, img.width(), img.height());
+        canvas.SetCanvasFont(font);
+        EXPECT_DOUBLE_EQ(canvas.TextWidth("Wednesday"), QFontMetricsF(font, &img).horizontalAdvance("Wednesday"))
+            << dpi;
+    }
+}
