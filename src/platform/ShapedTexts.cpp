@@ -81,11 +81,14 @@ void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft) {
         s.layout->endLayout();
         s.runs = s.layout->glyphRuns();
     }
-    // Glyph runs are the quickest way onto a picture. They carry no underline or strike-out, so
-    // the layout draws those, and print jobs keep the layout's own way of drawing text.
+    // Glyph runs are the quickest way onto a picture, and draw the same pixels as the layout
+    // when nothing scales them. They carry no underline or strike-out, a scaled picture (a
+    // high-resolution screen) draws large glyphs another way, and print jobs keep the layout's
+    // own way of drawing text: the layout draws all of those.
     QPaintEngine* engine = painter.paintEngine();
-    bool raster = engine && engine->type() == QPaintEngine::Raster;
-    if (!raster || key.font.underline() || key.font.strikeOut() || key.font.overline()) {
+    bool plainPicture = engine && engine->type() == QPaintEngine::Raster &&
+                        painter.deviceTransform().type() <= QTransform::TxTranslate;
+    if (!plainPicture || key.font.underline() || key.font.strikeOut() || key.font.overline()) {
         s.layout->draw(&painter, topLeft);
         return;
     }
