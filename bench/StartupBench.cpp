@@ -92,10 +92,18 @@ const std::string& LargeDataFolder() {
     return dir;
 }
 
+// In a cold-start child, the pipe to tell the parent that the window is painted.
+int gPaintedPipe = -1;
+
+// Shows and paints the window; a cold-start child then says "painted" and ends at once, before
+// anything is taken down.
 void ShowAndPaint(QWidget& w) {
     w.show();
     QApplication::processEvents();
     w.repaint();
+    if (gPaintedPipe < 0) return;
+    char painted = 'p';
+    std::_Exit(::write(gPaintedPipe, &painted, 1) == 1 ? 0 : 1);
 }
 
 void StartBare() {
@@ -131,12 +139,12 @@ bool StartProgram(const std::string& dir) {
     return true;
 }
 
-// The child's whole life, run before the benchmark library's main: it starts, says "painted"
-// on the pipe it was handed and ends at once.
+// The child's whole life, run before the benchmark library's main; ShowAndPaint ends it.
 const bool kChild = [] {
     const char* what = std::getenv("ORVELLE_BENCH_CHILD");
     const char* pipe = std::getenv("ORVELLE_BENCH_PIPE");
     if (!what || !pipe) return false;
+    gPaintedPipe = std::atoi(pipe);
     EnsureOffscreen();
     int argc = 1;
     char name[] = "orvelle_bench_child";
@@ -144,9 +152,8 @@ const bool kChild = [] {
     QApplication app(argc, argv);
     if (std::string(what) == "bare") StartBare();
     else if (std::string(what) == "text") StartBareWithText();
-    else if (!StartProgram(what)) std::_Exit(1);
-    char painted = 'p';
-    std::_Exit(::write(std::atoi(pipe), &painted, 1) == 1 ? 0 : 1);
+    else StartProgram(what);
+    std::_Exit(1); // not painted
 }();
 
 // Runs this program as a child for one cold start: the iteration's time is from the spawn to the
