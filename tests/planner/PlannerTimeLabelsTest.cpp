@@ -23,6 +23,11 @@ protected:
         times = w->TimeLabels();
     }
     QLabel* Time(int i) const { return Label(QString("lblTime_%1").arg(i)); }
+    // Whatever the page has at time label i's place, where the user presses it.
+    QWidget* AtTimePlace(int i) const {
+        const TwipPoint& at = w->Page()->Layout().timeLabels[i];
+        return w->Page()->childAt(TwipsToPixelsX(at.left) + 4, TwipsToPixelsY(at.top) + 4);
+    }
     QString Tag(int i) const { return Box(i)->property("Tag").toString(); }
     // Types into the open editor and presses Enter.
     void Enter(const QString& typed) {
@@ -83,12 +88,24 @@ TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
     for (int i = 0; i < 16; ++i) EXPECT_EQ(Tag(i), i == 8 ? "150.Push" : "150.Stop") << i;
 
     // A label blank since loading has no time kept: Delete Time leaves it blank.
-    QTest::mouseClick(Time(9), Qt::RightButton);
+    ASSERT_EQ(AtTimePlace(9), Time(9));  // a blank time still takes the press at its place
+    QTest::mouseClick(AtTimePlace(9), Qt::RightButton);
     w->findChild<QMenu*>("mnuEdit")->hide();
     Item("mnuEditDelete")->trigger();
     EXPECT_EQ(Time(9)->text(), "");
     EXPECT_EQ(Tag(8), "150.Push");
     EXPECT_FALSE(s->flags.gPlannerChanged);
+
+    // Pressed again later at its place, it takes a new time.
+    QTest::mouseClick(AtTimePlace(3), Qt::LeftButton);
+    EXPECT_EQ(times->TimeLabelIndex(), 3);
+    QTest::mouseClick(AtTimePlace(9), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    EXPECT_EQ(times->TimeLabelIndex(), 9);
+    Item("mnuEditTime")->trigger();
+    Enter("3:15p");
+    EXPECT_EQ(Time(9)->text(), "03:15 PM");
+    EXPECT_EQ(Tag(8), "150.Stop");
 }
 
 TEST_F(TimeLabelsTest, ChangeTimeRefusesTwentyFiveOClockAndKeepsTheEditorOpen) {
