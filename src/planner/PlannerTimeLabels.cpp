@@ -94,6 +94,7 @@ void PlannerTimeLabels::lblTime_MouseDown(int index, int button) {
         bool& bold = s_.page.gTimeBold[index];
         bold = !bold;
         page_.SetTimeLabel(index, FromCp1252(s_.page.gTimeCaptions[index]), bold);
+        MarkPageChanged();
     } else if (button == 2) {
         QMenu* edit = menus_ ? menus_->findChild<QMenu*>("mnuEdit") : nullptr;
         if (!edit) return;
@@ -177,8 +178,15 @@ void PlannerTimeLabels::mnuEditDelete_Click() {
 }
 
 void PlannerTimeLabels::SetCaption(int index, const std::string& caption) {
+    if (s_.page.gTimeCaptions[index] != caption) MarkPageChanged();
     s_.page.gTimeCaptions[index] = caption;
     page_.SetTimeLabel(index, FromCp1252(caption), s_.page.gTimeBold[index]);
+}
+
+void PlannerTimeLabels::MarkPageChanged() {
+    // Times are stored with the day: a changed one is asked about before the page is left, like
+    // a typed line, or it would be lost without a word.
+    if (!s_.flags.gPlannerLoading) s_.flags.gPlannerChanged = true;
 }
 
 void PlannerTimeLabels::RetagAppointmentLines() {

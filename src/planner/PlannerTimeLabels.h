@@ -2,8 +2,8 @@
 // The time labels beside the appointment lines: a click makes a time bold (or plain again), a
 // right click pops up the Edit menu, whose "Change Time" opens a small time editor over the
 // label and whose "Delete Time" blanks the time or brings the blanked one back. A blank time
-// makes the line above it a "Push" line that wraps on into this one. None of this counts as
-// an edit of the page.
+// makes the line above it a "Push" line that wraps on into this one. Each of these is an edit
+// of the page, asked about before the page is left.
 #include <QObject>
 #include <QPoint>
 
@@ -55,6 +55,7 @@ protected:
 
 private:
     void SetCaption(int index, const std::string& caption);
+    void MarkPageChanged();
     void RetagAppointmentLines();
     QAction* Item(const char* name) const;
 

@@ -40,16 +40,16 @@ protected:
     PlannerTimeLabels* times = nullptr;
 };
 
-TEST_F(TimeLabelsTest, ClickTogglesBoldWithoutCountingAsAnEdit) {
+TEST_F(TimeLabelsTest, ClickTogglesBoldAndCountsAsAnEdit) {
     OpenActive();
     QTest::mouseClick(Time(2), Qt::LeftButton);
     EXPECT_TRUE(Time(2)->font().bold());
     EXPECT_TRUE(s->page.gTimeBold[2]);
     EXPECT_EQ(times->TimeLabelIndex(), 2);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
     QTest::mouseClick(Time(2), Qt::LeftButton);
     EXPECT_FALSE(Time(2)->font().bold());
     EXPECT_FALSE(s->page.gTimeBold[2]);
-    EXPECT_FALSE(s->flags.gPlannerChanged);
     EXPECT_EQ(Time(2)->toolTip(), "Right Click to change... Click to make Bold.");
 }
 
@@ -75,7 +75,7 @@ TEST_F(TimeLabelsTest, DeleteTimeTwiceRestoresTheTime) {
     EXPECT_EQ(Time(5)->text(), "11:00 AM");
     EXPECT_EQ(Tag(4), "150.Stop");
     EXPECT_EQ(w->Model().LineType(4), "Stop");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
 TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
@@ -86,6 +86,8 @@ TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
     Item("mnuEditDelete")->trigger();
     EXPECT_EQ(Time(0)->text(), "");
     for (int i = 0; i < 16; ++i) EXPECT_EQ(Tag(i), i == 8 ? "150.Push" : "150.Stop") << i;
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    s->flags.gPlannerChanged = false;
 
     // A label blank since loading has no time kept: Delete Time leaves it blank.
     ASSERT_EQ(AtTimePlace(9), Time(9));  // a blank time still takes the press at its place
@@ -94,7 +96,7 @@ TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
     Item("mnuEditDelete")->trigger();
     EXPECT_EQ(Time(9)->text(), "");
     EXPECT_EQ(Tag(8), "150.Push");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_FALSE(s->flags.gPlannerChanged);  // nothing changed
 
     // Pressed again later at its place, it takes a new time.
     QTest::mouseClick(AtTimePlace(3), Qt::LeftButton);
@@ -143,7 +145,7 @@ TEST_F(TimeLabelsTest, ChangeTimeRefusesTwentyFiveOClockAndKeepsTheEditorOpen) {
     // The focus goes back where it was, caret and all.
     EXPECT_TRUE(Box(3)->hasFocus());
     EXPECT_EQ(Box(3)->cursorPosition(), 4);
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
 TEST_F(TimeLabelsTest, EditorTakesOnlyTimeCharactersAndAnEmptyTimeMakesAContinuance) {
@@ -167,7 +169,7 @@ TEST_F(TimeLabelsTest, EditorTakesOnlyTimeCharactersAndAnEmptyTimeMakesAContinua
     Enter("7p");
     EXPECT_EQ(Time(10)->text(), "07:00 PM");
     EXPECT_EQ(Tag(9), "150.Stop");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
 TEST_F(TimeLabelsTest, EditorLeftOpenClosesWhenAnotherDayIsShown) {
@@ -179,7 +181,8 @@ TEST_F(TimeLabelsTest, EditorLeftOpenClosesWhenAnotherDayIsShown) {
     EXPECT_EQ(Time(0)->text(), "06:00 AM");
 }
 
-TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDay) {
+// A changed time is kept like a typed line: leaving the page asks first, and Yes stores it.
+TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDayAndAskedAboutBeforeLeaving) {
     OpenActive();
     QTest::mouseClick(Time(1), Qt::LeftButton);
     QTest::mouseClick(Time(2), Qt::RightButton);
@@ -191,6 +194,20 @@ TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDay) {
     ASSERT_GE(file.size(), 16u + 3 * 160);
     EXPECT_EQ(file.substr(16 + 160, 10), "B07:00 AM ");
     EXPECT_EQ(file.substr(16 + 320, 10), "          ");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+
+    QTest::mouseClick(Time(4), Qt::LeftButton);
+    Item("mnuEditTime")->trigger();
+    Enter("10:20");
+    prompter.Expect(MsgAnswer::Cancel, "The Planner has been changed. Do you want to save those changes?");
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    EXPECT_EQ(s->dates.gSelectedDate, kMar5);
+    EXPECT_EQ(Time(4)->text(), "10:20 AM");
+
+    prompter.Expect(MsgAnswer::Yes, "Planner has been changed. Do you want to save the changes?")
+        .Expect(MsgAnswer::OK, "Planner Records Updated");
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(ReadYear(2009).substr(16 + 4 * 160, 10), "B10:20 AM ");
 }
 
 } // namespace
