@@ -63,6 +63,11 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
         page_.lblTime(i)->installEventFilter(this);
         page_.lblTime(i)->setToolTip("Right Click to change... Click to make Bold.");
     }
+    // The Edit menu's time commands act on the time of the line the user is at: the label last
+    // pressed, or the appointment line moved to since, by the keys or the mouse.
+    connect(&editing_, &PlannerLineEditing::lineEntered, this, [this](int line) {
+        if (line >= 0 && line < PlannerLayout::kTimeLabels) mTimeLabelIndex = line;
+    });
     if (QAction* a = Item("mnuEditTime")) {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this] { mnuEditTime_Click(); });

@@ -45,7 +45,8 @@ public:
     // Closes the editor without touching its label (another date is being shown).
     void CloseTimeEditor();
 
-    // The label the Edit menu's time commands act on: the one last pressed, 0 before any.
+    // The label the Edit menu's time commands act on: the one last pressed, or the appointment
+    // line the user has moved to since; 0 before either.
     int TimeLabelIndex() const { return mTimeLabelIndex; }
     PlannerLineBox* txtTime() const { return txtTime_; }
     QPushButton* cmdOK() const { return cmdOK_; }

@@ -78,6 +78,30 @@ TEST_F(TimeLabelsTest, DeleteTimeTwiceRestoresTheTime) {
     EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
+// The menu bar's time commands act on the line the user is at, reached by keys or the mouse
+// after a label was pressed, not on that earlier label.
+TEST_F(TimeLabelsTest, TimeCommandsFollowTheLineMovedTo) {
+    OpenActive();
+    QTest::mouseClick(Time(2), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    QTest::mouseClick(Box(5), Qt::LeftButton);
+    EXPECT_EQ(times->TimeLabelIndex(), 5);
+    QTest::keyClick(Box(5), Qt::Key_Down);
+    QTest::keyClick(Box(6), Qt::Key_Down);
+    ASSERT_TRUE(Box(7)->hasFocus());
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(7)->text(), "");
+    EXPECT_EQ(Time(2)->text(), "08:00 AM");
+    EXPECT_EQ(Tag(6), "150.Push");
+
+    QTest::keyClick(Box(7), Qt::Key_Up);
+    Item("mnuEditTime")->trigger();
+    EXPECT_EQ(times->txtTime()->text(), "12:00 PM");
+    Enter("12:45");
+    EXPECT_EQ(Time(6)->text(), "12:45 PM");
+    EXPECT_EQ(Time(2)->text(), "08:00 AM");
+}
+
 TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
     PlannerPage page;
     page.gTimeCaptions[9].clear();  // blank when the day was loaded
