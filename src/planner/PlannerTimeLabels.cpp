@@ -48,6 +48,10 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
     ResizeTwips(txtTime_, kEditorWidth, kEditorHeight);
     txtTime_->onKeyDown = [this](int, int& code, int shift) { txtTime_KeyDown(code, shift); };
     txtTime_->onKeyPress = [this](int, int& ascii) { txtTime_KeyPress(ascii); };
+    // A time typed into the open editor is an edit of the page, so leaving the page asks first.
+    connect(txtTime_, &QLineEdit::textEdited, this, [this] {
+        if (editorLabel_ >= 0) MarkPageChanged();
+    });
     txtTime_->hide();
 
     cmdOK_ = new QPushButton("ok", &page_);
@@ -143,16 +147,20 @@ void PlannerTimeLabels::txtTime_KeyDown(int& keyCode, int) {
     if (keyCode == vbkey::Enter) cmdOK_Click();
 }
 
-void PlannerTimeLabels::cmdOK_Click() {
+void PlannerTimeLabels::cmdOK_Click() { ApplyTimeEditor(); }
+
+bool PlannerTimeLabels::ApplyTimeEditor() {
+    if (editorLabel_ < 0) return true;
     std::optional<std::string> caption = TimeCaptionFromEntry(ToCp1252(txtTime_->text()));
     if (!caption) {
         s_.ui->MsgBox(InvalidTimeMessage(), MsgButtons::OK, kAppTitle);
         txtTime_->selectAll();
         txtTime_->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     txtTime_->setText(FromCp1252(*caption));
     ManageLabelVisibilty();
+    return true;
 }
 
 void PlannerTimeLabels::ManageLabelVisibilty() {

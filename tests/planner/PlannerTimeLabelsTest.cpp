@@ -234,5 +234,34 @@ TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDayAndAskedAboutBeforeLeaving)
     EXPECT_EQ(ReadYear(2009).substr(16 + 4 * 160, 10), "B10:20 AM ");
 }
 
+// A time typed into the editor and not yet confirmed is part of the page: leaving asks, and
+// saving takes it (or refuses with the editor's own message when it is no time).
+TEST_F(TimeLabelsTest, TimeLeftInTheOpenEditorIsAskedAboutAndSaved) {
+    OpenActive();
+    QTest::mouseClick(Time(4), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditTime")->trigger();
+    QLineEdit* editor = times->txtTime();
+    editor->selectAll();
+    QTest::keyClicks(editor, "25:00");
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+
+    prompter.Expect(MsgAnswer::Yes, "The Planner has been changed. Do you want to save those changes?")
+        .Expect(MsgAnswer::OK, "Please enter a valid time");
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    EXPECT_EQ(s->dates.gSelectedDate, kMar5);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(ReadYear(2009), "<missing>");
+
+    editor->selectAll();
+    QTest::keyClicks(editor, "10:20");
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(Time(4)->text(), "10:20 AM");
+    EXPECT_EQ(ReadYear(2009).substr(16 + 4 * 160, 10), "10:20 AM  ");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+}
+
 } // namespace
 } // namespace orvelle
