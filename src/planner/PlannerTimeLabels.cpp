@@ -130,6 +130,7 @@ void PlannerTimeLabels::ShowTimeChangeBox(int index) {
     MoveTwips(txtTime_, left, top);
     MoveTwips(cmdOK_, left - (kOkWidth + kOkGap), top);
     txtTime_->setText(FromCp1252(s_.page.gTimeCaptions[index]));
+    if (editorLabel_ < 0) changedBeforeEditor_ = s_.flags.gPlannerChanged;
     editorLabel_ = index;
     txtTime_->show();
     cmdOK_->show();
@@ -144,7 +145,15 @@ void PlannerTimeLabels::txtTime_KeyPress(int& keyAscii) {
 }
 
 void PlannerTimeLabels::txtTime_KeyDown(int& keyCode, int) {
-    if (keyCode == vbkey::Enter) cmdOK_Click();
+    if (keyCode == vbkey::Enter) {
+        cmdOK_Click();
+    } else if (keyCode == vbkey::Escape && editorLabel_ >= 0) {
+        // Esc backs out: the time stays as it was, and so does the page's changed state.
+        s_.flags.gPlannerChanged = changedBeforeEditor_;
+        CloseTimeEditor();
+        editing_.ReturnFocusToLastLine();
+        keyCode = 0;
+    }
 }
 
 void PlannerTimeLabels::cmdOK_Click() { ApplyTimeEditor(); }
