@@ -158,6 +158,13 @@ void PlannerTimeLabels::txtTime_KeyDown(int& keyCode, int) {
 
 void PlannerTimeLabels::cmdOK_Click() { ApplyTimeEditor(); }
 
+bool PlannerTimeLabels::ApplyTypedTime() {
+    // An editor opened and left as it was holds nothing to keep (its caption may be one that
+    // an older file stored and the editor would refuse).
+    if (editorLabel_ < 0 || ToCp1252(txtTime_->text()) == s_.page.gTimeCaptions[editorLabel_]) return true;
+    return ApplyTimeEditor();
+}
+
 bool PlannerTimeLabels::ApplyTimeEditor() {
     if (editorLabel_ < 0) return true;
     std::optional<std::string> caption = TimeCaptionFromEntry(ToCp1252(txtTime_->text()));

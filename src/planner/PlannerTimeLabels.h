@@ -41,6 +41,8 @@ public:
     // Puts the open editor's time on its label as OK does; false, with the refusal shown and
     // the editor left open, when its text is no time. True when no editor is open.
     bool ApplyTimeEditor();
+    // ApplyTimeEditor for a save: only when the editor's text differs from its label's time.
+    bool ApplyTypedTime();
     void txtTime_KeyDown(int& keyCode, int shift);
     void txtTime_KeyPress(int& keyAscii);
     // Puts the editor's text on its label, retags the line above and closes the editor.

@@ -251,7 +251,22 @@ TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDayAndAskedAboutBeforeLeaving)
 // A time typed into the editor and not yet confirmed is part of the page: leaving asks, and
 // saving takes it (or refuses with the editor's own message when it is no time).
 TEST_F(TimeLabelsTest, TimeLeftInTheOpenEditorIsAskedAboutAndSaved) {
+    PlannerPage page;
+    page.gTimeCaptions[7] = "Lunch";  // a time an older file stored as text
+    WriteYear(2009, {{kMar5, page}});
     OpenActive();
+    // An editor opened and left as it was holds nothing to keep: a save neither takes nor
+    // refuses it.
+    QTest::mouseClick(Time(7), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditTime")->trigger();
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+    EXPECT_EQ(Time(7)->text(), "Lunch");
+    const std::string saved = ReadYear(2009);
+    EXPECT_EQ(saved.substr(16 + 7 * 160, 10), "Lunch     ");
+    QTest::keyClick(times->txtTime(), Qt::Key_Escape);
+
     QTest::mouseClick(Time(4), Qt::RightButton);
     w->findChild<QMenu*>("mnuEdit")->hide();
     Item("mnuEditTime")->trigger();
@@ -265,7 +280,7 @@ TEST_F(TimeLabelsTest, TimeLeftInTheOpenEditorIsAskedAboutAndSaved) {
     QTest::mouseClick(DayButton(1), Qt::LeftButton);
     EXPECT_EQ(s->dates.gSelectedDate, kMar5);
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(ReadYear(2009), "<missing>");
+    EXPECT_EQ(ReadYear(2009), saved);
 
     editor->selectAll();
     QTest::keyClicks(editor, "10:20");
