@@ -130,7 +130,6 @@ void PlannerTimeLabels::ShowTimeChangeBox(int index) {
     MoveTwips(txtTime_, left, top);
     MoveTwips(cmdOK_, left - (kOkWidth + kOkGap), top);
     txtTime_->setText(FromCp1252(s_.page.gTimeCaptions[index]));
-    if (editorLabel_ < 0) changedBeforeEditor_ = s_.flags.gPlannerChanged;
     editorLabel_ = index;
     txtTime_->show();
     cmdOK_->show();
@@ -148,8 +147,8 @@ void PlannerTimeLabels::txtTime_KeyDown(int& keyCode, int) {
     if (keyCode == vbkey::Enter) {
         cmdOK_Click();
     } else if (keyCode == vbkey::Escape && editorLabel_ >= 0) {
-        // Esc backs out: the time stays as it was, and so does the page's changed state.
-        s_.flags.gPlannerChanged = changedBeforeEditor_;
+        // Esc backs out and the time stays as it was. The page's changed flag is left alone: a
+        // line typed into while the editor was open must still be asked about.
         CloseTimeEditor();
         editing_.ReturnFocusToLastLine();
         keyCode = 0;

@@ -78,8 +78,6 @@ private:
     std::array<std::string, 16> mSavedTimeCaptions;
     // The label the open editor belongs to; -1 while it is closed.
     int editorLabel_ = -1;
-    // Whether the page had unsaved edits when the editor opened, for Esc to go back to.
-    bool changedBeforeEditor_ = false;
     // Where the mouse pressed the label, for the popup menu.
     std::optional<QPoint> popupAt_;
 };
