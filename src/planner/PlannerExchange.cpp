@@ -1,6 +1,7 @@
 #include "planner/PlannerExchange.h"
 
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerTimeLabels.h"
 #include "planner/frmPlanner.h"
 #include "store/Exchange.h"
 #include "store/Store.h"
@@ -35,15 +36,17 @@ bool mnuFileMerge_Click(frmPlanner& w, Store& s) {
 void ConnectPlannerExchange(frmPlanner& w, Store& s) {
     QAction* exportItem = Item(w, "mnuFileExport");
     exportItem->setEnabled(true);
-    QObject::connect(exportItem, &QAction::triggered, &w, [&s] {
+    QObject::connect(exportItem, &QAction::triggered, &w, [&w, &s] {
+        // A time still in the open editor goes out with the page, as a save takes it.
+        if (!w.TimeLabels()->ApplyTypedTime()) return;
         s.planner.gExportingPlanner = true;
         SaveExternalPlanner(s);
     });
 
     QAction* assign = Item(w, "mnuFileExportPlannerAndAssign");
     assign->setEnabled(bool(s.hooks.ShowContactList));
-    QObject::connect(assign, &QAction::triggered, &w, [&s] {
-        if (!s.hooks.ShowContactList) return;
+    QObject::connect(assign, &QAction::triggered, &w, [&w, &s] {
+        if (!s.hooks.ShowContactList || !w.TimeLabels()->ApplyTypedTime()) return;
         s.planner.gExportingPlanner = true;
         s.hooks.ShowContactList(ExportKind::Planner);
     });

@@ -82,7 +82,10 @@ void PlannerLineEditing::txt_GotFocus(int index) {
     RefreshCaretLabels(index);
 }
 
-void PlannerLineEditing::txt_MouseDown(int index) { RefreshCaretLabels(index); }
+void PlannerLineEditing::txt_MouseDown(int index) {
+    RefreshCaretLabels(index);
+    emit lineEntered(index);
+}
 
 void PlannerLineEditing::txt_KeyPress(int index, int& keyAscii) {
     if (!AcceptsKeyAscii(index, keyAscii)) keyAscii = 0;
@@ -101,7 +104,7 @@ void PlannerLineEditing::txt_KeyDown(int index, int& keyCode, int shift) {
         case vbkey::Enter:
         case vbkey::Tab: {
             int target = EnterTarget(index);
-            MoveFocus(target);
+            MoveFocusByKey(target);
             FormatAndTotal(index);
             if (target >= 0) ScrollIntoView(target, true);
             keyCode = 0;
@@ -111,7 +114,7 @@ void PlannerLineEditing::txt_KeyDown(int index, int& keyCode, int shift) {
         case vbkey::Up: {
             bool down = keyCode == vbkey::Down;
             int target = down ? DownTarget(index) : UpTarget(index);
-            MoveFocus(target);
+            MoveFocusByKey(target);
             if (target >= 0) ScrollIntoView(target, down);
             keyCode = 0;
             break;
@@ -147,6 +150,11 @@ void PlannerLineEditing::txt_KeyDown(int index, int& keyCode, int shift) {
 
 void PlannerLineEditing::MoveFocus(int target) {
     if (PlannerLineBox* box = Box(target)) box->setFocus(Qt::OtherFocusReason);
+}
+
+void PlannerLineEditing::MoveFocusByKey(int target) {
+    MoveFocus(target);
+    if (Box(target)) emit lineEntered(target);
 }
 
 void PlannerLineEditing::ScrollIntoView(int box, bool downwards) {

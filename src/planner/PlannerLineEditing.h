@@ -54,12 +54,18 @@ public:
     // Widths come from the screen's fonts unless a test brings its own measurer.
     void UseTextMeasurer(std::unique_ptr<TextMeasurer> measurer);
 
+signals:
+    // The user moved to line `index`, by a press in it or by a navigation key (not when the
+    // program puts the focus back).
+    void lineEntered(int index);
+
 private:
     PlannerLineBox* Box(int index) const;
     void SetBackColor(int index, long color);
     void FormatAndTotal(int index);
     void ShowComputedBoxes();
     void MoveFocus(int target);
+    void MoveFocusByKey(int target);
     void ScrollIntoView(int box, bool downwards);
     void WrapLine(int index);
     TextFont BoxFont(int index) const;

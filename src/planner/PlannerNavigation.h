@@ -12,6 +12,7 @@ namespace vbkey {
 constexpr int Backspace = 8;
 constexpr int Tab = 9;
 constexpr int Enter = 13;
+constexpr int Escape = 27;
 constexpr int Space = 32;
 constexpr int PageUp = 33;
 constexpr int PageDown = 34;

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvelle {
@@ -17,6 +18,8 @@ namespace orvelle {
 namespace {
 
 constexpr int kCheckPixels = 17;
+// Between a time label and its appointment line.
+constexpr int kTimeLabelGap = 60;
 const char* const kCursorCaption = "Cursor Position =    ";
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QFont& font) {
@@ -144,7 +147,10 @@ void PlannerPageView::SetTimeLabel(int i, const QString& caption, bool bold) {
     l->setFont(f);
     l->setText(caption);
     l->adjustSize();
-    l->resize(l->width(), TwipsToPixelsY(PlannerLayout::kBoxHeight));
+    // A blank time (a continuance line) must still take a press, to be changed or brought back:
+    // the label keeps the room up to its line whatever its caption.
+    const int room = TwipsToPixelsX(layout_.boxes[i].left - layout_.timeLabels[i].left - kTimeLabelGap);
+    l->resize(std::max(l->width(), room), TwipsToPixelsY(PlannerLayout::kBoxHeight));
 }
 
 void PlannerPageView::SetDoneMark(int k, bool done) {

@@ -48,6 +48,10 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
     ResizeTwips(txtTime_, kEditorWidth, kEditorHeight);
     txtTime_->onKeyDown = [this](int, int& code, int shift) { txtTime_KeyDown(code, shift); };
     txtTime_->onKeyPress = [this](int, int& ascii) { txtTime_KeyPress(ascii); };
+    // A time typed into the open editor is an edit of the page, so leaving the page asks first.
+    connect(txtTime_, &QLineEdit::textEdited, this, [this] {
+        if (editorLabel_ >= 0) MarkPageChanged();
+    });
     txtTime_->hide();
 
     cmdOK_ = new QPushButton("ok", &page_);
@@ -63,6 +67,11 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
         page_.lblTime(i)->installEventFilter(this);
         page_.lblTime(i)->setToolTip("Right Click to change... Click to make Bold.");
     }
+    // The Edit menu's time commands act on the time of the line the user is at: the label last
+    // pressed, or the appointment line moved to since, by the keys or the mouse.
+    connect(&editing_, &PlannerLineEditing::lineEntered, this, [this](int line) {
+        if (line >= 0 && line < PlannerLayout::kTimeLabels) mTimeLabelIndex = line;
+    });
     if (QAction* a = Item("mnuEditTime")) {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this] { mnuEditTime_Click(); });
@@ -94,6 +103,7 @@ void PlannerTimeLabels::lblTime_MouseDown(int index, int button) {
         bool& bold = s_.page.gTimeBold[index];
         bold = !bold;
         page_.SetTimeLabel(index, FromCp1252(s_.page.gTimeCaptions[index]), bold);
+        MarkPageChanged();
     } else if (button == 2) {
         QMenu* edit = menus_ ? menus_->findChild<QMenu*>("mnuEdit") : nullptr;
         if (!edit) return;
@@ -134,19 +144,38 @@ void PlannerTimeLabels::txtTime_KeyPress(int& keyAscii) {
 }
 
 void PlannerTimeLabels::txtTime_KeyDown(int& keyCode, int) {
-    if (keyCode == vbkey::Enter) cmdOK_Click();
+    if (keyCode == vbkey::Enter) {
+        cmdOK_Click();
+    } else if (keyCode == vbkey::Escape && editorLabel_ >= 0) {
+        // Esc backs out and the time stays as it was. The page's changed flag is left alone: a
+        // line typed into while the editor was open must still be asked about.
+        CloseTimeEditor();
+        editing_.ReturnFocusToLastLine();
+        keyCode = 0;
+    }
 }
 
-void PlannerTimeLabels::cmdOK_Click() {
+void PlannerTimeLabels::cmdOK_Click() { ApplyTimeEditor(); }
+
+bool PlannerTimeLabels::ApplyTypedTime() {
+    // An editor opened and left as it was holds nothing to keep (its caption may be one that
+    // an older file stored and the editor would refuse).
+    if (editorLabel_ < 0 || ToCp1252(txtTime_->text()) == s_.page.gTimeCaptions[editorLabel_]) return true;
+    return ApplyTimeEditor();
+}
+
+bool PlannerTimeLabels::ApplyTimeEditor() {
+    if (editorLabel_ < 0) return true;
     std::optional<std::string> caption = TimeCaptionFromEntry(ToCp1252(txtTime_->text()));
     if (!caption) {
         s_.ui->MsgBox(InvalidTimeMessage(), MsgButtons::OK, kAppTitle);
         txtTime_->selectAll();
         txtTime_->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     txtTime_->setText(FromCp1252(*caption));
     ManageLabelVisibilty();
+    return true;
 }
 
 void PlannerTimeLabels::ManageLabelVisibilty() {
@@ -177,8 +206,15 @@ void PlannerTimeLabels::mnuEditDelete_Click() {
 }
 
 void PlannerTimeLabels::SetCaption(int index, const std::string& caption) {
+    if (s_.page.gTimeCaptions[index] != caption) MarkPageChanged();
     s_.page.gTimeCaptions[index] = caption;
     page_.SetTimeLabel(index, FromCp1252(caption), s_.page.gTimeBold[index]);
+}
+
+void PlannerTimeLabels::MarkPageChanged() {
+    // Times are stored with the day: a changed one is asked about before the page is left, like
+    // a typed line, or it would be lost without a word.
+    if (!s_.flags.gPlannerLoading) s_.flags.gPlannerChanged = true;
 }
 
 void PlannerTimeLabels::RetagAppointmentLines() {

@@ -2,8 +2,8 @@
 // The time labels beside the appointment lines: a click makes a time bold (or plain again), a
 // right click pops up the Edit menu, whose "Change Time" opens a small time editor over the
 // label and whose "Delete Time" blanks the time or brings the blanked one back. A blank time
-// makes the line above it a "Push" line that wraps on into this one. None of this counts as
-// an edit of the page.
+// makes the line above it a "Push" line that wraps on into this one. Each of these is an edit
+// of the page, asked about before the page is left.
 #include <QObject>
 #include <QPoint>
 
@@ -38,6 +38,11 @@ public:
     void mnuEditDelete_Click();
     void ShowTimeChangeBox(int index);
     void cmdOK_Click();
+    // Puts the open editor's time on its label as OK does; false, with the refusal shown and
+    // the editor left open, when its text is no time. True when no editor is open.
+    bool ApplyTimeEditor();
+    // ApplyTimeEditor for a save: only when the editor's text differs from its label's time.
+    bool ApplyTypedTime();
     void txtTime_KeyDown(int& keyCode, int shift);
     void txtTime_KeyPress(int& keyAscii);
     // Puts the editor's text on its label, retags the line above and closes the editor.
@@ -45,7 +50,8 @@ public:
     // Closes the editor without touching its label (another date is being shown).
     void CloseTimeEditor();
 
-    // The label the Edit menu's time commands act on: the one last pressed, 0 before any.
+    // The label the Edit menu's time commands act on: the one last pressed, or the appointment
+    // line the user has moved to since; 0 before either.
     int TimeLabelIndex() const { return mTimeLabelIndex; }
     PlannerLineBox* txtTime() const { return txtTime_; }
     QPushButton* cmdOK() const { return cmdOK_; }
@@ -55,6 +61,7 @@ protected:
 
 private:
     void SetCaption(int index, const std::string& caption);
+    void MarkPageChanged();
     void RetagAppointmentLines();
     QAction* Item(const char* name) const;
 

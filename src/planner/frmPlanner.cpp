@@ -238,6 +238,8 @@ void frmPlanner::OpenPlannerFor(Date date) {
 }
 
 bool frmPlanner::SavePlanner() {
+    // A time still in the open editor is saved with the page, never dropped behind it.
+    if (!timeLabels_->ApplyTypedTime()) return false;
     if (s_.planner.gExternalPlanner) {
         Date target = model_.gExternalFileDate ? model_.gExternalFileDate : PageDate();
         if (!MergePlannerPage(s_, target)) return false;

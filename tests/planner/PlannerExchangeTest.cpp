@@ -8,6 +8,8 @@
 #include "notes/frmNotes.h"
 #include "store/NotesStore.h"
 #include "planner/PlannerLauncher.h"
+#include "planner/PlannerTimeLabels.h"
+#include "planner/PlannerLineBox.h"
 #include "platform/DataFolder.h"
 #include "store/Clock.h"
 
@@ -81,9 +83,16 @@ protected:
 TEST_F(PlannerExchange, ExportImportAndMergeOverAStoredDay) {
     OpenPlanner();
     QTest::keyClicks(Box(0), "Dentist");
+    // A time typed into the open time editor goes out with the page.
+    w->TimeLabels()->lblTime_MouseDown(2, 1);
+    Item("mnuEditTime")->trigger();
+    w->TimeLabels()->txtTime()->selectAll();
+    QTest::keyClicks(w->TimeLabels()->txtTime(), "8:15");
     prompter.ExpectInput("dentist", "Please enter a file name").Expect(MsgAnswer::OK, "The file was saved as dentist.pln");
     Item("mnuFileExport")->trigger();
     ASSERT_EQ(ReadWholeFile(share + "dentist.pln").value_or("").size(), 4109u);
+    EXPECT_EQ(ReadWholeFile(share + "dentist.pln").value_or("").substr(9 + 2 * 160, 10), "B08:15 AM ");
+    EXPECT_FALSE(w->TimeLabels()->txtTime()->isVisible());
     EXPECT_TRUE(s->flags.gPlannerChanged);
     prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
     Item("mnuFileSave")->trigger();

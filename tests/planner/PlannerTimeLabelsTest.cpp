@@ -23,6 +23,11 @@ protected:
         times = w->TimeLabels();
     }
     QLabel* Time(int i) const { return Label(QString("lblTime_%1").arg(i)); }
+    // Whatever the page has at time label i's place, where the user presses it.
+    QWidget* AtTimePlace(int i) const {
+        const TwipPoint& at = w->Page()->Layout().timeLabels[i];
+        return w->Page()->childAt(TwipsToPixelsX(at.left) + 4, TwipsToPixelsY(at.top) + 4);
+    }
     QString Tag(int i) const { return Box(i)->property("Tag").toString(); }
     // Types into the open editor and presses Enter.
     void Enter(const QString& typed) {
@@ -35,16 +40,16 @@ protected:
     PlannerTimeLabels* times = nullptr;
 };
 
-TEST_F(TimeLabelsTest, ClickTogglesBoldWithoutCountingAsAnEdit) {
+TEST_F(TimeLabelsTest, ClickTogglesBoldAndCountsAsAnEdit) {
     OpenActive();
     QTest::mouseClick(Time(2), Qt::LeftButton);
     EXPECT_TRUE(Time(2)->font().bold());
     EXPECT_TRUE(s->page.gTimeBold[2]);
     EXPECT_EQ(times->TimeLabelIndex(), 2);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
     QTest::mouseClick(Time(2), Qt::LeftButton);
     EXPECT_FALSE(Time(2)->font().bold());
     EXPECT_FALSE(s->page.gTimeBold[2]);
-    EXPECT_FALSE(s->flags.gPlannerChanged);
     EXPECT_EQ(Time(2)->toolTip(), "Right Click to change... Click to make Bold.");
 }
 
@@ -70,7 +75,31 @@ TEST_F(TimeLabelsTest, DeleteTimeTwiceRestoresTheTime) {
     EXPECT_EQ(Time(5)->text(), "11:00 AM");
     EXPECT_EQ(Tag(4), "150.Stop");
     EXPECT_EQ(w->Model().LineType(4), "Stop");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+}
+
+// The menu bar's time commands act on the line the user is at, reached by keys or the mouse
+// after a label was pressed, not on that earlier label.
+TEST_F(TimeLabelsTest, TimeCommandsFollowTheLineMovedTo) {
+    OpenActive();
+    QTest::mouseClick(Time(2), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    QTest::mouseClick(Box(5), Qt::LeftButton);
+    EXPECT_EQ(times->TimeLabelIndex(), 5);
+    QTest::keyClick(Box(5), Qt::Key_Down);
+    QTest::keyClick(Box(6), Qt::Key_Down);
+    ASSERT_TRUE(Box(7)->hasFocus());
+    Item("mnuEditDelete")->trigger();
+    EXPECT_EQ(Time(7)->text(), "");
+    EXPECT_EQ(Time(2)->text(), "08:00 AM");
+    EXPECT_EQ(Tag(6), "150.Push");
+
+    QTest::keyClick(Box(7), Qt::Key_Up);
+    Item("mnuEditTime")->trigger();
+    EXPECT_EQ(times->txtTime()->text(), "12:00 PM");
+    Enter("12:45");
+    EXPECT_EQ(Time(6)->text(), "12:45 PM");
+    EXPECT_EQ(Time(2)->text(), "08:00 AM");
 }
 
 TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
@@ -81,14 +110,28 @@ TEST_F(TimeLabelsTest, DeleteTimeBeforeAnyLabelWasPressedActsOnTheFirst) {
     Item("mnuEditDelete")->trigger();
     EXPECT_EQ(Time(0)->text(), "");
     for (int i = 0; i < 16; ++i) EXPECT_EQ(Tag(i), i == 8 ? "150.Push" : "150.Stop") << i;
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    s->flags.gPlannerChanged = false;
 
     // A label blank since loading has no time kept: Delete Time leaves it blank.
-    QTest::mouseClick(Time(9), Qt::RightButton);
+    ASSERT_EQ(AtTimePlace(9), Time(9));  // a blank time still takes the press at its place
+    QTest::mouseClick(AtTimePlace(9), Qt::RightButton);
     w->findChild<QMenu*>("mnuEdit")->hide();
     Item("mnuEditDelete")->trigger();
     EXPECT_EQ(Time(9)->text(), "");
     EXPECT_EQ(Tag(8), "150.Push");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_FALSE(s->flags.gPlannerChanged);  // nothing changed
+
+    // Pressed again later at its place, it takes a new time.
+    QTest::mouseClick(AtTimePlace(3), Qt::LeftButton);
+    EXPECT_EQ(times->TimeLabelIndex(), 3);
+    QTest::mouseClick(AtTimePlace(9), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    EXPECT_EQ(times->TimeLabelIndex(), 9);
+    Item("mnuEditTime")->trigger();
+    Enter("3:15p");
+    EXPECT_EQ(Time(9)->text(), "03:15 PM");
+    EXPECT_EQ(Tag(8), "150.Stop");
 }
 
 TEST_F(TimeLabelsTest, ChangeTimeRefusesTwentyFiveOClockAndKeepsTheEditorOpen) {
@@ -126,7 +169,17 @@ TEST_F(TimeLabelsTest, ChangeTimeRefusesTwentyFiveOClockAndKeepsTheEditorOpen) {
     // The focus goes back where it was, caret and all.
     EXPECT_TRUE(Box(3)->hasFocus());
     EXPECT_EQ(Box(3)->cursorPosition(), 4);
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+
+    // Esc backs out of the editor: the time stays as it was and the planner stays open.
+    Item("mnuEditTime")->trigger();
+    QTest::keyClicks(editor, "9");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(times->cmdOK()->isVisible());
+    EXPECT_EQ(Time(6)->text(), "12:30 PM");
+    EXPECT_TRUE(Box(3)->hasFocus());
+    EXPECT_TRUE(s->flags.gPlannerOpen);
 }
 
 TEST_F(TimeLabelsTest, EditorTakesOnlyTimeCharactersAndAnEmptyTimeMakesAContinuance) {
@@ -150,7 +203,7 @@ TEST_F(TimeLabelsTest, EditorTakesOnlyTimeCharactersAndAnEmptyTimeMakesAContinua
     Enter("7p");
     EXPECT_EQ(Time(10)->text(), "07:00 PM");
     EXPECT_EQ(Tag(9), "150.Stop");
-    EXPECT_FALSE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
 }
 
 TEST_F(TimeLabelsTest, EditorLeftOpenClosesWhenAnotherDayIsShown) {
@@ -162,7 +215,8 @@ TEST_F(TimeLabelsTest, EditorLeftOpenClosesWhenAnotherDayIsShown) {
     EXPECT_EQ(Time(0)->text(), "06:00 AM");
 }
 
-TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDay) {
+// A changed time is kept like a typed line: leaving the page asks first, and Yes stores it.
+TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDayAndAskedAboutBeforeLeaving) {
     OpenActive();
     QTest::mouseClick(Time(1), Qt::LeftButton);
     QTest::mouseClick(Time(2), Qt::RightButton);
@@ -174,6 +228,64 @@ TEST_F(TimeLabelsTest, TimesAndBoldAreSavedWithTheDay) {
     ASSERT_GE(file.size(), 16u + 3 * 160);
     EXPECT_EQ(file.substr(16 + 160, 10), "B07:00 AM ");
     EXPECT_EQ(file.substr(16 + 320, 10), "          ");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
+
+    QTest::mouseClick(Time(4), Qt::LeftButton);
+    Item("mnuEditTime")->trigger();
+    Enter("10:20");
+    prompter.Expect(MsgAnswer::Cancel, "The Planner has been changed. Do you want to save those changes?");
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    EXPECT_EQ(s->dates.gSelectedDate, kMar5);
+    EXPECT_EQ(Time(4)->text(), "10:20 AM");
+
+    prompter.Expect(MsgAnswer::Yes, "Planner has been changed. Do you want to save the changes?")
+        .Expect(MsgAnswer::OK, "Planner Records Updated");
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(ReadYear(2009).substr(16 + 4 * 160, 10), "B10:20 AM ");
+}
+
+// A time typed into the editor and not yet confirmed is part of the page: leaving asks, and
+// saving takes it (or refuses with the editor's own message when it is no time).
+TEST_F(TimeLabelsTest, TimeLeftInTheOpenEditorIsAskedAboutAndSaved) {
+    PlannerPage page;
+    page.gTimeCaptions[7] = "Lunch";  // a time an older file stored as text
+    WriteYear(2009, {{kMar5, page}});
+    OpenActive();
+    // An editor opened and left as it was holds nothing to keep: a save neither takes nor
+    // refuses it.
+    QTest::mouseClick(Time(7), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditTime")->trigger();
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+    EXPECT_EQ(Time(7)->text(), "Lunch");
+    const std::string saved = ReadYear(2009);
+    EXPECT_EQ(saved.substr(16 + 7 * 160, 10), "Lunch     ");
+    QTest::keyClick(times->txtTime(), Qt::Key_Escape);
+
+    QTest::mouseClick(Time(4), Qt::RightButton);
+    w->findChild<QMenu*>("mnuEdit")->hide();
+    Item("mnuEditTime")->trigger();
+    QLineEdit* editor = times->txtTime();
+    editor->selectAll();
+    QTest::keyClicks(editor, "25:00");
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+
+    prompter.Expect(MsgAnswer::Yes, "The Planner has been changed. Do you want to save those changes?")
+        .Expect(MsgAnswer::OK, "Please enter a valid time");
+    QTest::mouseClick(DayButton(1), Qt::LeftButton);
+    EXPECT_EQ(s->dates.gSelectedDate, kMar5);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(ReadYear(2009), saved);
+
+    editor->selectAll();
+    QTest::keyClicks(editor, "10:20");
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(Time(4)->text(), "10:20 AM");
+    EXPECT_EQ(ReadYear(2009).substr(16 + 4 * 160, 10), "10:20 AM  ");
+    EXPECT_FALSE(s->flags.gPlannerChanged);
 }
 
 } // namespace
