@@ -203,6 +203,16 @@ TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAga
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 2, 1));
     EXPECT_EQ(s->search.gSearchLine, 0);
 
+    // A hit opens where it was found, though the location option has been switched since.
+    f->findChild<QRadioButton*>("optLocation_0")->click();
+    size_t seen = prompter.SeenDialogs().size();
+    s->search.gSearchLine = 3;
+    Click(f, "cmdOpen");
+    Settle();
+    EXPECT_EQ(prompter.SeenDialogs().size(), seen);
+    EXPECT_EQ(s->search.gSearchLine, 0);
+    EXPECT_NE(w->findChild<frmPlanner*>("frmPlanner"), nullptr);
+
     f->close();
     Settle();
     EXPECT_FALSE(s->search.gSearchActive);
