@@ -94,6 +94,15 @@ TEST_F(NoteListTest, MonthFilterAndDeletingTheSelectedNoteByItsDate) {
     EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09"}));
     WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d"));
     Click(list, "cmdLoad");
+    // Space picks the row the focus stands on, as it shows it selected.
+    list->lst(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list->lst(0), Qt::Key_Space);
+    ASSERT_TRUE(list->lst(0)->item(0)->isSelected());
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    Click(list, "cmdDelete_0");
+    EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/09/09"}));
+    WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d"));
+    Click(list, "cmdLoad");
 
     // An entry that went meanwhile (another window deleted it): said, and the list refilled.
     ClickRow(list->lst(0), 0);
