@@ -148,8 +148,8 @@ void frmSearch::cmdSearch_Click() {
     // The year is read for the search alone; the store's year and the selected date, which the
     // open notes and planner windows save through, stay as they are.
     year_ = ChosenYear(cmbYear_);
-    EntryKind kind = st.gSearchLocation == "Notes" ? EntryKind::Notes : EntryKind::Planners;
-    YearEntries e = ReadYearEntries(store_, kind, year_);
+    kind_ = st.gSearchLocation == "Notes" ? EntryKind::Notes : EntryKind::Planners;
+    YearEntries e = ReadYearEntries(store_, kind_, year_);
     std::vector<std::string> hits = FindPhraseInYear(e, st.gSearchText, ChosenMonth(cmbMonth_));
     {
         QSignalBlocker block(lstResults_);
@@ -167,8 +167,9 @@ void frmSearch::cmdOpen_Click() {
         return;
     }
     std::string key = ToCp1252(lstResults_->item(selected_)->text());
-    EntryKind kind = store_.search.gSearchLocation == "Notes" ? EntryKind::Notes : EntryKind::Planners;
-    OpenYearEntry(store_, openers_, kind, year_, key, true);
+    // A hit opens where it was found: the location option may have been switched since the
+    // search, and the same date's entry of the other kind does not hold the phrase.
+    OpenYearEntry(store_, openers_, kind_, year_, key, true);
 }
 
 bool frmSearch::eventFilter(QObject* watched, QEvent* e) {

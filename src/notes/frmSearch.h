@@ -48,8 +48,9 @@ private:
     std::array<QRadioButton*, 2> optLocation_{};
     QListWidget* lstResults_;
     int selected_ = -1;
-    // The year the results belong to.
+    // The year and the kind of entry the results belong to.
     int year_ = 0;
+    EntryKind kind_ = EntryKind::Notes;
 };
 
 } // namespace orvelle

@@ -10,6 +10,7 @@
 #include "store/Store.h"
 #include "store/ToDoList.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -184,6 +185,13 @@ bool frmToDo::txt_KeyDown(int index, int key) {
     return false;
 }
 
+bool frmToDo::IsWindowShortcut(const QKeyEvent& e) const {
+    const QKeySequence pressed(e.keyCombination());
+    for (const QAction* a : actions())
+        if (!a->shortcut().isEmpty() && a->shortcut() == pressed) return true;
+    return false;
+}
+
 bool frmToDo::eventFilter(QObject* watched, QEvent* e) {
     for (int i = 0; i < ToDoRows::kRows; ++i) {
         if (watched == imgChkBox_[i] && e->type() == QEvent::MouseButtonPress) {
@@ -194,6 +202,14 @@ bool frmToDo::eventFilter(QObject* watched, QEvent* e) {
         switch (e->type()) {
         case QEvent::FocusIn: txt_GotFocus(i); break;
         case QEvent::FocusOut: txt_LostFocus(i); break;
+        case QEvent::ShortcutOverride:
+            // The window's own keys win over a line's key binding: the X11 key scheme takes
+            // Ctrl+U to clear the line, which would wipe an item instead of moving the list up.
+            if (IsWindowShortcut(*static_cast<QKeyEvent*>(e))) {
+                e->ignore();
+                return true;
+            }
+            break;
         case QEvent::KeyPress:
             if (txt_KeyDown(i, static_cast<QKeyEvent*>(e)->key())) return true;
             break;

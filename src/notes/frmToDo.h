@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +58,8 @@ private:
     void ShowRows();
     void ShowMark(int index);
     void SetBackColor(int index, const QColor& color);
+    // The key is one of the menu commands' shortcuts.
+    bool IsWindowShortcut(const QKeyEvent& e) const;
 
     Store& store_;
     ToDoRows rows_;

@@ -27,9 +27,10 @@ public:
         } else if (watched == list_ && t == QEvent::FocusIn && list_->currentRow() < 0 && list_->count() > 0 &&
                    static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
             // The view would make its first row current on its own; done here quietly, since
-            // only the user's own move picks a row.
+            // only the user's own move picks a row. Space selecting it is such a move.
             QSignalBlocker quiet(list_);
             list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+            awaiting_ = 0;
         }
         return false;
     }

@@ -94,6 +94,15 @@ TEST_F(NoteListTest, MonthFilterAndDeletingTheSelectedNoteByItsDate) {
     EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09"}));
     WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d"));
     Click(list, "cmdLoad");
+    // Space picks the row the focus stands on, as it shows it selected.
+    list->lst(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list->lst(0), Qt::Key_Space);
+    ASSERT_TRUE(list->lst(0)->item(0)->isSelected());
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    Click(list, "cmdDelete_0");
+    EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/09/09"}));
+    WriteYear(2009, "Notes.dat", NoteLine(DateSerial(2009, 3, 4), "c") + NoteLine(DateSerial(2009, 3, 9), "d"));
+    Click(list, "cmdLoad");
 
     // An entry that went meanwhile (another window deleted it): said, and the list refilled.
     ClickRow(list->lst(0), 0);
@@ -202,6 +211,16 @@ TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAga
     EXPECT_NE(w->findChild<frmPlanner*>("frmPlanner"), nullptr);
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 2, 1));
     EXPECT_EQ(s->search.gSearchLine, 0);
+
+    // A hit opens where it was found, though the location option has been switched since.
+    f->findChild<QRadioButton*>("optLocation_0")->click();
+    size_t seen = prompter.SeenDialogs().size();
+    s->search.gSearchLine = 3;
+    Click(f, "cmdOpen");
+    Settle();
+    EXPECT_EQ(prompter.SeenDialogs().size(), seen);
+    EXPECT_EQ(s->search.gSearchLine, 0);
+    EXPECT_NE(w->findChild<frmPlanner*>("frmPlanner"), nullptr);
 
     f->close();
     Settle();

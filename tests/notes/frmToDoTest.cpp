@@ -9,6 +9,7 @@
 #include "store/ToDoList.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -43,6 +44,19 @@ struct ToDoWindowTest : MainWindowTest {
     static void ClickMark(frmToDo* t, int i) {
         QTest::mouseClick(t->findChild<QWidget*>(QString("imgChkBox_%1").arg(i)), Qt::LeftButton);
     }
+};
+
+// Claims a key for the widget it watches, as a desktop key scheme does for a line edit (the X11
+// scheme's Ctrl+U clears the line), so that the key would go to the widget, not to a shortcut.
+struct ClaimsKey : QObject {
+    ClaimsKey(QWidget* w, QKeySequence key) : key_(key) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride &&
+            QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination()) == key_)
+            e->accept();
+        return false;
+    }
+    QKeySequence key_;
 };
 
 } // namespace
@@ -80,6 +94,17 @@ TEST_F(ToDoWindowTest, MovesCarryTheirMarksAndAMoveBlockedByAFilledEndLineChange
     t->cmdDelete_Click(0);
     EXPECT_EQ(t->txt(0)->text(), "");
     EXPECT_TRUE(t->Rows().done[0]);
+
+    // The menu keys work from inside a line, also where the line has a binding of its own for
+    // the key: the list moves up and the line's item is not wiped.
+    t->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([t] { return QApplication::activeWindow() == t; }));
+    ClaimsKey claim(t->txt(1), QKeySequence("Ctrl+U"));
+    t->txt(1)->setFocus();
+    QTest::keyClick(t->txt(1), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Texts(t).mid(0, 3), (QStringList{"Buy milk", "", "Pay rent"}));
+    QTest::keyClick(t->txt(0), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(Texts(t).mid(0, 3), (QStringList{"", "Buy milk", ""}));
 
     prompter.Expect(MsgAnswer::No, "To Do List has been changed. Do you want to save the changes?");
     EXPECT_TRUE(t->close());
