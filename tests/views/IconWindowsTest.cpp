@@ -7,6 +7,7 @@
 #include "mainwindow/MainMenuCommands.h"
 #include "notes/frmNoteList.h"
 #include "notes/frmNotes.h"
+#include "platform/MdiChildren.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 #include "store/IconFiles.h"
@@ -256,6 +257,39 @@ TEST_F(IconWindowsTest, TheReportsAskAboutTheMonthsIconsAndNoChangeIsTakenForAno
     EXPECT_EQ(frmNotes::Find(w->mdiArea()), nullptr);
     EXPECT_EQ(MonthOf(s->dates.gSelectedDate), 3);
     EXPECT_TRUE(s->flags.gMonthIconsChanged);
+}
+
+TEST_F(IconWindowsTest, AfterANoteOfAnotherMonthTheViewActsOnTheMonthItShows) {
+    Start();
+    frmMonth& view = ShowMonth("March", "2009");
+    ShowIconPalette(*w);
+    // A May note moves the selected date away from March; the view stays on March.
+    SetPicker("May", "05", "2009");
+    Trigger("mnuOptDateOpenNotes");
+    auto* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    MdiSubWindowOf(notes)->close();
+    Settle();
+    ASSERT_EQ(w->monthView(), &view);
+    ASSERT_EQ(MonthOf(s->dates.gSelectedDate), 5);
+
+    ClickCell(view.picMonth, 3, 2); // Wednesday 18 March
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 18));
+    EXPECT_EQ(Picker(), "March 18, 2009");
+    DragSlot(4, 3, 2);
+    EXPECT_EQ(s->icons.gMonthIconLines[0], "17:00 Index:04");
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuFileSaveCalendar");
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "17:00 Index:04\r\n");
+
+    // Back to May by the picker's note, then Next steps from the month on show.
+    SetPicker("May", "05", "2009");
+    Trigger("mnuOptDateOpenNotes");
+    MdiSubWindowOf(frmNotes::Find(w->mdiArea()))->close();
+    Settle();
+    view.cmdNext_Click();
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 4, 1));
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
 }
 
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
