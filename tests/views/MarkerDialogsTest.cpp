@@ -7,6 +7,7 @@
 #include "views/frmYear.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <map>
@@ -134,6 +135,38 @@ TEST_F(MarkerDialogs, SavedCaptionAndColourKeepTheOtherLinesAndTheStoredHiddenMa
     EXPECT_EQ(w->Menu("mnuEditMark_2")->text(), "Exam");
     EXPECT_EQ(w->Menu("mnuOptDateMarkAs_2")->text(), "Exam");
     EXPECT_EQ(w->findChild<frmColors*>("frmColors"), nullptr) << "closed after redrawing the view";
+}
+
+TEST_F(MarkerDialogs, ANoteOverTheViewIsAskedAboutBeforeTheColoursAreWritten) {
+    Start();
+    SetPicker("May", "05", "2009");
+    w->Menu("mnuOptDateOpenNotes")->trigger();
+    Settle();
+    auto* notes = w->findChild<QWidget*>("frmNotes");
+    ASSERT_TRUE(notes);
+    notes->findChild<QPlainTextEdit*>()->setPlainText("typed");
+    frmColors* f = OpenColors();
+    ASSERT_TRUE(f);
+    Select(f, 13);
+    f->txtEdit->setText("Misc");
+
+    // Cancel keeps the note, the dialog and its change; the view and the file stay as they were.
+    prompter.Expect(MsgAnswer::Cancel, "Text has been changed.");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), Defaults());
+    EXPECT_EQ(s->markers.gMarkerCaptions[13], "Other");
+    ASSERT_EQ(w->findChild<frmColors*>("frmColors"), f);
+    EXPECT_EQ(f->lblMarker[13]->text(), "Misc");
+    EXPECT_TRUE(s->flags.gNotesOpen);
+
+    prompter.Expect(MsgAnswer::No, "Text has been changed.");
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), DefaultsWith({{13, "Misc:8421504"}}));
+    EXPECT_FALSE(s->flags.gNotesOpen);
+    EXPECT_EQ(w->findChild<frmColors*>("frmColors"), nullptr);
 }
 
 TEST_F(MarkerDialogs, WithThePlannerInPlaceTheSavedDialogStaysOpen) {
