@@ -439,6 +439,23 @@ TEST_F(IconWindowsTest, TheCaptionEditorRewritesOnlyItsSlotsLine) {
     }
     EXPECT_EQ(Palette().imgIcon[5]->toolTip(), "Cable: and more");
     EXPECT_EQ(Palette().imgIcon[0]->Image(), editor->imgIcon[143]->Image());
+
+    // A caption too long to be read back is refused, told, and kept neither in the file nor in
+    // the palette, so that the next save of another slot does not write it either.
+    QString tooLong(20000, 'x');
+    editor->txtTag->setText(tooLong);
+    prompter.Expect(MsgAnswer::OK, "Icon Tags.dat was not saved");
+    editor->cmdSave->click();
+    EXPECT_EQ(ReadLines(dir + "Icon Tags.dat").value(), after);
+    EXPECT_EQ(s->icons.gIconTagCaptions[5], "Cable: and more");
+    EXPECT_EQ(Palette().imgIcon[5]->toolTip(), "Cable: and more");
+    EXPECT_EQ(editor->txtTag->text(), tooLong) << "left to be shortened";
+    PressAndMove(Palette().imgIcon[7], Qt::RightButton);
+    editor->txtTag->setText("Water");
+    editor->cmdSave->click();
+    std::vector<std::string> last = ReadLines(dir + "Icon Tags.dat").value();
+    EXPECT_EQ(last[5], "005:Cable: and more");
+    EXPECT_EQ(last[7].substr(3), ":Water");
 }
 
 } // namespace orvelle
