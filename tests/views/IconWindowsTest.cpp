@@ -282,14 +282,31 @@ TEST_F(IconWindowsTest, AfterANoteOfAnotherMonthTheViewActsOnTheMonthItShows) {
     Trigger("mnuFileSaveCalendar");
     EXPECT_EQ(File("2009/Mar_Icons.dat"), "17:00 Index:04\r\n");
 
-    // Back to May by the picker's note, then Next steps from the month on show.
-    SetPicker("May", "05", "2009");
-    Trigger("mnuOptDateOpenNotes");
-    MdiSubWindowOf(frmNotes::Find(w->mdiArea()))->close();
-    Settle();
+    auto openAndCloseNote = [this](const QString& month) {
+        SetPicker(month, "05", "2009");
+        Trigger("mnuOptDateOpenNotes");
+        MdiSubWindowOf(frmNotes::Find(w->mdiArea()))->close();
+        Settle();
+    };
+    // Next steps from the month on show.
+    openAndCloseNote("May");
     view.cmdNext_Click();
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 4, 1));
     EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+
+    // A redraw that would go over to the selected June asks about April's changed icons first.
+    openAndCloseNote("June");
+    DragSlot(5, 3, 2); // Wednesday 15 April
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    Trigger("mnuEditMarksShowAll");
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
+    ASSERT_TRUE(Icon(0)->isVisible());
+    prompter.Expect(MsgAnswer::Yes, "Monthly Icons have been changed");
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuEditMarksShowAll");
+    EXPECT_EQ(File("2009/Apr_Icons.dat"), "14:00 Index:05\r\n");
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 6, 5));
 }
 
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
