@@ -1,6 +1,7 @@
 // The marker colour and caption dialog and the displayed-markers dialog, opened from the main
 // window's Manage menu and driven through their controls.
 #include "common/MainWindowFixture.h"
+#include "store/DataFiles.h"
 #include "store/MarkerCategories.h"
 #include "views/frmColors.h"
 #include "views/frmMarkers.h"
@@ -222,6 +223,28 @@ TEST_F(MarkerDialogs, BoxesShowAndHideCategoriesAndTheSavedSettingMarksTheHidden
         EXPECT_TRUE(w->Menu(QString("mnuEditMark_%1").arg(i))->isChecked()) << i;
     }
     EXPECT_TRUE(s->flags.gHighlightToday);
+}
+
+TEST_F(MarkerDialogs, ARefusedDisplaySettingSaveKeepsTheCategoriesAsShown) {
+    // "Vacation" is stored hidden; "Other" has a caption that leaves no room for a "*".
+    std::string other = std::string(kLongestListLine - 8, 'x') + ":8421504";
+    WriteFileAtomic(dir + "Marker Colors.dat", DefaultsWith({{5, "Vacation:65280*"}, {13, other}}));
+    Start();
+    ASSERT_EQ(s->markers.gMarkerHidden[5], -1);
+    frmMarkers* f = OpenMarkers();
+    ASSERT_TRUE(f);
+    f->chkMarker[5]->click();
+    f->chkMarker[13]->click();
+    ASSERT_EQ(s->markers.gMarkerHidden[5], 0);
+    prompter.Expect(MsgAnswer::OK, "Marker Colors.dat was not saved");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), DefaultsWith({{5, "Vacation:65280*"}, {13, other}}));
+    // The refused save takes back none of the choices on show.
+    EXPECT_EQ(s->markers.gMarkerHidden[5], 0);
+    EXPECT_TRUE(f->chkMarker[5]->isChecked());
+    EXPECT_TRUE(w->Menu("mnuEditMark_5")->isChecked());
+    EXPECT_EQ(s->markers.gMarkerHidden[13], -1);
 }
 
 } // namespace
