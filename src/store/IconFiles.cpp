@@ -94,7 +94,8 @@ void SetMonthIconFile(Store& s, Date drawn) {
 void SetTemplateDate(Store& s, int year) { s.icons.gTemplateDate = DateSerial(year, 1, 1); }
 
 Date MonthViewShows(const Store& s) {
-    if (s.flags.gTemplateMode) return s.icons.gTemplateDate != 0 ? s.icons.gTemplateDate : DateSerial(s.dates.gYear, 1, 1);
+    if (s.flags.gTemplateMode)
+        return s.icons.gTemplateDate != 0 ? s.icons.gTemplateDate : DateSerial(s.dates.gYear, 1, 1);
     return s.view.gMonthViewDate != 0 ? s.view.gMonthViewDate : s.dates.gSelectedDate;
 }
 

@@ -60,7 +60,7 @@ void ShowMonthIcons(Store& s, MainShell& m, frmMonth& view, bool keepUnsaved) {
     view.picMonth->show();
 }
 
-// The icons drawing `drawing` would show: the template, or "yyyy/Mmm" of the month drawn.
+// Whose icons a drawing shows: "Template", or the month drawn as "yyyy/Mmm".
 std::string IconsDrawing(const Store& s, bool templ, Date drawn) {
     return templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
 }
