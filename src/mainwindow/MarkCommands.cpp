@@ -216,7 +216,8 @@ void mnuEditMarksShowAll_Click(Store& s, frmMain& m) { SetAllShown(s, m, true); 
 
 void mnuEditMarkerSaveSettings_Click(Store& s, frmMain& m) {
     s.markers.gSaveMarkerVisibility = true;
-    SaveMarkerColors(s);
+    // Read back after a refused save, the old file would hide again what the user has shown.
+    if (!SaveMarkerColors(s)) return;
     ReadMarkerColors(s);
     m.ApplyMarkerCaptions();
 }

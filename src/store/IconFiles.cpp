@@ -93,15 +93,18 @@ void SetMonthIconFile(Store& s, Date drawn) {
 
 void SetTemplateDate(Store& s, int year) { s.icons.gTemplateDate = DateSerial(year, 1, 1); }
 
+Date MonthViewShows(const Store& s) {
+    if (s.flags.gTemplateMode)
+        return s.icons.gTemplateDate != 0 ? s.icons.gTemplateDate : DateSerial(s.dates.gYear, 1, 1);
+    return s.view.gMonthViewDate != 0 ? s.view.gMonthViewDate : s.dates.gSelectedDate;
+}
+
 namespace {
-// The month the icons go on: January of the template's year in template mode, else the
-// selected month; month 0 when none is known yet.
+// The month the icons go on; month 0 when none is known yet.
 Ymd IconMonth(const Store& s) {
-    if (s.flags.gTemplateMode) {
-        int year = s.icons.gTemplateDate != 0 ? YearOf(s.icons.gTemplateDate) : s.dates.gYear;
-        return {year, 1, 1};
-    }
-    return {s.dates.gYear, s.dates.gMonth, 1};
+    Date shown = MonthViewShows(s);
+    if (shown == 0) return {s.dates.gYear, s.dates.gMonth, 1};
+    return {YearOf(shown), MonthOf(shown), 1};
 }
 bool Known(const Ymd& m) { return m.year >= 100 && m.month >= 1 && m.month <= 12; }
 } // namespace

@@ -124,8 +124,10 @@ std::string TemplateFilePath(const Store& s);
 void SetMonthIconFile(Store& s, Date drawn);
 // Sets gTemplateDate to 1 January of `year`.
 void SetTemplateDate(Store& s, int year);
-// The cells the icons are placed on and dropped into: January of the template's year in
-// template mode, else the selected month.
+// The month the one-month view shows: January of the template's year in template mode, else the
+// month it last drew. A note of another month moves the selected date while the view stays.
+Date MonthViewShows(const Store& s);
+// The cells the icons are placed on and dropped into: those of MonthViewShows.
 MonthCells IconMonthCells(const Store& s);
 
 void ReadIconTags(Store& s);

@@ -199,10 +199,18 @@ bool SetIconTag(Store& s, int slot, int picture, const std::string& caption) {
     // A save before the palette was read would write 95 blank lines.
     EnsurePaletteRead(s);
     IconFiles& ic = s.icons;
+    std::string oldCaption = ic.gIconTagCaptions[slot], oldNumber = ic.gIconTagNumbers[slot],
+                oldLine = ic.gIconTagLines[slot];
     ic.gIconTagCaptions[slot] = caption;
     ic.gIconTagNumbers[slot] = std::to_string(picture);
     ic.gIconTagLines[slot] = FormatIconTagLine(picture, caption);
-    return SaveIconTags(s);
+    if (SaveIconTags(s)) return true;
+    // The palette keeps showing what the file holds; a later save of another slot would
+    // otherwise write this refused one behind the user's back.
+    ic.gIconTagCaptions[slot] = oldCaption;
+    ic.gIconTagNumbers[slot] = oldNumber;
+    ic.gIconTagLines[slot] = oldLine;
+    return false;
 }
 
 } // namespace orvelle

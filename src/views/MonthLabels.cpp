@@ -23,7 +23,8 @@ void ListLabels(Store& s, MainShell& m) {
     frmMonth* view = m.monthView();
     if (!view) return;
 
-    Date selected = s.dates.gSelectedDate;
+    // The month on show, not a month a note has selected since: its icon file is the one saved.
+    Date selected = MonthViewShows(s);
     Ymd sel = SplitDate(selected);
     SetMonthIconFile(s, selected);
     s.view.gThisYear = sel.year;

@@ -11,6 +11,7 @@
 #include "store/Holidays.h"
 #include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
 #include "views/CalendarViews.h"
@@ -59,7 +60,18 @@ void ShowMonthIcons(Store& s, MainShell& m, frmMonth& view, bool keepUnsaved) {
     view.picMonth->show();
 }
 
+// Whose icons a drawing shows: "Template", or the month drawn as "yyyy/Mmm".
+std::string IconsDrawing(const Store& s, bool templ, Date drawn) {
+    return templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
+}
+
 void Draw(Store& s, MainShell& m) {
+    // A drawing of another month replaces the changed icons on show (a redraw after a note of
+    // another month moved the selected date, say): they are asked about first.
+    if (s.flags.gMonthIconsChanged && !s.icons.gIconsDrawnFor.empty()) {
+        bool templ = s.flags.gTemplateMode;
+        if (IconsDrawing(s, templ, s.dates.gSelectedDate) != s.icons.gIconsDrawnFor && !ChangesSettled(s)) return;
+    }
     ClearChildAreaForView(s, m);
     frmMonth& view = m.LoadMonthView();
     m.ShowChild(&view);
@@ -86,7 +98,7 @@ void Draw(Store& s, MainShell& m) {
         SetMonthIconFile(s, drawn);
         s.view.gMonthViewDate = drawn;
     }
-    std::string drawing = templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
+    std::string drawing = IconsDrawing(s, templ, drawn);
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;
     // Another month's changes were settled before it went; none are carried over to this one.

@@ -3,6 +3,7 @@
 #include "views/MainShell.h"
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
+#include "store/IconFiles.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
 
@@ -16,7 +17,7 @@ bool ViewHover::Ignored(const Store& s, float x, float y) const {
 
 void ViewHover::MoveOverMonth(Store& s, MainShell& m, PictureBox& box, float x, float y) {
     if (Ignored(s, x, y)) return;
-    int month = s.dates.gMonth - 1;
+    int month = MonthOf(MonthViewShows(s)) - 1;
     if (month < 0 || month > 11) return;
     Handle(s, m, box, month, false, x, y);
 }

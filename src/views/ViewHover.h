@@ -17,7 +17,7 @@ class ViewHover {
 public:
     explicit ViewHover(HoverView view) : view_(view) {}
 
-    // One-month view: the box shows the month of the selected date.
+    // One-month view: the box shows the month the view last drew (MonthViewShows).
     void MoveOverMonth(Store& s, MainShell& m, PictureBox& box, float x, float y);
     // Six-month view: the box's month and year come from its button's caption ("March, 2009").
     void MoveOverSixMonthBox(Store& s, MainShell& m, PictureBox& box, const std::string& buttonCaption, float x,

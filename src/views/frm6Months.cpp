@@ -87,7 +87,14 @@ void frm6Months::Form_Resize() {
 void frm6Months::Step(int direction) {
     // The drawing closes a notes or planner window opened over the view: its edits come first.
     if (!QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = StepSixMonths(s_.dates.gSelectedDate, direction);
+    // A date clicked in a later box moves the start along; a date outside the months on show (a
+    // note of another month selected it) does not: the step is taken from the first box then.
+    Date from = s_.dates.gSelectedDate;
+    if (auto first = MonthCaptionDate(ToCp1252(cmdView[0]->text()))) {
+        Date end = DateSerial(YearOf(*first), MonthOf(*first) + 6, 1);
+        if (from < *first || from >= end) from = *first;
+    }
+    s_.dates.gSelectedDate = StepSixMonths(from, direction);
     main_.ShowSelectedDateInPicker();
     Show6MonthCalendar(s_, main_);
     picMain->setFocus();

@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/MarkerCategories.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -221,6 +222,11 @@ bool frmColors::LabelsCanBeSaved() {
 void frmColors::cmdSave_Click() {
     // Checked before anything changes: a refused save leaves the categories as they were.
     if (!LabelsCanBeSaved()) return;
+    // The redraw closes a note or planner page shown over the view: their questions come before
+    // anything is written, and Cancel keeps this window and its changes as they are.
+    int view = s_.flags.gCalendarView;
+    bool redraw = view == 1 || view == 6 || view == 12;
+    if (redraw && !QueryUnloadPlannerAndNotes(s_)) return;
     MarkerCategories& m = s_.markers;
     auto oldCaptions = m.gMarkerCaptions;
     auto oldColors = m.gMarkerColors;
@@ -242,8 +248,7 @@ void frmColors::cmdSave_Click() {
     ReadMarkerColors(s_);
     if (categoriesRead_) categoriesRead_();
     // With the planner in place of the calendar there is nothing to redraw; the window stays.
-    int view = s_.flags.gCalendarView;
-    if (view != 1 && view != 6 && view != 12) return;
+    if (!redraw) return;
     if (s_.hooks.RedrawCurrentView) s_.hooks.RedrawCurrentView();
     close();
 }

@@ -107,7 +107,8 @@ void frmIconTag::imgIcon_Click(int index) {
 }
 
 void frmIconTag::cmdSave_Click() {
-    SetIconTag(s_, gIconTagSlot, gIconTagIconNumber, ToCp1252(txtTag->text()));
+    // A refused save has been told; the typed caption stays in the box to be put right.
+    if (!SetIconTag(s_, gIconTagSlot, gIconTagIconNumber, ToCp1252(txtTag->text()))) return;
     palette_.ShowSlot(gIconTagSlot);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
+#include "store/IconFiles.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
@@ -123,7 +124,9 @@ void frmMonth::UnloadSpecifics() {
 
 void frmMonth::Step(int direction) {
     if (!ChangesSettled(s_)) return;
-    s_.dates.gSelectedDate = StepOneMonth(s_.dates.gSelectedDate, direction);
+    // From the month on show: a note of another month may have moved the selected date meanwhile.
+    Date from = s_.flags.gTemplateMode ? s_.dates.gSelectedDate : MonthViewShows(s_);
+    s_.dates.gSelectedDate = StepOneMonth(from, direction);
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
     picMonth->setFocus();
@@ -140,7 +143,8 @@ bool frmMonth::Form_KeyDown(int keyCode, int) {
 
 void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
     Store& s = s_;
-    int month = s.dates.gMonth - 1;
+    // The cells are those of the month on show, whatever date a note has selected since.
+    int month = MonthOf(MonthViewShows(s)) - 1;
     if (month < 0 || month > 11) return;
     GridHit hit = HitTestCell(static_cast<float>(x), static_cast<float>(y));
     s.dates.gCurrentCellMonth = month;

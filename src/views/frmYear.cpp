@@ -101,7 +101,9 @@ bool frmYear::eventFilter(QObject* watched, QEvent* e) {
 void frmYear::Step(int direction) {
     // The drawing closes a notes or planner window opened over the view: its edits come first.
     if (!QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = StepOneYear(s_.dates.gYear, direction);
+    // From the year on show: a note of another year may have moved the selected date meanwhile.
+    int shown = s_.flags.gViewYear != 0 ? s_.flags.gViewYear : s_.dates.gYear;
+    s_.dates.gSelectedDate = StepOneYear(shown, direction);
     main_.ShowSelectedDateInPicker();
     Show1YearCalendar(s_, main_);
     picMain->setFocus();

@@ -7,6 +7,7 @@
 #include "mainwindow/MainMenuCommands.h"
 #include "notes/frmNoteList.h"
 #include "notes/frmNotes.h"
+#include "platform/MdiChildren.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 #include "store/IconFiles.h"
@@ -258,6 +259,56 @@ TEST_F(IconWindowsTest, TheReportsAskAboutTheMonthsIconsAndNoChangeIsTakenForAno
     EXPECT_TRUE(s->flags.gMonthIconsChanged);
 }
 
+TEST_F(IconWindowsTest, AfterANoteOfAnotherMonthTheViewActsOnTheMonthItShows) {
+    Start();
+    frmMonth& view = ShowMonth("March", "2009");
+    ShowIconPalette(*w);
+    // A May note moves the selected date away from March; the view stays on March.
+    SetPicker("May", "05", "2009");
+    Trigger("mnuOptDateOpenNotes");
+    auto* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    MdiSubWindowOf(notes)->close();
+    Settle();
+    ASSERT_EQ(w->monthView(), &view);
+    ASSERT_EQ(MonthOf(s->dates.gSelectedDate), 5);
+
+    ClickCell(view.picMonth, 3, 2); // Wednesday 18 March
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 3, 18));
+    EXPECT_EQ(Picker(), "March 18, 2009");
+    DragSlot(4, 3, 2);
+    EXPECT_EQ(s->icons.gMonthIconLines[0], "17:00 Index:04");
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuFileSaveCalendar");
+    EXPECT_EQ(File("2009/Mar_Icons.dat"), "17:00 Index:04\r\n");
+
+    auto openAndCloseNote = [this](const QString& month) {
+        SetPicker(month, "05", "2009");
+        Trigger("mnuOptDateOpenNotes");
+        MdiSubWindowOf(frmNotes::Find(w->mdiArea()))->close();
+        Settle();
+    };
+    // Next steps from the month on show.
+    openAndCloseNote("May");
+    view.cmdNext_Click();
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 4, 1));
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+
+    // A redraw that would go over to the selected June asks about April's changed icons first.
+    openAndCloseNote("June");
+    DragSlot(5, 3, 2); // Wednesday 15 April
+    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
+    Trigger("mnuEditMarksShowAll");
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+    EXPECT_TRUE(s->flags.gMonthIconsChanged);
+    ASSERT_TRUE(Icon(0)->isVisible());
+    prompter.Expect(MsgAnswer::Yes, "Monthly Icons have been changed");
+    prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
+    Trigger("mnuEditMarksShowAll");
+    EXPECT_EQ(File("2009/Apr_Icons.dat"), "14:00 Index:05\r\n");
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 6, 5));
+}
+
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {
     Start();
     ShowMonth("March", "2009");
@@ -405,6 +456,23 @@ TEST_F(IconWindowsTest, TheCaptionEditorRewritesOnlyItsSlotsLine) {
     }
     EXPECT_EQ(Palette().imgIcon[5]->toolTip(), "Cable: and more");
     EXPECT_EQ(Palette().imgIcon[0]->Image(), editor->imgIcon[143]->Image());
+
+    // A caption too long to be read back is refused, told, and kept neither in the file nor in
+    // the palette, so that the next save of another slot does not write it either.
+    QString tooLong(20000, 'x');
+    editor->txtTag->setText(tooLong);
+    prompter.Expect(MsgAnswer::OK, "Icon Tags.dat was not saved");
+    editor->cmdSave->click();
+    EXPECT_EQ(ReadLines(dir + "Icon Tags.dat").value(), after);
+    EXPECT_EQ(s->icons.gIconTagCaptions[5], "Cable: and more");
+    EXPECT_EQ(Palette().imgIcon[5]->toolTip(), "Cable: and more");
+    EXPECT_EQ(editor->txtTag->text(), tooLong) << "left to be shortened";
+    PressAndMove(Palette().imgIcon[7], Qt::RightButton);
+    editor->txtTag->setText("Water");
+    editor->cmdSave->click();
+    std::vector<std::string> last = ReadLines(dir + "Icon Tags.dat").value();
+    EXPECT_EQ(last[5], "005:Cable: and more");
+    EXPECT_EQ(last[7].substr(3), ":Water");
 }
 
 } // namespace orvelle

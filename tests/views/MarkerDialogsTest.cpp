@@ -1,12 +1,14 @@
 // The marker colour and caption dialog and the displayed-markers dialog, opened from the main
 // window's Manage menu and driven through their controls.
 #include "common/MainWindowFixture.h"
+#include "store/DataFiles.h"
 #include "store/MarkerCategories.h"
 #include "views/frmColors.h"
 #include "views/frmMarkers.h"
 #include "views/frmYear.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <map>
@@ -136,6 +138,38 @@ TEST_F(MarkerDialogs, SavedCaptionAndColourKeepTheOtherLinesAndTheStoredHiddenMa
     EXPECT_EQ(w->findChild<frmColors*>("frmColors"), nullptr) << "closed after redrawing the view";
 }
 
+TEST_F(MarkerDialogs, ANoteOverTheViewIsAskedAboutBeforeTheColoursAreWritten) {
+    Start();
+    SetPicker("May", "05", "2009");
+    w->Menu("mnuOptDateOpenNotes")->trigger();
+    Settle();
+    auto* notes = w->findChild<QWidget*>("frmNotes");
+    ASSERT_TRUE(notes);
+    notes->findChild<QPlainTextEdit*>()->setPlainText("typed");
+    frmColors* f = OpenColors();
+    ASSERT_TRUE(f);
+    Select(f, 13);
+    f->txtEdit->setText("Misc");
+
+    // Cancel keeps the note, the dialog and its change; the view and the file stay as they were.
+    prompter.Expect(MsgAnswer::Cancel, "Text has been changed.");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), Defaults());
+    EXPECT_EQ(s->markers.gMarkerCaptions[13], "Other");
+    ASSERT_EQ(w->findChild<frmColors*>("frmColors"), f);
+    EXPECT_EQ(f->lblMarker[13]->text(), "Misc");
+    EXPECT_TRUE(s->flags.gNotesOpen);
+
+    prompter.Expect(MsgAnswer::No, "Text has been changed.");
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), DefaultsWith({{13, "Misc:8421504"}}));
+    EXPECT_FALSE(s->flags.gNotesOpen);
+    EXPECT_EQ(w->findChild<frmColors*>("frmColors"), nullptr);
+}
+
 TEST_F(MarkerDialogs, WithThePlannerInPlaceTheSavedDialogStaysOpen) {
     Start();
     frmColors* f = OpenColors();
@@ -189,6 +223,28 @@ TEST_F(MarkerDialogs, BoxesShowAndHideCategoriesAndTheSavedSettingMarksTheHidden
         EXPECT_TRUE(w->Menu(QString("mnuEditMark_%1").arg(i))->isChecked()) << i;
     }
     EXPECT_TRUE(s->flags.gHighlightToday);
+}
+
+TEST_F(MarkerDialogs, ARefusedDisplaySettingSaveKeepsTheCategoriesAsShown) {
+    // "Vacation" is stored hidden; "Other" has a caption that leaves no room for a "*".
+    std::string other = std::string(kLongestListLine - 8, 'x') + ":8421504";
+    WriteFileAtomic(dir + "Marker Colors.dat", DefaultsWith({{5, "Vacation:65280*"}, {13, other}}));
+    Start();
+    ASSERT_EQ(s->markers.gMarkerHidden[5], -1);
+    frmMarkers* f = OpenMarkers();
+    ASSERT_TRUE(f);
+    f->chkMarker[5]->click();
+    f->chkMarker[13]->click();
+    ASSERT_EQ(s->markers.gMarkerHidden[5], 0);
+    prompter.Expect(MsgAnswer::OK, "Marker Colors.dat was not saved");
+    f->cmdSave->click();
+    Settle();
+    EXPECT_EQ(File(), DefaultsWith({{5, "Vacation:65280*"}, {13, other}}));
+    // The refused save takes back none of the choices on show.
+    EXPECT_EQ(s->markers.gMarkerHidden[5], 0);
+    EXPECT_TRUE(f->chkMarker[5]->isChecked());
+    EXPECT_TRUE(w->Menu("mnuEditMark_5")->isChecked());
+    EXPECT_EQ(s->markers.gMarkerHidden[13], -1);
 }
 
 } // namespace

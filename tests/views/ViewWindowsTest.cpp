@@ -102,6 +102,39 @@ TEST_F(ViewWindows, SixMonthStepsHalfAYearAcrossTheYearEnd) {
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 7, 1));
 }
 
+TEST_F(ViewWindows, AfterANoteOfAnotherYearTheViewsStepFromWhatTheyShow) {
+    Start();
+    auto openAndCloseNote = [this](const char* month, const char* year) {
+        SetPicker(month, "05", year);
+        w->Menu("mnuOptDateOpenNotes")->trigger();
+        Settle();
+        auto* notes = w->findChild<QWidget*>("frmNotes");
+        ASSERT_NE(notes, nullptr);
+        notes->parentWidget()->close(); // its sub-window
+        Settle();
+    };
+    frmYear* y = w->yearView();
+    openAndCloseNote("May", "2010");
+    ASSERT_EQ(w->yearView(), y);
+    ASSERT_EQ(y->cmdMonth[0]->text(), "January, 2009");
+    y->cmdNext->click();
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2010, 1, 1));
+    EXPECT_EQ(y->cmdMonth[0]->text(), "January, 2010");
+
+    SwitchTo(1, 2009, 3, 10);
+    frm6Months* v = w->sixMonthView();
+    ASSERT_NE(v, nullptr);
+    openAndCloseNote("May", "2010");
+    ASSERT_EQ(v->cmdView[0]->text(), "March, 2009");
+    v->cmdNext->click();
+    EXPECT_EQ(v->cmdView[0]->text(), "September, 2009");
+    // A date clicked in a later box still moves the start along.
+    ClickCell(v->picMonth[2], 3, 2); // 18 November 2009
+    ASSERT_EQ(s->dates.gSelectedDate, DateSerial(2009, 11, 18));
+    v->cmdPrev->click();
+    EXPECT_EQ(v->cmdView[0]->text(), "May, 2009");
+}
+
 TEST_F(ViewWindows, SixMonthArrowOnAMonthButtonStepsOnce) {
     Start();
     SwitchTo(1, 2009, 3, 1);
