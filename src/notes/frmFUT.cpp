@@ -10,8 +10,6 @@
 #include "store/TermLists.h"
 
 #include <QApplication>
-
-#include <algorithm>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QKeyEvent>
@@ -24,6 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvelle {
 namespace {

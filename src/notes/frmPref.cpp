@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,12 +89,8 @@ void frmPref::cmdSave_Click() {
 }
 
 // However the dialog is left unsaved (its button, the title bar, Escape), a count typed meanwhile
-// is taken back: the next opening shows what is stored, not what was dropped.
-void frmPref::closeEvent(QCloseEvent* e) {
-    store_.prefs.gAutoStartPosition = loadedStartPosition_;
-    QDialog::closeEvent(e);
-}
-
+// is taken back: the next opening shows what is stored, not what was dropped. Every close of a
+// shown dialog comes here, a saved one too, after the save has made the count the stored one.
 void frmPref::reject() {
     store_.prefs.gAutoStartPosition = loadedStartPosition_;
     QDialog::reject();

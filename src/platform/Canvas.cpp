@@ -25,7 +25,6 @@ QString NormalizeLineEnds(QString text) {
 struct Piece {
     double x;  // pixels from the line's start
     QString text;
-    double width;  // its advance, so drawing does not measure it a second time
 };
 
 // A line cut at its tabs: each tab moves on to the next tab stop after the text before it.
@@ -43,9 +42,9 @@ std::vector<Piece> TabbedPieces(const QFontMetricsF& fm, const QString& line, Ad
     const QStringList parts = line.split(QChar('\t'));
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0) x = (std::floor(x / stop + 1e-9) + 1) * stop;
-        double w = parts[i].isEmpty() ? 0.0 : advance(parts[i]);
-        if (!parts[i].isEmpty()) pieces.push_back({x, parts[i], w});
-        x += w;
+        if (parts[i].isEmpty()) continue;
+        pieces.push_back({x, parts[i]});
+        x += advance(parts[i]);
     }
     if (width) *width = x;
     return pieces;
@@ -155,7 +154,7 @@ void Canvas::FontChanged() {
     metrics_.reset();
 }
 
-QFont Canvas::DrawingFont() const {
+const QFont& Canvas::DrawingFont() const {
     if (!drawingFont_) {
         drawingFont_ = font_;
         if (!textAntialiasing_) drawingFont_->setStyleStrategy(QFont::NoAntialias);
@@ -170,7 +169,7 @@ const QFontMetricsF& Canvas::Metrics() const {
     const QPaintDevice* d = Device();
     int dpiX = d ? d->logicalDpiX() : 0, dpiY = d ? d->logicalDpiY() : 0;
     if (!metrics_ || d != metricsDevice_ || dpiX != metricsDpiX_ || dpiY != metricsDpiY_) {
-        QFont f = DrawingFont();
+        const QFont& f = DrawingFont();
         metrics_.emplace(d ? QFontMetricsF(f, d) : QFontMetricsF(f));
         metricsDevice_ = d;
         metricsDpiX_ = dpiX;
@@ -180,8 +179,7 @@ const QFontMetricsF& Canvas::Metrics() const {
 }
 
 double Canvas::Advance(const QString& text) const {
-    QFont f = DrawingFont();
-    return ShapedAdvance({f, drawingFontKey_, Device(), text});
+    return ShapedAdvance({DrawingFont(), drawingFontKey_, Device(), text}, Metrics());
 }
 
 QPointF Canvas::ToPixels(double x, double y) const {

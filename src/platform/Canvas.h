@@ -106,7 +106,7 @@ private:
     double DeviceHeight() const;
     double DpiX() const;
     double DpiY() const;
-    QFont DrawingFont() const;
+    const QFont& DrawingFont() const;
     // The drawing font's metrics on the current device, kept until the font, the antialiasing
     // or the device's resolution changes: building them is a font look-up on every call.
     const QFontMetricsF& Metrics() const;

@@ -204,13 +204,9 @@ std::string ProgramIconFile() {
 }
 
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder) {
-    SeedResult result = CopyMissingDefaults(appPath, defaultsFolder);
+    SeedResult result = CopyMissing(appPath, defaultsFolder, SeedPart::All);
     if (!result.copied.empty()) SyncFolderTree(appPath);
     return result;
-}
-
-SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder) {
-    return CopyMissing(appPath, defaultsFolder, SeedPart::All);
 }
 
 void WaitForShippedPictures() { Pending().Copy(); }

@@ -27,8 +27,6 @@ struct SeedResult {
 // start never leaves a cut-off default behind (which would then never be replaced); the copies
 // are flushed together once at the end rather than one by one.
 SeedResult SeedDataFolder(const std::string& appPath, const std::string& defaultsFolder);
-// The same copies without the flush at the end (StartRoutine flushes them beside the start).
-SeedResult CopyMissingDefaults(const std::string& appPath, const std::string& defaultsFolder);
 
 // Removes the temporary files that interrupted saves left in the data folder and its immediate
 // sub-folders: only regular files named like WriteFileAtomic's ("<name>.tmp-XXXXXX"). Call it

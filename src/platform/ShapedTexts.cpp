@@ -54,20 +54,16 @@ Shaped& Find(const TextKey& key) {
 
 } // namespace
 
-double ShapedAdvance(const TextKey& key) {
+double ShapedAdvance(const TextKey& key, const QFontMetricsF& metrics) {
     Shaped& s = Find(key);
-    if (!s.advance) {
-        QPaintDevice* d = const_cast<QPaintDevice*>(key.device);
-        s.advance = (d ? QFontMetricsF(key.font, d) : QFontMetricsF(key.font)).horizontalAdvance(key.text);
-    }
+    if (!s.advance) s.advance = metrics.horizontalAdvance(key.text);
     return *s.advance;
 }
 
 void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft) {
     Shaped& s = Find(key);
     if (!s.layout) {
-        QPaintDevice* d = const_cast<QPaintDevice*>(key.device);
-        s.layout = std::make_unique<QTextLayout>(key.text, key.font, d);
+        s.layout = std::make_unique<QTextLayout>(key.text, key.font, key.device);
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::NoWrap);
         s.layout->setTextOption(option);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 
+class QFontMetricsF;
 class QPaintDevice;
 class QPainter;
 class QPointF;
@@ -16,12 +17,12 @@ namespace orvelle {
 struct TextKey {
     const QFont& font;
     const QString& fontKey; // font.key(), kept by the caller as it is not free to build
-    const QPaintDevice* device;
+    QPaintDevice* device;
     const QString& text;
 };
 
-// The text's advance, as QFontMetricsF on the device gives it.
-double ShapedAdvance(const TextKey& key);
+// The text's advance; `metrics` (the font's on the device) measures it the first time.
+double ShapedAdvance(const TextKey& key, const QFontMetricsF& metrics);
 // Draws one line of text (no tabs or line breaks) with its top left at `topLeft`, as
 // QPainter::drawText does for a rectangle aligned to its top left without wrapping.
 void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft);

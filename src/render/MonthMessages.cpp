@@ -97,8 +97,6 @@ void AddMarks(const Store& s, int monthIndex, int day, std::vector<MonthMessage>
 
 } // namespace
 
-Date MonthViewDate(const Store& s) { return s.view.gMonthViewDate ? s.view.gMonthViewDate : s.dates.gSelectedDate; }
-
 std::vector<MonthMessage> CollectMonthMessages(const Store& s) {
     std::vector<MonthMessage> out;
     Ymd sel = SplitDate(MonthViewDate(s));

@@ -2,7 +2,6 @@
 // The messages of the one-month view's strip: the selected month's holidays, birthdays and marked
 // dates in day order, each in the colour of its mark category, at most 36 of them.
 #include "platform/Colors.h"
-#include "store/Dates.h"
 
 #include <string>
 #include <vector>
@@ -27,8 +26,6 @@ struct MonthMessage {
 // or not at all. Entries whose cell or stamp names no day of the month are skipped.
 std::vector<MonthMessage> CollectMonthMessages(const Store& s);
 
-// The month the one-month view last drew (the selected date before it first drew).
-Date MonthViewDate(const Store& s);
 // "05: Holiday: New Year's Day"
 std::string MonthMessageLine(const MonthMessage& m);
 

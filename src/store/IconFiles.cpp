@@ -93,10 +93,12 @@ void SetMonthIconFile(Store& s, Date drawn) {
 
 void SetTemplateDate(Store& s, int year) { s.icons.gTemplateDate = DateSerial(year, 1, 1); }
 
+Date MonthViewDate(const Store& s) { return s.view.gMonthViewDate ? s.view.gMonthViewDate : s.dates.gSelectedDate; }
+
 Date MonthViewShows(const Store& s) {
     if (s.flags.gTemplateMode)
         return s.icons.gTemplateDate != 0 ? s.icons.gTemplateDate : DateSerial(s.dates.gYear, 1, 1);
-    return s.view.gMonthViewDate != 0 ? s.view.gMonthViewDate : s.dates.gSelectedDate;
+    return MonthViewDate(s);
 }
 
 namespace {

@@ -124,8 +124,11 @@ std::string TemplateFilePath(const Store& s);
 void SetMonthIconFile(Store& s, Date drawn);
 // Sets gTemplateDate to 1 January of `year`.
 void SetTemplateDate(Store& s, int year);
-// The month the one-month view shows: January of the template's year in template mode, else the
-// month it last drew. A note of another month moves the selected date while the view stays.
+// The month the one-month view last drew outside template mode (the selected date before it
+// first drew). A note of another month moves the selected date while the view stays.
+Date MonthViewDate(const Store& s);
+// The month the one-month view shows: January of the template's year in template mode, else
+// MonthViewDate.
 Date MonthViewShows(const Store& s);
 // The cells the icons are placed on and dropped into: those of MonthViewShows.
 MonthCells IconMonthCells(const Store& s);

@@ -213,7 +213,6 @@ void CreateNewFUTFile(Store& s) {
     std::string error;
     if (!WriteFileAtomic(ListPath(s, name), "", &error)) {
         LogError(s, "CreateNewFUTFile", kErrWriteFailed, error);
-        LogError(s, "CreateNewFUTFile", kErrWriteFailed, error);
         return;
     }
     s.prefs.gFUTFileName = name;
@@ -392,14 +391,14 @@ bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
             s.ui->MsgBox("The file \"" + name + "\" could not be read: " + picked.why + ".", MsgButtons::OK, "");
             return false;
         }
-        std::optional<std::string> content = std::move(picked.content);
+        const std::string& content = picked.content;
         if (SpecialFileInPlace(s, "OpenFrequentlyUsedTermsFile", name)) return false;
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
-        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", ListPath(s, name), *content)) return false;
+        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", ListPath(s, name), content)) return false;
         std::string error;
-        if (!WriteFileAtomic(ListPath(s, name), *content, &error)) {
+        if (!WriteFileAtomic(ListPath(s, name), content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);
             return false;
         }

@@ -61,7 +61,7 @@ void ShowMonthIcons(Store& s, MainShell& m, frmMonth& view, bool keepUnsaved) {
 }
 
 // Whose icons a drawing shows: "Template", or the month drawn as "yyyy/Mmm".
-std::string IconsDrawing(const Store& s, bool templ, Date drawn) {
+std::string IconsDrawing(bool templ, Date drawn) {
     return templ ? std::string("Template") : std::to_string(YearOf(drawn)) + "/" + MonthAbbrev(MonthOf(drawn));
 }
 
@@ -70,7 +70,7 @@ void Draw(Store& s, MainShell& m) {
     // another month moved the selected date, say): they are asked about first.
     if (s.flags.gMonthIconsChanged && !s.icons.gIconsDrawnFor.empty()) {
         bool templ = s.flags.gTemplateMode;
-        if (IconsDrawing(s, templ, s.dates.gSelectedDate) != s.icons.gIconsDrawnFor && !ChangesSettled(s)) return;
+        if (IconsDrawing(templ, s.dates.gSelectedDate) != s.icons.gIconsDrawnFor && !ChangesSettled(s)) return;
     }
     ClearChildAreaForView(s, m);
     frmMonth& view = m.LoadMonthView();
@@ -98,7 +98,7 @@ void Draw(Store& s, MainShell& m) {
         SetMonthIconFile(s, drawn);
         s.view.gMonthViewDate = drawn;
     }
-    std::string drawing = IconsDrawing(s, templ, drawn);
+    std::string drawing = IconsDrawing(templ, drawn);
     bool keepUnsaved = s.flags.gMonthIconsChanged && s.icons.gIconsDrawnFor == drawing;
     s.icons.gIconsDrawnFor = drawing;
     // Another month's changes were settled before it went; none are carried over to this one.
