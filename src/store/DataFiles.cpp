@@ -131,6 +131,11 @@ void SkippedLines::Skip(size_t lineNumber, std::string_view line, const std::str
     Log(lineNumber, line, "was skipped (" + why + ")");
 }
 
+void SkippedLines::Cut(size_t lineNumber, std::string_view line, const std::string& why) {
+    ++count_;
+    Log(lineNumber, line, "was kept only in part (" + why + ")");
+}
+
 void SkippedLines::Note(size_t lineNumber, std::string_view line, const std::string& why) {
     Log(lineNumber, line, "was kept, but " + why);
 }
@@ -184,7 +189,7 @@ bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& 
     }
     AppendToErrorLog(s, procName, kErrBadLine,
                      DataFileName(s, path) + " held " + std::to_string(skipped->second) +
-                         " lines that could not be read; before saving, the old file was copied to " +
+                         " lines that could not be read whole; before saving, the old file was copied to " +
                          DataFileName(s, target) + ".");
     s.files.skipped.erase(skipped);
     return true;

@@ -75,6 +75,9 @@ public:
     void Skip(size_t lineNumber, std::string_view line, const std::string& why);
     // Logs a faulty line that is kept all the same (and so needs no backup copy).
     void Note(size_t lineNumber, std::string_view line, const std::string& why);
+    // Logs a line that is kept only in part: like a skipped one, it has the file copied into
+    // Backup before a save replaces it.
+    void Cut(size_t lineNumber, std::string_view line, const std::string& why);
     size_t Count() const { return count_; }
 
     // ReadDataFile split into lines; a line longer than maxLine is skipped and comes back empty
@@ -89,7 +92,7 @@ private:
     Store& s_;
     std::string proc_, path_, version_;
     void Log(size_t lineNumber, std::string_view line, const std::string& what);
-    size_t count_ = 0;   // skipped
+    size_t count_ = 0;   // skipped or cut: lines a save would lose
     size_t faults_ = 0;  // skipped or noted
     bool quiet_ = false;
 };

@@ -67,7 +67,7 @@ private:
 
 } // namespace
 
-std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t textLength, std::string* why) {
+std::optional<DayLine> ParseDayLine(std::string_view line, int year, std::string* why) {
     auto bad = [&](const char* reason) -> std::optional<DayLine> {
         if (why) *why = reason;
         return std::nullopt;
@@ -81,7 +81,6 @@ std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t text
     // The stamp is worked out from the date, so a stale or spoilt one costs nothing.
     DayLine d;
     d.text = std::string(line.substr(kHeadLength));
-    if (textLength != 0 && d.text.size() != textLength) return bad("bad length");
     d.date = DateSerial(year, mm, dd);
     d.key = std::string(key);
     d.stamp = CellStampOf(d.date);
@@ -121,12 +120,23 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
         ++lineNumber;
         if (line.empty()) continue;
         std::string why;
-        auto day = ParseDayLine(line, year, textLength, &why);
+        auto day = ParseDayLine(line, year, &why);
         if (!day) {
             skipped.Skip(lineNumber, line, why);
             continue;
         }
         if (IsBlankText(day->text)) continue;
+        // A record is read by its positions, so a short one (an editor strips trailing blanks)
+        // is padded with blanks. Of a long one the page holds the first positions only: the
+        // whole line is copied into Backup before the next save writes the shorter record.
+        if (textLength != 0 && day->text.size() != textLength) {
+            std::string odd = "its record has " + std::to_string(day->text.size()) + " characters, not " +
+                              std::to_string(textLength);
+            if (day->text.size() > textLength && !IsBlankText(std::string_view(day->text).substr(textLength)))
+                skipped.Cut(lineNumber, line, odd);
+            else skipped.Note(lineNumber, line, odd);
+            day->text.resize(textLength, ' ');
+        }
         days.push_back(std::move(*day));
         lineNumbers.push_back(lineNumber);
     }

@@ -34,9 +34,8 @@ struct DayLine {
     std::string text;
 };
 
-// nullopt with *why set for a line that is not "mm/dd/yy:MMCCRR:text" of a date in `year`, or
-// whose text is not `textLength` bytes long (0 = any length).
-std::optional<DayLine> ParseDayLine(std::string_view line, int year, size_t textLength, std::string* why);
+// nullopt with *why set for a line that is not "mm/dd/yy:MMCCRR:text" of a date in `year`.
+std::optional<DayLine> ParseDayLine(std::string_view line, int year, std::string* why);
 
 std::string YearFolder(const Store& s, int year);  // "<gAppPath><yyyy>/"
 
@@ -45,7 +44,9 @@ void ClearDayList(DayListRef list, int year);
 
 // Reads the year's file into the lists. A missing folder or file gives an empty year. Bad lines
 // are logged under procName and skipped; of two lines for one date the first with text counts;
-// blank texts are left out. The open entry keeps its date when that date is still there.
+// blank texts are left out. With textLength (not 0) every text is made that long: padded with
+// blanks, or cut, which (like a skipped line) copies the file into Backup before the next save.
+// The open entry keeps its date when that date is still there.
 void ReadDayFile(Store& s, DayListRef list, int year, const std::string& fileName, size_t textLength,
                  const std::string& procName);
 

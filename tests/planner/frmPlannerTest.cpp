@@ -10,6 +10,7 @@
 namespace orvelle {
 namespace {
 
+const Date kMar3 = DateSerial(2009, 3, 3);
 const Date kMar5 = DateSerial(2009, 3, 5);
 
 TEST_F(PlannerWindowTest, DateWithoutARecordShowsTheDefaultPage) {
@@ -72,6 +73,41 @@ TEST_F(PlannerWindowTest, TypingAndSaveRewriteTheYearsFile) {
     EXPECT_EQ(line.substr(16 + 3 * 160 + 10, 15), "Dentist at nine");
     EXPECT_EQ(line.substr(16 + 3160, 7), "Parking");
     EXPECT_EQ(file.substr(0, 8), "01/02/09");
+}
+
+TEST_F(PlannerWindowTest, RecordsOfAnyLengthAreReadByPositionAndKeptAtTheNextSave) {
+    auto line = [](Date d, std::string record) { return FormatMmDdYy(d) + ":" + CellStampOf(d) + ":" + record; };
+    std::string stripped = BuildPlannerRecord(PageWith(20, "Buy milk"));
+    stripped.replace(kDoneMarksPos, 10, 10, ' ');
+    stripped.erase(stripped.find_last_not_of(' ') + 1);  // as an editor saves it
+    std::string longer = BuildPlannerRecord(PageWith(0, "Long day")) + "written past the end";
+    std::filesystem::create_directories(dir + "2009");
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009/Planner.dat",
+                                line(DateSerial(2009, 3, 2), BuildPlannerRecord(PageWith(0, "Monday"))) + "\r\n" +
+                                    line(kMar3, stripped) + "\r\n" + line(DateSerial(2009, 3, 4), longer) + "\r\n"));
+    Open(kMar3);
+    EXPECT_EQ(Box(20)->text(), "Buy milk");
+    EXPECT_EQ(Label("lblTime_15")->text(), "09:00 PM");
+    QTest::mouseClick(DayButton(0), Qt::LeftButton);
+    QTest::keyClicks(Box(1), "Gym");
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileSave")->trigger();
+
+    std::vector<std::string> lines = SplitLines(ReadYear(2009));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], line(kMar3, BuildPlannerRecord(PageWith(20, "Buy milk"))).replace(16 + kDoneMarksPos, 10, 10, ' '));
+    EXPECT_EQ(lines[2], line(DateSerial(2009, 3, 4), longer.substr(0, kPlannerRecordLength)));
+    // What the page cannot hold is kept in the copy made before the save; the odd lengths are
+    // logged once, though the file was read twice.
+    auto copies = std::filesystem::directory_iterator(dir + "Backup");
+    ASSERT_NE(copies, std::filesystem::directory_iterator());
+    EXPECT_NE(ReadWholeFile(copies->path().string())->find("written past the end"), std::string::npos);
+    std::string log = ReadWholeFile(dir + "Error.log").value_or("");
+    EXPECT_NE(log.find("Line 2 of 2009/Planner.dat was kept, but its record has " + std::to_string(stripped.size()) +
+                       " characters"),
+              std::string::npos);
+    EXPECT_EQ(log.find("Line 2 of"), log.rfind("Line 2 of"));
+    EXPECT_NE(log.find("Line 3 of 2009/Planner.dat was kept only in part"), std::string::npos);
 }
 
 TEST_F(PlannerWindowTest, NextDayCrossesIntoNextYearsFile) {

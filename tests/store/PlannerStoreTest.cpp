@@ -144,16 +144,15 @@ TEST_F(PlannerStoreTest, PageOfAnotherYearGoesToItsOwnFileWithItsOwnStamp) {
 TEST_F(PlannerStoreTest, MissingFileClearsAndBadLinesAreSkipped) {
     PlannerPage page;
     std::string good = Line(DateSerial(2009, 4, 1), page);
-    Write("2009/Planner.dat", good.substr(0, 4000) + "\r\n" +                        // cut short
-                                  good.substr(0, 9) + "120000" + good.substr(15) + "\r\n" +  // bad stamp
-                                  good + "\r\n");
+    Write("2009/Planner.dat", good.substr(0, 9) + "120000" + good.substr(15) + "\r\n" +  // bad stamp
+                                  good + "\r\n" + "04/31/09" + good.substr(8) + "\r\n");
     Select(2009, 4, 1);
     ReadThisYearsPlanner(*s);
     EXPECT_EQ(s->planner.lstPlanner, (std::vector<std::string>{"04/01/09"}));
-    EXPECT_NE(ErrorLog().find("Line 1 of 2009/Planner.dat was skipped (bad length)"), std::string::npos);
-    // The line with the spoilt stamp is read; the same date again on line 3 is the one left out.
-    EXPECT_NE(ErrorLog().find("Line 3 of 2009/Planner.dat was skipped (a second entry for 04/01/09)"),
+    // The line with the spoilt stamp is read; the same date again on line 2 is the one left out.
+    EXPECT_NE(ErrorLog().find("Line 2 of 2009/Planner.dat was skipped (a second entry for 04/01/09)"),
               std::string::npos);
+    EXPECT_NE(ErrorLog().find("Line 3 of 2009/Planner.dat was skipped (bad date)"), std::string::npos);
     s->planner.gThisYearsPlannerIndex = 0;
 
     Select(2013, 4, 1);
