@@ -1,5 +1,6 @@
 #include "store/HolidayBook.h"
 
+#include "store/DataFiles.h"
 #include "store/DateText.h"
 #include "store/Holidays.h"
 #include "store/ListFile.h"
@@ -13,15 +14,17 @@ namespace orvelle {
 HolidayBook HolidayBook::Read(Store& s, int year) {
     HolidayBook b;
     b.year = year;
-    auto lines = listfile::ReadIfPresent(s, "LoadHolidayList", HolidayFilePath(s, year));
+    // Kept as the calendar's reader keeps it, so the next save copies a file with lines left
+    // out into Backup first.
+    SkippedLines skipped(s, "LoadHolidayList", HolidayFilePath(s, year));
+    auto lines = listfile::ReadIfPresent(s, "LoadHolidayList", HolidayFilePath(s, year), &skipped);
     if (!lines) return b;
     b.fileExists = true;
     for (size_t i = 0; i < lines->size(); ++i) {
         std::string& line = (*lines)[i];
         if (!ParseHolidayLine(line, year)) {
-            if (!line.empty())
-                listfile::LogSkippedLine(s, "LoadHolidayList", HolidayFileName(year), i + 1, line,
-                                         "too short for a holiday");
+            // Empty lines are also what ReadIfPresent leaves of an overlong one, already counted.
+            if (!line.empty()) skipped.Skip(i + 1, line, "too short for a holiday");
             continue;
         }
         InsertSorted(b.lines, std::move(line));

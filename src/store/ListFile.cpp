@@ -51,13 +51,6 @@ bool Save(Store& s, const std::string& procName, const std::string& path, const 
     return SaveDataFile(s, procName, path, JoinCrLf(lines));
 }
 
-void LogSkippedLine(Store& s, const std::string& procName, const std::string& fileName, size_t lineNumber,
-                    std::string_view line, const std::string& why) {
-    AppendToErrorLog(s, procName, kErrBadLine,
-                     "Line " + std::to_string(lineNumber) + " of " + fileName + " was skipped (" + why +
-                         "): " + std::string(line));
-}
-
 std::optional<std::vector<std::string>> ReadIfPresent(Store& s, const std::string& procName,
                                                       const std::string& path, SkippedLines* skipped) {
     if (skipped) return skipped->ReadLines();

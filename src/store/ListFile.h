@@ -28,11 +28,6 @@ std::string OneLine(std::string_view text);
 // file from which lines were skipped is first copied into "Backup" (see DataFiles.h).
 bool Save(Store& s, const std::string& procName, const std::string& path, const std::vector<std::string>& items);
 
-// Notes a line that a reader skipped in "Error.log" (no box: readers run at start-up). Readers
-// that know the file's path use SkippedLines instead, which also keeps the line for the next save.
-void LogSkippedLine(Store& s, const std::string& procName, const std::string& fileName, size_t lineNumber,
-                    std::string_view line, const std::string& why);
-
 // The lines of an existing file; a missing file gives nullopt, an unreadable or oversized one is
 // logged and told too. Lines longer than kLongestListLine come back empty, counted in `skipped`
 // (or in a record of this call's own when none is given).

@@ -103,3 +103,17 @@ TEST_F(HolidayWindowTest, TheBoxesAndRemoveFollowTheRowTheKeysMoveTo) {
     prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
     w->close();
 }
+
+TEST_F(HolidayWindowTest, ALineTheReaderSkipsIsCopiedIntoBackupBeforeASaveDropsIt) {
+    Write("Holidays/2009Holidays.dat", "01/01/09:New Year\r\n12/31/09\r\n");
+    AssignThisYearsHolidays(*s);  // the calendar read it first
+    w = new frmHolidays(*s);
+    ASSERT_EQ(Get<QListWidget>("lstHolidays")->count(), 1);
+    Save("7/4", "Independence Day");
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "01/01/09:New Year\r\n07/04/09:Independence Day\r\n");
+    auto copies = std::filesystem::directory_iterator(dir + "Backup");
+    ASSERT_NE(copies, std::filesystem::directory_iterator());
+    EXPECT_EQ(ReadWholeFile(copies->path().string()), "01/01/09:New Year\r\n12/31/09\r\n");
+    prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
+    w->close();
+}
