@@ -32,14 +32,11 @@ void ReloadMarks(Store& s, MarkYear which) {
     else ReadThisYearsMarks(s);
 }
 
-void SaveAndShow(Store& s, frmMain& m, MarkYear which) {
-    if (which == MarkYear::Next) {
-        SaveNextYearsMarks(s);
-        ReadAndDisplayNextYearsMarks(s, m);
-    } else {
-        SaveThisYearsMarks(s);
-        ReadAndDisplayThisYearsMarks(s, m);
-    }
+bool SaveAndShow(Store& s, frmMain& m, MarkYear which) {
+    bool saved = which == MarkYear::Next ? SaveNextYearsMarks(s) : SaveThisYearsMarks(s);
+    if (which == MarkYear::Next) ReadAndDisplayNextYearsMarks(s, m);
+    else ReadAndDisplayThisYearsMarks(s, m);
+    return saved;
 }
 
 // The current cell follows the selected date, which the command is about; in the six-month
@@ -141,11 +138,22 @@ void mnuOptDateAttachHoverText_Click(Store& s, frmMain& m) {
     YearMarks g = MarksOf(s, which);
     Cell c = CellOf(s.dates.gSelectedDate);
     std::string& note = g.hovers[c.month][c.column][c.row];
-    std::string answer = s.ui->InputBox(kHoverNotePrompt, title, note);
-    // Cancel and an empty answer keep the note.
-    if (answer.empty()) return;
+    size_t most = LongestHoverNote(s, MarkYearNumber(s, which));
+    std::string answer = note;
+    for (;;) {
+        answer = s.ui->InputBox(kHoverNotePrompt, title, answer);
+        // Cancel and an empty answer keep the note.
+        if (answer.empty()) return;
+        if (answer.size() <= most) break;
+        // Its line could not be read back: asked again with what was typed, to be shortened.
+        s.ui->MsgBox("A hover note can hold at most " + std::to_string(most) + " characters; this one has " +
+                         std::to_string(answer.size()) + ". Please shorten it.",
+                     MsgButtons::OK, "");
+    }
+    std::string old = note;
     note = answer;
-    SaveAndShow(s, m, which);
+    // A note the file did not take is not kept either: it would go with every later save.
+    if (!SaveAndShow(s, m, which)) note = old;
 }
 
 void mnuOptDateClearMark_Click(Store& s, frmMain& m) {

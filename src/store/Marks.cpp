@@ -158,6 +158,13 @@ std::string MarkLineText(const Cell& cell, Color color, const std::string& hover
     return line;
 }
 
+size_t LongestHoverNote(const Store& s, int year) {
+    size_t longest = LimitsFor(MarksFilePath(s, year)).longestLine;
+    // "11:06:05:16777215-": the fields of the widest mark before its note.
+    size_t fields = MarkLineText({11, 6, 5}, kLargestColor, "").size() + 1;
+    return longest == 0 ? std::string::npos : longest - fields;
+}
+
 std::optional<Date> DateOfCell(int year, const Cell& c) {
     if (c.month < 0 || c.month > 11 || c.column < 0 || c.column > 6 || c.row < 0 || c.row > 5) return std::nullopt;
     int firstColumn = Weekday(DateSerial(year, c.month + 1, 1)) - 1;

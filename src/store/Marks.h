@@ -87,6 +87,9 @@ std::string MarksFilePath(const Store& s, int year);
 std::optional<MarkLine> ParseMarkLine(std::string_view line);
 // "MM:CC:RR:colour" and, when the note is not empty, "-" and the note (line breaks blanked).
 std::string MarkLineText(const Cell& cell, Color color, const std::string& hover);
+// The most characters a hover note may hold: with it, the line of any mark still fits what the
+// marks file's reader takes back.
+size_t LongestHoverNote(const Store& s, int year);
 // The date in a cell of `year`'s grid, or nullopt for a cell outside its month.
 std::optional<Date> DateOfCell(int year, const Cell& cell);
 // The whole file for a year's grids; empty when no cell is marked.

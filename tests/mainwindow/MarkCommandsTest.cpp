@@ -143,6 +143,22 @@ TEST_F(MarkCommands, MarkingFromTheMenuPaintsSavesAndAsksForANote) {
     EXPECT_FALSE(YearCellShows(d, kTravel));
 }
 
+TEST_F(MarkCommands, ANoteTooLongForItsFileIsRefusedAtOnceAndLaterMarksStillSave) {
+    Start();
+    ClickYearView(DateSerial(2009, 3, 12));
+    ui.ExpectInput(std::string(16367, 'n'));
+    ui.Expect(MsgAnswer::OK, "A hover note can hold at most 16366 characters; this one has 16367.");
+    ui.ExpectInput("");  // asked again with the text; Cancel keeps the old note, none
+    Trigger("mnuOptDateMarkAs_3");
+    EXPECT_EQ(Bytes("2009Marks.dat"), "02:04:01:32768");
+    EXPECT_EQ(s->marks.gThisYearsHoverTexts[2][4][1], "");
+
+    ClickYearView(DateSerial(2009, 3, 2));
+    ui.ExpectInput(std::string(16366, 'n'));  // the longest that is read back
+    Trigger("mnuOptDateQuickMark");
+    EXPECT_EQ(Bytes("2009Marks.dat"), "02:01:00:65535-" + std::string(16366, 'n') + "\r\n02:04:01:32768");
+}
+
 TEST_F(MarkCommands, QuickMarkAndClearingTheLastMarkRemovesTheFile) {
     Start();
     Date d = DateSerial(2009, 3, 2);
