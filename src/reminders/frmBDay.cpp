@@ -206,7 +206,7 @@ void frmBDay::cmdSave_Click() {
     for (int i = 0; i < 7; ++i)
         if (optNotify_[i]->isChecked()) option = i;
     BirthdayCheck c = BuildBirthdayRecord(ToCp1252(txt_[0]->text()), ToCp1252(txt_[1]->text()),
-                                          chkRememberAge_->isChecked(), option, Clock::CurrentYear());
+                                          chkRememberAge_->isChecked(), option, Clock::Today());
     if (!c.error.empty()) {
         s_.ui->MsgBox(c.error, MsgButtons::OK, "");
         if (c.nameField) txt_[0]->setFocus();

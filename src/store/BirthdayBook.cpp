@@ -128,7 +128,8 @@ int NoticeOptionOf(std::string_view code) {
 }
 
 BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateText, bool rememberAge, int option,
-                                  int currentYear) {
+                                  Date today) {
+    int currentYear = YearOf(today);
     BirthdayCheck c;
     std::string n = listfile::OneLine(listfile::Trim(name));
     if (listfile::IsBlank(n)) {
@@ -141,6 +142,8 @@ BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateTe
         c.error = "Please enter a date.";
         return c;
     }
+    // Nobody is born in the future: a two-digit year takes the century that puts the date past.
+    if (d->shortYear && d->serial() > today) d->year -= 100;
     if (d->month == 2 && d->day == 29) {
         c.error = kFebruary29Refused;
         return c;

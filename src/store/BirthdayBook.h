@@ -58,10 +58,10 @@ struct BirthdayCheck {
     bool nameField = false; // the refusal is about the name
 };
 // Checks the editor and builds the record. The name is trimmed; the date must be a date (a
-// missing year is the current year); 29 February is refused; without rememberAge the year is
-// "****".
+// missing year is today's year, a two-digit one the latest that makes the date no later than
+// today); 29 February is refused; without rememberAge the year is "****".
 BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateText, bool rememberAge, int option,
-                                  int currentYear);
+                                  Date today);
 
 inline constexpr const char* kFebruary29Refused =
     "February 29 cannot be entered as a valid date (Leap Year only). Please\r\n"

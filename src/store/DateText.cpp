@@ -52,6 +52,7 @@ std::optional<TypedDate> ParseTypedDate(std::string_view text, int defaultYear, 
     if (!tokens || tokens->size() < 2 || tokens->size() > 3) return std::nullopt;
     const auto& t = *tokens;
     std::optional<int> m, d, y;
+    const Token* yearToken = nullptr;
     if (!t[0].digits) { // "July 4", "Jul 04, 2009"
         m = MonthFromName(t[0].text);
         d = Number(t[1], 2);
@@ -60,6 +61,7 @@ std::optional<TypedDate> ParseTypedDate(std::string_view text, int defaultYear, 
         m = MonthFromName(t[1].text);
     } else if (t.size() == 3 && t[0].text.size() == 4) { // "2009/7/4"
         y = Year(t[0], currentYear);
+        yearToken = &t[0];
         m = Number(t[1], 2);
         d = Number(t[2], 2);
         if (!y) return std::nullopt;
@@ -69,10 +71,11 @@ std::optional<TypedDate> ParseTypedDate(std::string_view text, int defaultYear, 
     }
     if (t.size() == 3 && !y) {
         y = Year(t[2], currentYear);
+        yearToken = &t[2];
         if (!y) return std::nullopt;
     }
     if (!m || !d || *m == 0) return std::nullopt;
-    TypedDate r{y.value_or(defaultYear), *m, *d, y.has_value()};
+    TypedDate r{y.value_or(defaultYear), *m, *d, y.has_value(), yearToken && yearToken->text.size() <= 2};
     if (r.year < 100 || r.year > 9999 || !IsValidDate(r.year, r.month, r.day)) return std::nullopt;
     return r;
 }

@@ -11,6 +11,7 @@ namespace orvelle {
 struct TypedDate {
     int year = 0, month = 0, day = 0;
     bool yearGiven = false; // false: the year is defaultYear
+    bool shortYear = false; // typed with one or two digits, so its century was chosen
     Date serial() const { return DateSerial(year, month, day); }
 };
 

@@ -91,6 +91,18 @@ TEST_F(BirthdayWindowTest, SavesKeepTheBirthYearAndOnlyTheSecondOneSpeaks) {
     w->cmdSave_Click();
 }
 
+TEST_F(BirthdayWindowTest, ATwoDigitBirthYearNeverLiesInTheFuture) {
+    OpenWindow();
+    Enter("Old Friend", "5/5/20");  // not 2020, still ahead
+    w->cmdSave_Click();
+    Enter("New Baby", "3/5/09");  // today
+    prompter.Expect(MsgAnswer::OK, "Birthdays Updated.");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "03/05:07:New Baby:2009\r\n05/05:07:Old Friend:1920\r\n");
+    ClickRow("lstData_2", 1);
+    EXPECT_EQ(Get<QLabel>("lblAge")->text(), "Age = 88");
+}
+
 TEST_F(BirthdayWindowTest, DeletingTakesOnlyTheSelectedRecordsWhateverTheirNames) {
     // Names holding ":" and the index mark 0xE0, in a file not in date order.
     Write("Birthdays.dat", "05/01:07:Zed:****\r\n03/05:00:A:B \xE0" "0:1970\r\n01/01:07:Amy:****\r\n");
