@@ -421,6 +421,7 @@ std::string FUTPositionText(double left, double top, double width, double height
 
 bool SaveFUTWindowPosition(Store& s, double left, double top, double width, double height) {
     Preferences& p = s.prefs;
+    const Preferences before = p;
     p.gFUTLeft = left;
     p.gFUTTop = top;
     p.gFUTWidth = width;
@@ -430,7 +431,10 @@ bool SaveFUTWindowPosition(Store& s, double left, double top, double width, doub
     p.gPrefLines[kPrefFUTPosition] = "FUT Position:" + p.gFUTPosition;
     p.gLoadFUTPosition = true;
     p.gPrefLines[kPrefLoadFUTPosition] = "Load FUT Position:True";
-    return SaveUserPreferences(s);
+    if (SaveUserPreferences(s)) return true;
+    // What the file did not take is not kept either: the next preference save would write it.
+    p = before;
+    return false;
 }
 
 int StartPositionFromText(const std::string& text) {
@@ -442,6 +446,7 @@ int StartPositionFromText(const std::string& text) {
 
 bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoCompleteWord, int startPosition) {
     Preferences& p = s.prefs;
+    const Preferences before = p;
     p.gShowFUT = showFUT;
     p.gMinimizeFUT = minimizeFUT;
     p.gAutoCompleteWord = autoCompleteWord;
@@ -452,7 +457,10 @@ bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoComp
     p.gPrefLines[kPrefAutoStartPosition] = "Auto Start Position:" + std::to_string(startPosition);
     p.gPrefLines[kPrefShowFUT] = "Show FUT:" + word(showFUT);
     p.gPrefLines[kPrefMinimizeFUT] = "Minimize FUT:" + word(minimizeFUT);
-    if (!SaveUserPreferences(s)) return false;
+    if (!SaveUserPreferences(s)) {
+        p = before;
+        return false;
+    }
     std::string current = p.gFUTFileName;
     GetUserPreferences(s);
     p.gFUTFileName = current;

@@ -8,6 +8,7 @@
 #include "notes/frmPref.h"
 #include "platform/DataFolder.h"
 #include "platform/Twips.h"
+#include "store/DataFiles.h"
 #include "store/DateModel.h"
 #include "store/NotesStore.h"
 #include "store/Preferences.h"
@@ -337,6 +338,19 @@ TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
     EXPECT_NE(file.find("Auto Complete Word:False\r\nAuto Start Position:4\r\nShow FUT:True"), std::string::npos);
     EXPECT_FALSE(store.prefs.gAutoCompleteOn);
     EXPECT_EQ(store.prefs.gAutoStartKeys, 4);
+
+    // Choices the file refused are not kept, so no later preference save writes them.
+    {
+        ScopedSizeLimit limit(100);
+        d = frmPref::ShowDialog(store);
+        Child<QCheckBox>(d, "chkShowFUT")->setChecked(false);
+        prompter.Expect(MsgAnswer::OK, "was not saved");
+        Child<QPushButton>(d, "cmdSave")->click();
+        Child<QPushButton>(d, "cmdExit")->click();
+    }
+    EXPECT_TRUE(store.prefs.gShowFUT);
+    ASSERT_TRUE(SetShareDrive(store, "q"));
+    EXPECT_NE(File("UserPreferences.txt").find("Show FUT:True"), std::string::npos);
 
     // Leaving without saving takes a typed count back.
     d = frmPref::ShowDialog(store);
