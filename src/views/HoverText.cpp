@@ -160,7 +160,8 @@ HoverOutcome ComposeHover(const Store& s, const HoverRequest& r) {
     const int gridYear = next ? s.dates.nextYearsGridYear : s.dates.thisYearsGridYear;
     const int notesYear = next ? s.notes.nextYearsNotesYear : s.notes.thisYearsNotesYear;
     const int plannerYear = next ? s.planner.nextYearsPlannerYear : s.planner.thisYearsPlannerYear;
-    o.noteExists = notesYear == gridYear && (next ? s.notes.gNextYearsNoteFlags : s.notes.gThisYearsNoteFlags)[m][c][w] != 0;
+    o.noteExists =
+        notesYear == gridYear && (next ? s.notes.gNextYearsNoteFlags : s.notes.gThisYearsNoteFlags)[m][c][w] != 0;
     o.plannerExists = plannerYear == gridYear &&
                       (next ? s.planner.gNextYearsPlannerFlags : s.planner.gThisYearsPlannerFlags)[m][c][w] != 0;
     return o;

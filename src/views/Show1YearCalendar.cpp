@@ -115,7 +115,8 @@ void RedrawCurrentView(Store& s, MainShell& m) {
         CalendarSurfaces v = SurfacesOf(m);
         auto first = v.sixMonths[0] ? ParseSixMonthTag(v.sixMonths[0]->Tag()) : std::nullopt;
         bool sameMonth = !first || (YearOf(selected) == first->year && MonthOf(selected) == first->month);
-        DrawAround(s, sameMonth ? selected : DateSerial(first->year, first->month, 1), [&] { Show6MonthCalendar(s, m); });
+        Date from = sameMonth ? selected : DateSerial(first->year, first->month, 1);
+        DrawAround(s, from, [&] { Show6MonthCalendar(s, m); });
         break;
     }
     case 12: Show1YearCalendarOf(s, m, s.flags.gViewYear); break;
