@@ -22,8 +22,18 @@
 namespace orvelle {
 
 const char* const kHoverNotePrompt = "You may input the Hover Text in the box provided. Click Cancel to ignore.";
+const char* const kDateNotOnCalendar =
+    "The selected date is not on the calendar shown. Show its calendar and select the date first.";
 
 namespace {
+
+// The year of the selected date's marks; None, told, when the calendar on show holds neither the
+// date's year nor runs into it (a note of another year selected it).
+MarkYear MarkYearToChange(Store& s) {
+    MarkYear which = MarkYearOfSelectedDate(s);
+    if (which == MarkYear::None) s.ui->MsgBox(kDateNotOnCalendar, MsgButtons::OK, "");
+    return which;
+}
 
 // The year's grids as its file holds them, so that a change never builds on grids that a
 // redraw cleared or that belong to another year.
@@ -75,8 +85,9 @@ void RepaintCell(Store& s, frmMain& m, MarkYear which) {
 }
 
 void ApplyMark(Store& s, frmMain& m, int category) {
-    MarkYear which = MarkYearOfSelectedDate(s);
-    if (which == MarkYear::None || category < 0 || category >= kMarkerCount) return;
+    if (category < 0 || category >= kMarkerCount) return;
+    MarkYear which = MarkYearToChange(s);
+    if (which == MarkYear::None) return;
     ReloadMarks(s, which);
     YearMarks g = MarksOf(s, which);
     Cell c = CellOf(s.dates.gSelectedDate);
@@ -111,12 +122,19 @@ void SetShown(Store& s, frmMain& m, int index, bool shown) {
 // unsaved edits are settled first, and Cancel there stops the command.
 bool MayRedrawView(Store& s) { return s.flags.gCalendarView == 0 || QueryUnloadPlannerAndNotes(s); }
 
+// The month's messages follow the display choices once per command: listed by the redraw of a
+// wide month view, else here.
+void ListMonthMessages(Store& s, frmMain& m) {
+    if (s.flags.gCalendarView == 1 && s.view.gMonthMessagesStale) DisplayTTTLabels(s, m);
+}
+
 void SetAllShown(Store& s, frmMain& m, bool shown) {
     if (!MayRedrawView(s)) return;
     for (int i = 0; i < kMarkerCount; ++i) SetShown(s, m, i, shown);
     s.flags.gHighlightToday = shown;
+    s.view.gMonthMessagesStale = true;
     RedrawCurrentView(s, m);
-    if (s.flags.gCalendarView == 1) DisplayTTTLabels(s, m);
+    ListMonthMessages(s, m);
 }
 
 } // namespace
@@ -132,7 +150,7 @@ void mnuOptDateQuickMark_Click(Store& s, frmMain& m) { ApplyMark(s, m, kQuickMar
 void mnuOptDateAttachHoverText_Click(Store& s, frmMain& m) {
     std::string title = HoverNoteTitle(s.marks.gLastMarkCaption, s.dates.gSelectedDate);
     s.marks.gLastMarkCaption.clear();
-    MarkYear which = MarkYearOfSelectedDate(s);
+    MarkYear which = MarkYearToChange(s);
     if (which == MarkYear::None) return;
     ReloadMarks(s, which);
     YearMarks g = MarksOf(s, which);
@@ -157,7 +175,7 @@ void mnuOptDateAttachHoverText_Click(Store& s, frmMain& m) {
 }
 
 void mnuOptDateClearMark_Click(Store& s, frmMain& m) {
-    MarkYear which = MarkYearOfSelectedDate(s);
+    MarkYear which = MarkYearToChange(s);
     if (which == MarkYear::None) return;
     if (!MayRedrawView(s)) return;
     ReloadMarks(s, which);
@@ -198,7 +216,8 @@ void mnuEditDeleteMarks_Click(Store& s, frmMain& m) {
         // Nothing of the deleted marks, notes included, comes back with a later mark.
         s.marks.thisYearsMarksYear = 0;
     }
-    Show1YearCalendar(s, m);
+    // The year just emptied is drawn again, whatever year a note has selected since.
+    Show1YearCalendarOf(s, m, year);
 }
 
 void mnuEditMark_Click(Store& s, frmMain& m, int index, bool shown) {
@@ -210,12 +229,13 @@ void mnuEditMark_Click(Store& s, frmMain& m, int index, bool shown) {
         return;
     }
     SetShown(s, m, index, shown);
+    s.view.gMonthMessagesStale = true;
     RepaintOverlays(s, m);
     if (redraws) {
         s.flags.gHighlightToday = shown;
         RedrawCurrentView(s, m);
     }
-    if (s.flags.gCalendarView == 1) DisplayTTTLabels(s, m);
+    ListMonthMessages(s, m);
 }
 
 void mnuEditMarksHideAll_Click(Store& s, frmMain& m) { SetAllShown(s, m, false); }

@@ -3,9 +3,9 @@
 // hover note, delete the shown year's marks, and choose which categories the calendars display.
 //
 // A command works on the marks of the selected date's own year: the shown year, or the next one
-// while the six-month view runs into it. A date on neither is left alone, and no command reads,
-// writes or deletes another year's file. Before a change the year's file is read again, so the
-// change is made to exactly what the file holds.
+// while the six-month view runs into it. A date on neither is refused with kDateNotOnCalendar,
+// and no command reads, writes or deletes another year's file. Before a change the year's file
+// is read again, so the change is made to exactly what the file holds.
 #include "store/Dates.h"
 
 #include <string>
@@ -16,6 +16,7 @@ struct Store;
 class frmMain;
 
 extern const char* const kHoverNotePrompt;
+extern const char* const kDateNotOnCalendar;
 
 // "Optional Hover Text: " & caption & " for " & the short date.
 std::string HoverNoteTitle(const std::string& caption, Date date);

@@ -402,8 +402,8 @@ void frmMain::mnuOptCalNumbersOffset_Click() {
         return;
     }
     store_.view.gShowNumbersOffset = a->isChecked();
-    if (store_.flags.gCalendarView == 1) Show1MonthCalendar(store_, *this);
-    else if (store_.flags.gCalendarView == 6) Show6MonthCalendar(store_, *this);
+    // The numbers move; the period on show stays.
+    if (redraws) RedrawCurrentView(store_, *this);
 }
 
 void frmMain::mnuHelpSoftwareVersion_Click() {

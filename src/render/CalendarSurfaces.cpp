@@ -2,6 +2,7 @@
 
 #include "platform/PictureBox.h"
 #include "store/Dates.h"
+#include "store/IconFiles.h"
 #include "store/Store.h"
 
 namespace orvelle {
@@ -29,9 +30,14 @@ std::vector<PictureBox*> BoxesShowing(const Store& s, const CalendarSurfaces& v,
     std::vector<PictureBox*> out;
     if (month < 0 || month > 11) return out;
     switch (s.flags.gCalendarView) {
-    case 1:
-        if (v.month && year == s.view.gThisYear && month == s.dates.gMonth - 1) out.push_back(v.month);
+    case 1: {
+        // The month the box was drawn for, not the selected date's: a note of another month
+        // moves that while the view stays. The template's cells are no dates at all.
+        Date shown = MonthViewDate(s);
+        if (v.month && !s.flags.gTemplateMode && year == YearOf(shown) && month == MonthOf(shown) - 1)
+            out.push_back(v.month);
         break;
+    }
     case 6:
         for (PictureBox* box : v.sixMonths) {
             if (!box) continue;

@@ -29,9 +29,9 @@ struct SixMonthTagParts {
 std::optional<SixMonthTagParts> ParseSixMonthTag(std::string_view tag);
 
 // The boxes of the open view (gCalendarView) that show month index `month` (0-11) of `year`:
-// the twelve-month box of that month and the one-month box when the view's year (gThisYear) is
-// `year` (the one-month box only for the selected month), the six-month boxes whose tag names
-// that year and month; none while the planner has replaced the view.
+// the twelve-month box of that month when the view's year (gThisYear) is `year`, the one-month
+// box when it was drawn for that month (none in template mode), the six-month boxes whose tag
+// names that year and month; none while the planner has replaced the view.
 std::vector<PictureBox*> BoxesShowing(const Store& s, const CalendarSurfaces& v, int year, int month);
 
 } // namespace orvelle

@@ -70,8 +70,8 @@ void ReadAndDisplayNextYearsMarks(Store& s, const CalendarSurfaces& v) {
 void ReDrawDateMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReDrawDateMarks", [&] {
         if (!CurrentCellInGrid(s)) return;
-        PictureBox* box = v.year[s.dates.gCurrentCellMonth];
-        if (box) RepaintBoxCell(s, *box, s.marks, false);
+        for (PictureBox* box : BoxesShowing(s, v, s.view.gThisYear, s.dates.gCurrentCellMonth))
+            RepaintBoxCell(s, *box, s.marks, false);
     });
 }
 
@@ -85,12 +85,14 @@ void ReDraw6MonthDateMarks(Store& s, const CalendarSurfaces& v) {
 
 void ReDraw1MonthDateMarks(Store& s, const CalendarSurfaces& v) {
     Guarded(s, "ReDraw1MonthDateMarks", [&] {
-        if (!CurrentCellInGrid(s) || !v.month || s.flags.gTemplateMode) return;
+        if (!CurrentCellInGrid(s)) return;
         const DateModel& d = s.dates;
         int mo = d.gCurrentCellMonth, c = d.gCurrentCellColumn, r = d.gCurrentCellRow;
         VbColor color = s.marks.gThisYearsMarkFlags[mo][c][r] != 0 ? s.marks.gThisYearsMarkColors[mo][c][r] : kVbBlack;
-        // Printed where the view prints its numbers, also with numbers offset.
-        PaintMonthDayNumber(*v.month, c, r, color, DayOf(d.gSelectedDate), s.view.gShowNumbersOffset);
+        // Only on the month on show: a date of another month has no cell there. Printed where
+        // the view prints its numbers, also with numbers offset.
+        for (PictureBox* box : BoxesShowing(s, v, s.view.gThisYear, mo))
+            PaintMonthDayNumber(*box, c, r, color, DayOf(d.gSelectedDate), s.view.gShowNumbersOffset);
     });
 }
 

@@ -7,14 +7,14 @@
 
 namespace orvelle {
 
-VbColor MonthDayNumberColor(const Store& s, bool templateMode, int day) {
+VbColor MonthDayNumberColor(const Store& s, bool templateMode, Date drawn, int day) {
     if (templateMode) {
         if (day == 29 || day == 30) return kTemplateDroppedDayColor;
         if (day == 31) return kTemplateLastDayColor;
         return kVbBlack;
     }
     Ymd today = SplitDate(s.view.gToday);
-    if (s.dates.gYear == today.year && s.dates.gMonth == today.month && day == today.day)
+    if (YearOf(drawn) == today.year && MonthOf(drawn) == today.month && day == today.day)
         return s.flags.gHighlightToday ? s.markers.gMarkerColors[kTodayCategory] : kVbBlack;
     return kVbBlack;
 }
@@ -55,7 +55,7 @@ void MonthGridPainter::DrawDayNumbers(Date drawn, bool templateMode) {
     // and the template's January must never overwrite it (the icons find January's cells
     // through IconMonthCells).
     for (int day = 1; day <= 31 && MonthOf(w.gWalkDate) == d.month; ++day) {
-        VbColor color = MonthDayNumberColor(s_, templateMode, day);
+        VbColor color = MonthDayNumberColor(s_, templateMode, drawn, day);
         PaintMonthDayNumber(box_, w.gWeekCol - 1, w.gWeekRow - 1, color, day, s_.view.gShowNumbersOffset);
         if (++w.gWeekCol > 7) {
             w.gWeekCol = 1;

@@ -16,9 +16,9 @@ constexpr VbColor kTemplateDroppedDayColor = 0xC0C0C0; // 29th and 30th take no 
 constexpr VbColor kTemplateLastDayColor = 0x0000FF;    // the 31st's icons go to each month's last day
 
 // The colour of day `day` of the drawn month: the template's colours in template mode; in normal
-// mode today's number in the "Today's Date" colour (black with the highlight off) when the
-// selected month is today's month, black otherwise.
-VbColor MonthDayNumberColor(const Store& s, bool templateMode, int day);
+// mode today's number in the "Today's Date" colour (black with the highlight off) when the drawn
+// month is today's month, black otherwise.
+VbColor MonthDayNumberColor(const Store& s, bool templateMode, Date drawn, int day);
 
 // "March, 2008", or "Monthly Template".
 std::string MonthTitle(Date drawn, bool templateMode);

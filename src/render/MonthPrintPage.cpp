@@ -57,7 +57,7 @@ void PaintDayNumbers(const Store& s, Canvas& page, const MonthPrintPage& c) {
     page.SetFontBold(true);
     page.SetFontSize(offset ? 10 : 18);
     for (int day = 1; day <= 31 && MonthOf(walk) == d.month; ++day) {
-        page.SetForeColor(c.templateMode ? MonthDayNumberColor(s, true, day) : kVbBlack);
+        page.SetForeColor(c.templateMode ? MonthDayNumberColor(s, true, c.drawn, day) : kVbBlack);
         QString number = QString::number(day);
         if (offset) PrintAt(page, col - 1 + 0.05, row - page.TextHeight(number), number);
         else PrintAt(page, col - 0.5 - page.TextWidth(number) / 2, row + 0.05, number);

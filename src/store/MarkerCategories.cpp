@@ -115,6 +115,15 @@ void ReadMarkerColors(Store& s) {
         if (auto text = DialogLabelTextColor(m.gMarkerColors[i])) m.gMarkerTextColors[i] = *text;
 }
 
+void ReadMarkerColorsKeepingDisplay(Store& s) {
+    MarkerCategories& m = s.markers;
+    auto hidden = m.gMarkerHidden;
+    auto ticked = m.gMarkerMenuChecked;
+    ReadMarkerColors(s);
+    m.gMarkerHidden = hidden;
+    m.gMarkerMenuChecked = ticked;
+}
+
 bool SaveMarkerColors(Store& s) {
     MarkerCategories& m = s.markers;
     std::vector<std::string> lines;

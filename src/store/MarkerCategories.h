@@ -42,6 +42,10 @@ struct MarkerCategories {
 };
 
 void ReadMarkerColors(Store& s);
+// The captions and colours read again while the categories shown and hidden stay as the user
+// has set them since the start: a "*" in the file hides a category when the program starts, not
+// when the colour window reads the file.
+void ReadMarkerColorsKeepingDisplay(Store& s);
 // Writes the 14 categories from the table (the colour dialog puts its labels there first).
 // With gSaveMarkerVisibility the hidden categories get "*"; without it the lines keep the "*"
 // the file already had. False when the file could not be written; the old file then stays.

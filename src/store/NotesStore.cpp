@@ -69,6 +69,15 @@ void ReadNextYearsNotes(Store& s) {
     ReadDayFile(s, s.notes.NextYear(), viewYear + 1, kNotesFile, 0, "ReadNextYearsNotes");
 }
 
+void ReadNotesOfShownYears(Store& s) {
+    if (s.flags.gNotesOpen) return;
+    int year = s.dates.thisYearsGridYear, next = s.dates.nextYearsGridYear;
+    if (year != 0 && s.notes.thisYearsNotesYear != year)
+        ReadDayFile(s, s.notes.ThisYear(), year, kNotesFile, 0, "ReadThisYearsNotes");
+    if (next != 0 && s.notes.nextYearsNotesYear != next)
+        ReadDayFile(s, s.notes.NextYear(), next, kNotesFile, 0, "ReadNextYearsNotes");
+}
+
 bool SaveThisYearsNotes(Store& s) {
     bool afterListDelete = s.notes.gSavingAfterListDelete;
     // The flag only describes this one call; a failed save must not turn the next one into a

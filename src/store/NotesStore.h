@@ -72,6 +72,10 @@ std::string DecodeNoteText(std::string_view stored);
 // This year = the selected date's year; next year = the year after the shown view's.
 void ReadThisYearsNotes(Store& s);
 void ReadNextYearsNotes(Store& s);
+// Puts the lists back on the years of the calendar's date grids where a note of another year
+// has taken their place, so that the calendar tells by cell which dates have notes. Only while
+// no notes window works on the lists.
+void ReadNotesOfShownYears(Store& s);
 // Store the note box's text as the selected date's note (unless after a list delete) and
 // rewrite the year file; "Notes Saved". False, with gNotesChanged left set, when the file could
 // not be written.

@@ -50,6 +50,9 @@ struct ViewState {
     // [0] the one-month or twelve-month view's right panel is up, [1] the six-month view's.
     std::array<bool, 2> gRightPanelsShown{false, false};
     bool gMonthLeftPanelShown = false;
+    // The one-month view's message strip does not list what the view shows: a narrow view was
+    // drawn without listing, or a display command changed what belongs on it.
+    bool gMonthMessagesStale = false;
 
     // Day numbers in the top left corner of their cells instead of centred.
     bool gShowNumbersOffset = false;

@@ -6,6 +6,7 @@
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "views/CalendarViews.h"
+#include "store/Marks.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
@@ -118,12 +119,16 @@ bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
     switch (keyCode) {
     case 39: cmdNext_Click(); return true;
     case 37: cmdPrev_Click(); return true;
-    case 27:
+    case 27: {
         if (!escapeShowsYear) return false;
         if (!QueryUnloadPlannerAndNotes(s_)) return true;
+        // The year on show, or the selected date's where the view shows it: not the year of a
+        // note opened over the view.
+        int year = MarkYearOfSelectedDate(s_) != MarkYear::None ? YearOf(s_.dates.gSelectedDate) : s_.flags.gViewYear;
         close();
-        Show1YearCalendar(s_, main_);
+        Show1YearCalendarOf(s_, main_, year);
         return true;
+    }
     default: return false;
     }
 }

@@ -14,8 +14,12 @@ void Show1YearCalendar(Store& s, MainShell& m);
 void Show6MonthCalendar(Store& s, MainShell& m);
 // The selected date's month (the monthly template while template mode is on).
 void Show1MonthCalendar(Store& s, MainShell& m);
-// Whichever of the three is shown (gCalendarView 1, 6 or 12); nothing while the planner is up.
+// Whichever of the three is shown (gCalendarView 1, 6 or 12), drawn again for the period it
+// shows, whatever date a note has selected since; the selected date stays. Nothing while the
+// planner is up.
 void RedrawCurrentView(Store& s, MainShell& m);
+// The twelve months of `year` (the selected date's year when 0); the selected date stays.
+void Show1YearCalendarOf(Store& s, MainShell& m, int year);
 
 // The caption over the twelve- and six-month views: "Orvelle: 2009 Calendar".
 std::string YearCaption(int year);

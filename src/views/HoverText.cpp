@@ -156,8 +156,14 @@ HoverOutcome ComposeHover(const Store& s, const HoverRequest& r) {
         o.markFlag = (next ? s.marks.gNextYearsMarkFlags : s.marks.gThisYearsMarkFlags)[m][c][w];
         if (o.dateBox->empty()) return o;
     }
-    o.noteExists = (next ? s.notes.gNextYearsNoteFlags : s.notes.gThisYearsNoteFlags)[m][c][w] != 0;
-    o.plannerExists = (next ? s.planner.gNextYearsPlannerFlags : s.planner.gThisYearsPlannerFlags)[m][c][w] != 0;
+    // Lists that hold another year than the grid's say nothing about this cell.
+    const int gridYear = next ? s.dates.nextYearsGridYear : s.dates.thisYearsGridYear;
+    const int notesYear = next ? s.notes.nextYearsNotesYear : s.notes.thisYearsNotesYear;
+    const int plannerYear = next ? s.planner.nextYearsPlannerYear : s.planner.thisYearsPlannerYear;
+    o.noteExists =
+        notesYear == gridYear && (next ? s.notes.gNextYearsNoteFlags : s.notes.gThisYearsNoteFlags)[m][c][w] != 0;
+    o.plannerExists = plannerYear == gridYear &&
+                      (next ? s.planner.gNextYearsPlannerFlags : s.planner.gThisYearsPlannerFlags)[m][c][w] != 0;
     return o;
 }
 

@@ -36,6 +36,7 @@ void ListLabels(Store& s, MainShell& m) {
     s.dates.gWeekRow = 1;
     s.dates.gWalkDate = first + DaysInMonth(sel.year, sel.month);
 
+    s.view.gMonthMessagesStale = false;
     std::vector<MonthMessage> messages = CollectMonthMessages(s);
     if (messages.size() > static_cast<size_t>(kMonthMessageLabels)) {
         s.ui->MsgBox(kTooManyMonthMessages, MsgButtons::OK, "");

@@ -150,7 +150,9 @@ void Draw(Store& s, MainShell& m) {
     ShowMonthIcons(s, m, view, keepUnsaved);
     m.SetCaption(FromCp1252("Orvelle: " + MonthAbbrev(MonthOf(s.dates.gSelectedDate)) + " " +
                                 std::to_string(YearOf(s.dates.gSelectedDate)) + " Calendar"));
+    // A narrow view lists nothing now; its strip is listed once the view is wide enough to show it.
     if (PixelsToTwipsX(view.width()) > kLabelsMinWidthTwips) DisplayTTTLabels(s, m);
+    else s.view.gMonthMessagesStale = true;
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
 #include "render/BirthdayMarking.h"
+#include "render/CalendarSurfaces.h"
 #include "render/HolidayDisplay.h"
 #include "render/MarkPainting.h"
 #include "render/ViewDrawing.h"
 #include "render/YearGridPainter.h"
 #include "store/Holidays.h"
+#include "store/IconFiles.h"
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
@@ -17,6 +19,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <functional>
 
 namespace orvelle {
 namespace {
@@ -79,6 +83,17 @@ void Draw(Store& s, MainShell& m) {
     m.SetCaption(FromCp1252(YearCaption(YearOf(s.dates.gSelectedDate))));
 }
 
+// Draws the view with `shown` as the drawing's date, then gives the selected date back: a redraw
+// for a changed display or mark keeps the view on its own period, and the commands still act on
+// the date the picker shows. The date's parts stay those of the period drawn, as after any
+// drawing.
+void DrawAround(Store& s, Date shown, const std::function<void()>& draw) {
+    Date selected = s.dates.gSelectedDate;
+    s.dates.gSelectedDate = shown;
+    draw();
+    s.dates.gSelectedDate = selected;
+}
+
 } // namespace
 
 std::string YearCaption(int year) { return "Orvelle: " + std::to_string(year) + " Calendar"; }
@@ -86,12 +101,33 @@ std::string YearCaption(int year) { return "Orvelle: " + std::to_string(year) + 
 void Show1YearCalendar(Store& s, MainShell& m) { Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); }); }
 
 void RedrawCurrentView(Store& s, MainShell& m) {
+    Date selected = s.dates.gSelectedDate;
     switch (s.flags.gCalendarView) {
-    case 1: Show1MonthCalendar(s, m); break;
-    case 6: Show6MonthCalendar(s, m); break;
-    case 12: Show1YearCalendar(s, m); break;
+    case 1: {
+        // The template is a month of its own, which no selected date moves.
+        Date shown = MonthViewDate(s);
+        bool sameMonth = YearOf(selected) == YearOf(shown) && MonthOf(selected) == MonthOf(shown);
+        DrawAround(s, s.flags.gTemplateMode || sameMonth ? selected : shown, [&] { Show1MonthCalendar(s, m); });
+        break;
+    }
+    case 6: {
+        // From the first month on show, also when a date of a later box is selected.
+        CalendarSurfaces v = SurfacesOf(m);
+        auto first = v.sixMonths[0] ? ParseSixMonthTag(v.sixMonths[0]->Tag()) : std::nullopt;
+        bool sameMonth = !first || (YearOf(selected) == first->year && MonthOf(selected) == first->month);
+        Date from = sameMonth ? selected : DateSerial(first->year, first->month, 1);
+        DrawAround(s, from, [&] { Show6MonthCalendar(s, m); });
+        break;
+    }
+    case 12: Show1YearCalendarOf(s, m, s.flags.gViewYear); break;
     default: break;
     }
+}
+
+void Show1YearCalendarOf(Store& s, MainShell& m, int year) {
+    Date selected = s.dates.gSelectedDate;
+    DrawAround(s, year == 0 || YearOf(selected) == year ? selected : DateSerial(year, 1, 1),
+               [&] { Show1YearCalendar(s, m); });
 }
 
 } // namespace orvelle

@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/PictureBox.h"
 #include "store/IconFiles.h"
+#include "store/NotesStore.h"
 #include "store/Store.h"
 #include "views/DateSelection.h"
 
@@ -40,6 +41,8 @@ void ViewHover::MoveOverYearBox(Store& s, MainShell& m, PictureBox& box, int ind
 }
 
 void ViewHover::Handle(Store& s, MainShell& m, PictureBox& box, int month, bool nextYear, float x, float y) {
+    // A note of another year, opened over the view, has left its year in the note lists.
+    ReadNotesOfShownYears(s);
     HoverRequest r;
     r.view = view_;
     r.month = month;

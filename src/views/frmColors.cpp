@@ -132,7 +132,7 @@ frmColors* frmColors::Open(Store& s, QWidget* parent, std::function<void()> cate
 
 void frmColors::Form_Load() {
     MarkerCategories& m = s_.markers;
-    if (!m.gMarkerColorsLoaded) ReadMarkerColors(s_);
+    if (!m.gMarkerColorsLoaded) ReadMarkerColorsKeepingDisplay(s_);
     for (int i = 0; i < 14; ++i) {
         colors_[i] = m.gMarkerColors[i];
         textColors_[i] = m.gMarkerTextColors[i];
@@ -245,7 +245,9 @@ void frmColors::cmdSave_Click() {
         m.gMarkerColorTexts = oldTexts;
         return;
     }
-    ReadMarkerColors(s_);
+    // The file keeps the display choices stored before; reading it back hides nothing the user
+    // has shown since.
+    ReadMarkerColorsKeepingDisplay(s_);
     if (categoriesRead_) categoriesRead_();
     // With the planner in place of the calendar there is nothing to redraw; the window stays.
     if (!redraw) return;

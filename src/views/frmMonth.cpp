@@ -12,10 +12,12 @@
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
 #include "views/IconDrag.h"
+#include "views/MonthLabels.h"
 #include "views/ViewNavigation.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace orvelle {
 
@@ -109,6 +111,13 @@ void frmMonth::Form_Resize() {
     if (!s_.flags.gTemplateMode) {
         picLeft->show();
         s_.view.gMonthLeftPanelShown = true;
+        // The strip shows what the view shows, not what a narrow drawing left on it. Listed once
+        // the resize is over: the listing may have to say that not all messages fit.
+        if (s_.view.gMonthMessagesStale) {
+            QTimer::singleShot(0, this, [this] {
+                if (s_.view.gMonthMessagesStale && s_.view.gMonthLeftPanelShown) DisplayTTTLabels(s_, main_);
+            });
+        }
     }
     ShowRightPanels(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsX(picRight->width()));
 }

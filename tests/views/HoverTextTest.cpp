@@ -40,6 +40,9 @@ protected:
         AssignThisYearsDateHolders(s);
         AssignNextYearsDateholders(s);
         s.flags.gViewYear = 2009;
+        // The note and planner lists hold the years of the grids, as after a drawing.
+        s.notes.thisYearsNotesYear = s.planner.thisYearsPlannerYear = 2009;
+        s.notes.nextYearsNotesYear = s.planner.nextYearsPlannerYear = 2010;
     }
 
     void AddHoliday(Date d, const std::string& name) {

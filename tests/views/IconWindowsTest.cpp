@@ -294,19 +294,18 @@ TEST_F(IconWindowsTest, AfterANoteOfAnotherMonthTheViewActsOnTheMonthItShows) {
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 4, 1));
     EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
 
-    // A redraw that would go over to the selected June asks about April's changed icons first.
+    // A redraw for the display choices stays on April with its changed icons, whatever month a
+    // note has selected since; the selected date stays June's.
     openAndCloseNote("June");
     DragSlot(5, 3, 2); // Wednesday 15 April
-    prompter.Expect(MsgAnswer::Cancel, "Monthly Icons have been changed");
     Trigger("mnuEditMarksShowAll");
     EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 6, 5));
     EXPECT_TRUE(s->flags.gMonthIconsChanged);
-    ASSERT_TRUE(Icon(0)->isVisible());
-    prompter.Expect(MsgAnswer::Yes, "Monthly Icons have been changed");
+    EXPECT_TRUE(Icon(0)->isVisible());
     prompter.Expect(MsgAnswer::OK, "Calendar Saved.");
-    Trigger("mnuEditMarksShowAll");
+    Trigger("mnuFileSaveCalendar");
     EXPECT_EQ(File("2009/Apr_Icons.dat"), "14:00 Index:05\r\n");
-    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 6, 5));
 }
 
 TEST_F(IconWindowsTest, TheDateMenuRemovesOneIconOrAllOfThem) {

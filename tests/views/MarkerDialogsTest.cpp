@@ -138,6 +138,32 @@ TEST_F(MarkerDialogs, SavedCaptionAndColourKeepTheOtherLinesAndTheStoredHiddenMa
     EXPECT_EQ(w->findChild<frmColors*>("frmColors"), nullptr) << "closed after redrawing the view";
 }
 
+TEST_F(MarkerDialogs, SavingColoursHidesNoCategoryTheUserHasShown) {
+    WriteFileAtomic(dir + "Marker Colors.dat", DefaultsWith({{3, "Travel:32768*"}}));
+    WriteFileAtomic(dir + "2009Marks.dat", "02:02:01:32768"); // Travel on 10 March 2009
+    Start();
+    ASSERT_EQ(s->markers.gMarkerHidden[3], -1);
+    w->Menu("mnuEditMarksShowAll")->trigger();
+    PictureBox* march = w->yearView()->picMonth[2];
+    ASSERT_EQ(march->Point(2.15, 1.9), 32768);
+
+    frmColors* f = OpenColors();
+    ASSERT_TRUE(f);
+    Select(f, 1);
+    f->txtEdit->setText("Meetings");
+    prompter.Expect(MsgAnswer::OK, "Marker Colors Saved.");
+    f->cmdSave->click();
+    Settle();
+    // The stored choice stays in the file for the next start; this session keeps Travel shown.
+    EXPECT_EQ(File(), DefaultsWith({{1, "Meetings:16711680"}, {3, "Travel:32768*"}}));
+    EXPECT_EQ(s->markers.gMarkerHidden[3], 0);
+    EXPECT_TRUE(w->Menu("mnuEditMark_3")->isChecked());
+    EXPECT_EQ(w->yearView()->picMonth[2]->Point(2.15, 1.9), 32768);
+    // Opened again, the window reads the file again, and hides nothing either.
+    OpenColors()->cmdExit->click();
+    EXPECT_EQ(s->markers.gMarkerHidden[3], 0);
+}
+
 TEST_F(MarkerDialogs, ANoteOverTheViewIsAskedAboutBeforeTheColoursAreWritten) {
     Start();
     SetPicker("May", "05", "2009");

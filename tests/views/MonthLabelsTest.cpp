@@ -80,5 +80,20 @@ TEST_F(MonthLabelsTest, ThirtySevenShowTheMessageOnceAndListTheFirstThirtySix) {
     EXPECT_EQ(prompter.SeenDialogs()[0].text, kTooManyMonthMessages);
 }
 
+TEST_F(MonthLabelsTest, EachDisplayCommandTellsOnceThatNotAllMessagesFit) {
+    MarchBirthdays(37);
+    const char* tooMany = "more than 36 assigned messages";
+    prompter.Expect(MsgAnswer::OK, tooMany);
+    Show(DateSerial(2009, 3, 1));
+    ExpectWideEnough();
+    prompter.Expect(MsgAnswer::OK, tooMany);
+    m->Menu("mnuEditMarksShowAll")->trigger();
+    EXPECT_TRUE(prompter.Finished());
+    m->Menu("mnuEditMark_4")->trigger(); // birthdays hidden: nothing past 36
+    prompter.Expect(MsgAnswer::OK, tooMany);
+    m->Menu("mnuEditMark_4")->trigger();
+    EXPECT_TRUE(prompter.Finished());
+}
+
 } // namespace
 } // namespace orvelle
