@@ -128,6 +128,15 @@ void frmReport::BuildMenus() {
     opt->addAction(miles ? "Invert Select" : "Invert Selection", this, [this] { mnuOptInvert_Click(); })
         ->setObjectName("mnuOptInvert");
     opt->addAction("Select All", this, [this] { mnuOptSelectAll_Click(); })->setObjectName("mnuOptSelectAll");
+    // Closing the window alone (Ctrl+F4, or the close button the menu bar shows while it fills
+    // the child area) leaves the window beneath on show, as Esc does.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName("mnuCloseWindow");
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, [this] { CloseMdiChild(this); });
+    OfferMenuBarCloseButton(this);
 }
 
 void frmReport::BuildPage() {
@@ -405,13 +414,12 @@ void frmReport::PrintThisPage() {
 }
 
 void frmReport::mnuFileExit_Click() {
-    close();
-    emit exitedToCalendar();
+    if (CloseMdiChild(this)) emit exitedToCalendar();
 }
 
 void frmReport::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
-        close();
+        CloseMdiChild(this);
         return;
     }
     QWidget::keyPressEvent(e);
@@ -428,7 +436,7 @@ bool frmReport::eventFilter(QObject* watched, QEvent* e) {
             }
         }
     } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
-        close();
+        CloseMdiChild(this);
         return true;
     } else if (e->type() == QEvent::ParentChange && watched == this) {
         // The frame around the window can hold the keyboard too.
