@@ -30,6 +30,7 @@ constexpr double kPageW = 12240, kPageH = 15840;
 constexpr VbColor kGrey = 0xC0C0C0;
 const char* kRowTip = "Left Click to Exclude from Totals, Right Click to Edit";
 const char* kEditTip = "Click Enter to save, Click on another label or press ESC to discard.";
+const char* kNoPrinter = "Printer could not be found";
 
 struct Column {
     const char* label;
@@ -394,9 +395,16 @@ void frmReport::mnuOptCopy_Click() {
 }
 
 void frmReport::PrintThisPage() {
-    // Printing reports nothing: a job that cannot start simply prints nothing.
+    // Without a printer the command says so, as the calendar's print does, rather than doing nothing.
+    if (!s_.flags.gPrinterPresent) {
+        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+        return;
+    }
     PrinterCanvas pr;
-    if (!pr.IsActive()) return;
+    if (!pr.IsActive()) {
+        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+        return;
+    }
     for (const Placed& p : printed_) {
         const QFont& f = p.label->font();
         pr.SetFontName(f.family());

@@ -1,6 +1,7 @@
 #include "common/MainWindowFixture.h"
 #include "common/ReportPlannerDays.h"
 #include "mainwindow/ReportMenus.h"
+#include "platform/Printer.h"
 #include "views/frmYear.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
@@ -370,9 +371,7 @@ TEST_F(ReportWindowsTest, MonthPickerPeriodsAndJunk) {
     p.cmdReport_Click();
 }
 
-TEST_F(ReportWindowsTest, PrintsThePageTabsIncluded) {
-    QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (scripts/install-deps.sh adds poppler-utils)";
+TEST_F(ReportWindowsTest, PrintSaysWhenThereIsNoPrinterAndPrintsTheTabs) {
     days.Expense(DateSerial(2009, 3, 1), 0, "Lunch\twith client", "12.50");
     days.Expense(DateSerial(2009, 3, 2), 0, "Parking", "7.25");
     days.WriteYear(dir, 2009);
@@ -380,9 +379,16 @@ TEST_F(ReportWindowsTest, PrintsThePageTabsIncluded) {
     s->reports.gReportStartDate = DateSerial(2009, 3, 1);
     s->reports.gReportEndDate = DateSerial(2009, 3, 31);
     frmReport& v = GenerateReportInto(*w, ReportKind::Expense);
+    s->flags.gPrinterPresent = false;
+    prompter.Expect(MsgAnswer::OK, "Printer could not be found");
+    v.findChild<QAction*>("mnuFilePrint")->trigger();
+
+    QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (scripts/install-deps.sh adds poppler-utils)";
     std::string pdf = dir + "report.pdf";
     qputenv("ORVELLE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
-    v.PrintThisPage();
+    CheckForPrinter(*s);
+    v.findChild<QAction*>("mnuFilePrint")->trigger();
     qunsetenv("ORVELLE_PRINT_TO_PDF");
     QProcess proc;
     proc.start(pdftotext, {QString::fromStdString(pdf), "-"});
