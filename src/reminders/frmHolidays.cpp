@@ -90,7 +90,11 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     year_ = Clock::CurrentYear();
     LoadHolidayList();
     PopulateComboList();
-    cmbYear_->setEditText(QString::number(year_));
+    // The list stands on the year shown: a box whose text names another item of its list takes
+    // the keyboard leaving it for a choice of that item, which would load the year again.
+    QString year = QString::number(year_);
+    if (int i = cmbYear_->findText(year); i >= 0) cmbYear_->setCurrentIndex(i);
+    cmbYear_->setEditText(year);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
