@@ -1,7 +1,9 @@
 #include "reminders/frmHolidays.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/ListFile.h"
@@ -28,6 +30,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     setObjectName("frmHolidays");
     setWindowTitle("Holiday Manager");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu("&File");
@@ -95,6 +98,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     QString year = QString::number(year_);
     if (int i = cmbYear_->findText(year); i >= 0) cmbYear_->setCurrentIndex(i);
     cmbYear_->setEditText(year);
+    KeepCaptionsWhole(this);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {

@@ -1,5 +1,6 @@
 #include "reports/frmReport.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Colors.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
@@ -89,6 +90,7 @@ frmReport::frmReport(Store& store, ReportKind kind, QWidget* parent) : QWidget(p
     // Esc closes the window wherever the keyboard is in it.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    KeepCaptionsWhole(this);
 }
 
 frmReport::~frmReport() = default;
@@ -101,13 +103,6 @@ QLabel* frmReport::AddLabel(const QString& name, const QString& text, double lef
     l->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     SetGeometryTwips(l, left, top, width, height);
     Paint(l, kVbBlack);
-    // A fixed caption is shown whole: the fonts here run wider than the designed boxes.
-    QSize need(l->fontMetrics().horizontalAdvance(text) + 2, l->fontMetrics().height());
-    if (!text.isEmpty() && (l->width() < need.width() || l->height() < need.height())) {
-        QRect g = l->geometry();
-        int grow = std::max(0, need.width() - g.width());
-        l->setGeometry(right ? g.left() - grow : g.left(), g.top(), g.width() + grow, std::max(g.height(), need.height()));
-    }
     printed_.push_back({l, left, top});
     return l;
 }
@@ -168,6 +163,7 @@ void frmReport::BuildPage() {
                                  "Arial", 9.75, false, cols[c].right);
             printed_.back().left = cols[c].left;
             l->setToolTip(kRowTip);
+            LeaveTextAsPlaced(l);
             l->installEventFilter(this);
             l->hide();
             cells_[c][r] = l;
