@@ -3,6 +3,7 @@
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuBar.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
@@ -96,6 +97,7 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
     menuSwitcher_ = new MdiMenuSwitcher(this, mdi_);
     mdi_->viewport()->installEventFilter(this);
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
+    KeepCaptionsWhole(this);
 }
 
 frmMain::~frmMain() {

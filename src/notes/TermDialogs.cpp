@@ -1,6 +1,7 @@
 #include "notes/TermDialogs.h"
 
 #include "notes/frmFUT.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "store/Store.h"
@@ -59,6 +60,7 @@ frmAddFUT::frmAddFUT(Store& store) : QDialog(nullptr), store_(store) {
     connect(exit, &QPushButton::clicked, this, &QDialog::close);
     connect(txt_, &QLineEdit::returnPressed, this, &frmAddFUT::cmdSave_Click);
     resize(360, sizeHint().height());
+    KeepCaptionsWhole(this);
 }
 
 frmAddFUT* frmAddFUT::ShowDialog(Store& store) { return Bring(gAddDialog, store); }
@@ -90,6 +92,7 @@ frmEditFUT::frmEditFUT(Store& store) : QDialog(nullptr), store_(store) {
     connect(save, &QPushButton::clicked, this, &frmEditFUT::cmdSave_Click);
     connect(exit, &QPushButton::clicked, this, &QDialog::close);
     resize(360, sizeHint().height());
+    KeepCaptionsWhole(this);
 }
 
 frmEditFUT* frmEditFUT::ShowDialog(Store& store, const QString& term) {

@@ -1,8 +1,10 @@
 #include "notes/frmEmailList.h"
 
 #include "notes/BoxText.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "store/Contacts.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -60,6 +62,7 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
     setObjectName("frmEmailList");
     setWindowTitle("Email List");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     auto menu = [bar](const char* name, const char* caption) {
@@ -129,6 +132,7 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
     body->addLayout(left, 2);
     body->addLayout(right, 3);
     resize(760, 440);
+    KeepCaptionsWhole(this);
 }
 
 frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* parent) {

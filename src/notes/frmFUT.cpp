@@ -1,6 +1,7 @@
 #include "notes/frmFUT.h"
 
 #include "notes/TermDialogs.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
@@ -101,6 +102,7 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     BuildMenus();
     // Narrower, the buttons would not fit below the lists.
     setMinimumWidth(TwipsToPixelsX(kPanelWidth + 150));
+    KeepCaptionsWhole(this);
 }
 
 frmFUT::~frmFUT() {

@@ -1,6 +1,8 @@
 #include "notes/frmFile.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/Fonts.h"
 #include "store/DiskNames.h"
 #include "store/Store.h"
 
@@ -77,6 +79,7 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     : QWidget(parent, Qt::Window), s_(store), mode_(mode) {
     setObjectName("frmFile");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto label = [this](const char* name, const char* text) {
         auto* l = new QLabel(text, this);
@@ -153,6 +156,7 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     resize(620, 420);
 
     SetMode(mode);
+    KeepCaptionsWhole(this);
 }
 
 frmFile* frmFile::Open(Store& store, FileDialogMode mode, QWidget* parent) {

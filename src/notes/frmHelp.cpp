@@ -1,8 +1,10 @@
 #include "notes/frmHelp.h"
 
 #include "notes/BoxText.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "store/Store.h"
 
 #include <QGroupBox>
@@ -23,6 +25,7 @@ frmHelp::frmHelp(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     setObjectName("frmHelp");
     setWindowTitle("Orvelle Help");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     QAction* mnuHelp = bar->addAction("&Help on Search");
@@ -74,6 +77,7 @@ frmHelp::frmHelp(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     layout->addWidget(framSearch);
     layout->addWidget(framDesc_, 3);
     resize(520, 620);
+    KeepCaptionsWhole(this);
 }
 
 frmHelp* frmHelp::Open(Store& store, QWidget* parent) {

@@ -2,8 +2,10 @@
 
 #include "notes/MonthYearBoxes.h"
 #include "notes/frmSearch.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "store/Store.h"
 
 #include <QComboBox>
@@ -22,6 +24,7 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
     setObjectName("frmNoteList");
     setWindowTitle("Notes and Planner Management");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     QMenu* mnuEdit = bar->addMenu("&Edit");
@@ -87,6 +90,7 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
     // Form_Load
     LoadComboBoxes();
     PopulateListBoxes();
+    KeepCaptionsWhole(this);
 }
 
 frmNoteList* frmNoteList::Open(Store& store, EntryOpeners openers, QWidget* parent) {

@@ -5,6 +5,7 @@
 #include "notes/NotesExchange.h"
 #include "notes/NotesTerms.h"
 #include "notes/frmPref.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
@@ -78,6 +79,7 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
         p.gFUTWidth = 2805;
         p.gFUTHeight = 6345;
     }
+    KeepCaptionsWhole(this);
 }
 
 void frmNotes::BuildMenus() {

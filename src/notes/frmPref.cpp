@@ -1,5 +1,6 @@
 #include "notes/frmPref.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
 #include "store/Store.h"
 #include "store/TermLists.h"
@@ -53,6 +54,7 @@ frmPref::frmPref(Store& store) : QDialog(nullptr), store_(store) {
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
     connect(txtStartPos_, &QLineEdit::textChanged, this, &frmPref::txtStartPos_Change);
+    KeepCaptionsWhole(this);
 }
 
 frmPref* frmPref::ShowDialog(Store& store) {

@@ -2,8 +2,10 @@
 
 #include "notes/MonthYearBoxes.h"
 #include "notes/frmNotes.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -43,6 +45,7 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     setObjectName("frmSearch");
     setWindowTitle("Search for...");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* framTimePeriod = new QGroupBox("Select Time, Phrase and Location Below", this);
     framTimePeriod->setObjectName("framTimePeriod");
@@ -103,6 +106,7 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     store_.search.gSearchLocation = "Notes";
     optLocation_[0]->setChecked(true);
     LoadComboBoxes();
+    KeepCaptionsWhole(this);
 }
 
 frmSearch* frmSearch::Open(Store& store, EntryOpeners openers, QWidget* parent) {

@@ -1,5 +1,6 @@
 #include "notes/frmToDo.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/CheckBoxPicture.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
@@ -37,6 +38,7 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     setObjectName("frmToDo");
     setWindowTitle("To Do List");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     QMenu* mnuFile = bar->addMenu("&File");
@@ -102,6 +104,7 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     }
     adjustSize();
     RegisterWindow(this);
+    KeepCaptionsWhole(this);
 }
 
 frmToDo* frmToDo::Open(Store& store, QWidget* parent) {

@@ -9,6 +9,7 @@
 #include "planner/PlannerPrinting.h"
 #include "planner/PlannerSideCommands.h"
 #include "planner/PlannerTimeLabels.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
@@ -86,6 +87,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     s_.hooks.QueryUnloadPlanner = [this] { return Form_QueryUnload(); };
     RegisterWindow(this);
     ShowTermsWithTypingWindow(s_);
+    KeepCaptionsWhole(this);
 }
 
 frmPlanner::~frmPlanner() {

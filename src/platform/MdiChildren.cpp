@@ -23,7 +23,13 @@ constexpr const char* kCloseButtonProperty = "orvelleMenuBarCloseButton";
 QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwips, double clientHeightTwips) {
     auto* sub = new QMdiSubWindow;
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    child->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(child);
+    // A child that closes by itself rather than through its frame takes the frame along: left
+    // behind, the empty frame would stay in the child area and come back with Ctrl+Tab.
+    QObject::connect(child, &QObject::destroyed, sub, [sub] {
+        if (!sub->isHidden()) sub->close();
+    }, Qt::QueuedConnection);
     area->addSubWindow(sub);
     if (clientWidthTwips > 0 && clientHeightTwips > 0) {
         QSize client(TwipsToPixelsX(clientWidthTwips), TwipsToPixelsY(clientHeightTwips));

@@ -1,6 +1,7 @@
 #include "reminders/frmAlarm.h"
 
 #include "platform/Beep.h"
+#include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -152,6 +153,7 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     ResizeTwips(this, 4800, 3600);
     ShowMessage(kPrompt);
     RegisterWindow(this);
+    KeepCaptionsWhole(this);
 }
 
 frmAlarm* frmAlarm::Open(Store& store, QWidget* parent) {

@@ -1,8 +1,10 @@
 #include "reminders/frmAlert.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/FocusLeave.h"
+#include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -44,6 +46,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     setObjectName("frmAlert");
     setWindowTitle("Alert Management");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     BuildMenus(bar);
@@ -150,6 +153,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
 
     RegisterWindow(this);
     Form_Load();
+    KeepCaptionsWhole(this);
 }
 
 void frmAlert::BuildMenus(QMenuBar* bar) {

@@ -1,8 +1,10 @@
 #include "reminders/frmBDay.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/FocusLeave.h"
+#include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -46,6 +48,7 @@ void FillList(QListWidget* list, const std::vector<BirthdayRow>& rows) {
 frmBDay::frmBDay(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s_(store) {
     setObjectName("frmBDay");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
     auto* bar = new QMenuBar(this);
     BuildMenus(bar);
 
@@ -127,6 +130,7 @@ frmBDay::frmBDay(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     ResetEditor();
     lblAge_->setText("Age");
     currentRecord_ = 0;
+    KeepCaptionsWhole(this);
 }
 
 void frmBDay::BuildMenus(QMenuBar* bar) {

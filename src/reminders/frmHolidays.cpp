@@ -1,7 +1,9 @@
 #include "reminders/frmHolidays.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/ListFile.h"
@@ -28,6 +30,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     setObjectName("frmHolidays");
     setWindowTitle("Holiday Manager");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
 
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu("&File");
@@ -90,7 +93,12 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     year_ = Clock::CurrentYear();
     LoadHolidayList();
     PopulateComboList();
-    cmbYear_->setEditText(QString::number(year_));
+    // The list stands on the year shown: a box whose text names another item of its list takes
+    // the keyboard leaving it for a choice of that item, which would load the year again.
+    QString year = QString::number(year_);
+    if (int i = cmbYear_->findText(year); i >= 0) cmbYear_->setCurrentIndex(i);
+    cmbYear_->setEditText(year);
+    KeepCaptionsWhole(this);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {

@@ -1,6 +1,8 @@
 #include "reports/ReportPickers.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -30,7 +32,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, double l, double t, doubl
 QLabel* Caption(QWidget* parent, const QString& name, const QString& text, double l, double t, double w) {
     auto* x = new QLabel(text, parent);
     x->setObjectName(name);
-    SetGeometryTwips(x, l, t, w + 300, 195);
+    SetGeometryTwips(x, l, t, w, 195);
     return x;
 }
 
@@ -60,6 +62,7 @@ frmSelectMonth::frmSelectMonth(Store& store, ReportKind kind, GenerateReport gen
     setObjectName("frmSelectMonth");
     setWindowTitle("Monthly Selection");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
     setFixedSize(TwipsToPixelsX(5280), TwipsToPixelsY(1545));
     auto* frame = new QGroupBox("Select a Date Period Below", this);
     frame->setObjectName("framMonthByMonth");
@@ -73,6 +76,7 @@ frmSelectMonth::frmSelectMonth(Store& store, ReportKind kind, GenerateReport gen
     connect(other, &QPushButton::clicked, this, [this] { cmdSelectStartEnd_Click(); });
     connect(report, &QPushButton::clicked, this, [this] { cmdReport_Click(); });
     LoadComboBoxes();
+    KeepCaptionsWhole(this);
 }
 
 void frmSelectMonth::LoadComboBoxes() {
@@ -114,6 +118,7 @@ frmSelectStartEnd::frmSelectStartEnd(Store& store, ReportKind kind, GenerateRepo
     setObjectName("frmSelectStartEnd");
     setWindowTitle("Start and End Date Selection");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(DefaultWindowFont());
     setFixedSize(TwipsToPixelsX(5370), TwipsToPixelsY(2610));
     auto* frame = new QGroupBox("Select Start and End Date Below", this);
     frame->setObjectName("framInterval");
@@ -142,6 +147,7 @@ frmSelectStartEnd::frmSelectStartEnd(Store& store, ReportKind kind, GenerateRepo
             connect(c, &QComboBox::activated, this, [this, i] { ComboClick(i); });
         }
     }
+    KeepCaptionsWhole(this);
 }
 
 void frmSelectStartEnd::LoadComboBoxes() {

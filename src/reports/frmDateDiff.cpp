@@ -1,5 +1,6 @@
 #include "reports/frmDateDiff.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -16,8 +17,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <algorithm>
-
 namespace orvelle {
 namespace {
 
@@ -27,14 +26,6 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, double left
     l->setObjectName(name);
     l->setAlignment(align | Qt::AlignVCenter);
     SetGeometryTwips(l, left, top, width, 195);
-    // Our font runs wider than the one the sizes were made for: a caption never loses letters.
-    int need = l->sizeHint().width();
-    if (need > l->width()) {
-        QRect g = l->geometry();
-        if (align & Qt::AlignRight) g.setLeft(std::max(0, g.right() - need));
-        else g.setWidth(need);
-        l->setGeometry(g);
-    }
     return l;
 }
 
@@ -89,6 +80,7 @@ frmDateDiff::frmDateDiff(Store& store, QWidget* parent) : QWidget(parent, Qt::Di
     SetGeometryTwips(txtAnswer_, 3300, 2580, 1575, 315);
     connect(cmbInterval_, qOverload<int>(&QComboBox::activated), this, &frmDateDiff::cmbInterval_Click);
     setTabOrder(txtInput_[0], txtInput_[1]);
+    KeepCaptionsWhole(this);
 }
 
 frmDateDiff* frmDateDiff::Open(Store& store, QWidget* parent, const char* code) {

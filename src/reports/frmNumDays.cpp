@@ -1,5 +1,6 @@
 #include "reports/frmNumDays.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
 #include "platform/FocusLeave.h"
@@ -70,6 +71,7 @@ frmNumDays::frmNumDays(Store& store, QWidget* parent) : QWidget(parent, Qt::Dial
     lblOccur_ = new QLabel(this);
     lblOccur_->setObjectName("lblOccur");
     SetGeometryTwips(lblOccur_, 3480, 3780, 2800, 300);
+    KeepCaptionsWhole(this);
 }
 
 frmNumDays* frmNumDays::Open(Store& store, QWidget* parent) {

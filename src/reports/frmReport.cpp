@@ -1,5 +1,6 @@
 #include "reports/frmReport.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Colors.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
@@ -30,6 +31,7 @@ constexpr double kPageW = 12240, kPageH = 15840;
 constexpr VbColor kGrey = 0xC0C0C0;
 const char* kRowTip = "Left Click to Exclude from Totals, Right Click to Edit";
 const char* kEditTip = "Click Enter to save, Click on another label or press ESC to discard.";
+const char* kNoPrinter = "Printer could not be found";
 
 struct Column {
     const char* label;
@@ -88,6 +90,7 @@ frmReport::frmReport(Store& store, ReportKind kind, QWidget* parent) : QWidget(p
     // Esc closes the window wherever the keyboard is in it.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    KeepCaptionsWhole(this);
 }
 
 frmReport::~frmReport() = default;
@@ -100,13 +103,6 @@ QLabel* frmReport::AddLabel(const QString& name, const QString& text, double lef
     l->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     SetGeometryTwips(l, left, top, width, height);
     Paint(l, kVbBlack);
-    // A fixed caption is shown whole: the fonts here run wider than the designed boxes.
-    QSize need(l->fontMetrics().horizontalAdvance(text) + 2, l->fontMetrics().height());
-    if (!text.isEmpty() && (l->width() < need.width() || l->height() < need.height())) {
-        QRect g = l->geometry();
-        int grow = std::max(0, need.width() - g.width());
-        l->setGeometry(right ? g.left() - grow : g.left(), g.top(), g.width() + grow, std::max(g.height(), need.height()));
-    }
     printed_.push_back({l, left, top});
     return l;
 }
@@ -128,6 +124,15 @@ void frmReport::BuildMenus() {
     opt->addAction(miles ? "Invert Select" : "Invert Selection", this, [this] { mnuOptInvert_Click(); })
         ->setObjectName("mnuOptInvert");
     opt->addAction("Select All", this, [this] { mnuOptSelectAll_Click(); })->setObjectName("mnuOptSelectAll");
+    // Closing the window alone (Ctrl+F4, or the close button the menu bar shows while it fills
+    // the child area) leaves the window beneath on show, as Esc does.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName("mnuCloseWindow");
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(closeWindow);
+    connect(closeWindow, &QAction::triggered, this, [this] { CloseMdiChild(this); });
+    OfferMenuBarCloseButton(this);
 }
 
 void frmReport::BuildPage() {
@@ -158,6 +163,7 @@ void frmReport::BuildPage() {
                                  "Arial", 9.75, false, cols[c].right);
             printed_.back().left = cols[c].left;
             l->setToolTip(kRowTip);
+            LeaveTextAsPlaced(l);
             l->installEventFilter(this);
             l->hide();
             cells_[c][r] = l;
@@ -385,9 +391,16 @@ void frmReport::mnuOptCopy_Click() {
 }
 
 void frmReport::PrintThisPage() {
-    // Printing reports nothing: a job that cannot start simply prints nothing.
+    // Without a printer the command says so, as the calendar's print does, rather than doing nothing.
+    if (!s_.flags.gPrinterPresent) {
+        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+        return;
+    }
     PrinterCanvas pr;
-    if (!pr.IsActive()) return;
+    if (!pr.IsActive()) {
+        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+        return;
+    }
     for (const Placed& p : printed_) {
         const QFont& f = p.label->font();
         pr.SetFontName(f.family());
@@ -405,13 +418,12 @@ void frmReport::PrintThisPage() {
 }
 
 void frmReport::mnuFileExit_Click() {
-    close();
-    emit exitedToCalendar();
+    if (CloseMdiChild(this)) emit exitedToCalendar();
 }
 
 void frmReport::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
-        close();
+        CloseMdiChild(this);
         return;
     }
     QWidget::keyPressEvent(e);
@@ -428,7 +440,7 @@ bool frmReport::eventFilter(QObject* watched, QEvent* e) {
             }
         }
     } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
-        close();
+        CloseMdiChild(this);
         return true;
     } else if (e->type() == QEvent::ParentChange && watched == this) {
         // The frame around the window can hold the keyboard too.

@@ -1,6 +1,7 @@
 #include "views/CalendarViewWindow.h"
 
 #include "notes/HelpPanel.h"
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
@@ -49,6 +50,7 @@ CalendarViewWindow::CalendarViewWindow(Store& s, MainShell& m, HoverView view, c
     setWindowTitle(look.title);
     setFont(DefaultWindowFont());
     ResizeTwips(this, look.width, look.height);
+    KeepCaptionsWhole(this);
 }
 
 void CalendarViewWindow::MakeMainPicture() {

@@ -3,7 +3,6 @@
 #include "views/MainShell.h"
 #include "notes/HelpPanel.h"
 #include "platform/Cp1252.h"
-#include "platform/Twips.h"
 #include "render/MonthMessages.h"
 #include "render/ViewDrawing.h"
 #include "store/IconFiles.h"
@@ -15,8 +14,6 @@
 
 namespace orvelle {
 namespace {
-
-constexpr int kLabelPitchTwips = 300;
 
 void ListLabels(Store& s, MainShell& m) {
     if (s.flags.gTemplateMode) return;
@@ -44,12 +41,6 @@ void ListLabels(Store& s, MainShell& m) {
     }
     for (QLabel* label : view->lblTTT)
         if (label) label->clear();
-    QLabel* first0 = view->lblTTT[0];
-    for (int i = 1; i < kMonthMessageLabels; ++i) {
-        QLabel* label = view->lblTTT[i];
-        if (!label || !first0) continue;
-        label->move(label->x(), first0->y() + TwipsToPixelsY(static_cast<double>(kLabelPitchTwips) * i));
-    }
     for (size_t i = 0; i < messages.size(); ++i) {
         QLabel* label = view->lblTTT[i];
         if (!label) continue;
@@ -57,9 +48,9 @@ void ListLabels(Store& s, MainShell& m) {
         p.setColor(QPalette::WindowText, ColorFromVb(messages[i].color));
         label->setPalette(p);
         label->setText(FromCp1252(MonthMessageLine(messages[i])));
-        label->adjustSize();
         label->show();
     }
+    view->PlaceMessageLabels();
     if (s.view.gRightPanelsShown[0]) FillHelpPanel(s, view->lstHelp, view->txtHelp, view->lblSubject);
 }
 

@@ -1,5 +1,6 @@
 #include "views/frmColors.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
@@ -117,6 +118,7 @@ frmColors::frmColors(Store& s, QWidget* parent, std::function<void()> categories
 
     RegisterWindow(this);
     Form_Load();
+    KeepCaptionsWhole(this);
 }
 
 frmColors* frmColors::Open(Store& s, QWidget* parent, std::function<void()> categoriesRead) {

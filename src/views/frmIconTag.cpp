@@ -1,5 +1,6 @@
 #include "views/frmIconTag.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -55,6 +56,7 @@ frmIconTag::frmIconTag(Store& s, frmIcons& palette) : QWidget(&palette, Qt::Tool
     imgIcon[0] = IconBox(picMain, "imgIcon_0");
     SetGeometryTwips(imgIcon[0], 120, 120, 270, 270);
     Form_Load();
+    KeepCaptionsWhole(this);
 }
 
 void frmIconTag::Form_Load() {

@@ -1,5 +1,6 @@
 #include "views/frmIcons.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -67,6 +68,7 @@ frmIcons::frmIcons(Store& s, QWidget* parent) : QWidget(parent, Qt::Tool), s_(s)
         img->onMouseUp = [this, i](int b, int, double, double) { imgIcon_MouseUp(i, b); };
         imgIcon[i] = img;
     }
+    KeepCaptionsWhole(this);
 }
 
 frmIcons& frmIcons::Get(Store& s, QWidget* parent) {

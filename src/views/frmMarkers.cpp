@@ -1,5 +1,6 @@
 #include "views/frmMarkers.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
@@ -53,6 +54,7 @@ frmMarkers::frmMarkers(Store& s, QWidget* parent, MarkerDisplayCommands commands
 
     RegisterWindow(this);
     LoadCheckBoxes();
+    KeepCaptionsWhole(this);
 }
 
 frmMarkers* frmMarkers::Find(QWidget* parent) {

@@ -1,5 +1,6 @@
 #include "views/frmMonth.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
@@ -19,7 +20,17 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace orvelle {
+namespace {
+
+// The message strip in twips: 36 messages 300 apart, a line of text, the label's inset, and how
+// far the scroll bar moves the strip up.
+constexpr int kMessagePitch = 300, kMessageStripHeight = 36 * kMessagePitch, kMessageLineHeight = 195;
+constexpr int kMessageLeft = 60, kMessageScrollReach = 5400;
+
+} // namespace
 
 frmMonth::frmMonth(Store& s, MainShell& m)
     : CalendarViewWindow(s, m, HoverView::OneMonth, {"frmMonth", "1 Month View", 11805, 8970}) {
@@ -79,10 +90,12 @@ void frmMonth::Form_Load() {
         lblDay[i]->hide();
     }
     for (int i = 1; i < kMaxIconPlacements; ++i) s_.icons.gIconControlsInUse[i] = 0;
+    LeaveTextAsPlaced(lblTTT[0]);
     for (int i = 1; i < 36; ++i) {
         lblTTT[i] = new QLabel(lblTTT[0]->text(), picTTT);
         lblTTT[i]->setObjectName(QString("lblTTT_%1").arg(i));
         lblTTT[i]->setGeometry(lblTTT[0]->geometry());
+        LeaveTextAsPlaced(lblTTT[i]);
         lblTTT[i]->hide();
     }
     WireKeysAndPanels();
@@ -103,11 +116,12 @@ void frmMonth::Form_Resize() {
     SetGeometryTwips(picLeft, 120, PixelsToTwipsY(picLeft->y()), 2460, PixelsToTwipsY(picMonth->height()));
     MoveTwips(picMonth, 2700, PixelsToTwipsY(picMonth->y()));
     VScroll1->setGeometry(picLeft->width() - VScroll1->width(), 0, VScroll1->width(), picLeft->height());
-    VScroll1->setRange(0, 5400);
+    VScroll1->setRange(0, kMessageScrollReach);
     VScroll1->setValue(0);
-    VScroll1->setSingleStep(300);
-    VScroll1->setPageStep(5400);
-    picTTT->setGeometry(picTTT->x(), picTTT->y(), VScroll1->x(), TwipsToPixelsY(10800));
+    VScroll1->setSingleStep(kMessagePitch);
+    VScroll1->setPageStep(kMessageScrollReach);
+    picTTT->setGeometry(picTTT->x(), picTTT->y(), VScroll1->x(), TwipsToPixelsY(kMessageStripHeight));
+    PlaceMessageLabels();
     if (!s_.flags.gTemplateMode) {
         picLeft->show();
         s_.view.gMonthLeftPanelShown = true;
@@ -120,6 +134,29 @@ void frmMonth::Form_Resize() {
         }
     }
     ShowRightPanels(picRight, 2700 + PixelsToTwipsX(picMonth->width()) + 120, PixelsToTwipsX(picRight->width()));
+}
+
+void frmMonth::PlaceMessageLabels() {
+    if (!lblTTT[0]) return;
+    const int left = TwipsToPixelsX(kMessageLeft), pitch = TwipsToPixelsY(kMessagePitch);
+    const int room = std::max(1, picTTT->width() - left - TwipsToPixelsX(kMessageLeft));
+    // The space a one-line message leaves before the next, kept after a wrapped one too.
+    const int gap = pitch - TwipsToPixelsY(kMessageLineHeight);
+    int top = TwipsToPixelsY(kMessageLeft);
+    for (QLabel* label : lblTTT) {
+        if (!label) continue;
+        label->setWordWrap(false);
+        QSize size = label->sizeHint().expandedTo(QSize(0, TwipsToPixelsY(kMessageLineHeight)));
+        if (size.width() > room) {
+            label->setWordWrap(true);
+            size = QSize(room, std::max(size.height(), label->heightForWidth(room)));
+        }
+        label->setGeometry(left, top, size.width(), size.height());
+        top += std::max(pitch, size.height() + gap);
+    }
+    int height = std::max(TwipsToPixelsY(kMessageStripHeight), top);
+    picTTT->resize(picTTT->width(), height);
+    VScroll1->setMaximum(kMessageScrollReach + std::max(0, qRound(PixelsToTwipsY(height)) - kMessageStripHeight));
 }
 
 void frmMonth::UnloadSpecifics() {

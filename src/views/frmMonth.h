@@ -30,6 +30,10 @@ public:
 
     void Form_Load();
     void Form_Resize() override;
+    // Stacks the messages down the strip in their order; one too long for the strip's width
+    // wraps onto further lines rather than running behind the scroll bar, and the strip (and
+    // the scroll bar's reach) grows to hold them all.
+    void PlaceMessageLabels();
     bool Form_KeyDown(int keyCode, int shift) override;
     void picMonth_MouseDown(int button, int shift, double x, double y);
     void picMonth_DblClick();

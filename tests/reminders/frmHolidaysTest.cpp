@@ -64,6 +64,19 @@ TEST_F(HolidayWindowTest, AddsAndReplacesWriteTheYearsFileInDateOrder) {
     w->close();
 }
 
+// Only a year chosen from the list changes the year: the keyboard leaving the box chooses none,
+// so the missing list is not reported a second time.
+TEST_F(HolidayWindowTest, LeavingTheYearBoxChoosesNoYear) {
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+    w = new frmHolidays(*s);
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    Get<QComboBox>("cmbYear")->setFocus();
+    Get<QLineEdit>("txtDesc")->setFocus();
+    EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+}
+
 TEST_F(HolidayWindowTest, RemovingTakesTheClickedRowAndTheLastOneDeletesTheFile) {
     // Not in list order: the row clicked must still name its own holiday.
     Write("Holidays/2009Holidays.dat", "12/25/09:Christmas\r\n01/01/09:New Year\r\n");

@@ -1,6 +1,8 @@
 #include "common/MainWindowFixture.h"
 #include "common/ReportPlannerDays.h"
 #include "mainwindow/ReportMenus.h"
+#include "platform/Printer.h"
+#include "views/frmYear.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -30,6 +33,12 @@ protected:
             if (sub->widget() && sub->widget()->objectName() == name) return qobject_cast<frmReport*>(sub->widget());
         }
         return nullptr;
+    }
+    // Sub-windows left in the child area without a window shown in them.
+    int EmptyFrames() {
+        int n = 0;
+        for (QMdiSubWindow* sub : w->mdiArea()->subWindowList()) n += !sub->widget() || sub->widget()->isHidden();
+        return n;
     }
     void Click(frmReport* v, int col, int row, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseClick(v->Cell(col, row), b);
@@ -98,9 +107,10 @@ TEST_F(ReportWindowsTest, MileageReportPagesGreysAndCopies) {
     EXPECT_EQ(v->PageCopyText(), "Date\tDestination\tStart\tEnd\tTotal\r\n");
 
     // Exit closes the viewer and brings back the one-year calendar.
-    v->mnuFileExit_Click();
+    v->findChild<QAction*>("mnuFileExit")->trigger();
     Settle();
     EXPECT_EQ(Viewer("frmMileage"), nullptr);
+    EXPECT_EQ(EmptyFrames(), 0);
     EXPECT_NE(w->yearView(), nullptr);
     EXPECT_FALSE(s->flags.gMileageReportOpen);
     EXPECT_FALSE(s->reports.gMileageReportWanted);
@@ -305,6 +315,39 @@ TEST_F(ReportWindowsTest, FreshTotalsArePlainThePickerIsReusedAndEscLeaves) {
     EXPECT_EQ(Viewer("frmExpenses"), nullptr);
 }
 
+// Every way out of a viewer takes its frame along: nothing blank is left for Ctrl+Tab.
+TEST_F(ReportWindowsTest, EveryWayOutTakesTheFrameAlong) {
+    days.Expense(DateSerial(2009, 3, 1), 0, "Lunch", "12.50");
+    days.WriteYear(dir, 2009);
+    Start();
+    s->reports.gReportStartDate = DateSerial(2009, 3, 1);
+    s->reports.gReportEndDate = DateSerial(2009, 3, 31);
+    for (const char* way : {"Esc", "Esc after a click", "Ctrl+F4", "close button"}) {
+        frmReport& v = GenerateReportInto(*w, ReportKind::Expense);
+        std::string how = way;
+        if (how == "Esc after a click") QTest::mouseClick(v.findChild<QWidget*>("picPage"), Qt::LeftButton);
+        if (how == "close button") {
+            QWidget* close = w->menuBar()->cornerWidget(Qt::TopRightCorner);
+            ASSERT_TRUE(close && close->isVisible());
+            QTest::mouseClick(close, Qt::LeftButton);
+        } else {
+            QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : &v;
+            if (how == "Ctrl+F4") QTest::keyClick(keys, Qt::Key_F4, Qt::ControlModifier);
+            else QTest::keyClick(keys, Qt::Key_Escape);
+        }
+        Settle();
+        EXPECT_EQ(Viewer("frmExpenses"), nullptr) << way;
+        EXPECT_EQ(EmptyFrames(), 0) << way;
+        EXPECT_FALSE(s->flags.gExpenseReportOpen) << way;
+    }
+    // The year view is what the twelve-month button and Ctrl+Tab come back to.
+    w->imgCal_MouseDown(2, Qt::LeftButton);
+    Settle();
+    w->mdiArea()->activateNextSubWindow();
+    ASSERT_NE(w->mdiArea()->activeSubWindow(), nullptr);
+    EXPECT_EQ(w->mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(w->yearView()));
+}
+
 TEST_F(ReportWindowsTest, MonthPickerPeriodsAndJunk) {
     Start();
     struct Case { const char* month; const char* year; Date start, end; };
@@ -328,9 +371,7 @@ TEST_F(ReportWindowsTest, MonthPickerPeriodsAndJunk) {
     p.cmdReport_Click();
 }
 
-TEST_F(ReportWindowsTest, PrintsThePageTabsIncluded) {
-    QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (scripts/install-deps.sh adds poppler-utils)";
+TEST_F(ReportWindowsTest, PrintSaysWhenThereIsNoPrinterAndPrintsTheTabs) {
     days.Expense(DateSerial(2009, 3, 1), 0, "Lunch\twith client", "12.50");
     days.Expense(DateSerial(2009, 3, 2), 0, "Parking", "7.25");
     days.WriteYear(dir, 2009);
@@ -338,9 +379,16 @@ TEST_F(ReportWindowsTest, PrintsThePageTabsIncluded) {
     s->reports.gReportStartDate = DateSerial(2009, 3, 1);
     s->reports.gReportEndDate = DateSerial(2009, 3, 31);
     frmReport& v = GenerateReportInto(*w, ReportKind::Expense);
+    s->flags.gPrinterPresent = false;
+    prompter.Expect(MsgAnswer::OK, "Printer could not be found");
+    v.findChild<QAction*>("mnuFilePrint")->trigger();
+
+    QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (scripts/install-deps.sh adds poppler-utils)";
     std::string pdf = dir + "report.pdf";
     qputenv("ORVELLE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
-    v.PrintThisPage();
+    CheckForPrinter(*s);
+    v.findChild<QAction*>("mnuFilePrint")->trigger();
     qunsetenv("ORVELLE_PRINT_TO_PDF");
     QProcess proc;
     proc.start(pdftotext, {QString::fromStdString(pdf), "-"});
