@@ -27,8 +27,8 @@ const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCa
                                            "mnuOptCal", "mnuOptDateRemoveAll"};
 
 void Draw(Store& s, MainShell& m) {
+    if (!ClearChildAreaForView(s, m)) return;
     s.flags.gTemplateMode = false;
-    ClearChildAreaForView(s, m);
     frmYear& view = m.LoadYearView();
     m.ShowChild(&view);
     s.flags.gSpansNextYear = false;

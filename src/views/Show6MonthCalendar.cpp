@@ -30,8 +30,8 @@ const char* const kDisabledInSixMonthView[] = {
     "mnuOptDateShowIcons", "mnuOptCal",           "mnuOptDateRemoveAll",  "mnuEditDeleteMarks"};
 
 void Draw(Store& s, MainShell& m) {
+    if (!ClearChildAreaForView(s, m)) return;
     s.flags.gTemplateMode = false;
-    ClearChildAreaForView(s, m);
     frm6Months& view = m.LoadSixMonthView();
     m.ShowChild(&view);
     for (PictureBox* box : view.picMonth) {
