@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace orvelle {
 
 frmMonth::frmMonth(Store& s, MainShell& m)
@@ -123,12 +125,20 @@ void frmMonth::UnloadSpecifics() {
 }
 
 void frmMonth::Step(int direction) {
-    if (!ChangesSettled(s_)) return;
+    // The template steps from the selected date, which its save sets to today; saved from here,
+    // it gives way to the month the step lands on rather than to the year view.
+    bool fromTemplate = s_.flags.gTemplateMode;
+    auto templateSaved = std::exchange(s_.hooks.TemplateSaved, nullptr);
+    bool settled = ChangesSettled(s_);
+    s_.hooks.TemplateSaved = std::move(templateSaved);
+    if (!settled) return;
     // From the month on show: a note of another month may have moved the selected date meanwhile.
-    Date from = s_.flags.gTemplateMode ? s_.dates.gSelectedDate : MonthViewShows(s_);
+    Date from = fromTemplate ? s_.dates.gSelectedDate : MonthViewShows(s_);
     s_.dates.gSelectedDate = StepOneMonth(from, direction);
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
+    // Out of template mode the month's left panel comes back as it was.
+    if (fromTemplate && !s_.flags.gTemplateMode && s_.view.gMonthLeftPanelShown) picLeft->show();
     picMonth->setFocus();
 }
 

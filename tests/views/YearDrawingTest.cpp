@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+#include <filesystem>
+
 #include <QListWidget>
 #include <QPushButton>
 
@@ -192,7 +194,18 @@ TEST_F(YearDrawing, ThePlannerAndTheNoteAskBeforeTheYearIsDrawnOverThem) {
     prompter.Expect(MsgAnswer::Cancel, kPlannerQuestion);
     reportExit();
     pageKept("report's Exit");
+    EXPECT_TRUE(report && MdiSubWindowOf(report)->isVisible());
     yesStoresThePage("report's Exit", reportExit, "03/06/09");
+
+    // Clearing the year's marks draws the year over the planner too.
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009Marks.dat", "03:02:01:32768"));
+    SetPicker("March", "9", "2009");
+    openPlanner();
+    type();
+    prompter.Expect(MsgAnswer::Yes, "clear all this year's marks").Expect(MsgAnswer::Cancel, kPlannerQuestion);
+    w->Menu("mnuEditDeleteMarks")->trigger();
+    pageKept("Delete marks");
+    EXPECT_TRUE(std::filesystem::exists(dir + "2009Marks.dat"));
 }
 
 TEST_F(YearDrawing, MonthButtonCaptionComesFromTheGrid) {
