@@ -101,9 +101,9 @@ public:
 
     // Date picker and view switching.
     void LoadComboBoxes();
-    // Reads the picker into the selected date and derives its values; shows a message and
-    // returns false when the picker names no date.
-    bool ReadPickerIntoSelectedDate();
+    // The date the picker names, when the view of that code (1, 6, 12; 0 for none) can show it;
+    // otherwise a message and nullopt.
+    std::optional<Date> ReadPickerOrRefuse(int view);
     // Writes the selected date into the picker (month name, two-digit day, year).
     void ShowSelectedDateInPicker() override;
     void SwitchView(int index); // 0 one month, 1 six months, 2 twelve months
@@ -181,9 +181,10 @@ private:
     void ConnectToolButtons();
     void ConnectChildScroll();
     void ClearSelectionOfPicker();
-    // Asks about unsaved notes and planner pages, then reads the picker: false when a question
-    // was cancelled or the picker names no date, and the command goes no further.
-    bool LeaveForPickerDate();
+    // Reads the picker, then asks about unsaved icons, notes and planner pages, and selects the
+    // picked date: false when the picker names no date the view of that code can show or a
+    // question was cancelled, and the command goes no further.
+    bool LeaveForPickerDate(int view = 0);
     // Closes the calendar views other than the one of `index` (as SwitchView counts; -1 all).
     void CloseCalendarViewsBut(int index);
     void CloseChildNamed(const QString& name, const std::function<void()>& hook);

@@ -16,6 +16,7 @@
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 #include "views/ViewLayers.h"
+#include "views/ViewNavigation.h"
 #include "views/frm6Months.h"
 
 #include <QListWidget>
@@ -30,7 +31,8 @@ const char* const kDisabledInSixMonthView[] = {
     "mnuOptDateShowIcons", "mnuOptCal",           "mnuOptDateRemoveAll",  "mnuEditDeleteMarks"};
 
 void Draw(Store& s, MainShell& m) {
-    if (!ClearChildAreaForView(s, m)) return;
+    // Six months from August 9999 on would need the year 10000; the commands refuse them.
+    if (!ViewFitsCalendar(6, s.dates.gSelectedDate) || !ClearChildAreaForView(s, m)) return;
     s.flags.gTemplateMode = false;
     frm6Months& view = m.LoadSixMonthView();
     m.ShowChild(&view);

@@ -12,6 +12,7 @@
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
 #include "views/IconDrag.h"
+#include "platform/Beep.h"
 #include "views/ViewNavigation.h"
 
 #include <QLabel>
@@ -128,13 +129,23 @@ void frmMonth::Step(int direction) {
     // The template steps from the selected date, which its save sets to today; saved from here,
     // it gives way to the month the step lands on rather than to the year view.
     bool fromTemplate = s_.flags.gTemplateMode;
+    // A step past the years that dates can take is refused before anything is asked.
+    if (!fromTemplate && !StepOneMonth(MonthViewShows(s_), direction)) {
+        SystemBeep();
+        return;
+    }
     auto templateSaved = std::exchange(s_.hooks.TemplateSaved, nullptr);
     bool settled = ChangesSettled(s_);
     s_.hooks.TemplateSaved = std::move(templateSaved);
     if (!settled) return;
     // From the month on show: a note of another month may have moved the selected date meanwhile.
     Date from = fromTemplate ? s_.dates.gSelectedDate : MonthViewShows(s_);
-    s_.dates.gSelectedDate = StepOneMonth(from, direction);
+    auto target = StepOneMonth(from, direction);
+    if (!target) {
+        SystemBeep();
+        return;
+    }
+    s_.dates.gSelectedDate = *target;
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
     // Out of template mode the month's left panel comes back as it was.

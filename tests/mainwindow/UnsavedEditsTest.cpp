@@ -335,6 +335,26 @@ TEST_F(UnsavedEdits, MarkerOptionsPutsItsBoxesBackWhenTheNotesQuestionIsCancelle
     }
 }
 
+// A pick that names no date is refused before the page's question, whose No would close it.
+TEST_F(UnsavedEdits, APickThatNamesNoDateIsRefusedBeforeThePlannersQuestion) {
+    frmMain& m = StartWithPlanner();
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    ASSERT_NE(Planner(), nullptr);
+    QTest::keyClicks(Planner()->Page()->txt(0), "Lunch");
+    SetPicker("February", "30", "2009");
+    for (int command = 0; command < 5; ++command) {
+        prompter.Expect(MsgAnswer::OK, "\"February 30, 2009\" is not a valid date.");
+        if (command < 3) m.imgOpt_Click(command);
+        else m.SwitchView(command - 3);
+        Settle();
+        ASSERT_NE(Planner(), nullptr) << command;
+        EXPECT_EQ(Planner()->Page()->txt(0)->text(), "Lunch") << command;
+        EXPECT_TRUE(s->flags.gPlannerChanged) << command;
+        EXPECT_EQ(s->flags.gCalendarView, 0) << command;
+    }
+}
+
 TEST_F(UnsavedEdits, OpeningANoteWritesItsDateIntoThePicker) {
     frmMain& m = Start();
     SetPicker("June", "5", "2009");
