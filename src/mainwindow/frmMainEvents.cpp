@@ -74,7 +74,6 @@ void frmMain::ConnectCommands() {
     }
     connect(txtDate, &QLineEdit::textChanged, this, &frmMain::txtDate_Change);
     ConnectToolButtons();
-    ConnectChildScroll();
 
     Wire("mnuCalOneMonth", [this] { mnuCalOneMonth_Click(); });
     Wire("mnuCalSixMonths", [this] { mnuCalSixMonths_Click(); });
@@ -150,7 +149,6 @@ void frmMain::MDIForm_Load() {
     picTop->setFixedHeight(TwipsToPixelsY(495));
     for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
     for (int i = 0; i < 3; ++i) SetCalLook(i, ButtonLook::NoFocus);
-    picScroll->hide();
     s.view.gDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     s.view.gTwipsPerPixelX = static_cast<float>(TwipsPerPixelX());
     s.view.gTwipsPerPixelY = static_cast<float>(TwipsPerPixelY());

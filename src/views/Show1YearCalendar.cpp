@@ -27,7 +27,7 @@ const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCa
                                            "mnuOptCal", "mnuOptDateRemoveAll"};
 
 void Draw(Store& s, MainShell& m) {
-    if (!ClearChildAreaForView(s, m)) return;
+    if (!ClearChildAreaForView(s)) return;
     s.flags.gTemplateMode = false;
     frmYear& view = m.LoadYearView();
     m.ShowChild(&view);

@@ -32,7 +32,7 @@ const char* const kDisabledInSixMonthView[] = {
 
 void Draw(Store& s, MainShell& m) {
     // Six months from August 9999 on would need the year 10000; the commands refuse them.
-    if (!ViewFitsCalendar(6, s.dates.gSelectedDate) || !ClearChildAreaForView(s, m)) return;
+    if (!ViewFitsCalendar(6, s.dates.gSelectedDate) || !ClearChildAreaForView(s)) return;
     s.flags.gTemplateMode = false;
     frm6Months& view = m.LoadSixMonthView();
     m.ShowChild(&view);

@@ -3,7 +3,7 @@
 #include "common/MainWindowFixture.h"
 #include "mainwindow/MarkCommands.h"
 #include "notes/frmNotes.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"

@@ -5,7 +5,7 @@
 #include "views/frmYear.h"
 #include "mainwindow/ReportMenus.h"
 #include "notes/frmNotes.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
