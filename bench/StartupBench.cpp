@@ -11,7 +11,7 @@
 //   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10
 //     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
 #include "mainwindow/frmMain.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
 #include "store/Clock.h"

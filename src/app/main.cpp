@@ -1,5 +1,5 @@
 #include "mainwindow/frmMain.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"

@@ -2,7 +2,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "notes/ExchangeWindows.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "store/Exchange.h"
 #include "store/Store.h"

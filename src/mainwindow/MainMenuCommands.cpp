@@ -22,6 +22,8 @@ constexpr const char* kAppTitle = "Orvelle";
 
 void ShowYearViewAlone(frmMain& m) {
     Store& s = m.store();
+    // The drawing closes an open planner page or note: their own questions come first.
+    if (!QueryUnloadPlannerAndNotes(s)) return;
     // Closing the month view would drop its changed icons: they are asked about first.
     if (m.monthView() && s.flags.gMonthIconsChanged && !ChangesSettled(s)) return;
     if (m.monthView()) {

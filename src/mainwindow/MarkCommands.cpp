@@ -207,7 +207,8 @@ void mnuEditDeleteMarks_Click(Store& s, frmMain& m) {
     MsgAnswer a = s.ui->MsgBox("Are you sure you want to clear all this year's marks? Note: Holidays and "
                                "Birthdays are excluded.",
                                MsgButtons::YesNo, "Preparing to clear the yearly marks");
-    if (a != MsgAnswer::Yes || !MayRedrawView(s)) return;
+    // The year view is drawn afterwards even over the planner page: its question comes first.
+    if (a != MsgAnswer::Yes || !QueryUnloadPlannerAndNotes(s)) return;
     int year = s.view.gThisYear;
     std::string path = MarksFilePath(s, year);
     if (PathIsFile(path) && !RemoveFile(path)) {

@@ -37,7 +37,6 @@ void mnuManageDisplayedMarks_Click(frmMain& m) {
 }
 
 void mnuFilePrintCalendar_Click(frmMain& m) {
-    m.picScroll->hide();
     Print1MonthCalendar(m.store());
 }
 

@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStatusBar>
 
 namespace orvelle {
@@ -77,16 +76,6 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     body->addWidget(mdi_, 1);
-    picScroll = new QWidget(central);
-    picScroll->setObjectName("picScroll");
-    picScroll->setFixedWidth(TwipsToPixelsX(255));
-    auto* sv = new QVBoxLayout(picScroll);
-    sv->setContentsMargins(0, 0, 0, 0);
-    VScroll1 = new QScrollBar(Qt::Vertical, picScroll);
-    VScroll1->setObjectName("VScroll1");
-    VScroll1->setFocusPolicy(Qt::NoFocus);
-    sv->addWidget(VScroll1);
-    body->addWidget(picScroll);
     v->addLayout(body, 1);
     setCentralWidget(central);
     BuildStatusStrip();
@@ -292,7 +281,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         for (QMdiSubWindow* sub : mdi_->subWindowList()) {
             if (sub->property("fillsArea").toBool()) sub->setGeometry(mdi_->viewport()->rect());
         }
-        MDIForm_Resize();
     } else if (watched == picTop && e->type() == QEvent::MouseMove) {
         // The bar outside the buttons restores the rest looks.
         picTop_MouseMove();

@@ -5,11 +5,9 @@
 #include "views/MainShell.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 #include <functional>
-#include <vector>
 
 class QAction;
 class QComboBox;
@@ -19,7 +17,6 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace orvelle {
 
@@ -60,9 +57,6 @@ public:
     QLabel* lblY = nullptr;
     QLabel* lblCurPos = nullptr;
     QLabel* lblDate = nullptr;
-    // Scroll panel at the right of the child area (letter-size pages).
-    QWidget* picScroll = nullptr;
-    QScrollBar* VScroll1 = nullptr;
     // The date menu that the views pop up.
     QMenu* mnuDateOptions = nullptr;
 
@@ -101,9 +95,9 @@ public:
 
     // Date picker and view switching.
     void LoadComboBoxes();
-    // Reads the picker into the selected date and derives its values; shows a message and
-    // returns false when the picker names no date.
-    bool ReadPickerIntoSelectedDate();
+    // The date the picker names, when the view of that code (1, 6, 12; 0 for none) can show it;
+    // otherwise a message and nullopt.
+    std::optional<Date> ReadPickerOrRefuse(int view);
     // Writes the selected date into the picker (month name, two-digit day, year).
     void ShowSelectedDateInPicker() override;
     void SwitchView(int index); // 0 one month, 1 six months, 2 twelve months
@@ -132,18 +126,9 @@ public:
     void SetAlertManagerOpener(std::function<void()> open);
     void SetBirthdayManagerOpener(std::function<void()> open);
 
-    // Letter-size page windows in the child area and the scroll bar beside it
-    // (ChildAreaScrolling.cpp). A page window calls ReAdjustScrollBar with itself when it loads
-    // and then shows picScroll; the bar moves the active page window.
-    void ReAdjustScrollBar(QWidget* child);
-    void ScrollChildForm(QWidget* child);
-    void GetFormBottom(QWidget* child);
-    void ScrollOnPageKey(QWidget* child, int keyCode);
-    void VScroll1_Change();
-    void MDIForm_Resize();
     // Loads the planner window and clears its page; then OpenThePlanner shows the date's page.
     void OpenPlannerForSelectedDate();
-    void SetInitializePlannerForm(std::function<void()> f) override { initializePlannerForm_ = std::move(f); }
+    void SetInitializePlannerForm(std::function<void()> f) { initializePlannerForm_ = std::move(f); }
 
     // Connects a menu item to its command and enables it. Items nobody has wired stay disabled.
     void Wire(const QString& name, std::function<void()> handler);
@@ -168,7 +153,6 @@ public:
     void SetCursorPositionText(const QString& text) override;
     void SetCaption(const QString& text) override;
     QMenu* DateMenu() const override { return mnuDateOptions; }
-    void HideScrollPanel() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -179,11 +163,11 @@ private:
     void BuildStatusStrip();
     void ConnectCommands();
     void ConnectToolButtons();
-    void ConnectChildScroll();
     void ClearSelectionOfPicker();
-    // Asks about unsaved notes and planner pages, then reads the picker: false when a question
-    // was cancelled or the picker names no date, and the command goes no further.
-    bool LeaveForPickerDate();
+    // Reads the picker, then asks about unsaved icons, notes and planner pages, and selects the
+    // picked date: false when the picker names no date the view of that code can show or a
+    // question was cancelled, and the command goes no further.
+    bool LeaveForPickerDate(int view = 0);
     // Closes the calendar views other than the one of `index` (as SwitchView counts; -1 all).
     void CloseCalendarViewsBut(int index);
     void CloseChildNamed(const QString& name, const std::function<void()>& hook);
@@ -197,8 +181,6 @@ private:
     std::function<void()> initializePlannerForm_;
     std::function<void()> showAlertManager_;
     std::function<void()> showBirthdayManager_;
-    // Page windows fitted to the scroll bar, refitted when the main window resizes.
-    std::vector<QPointer<QWidget>> pages_;
     bool closeApproved_ = false;
     bool refusedByChild_ = false;
 };

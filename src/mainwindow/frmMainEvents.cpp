@@ -32,6 +32,7 @@
 #include "store/Preferences.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/ViewNavigation.h"
 #include "views/frmYear.h"
 
 #include <QAction>
@@ -73,7 +74,6 @@ void frmMain::ConnectCommands() {
     }
     connect(txtDate, &QLineEdit::textChanged, this, &frmMain::txtDate_Change);
     ConnectToolButtons();
-    ConnectChildScroll();
 
     Wire("mnuCalOneMonth", [this] { mnuCalOneMonth_Click(); });
     Wire("mnuCalSixMonths", [this] { mnuCalSixMonths_Click(); });
@@ -149,7 +149,6 @@ void frmMain::MDIForm_Load() {
     picTop->setFixedHeight(TwipsToPixelsY(495));
     for (int i = 0; i < 3; ++i) SetOptLook(i, ButtonLook::NoFocus);
     for (int i = 0; i < 3; ++i) SetCalLook(i, ButtonLook::NoFocus);
-    picScroll->hide();
     s.view.gDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     s.view.gTwipsPerPixelX = static_cast<float>(TwipsPerPixelX());
     s.view.gTwipsPerPixelY = static_cast<float>(TwipsPerPixelY());
@@ -292,18 +291,22 @@ void frmMain::LoadComboBoxes() {
     cmbYear->setEditText(QString::number(YearOf(today)));
 }
 
-bool frmMain::ReadPickerIntoSelectedDate() {
+std::optional<Date> frmMain::ReadPickerOrRefuse(int view) {
     std::string m = ToCp1252(cmbMonth->currentText()), d = ToCp1252(cmbDay->currentText()),
                 y = ToCp1252(cmbYear->currentText());
     auto date = ReadPickerDate(m, d, y, Clock::CurrentYear());
+    // The selected date and the view stay as they were.
     if (!date) {
-        // The selected date and the view stay as they were.
         store_.ui->MsgBox(InvalidPickerDateMessage(m, d, y), MsgButtons::OK, "Orvelle", MsgIcon::Exclamation);
-        return false;
+        return std::nullopt;
     }
-    store_.dates.gSelectedDate = *date;
-    SetDateVariables(store_);
-    return true;
+    if (!ViewFitsCalendar(view, *date)) {
+        store_.ui->MsgBox("The 6 month calendar cannot show months past December 9999. Please choose July 9999 or an "
+                          "earlier month.",
+                          MsgButtons::OK, "Orvelle", MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    return date;
 }
 
 void frmMain::ShowSelectedDateInPicker() {
@@ -324,19 +327,32 @@ void frmMain::cmbYear_LostFocus() {
 }
 
 void frmMain::txtDate_Change(const QString& text) {
-    int context = store_.view.gThisYear ? store_.view.gThisYear : Clock::CurrentYear();
-    if (auto d = ParseMmDdYy(ToCp1252(text).c_str(), context)) store_.view.gHoverDate = *d;
+    const Store& s = store_;
+    int context = s.view.gThisYear ? s.view.gThisYear : Clock::CurrentYear();
+    std::string typed = ToCp1252(text);
+    auto d = ParseMmDdYy(typed, context);
+    // A two-digit year takes the century of the period on show: across 2099/2100 the six-month
+    // view's "01/05/00" is 2100.
+    if (d && s.flags.gSpansNextYear && YearOf(*d) % 100 == s.flags.gSpannedYear % 100)
+        d = ParseMmDdYy(typed, s.flags.gSpannedYear);
+    if (d) store_.view.gHoverDate = *d;
 }
 
 // --- View switching and the action buttons ------------------------------------------------
 
-bool frmMain::LeaveForPickerDate() {
-    return ChangesSettled(store_) && ReadPickerIntoSelectedDate();
+bool frmMain::LeaveForPickerDate(int view) {
+    // A pick that names no date is refused before any question: an answer of No would already
+    // have closed the page or note the command then does not replace.
+    auto date = ReadPickerOrRefuse(view);
+    if (!date || !ChangesSettled(store_)) return false;
+    store_.dates.gSelectedDate = *date;
+    SetDateVariables(store_);
+    return true;
 }
 
 void frmMain::SwitchView(int index) {
     Store& s = store_;
-    if (!LeaveForPickerDate()) return;
+    if (!LeaveForPickerDate(index == 0 ? 1 : index == 1 ? 6 : 12)) return;
     ClearSelectionOfPicker();
     CloseCalendarViewsBut(index);
     if (index == 0) Show1MonthCalendar(s, *this);
@@ -348,7 +364,7 @@ void frmMain::imgCal_MouseDown(int index, Qt::MouseButton) { SwitchView(index); 
 
 void frmMain::imgOpt_Click(int index) {
     Store& s = store_;
-    if (!LeaveForPickerDate()) return;
+    if (!LeaveForPickerDate(index == 0 ? s.flags.gCalendarView : 0)) return;
     ClearSelectionOfPicker();
     if (index == 0) {
         switch (s.flags.gCalendarView) {

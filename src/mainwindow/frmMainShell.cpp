@@ -30,6 +30,5 @@ void frmMain::SetTemplateText(const QString& text) { lblTemplate->setText(text);
 void frmMain::ShowTemplateText(bool shown) { lblTemplate->setVisible(shown); }
 void frmMain::SetCursorPositionText(const QString& text) { lblCurPos->setText(text); }
 void frmMain::SetCaption(const QString& text) { setWindowTitle(text); }
-void frmMain::HideScrollPanel() { picScroll->hide(); }
 
 } // namespace orvelle

@@ -1,7 +1,7 @@
 #include "notes/NotesTerms.h"
 
 #include "notes/BoxText.h"
-#include "planner/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
 #include "store/Store.h"

@@ -201,6 +201,9 @@ bool frmNotes::Form_KeyDown(int key) {
     if (key == Qt::Key_F2 || key == Qt::Key_F3) return TermListKey(store_, key == Qt::Key_F2);
     if (key != Qt::Key_Escape) return false;
     auto showYear = showYearView_;
+    // The twelve-month view that follows closes a planner page under the note too: the page's
+    // and the note's questions both come first, and Cancel at either keeps both.
+    if (showYear && !QueryUnloadPlannerAndNotes(store_)) return true;
     // The twelve-month view comes back only when the window really closed.
     if (CloseWindow() && showYear) showYear();
     return true;

@@ -1,6 +1,6 @@
 #include "planner/PlannerLineBox.h"
 
-#include "planner/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 #include "platform/Cp1252.h"
 
 #include <QFocusEvent>

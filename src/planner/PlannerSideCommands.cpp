@@ -125,9 +125,8 @@ void mnuToDoImport_Click(frmPlanner& w, Store& s) {
     if (anyText && s.ui->MsgBox("This action may overwrite certain existing To Do Items. Continue?", MsgButtons::YesNo,
                                 "Replacing Some To Do Items") != MsgAnswer::Yes)
         return;
-    s.todo.gShowToDoWindow = false;
-    // The reader fills the page buffers and shows them through the planner's page hook.
-    ReadToDoList(s);
+    // The import fills the page buffers and shows them through the planner's page hook.
+    ImportToDoListIntoPlanner(s);
     for (int k = 0; k < PlannerLayout::kCheckImages; ++k) SetDoneFlag(w, s, k, s.page.gPlannerToDoChecks[k]);
 }
 

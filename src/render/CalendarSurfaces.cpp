@@ -8,7 +8,7 @@
 namespace orvelle {
 
 std::string SixMonthTag(int year, int month, int index) {
-    return std::to_string(year) + TwoDigits(month) + std::to_string(index);
+    return FourDigitYear(year) + TwoDigits(month) + std::to_string(index);
 }
 
 std::optional<SixMonthTagParts> ParseSixMonthTag(std::string_view tag) {

@@ -8,6 +8,7 @@
 #include "platform/PrinterCanvas.h"
 #include "platform/Twips.h"
 #include "store/Numbers.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
 #include <QClipboard>
@@ -418,6 +419,9 @@ void frmReport::PrintThisPage() {
 }
 
 void frmReport::mnuFileExit_Click() {
+    // The twelve-month view that follows closes an open planner page or note: their questions
+    // come first, and Cancel keeps them and this report.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
     if (CloseMdiChild(this)) emit exitedToCalendar();
 }
 

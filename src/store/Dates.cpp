@@ -90,6 +90,12 @@ std::string CellStampOf(Date d) {
     return TwoDigits(c.month) + TwoDigits(c.column) + TwoDigits(c.row);
 }
 
+std::string FourDigitYear(int year) {
+    std::string s = std::to_string(year);
+    if (year >= 0 && s.size() < 4) s.insert(0, 4 - s.size(), '0');
+    return s;
+}
+
 std::string TwoDigits(int n) {
     std::string s = std::to_string(n < 0 ? -n : n);
     if (s.size() < 2) s.insert(0, "0");

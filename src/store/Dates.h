@@ -36,6 +36,8 @@ Cell CellOf(Date d);
 std::string CellStampOf(Date d);
 
 std::string TwoDigits(int n);                 // 5 -> "05"
+// A year in a data folder's or file's name: always four digits (999 -> "0999").
+std::string FourDigitYear(int year);
 std::string FormatMmDdYy(Date d);             // "03/05/09"
 std::string FormatMmDd(Date d);               // "03/05"
 // Reads "mm/dd/yy" (or "m/d/yy"): the two-digit year takes the century of contextYear.

@@ -87,7 +87,7 @@ std::optional<DayLine> ParseDayLine(std::string_view line, int year, std::string
     return d;
 }
 
-std::string YearFolder(const Store& s, int year) { return s.gAppPath + std::to_string(year) + "/"; }
+std::string YearFolder(const Store& s, int year) { return s.gAppPath + FourDigitYear(year) + "/"; }
 
 void ClearDayList(DayListRef l, int year) {
     l.texts.clear();

@@ -52,7 +52,7 @@ void ReadHolidayFile(Store& s, const char* procName, int year, YearHolidays out)
 
 } // namespace
 
-std::string HolidayFileName(int year) { return std::to_string(year) + "Holidays.dat"; }
+std::string HolidayFileName(int year) { return FourDigitYear(year) + "Holidays.dat"; }
 
 std::string HolidayFilePath(const Store& s, int year) { return s.gAppPath + "Holidays/" + HolidayFileName(year); }
 

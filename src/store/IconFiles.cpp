@@ -81,7 +81,7 @@ std::string IconPicturePath(const Store& s, const std::string& pictureNumber) {
 }
 
 std::string MonthIconFilePath(const Store& s) {
-    return s.gAppPath + std::to_string(s.icons.gMonthIconYear) + "/" + s.icons.gMonthIconFileName;
+    return s.gAppPath + FourDigitYear(s.icons.gMonthIconYear) + "/" + s.icons.gMonthIconFileName;
 }
 
 std::string TemplateFilePath(const Store& s) { return s.gAppPath + "Template.dat"; }
@@ -366,7 +366,7 @@ bool Save1MonthIcons(Store& s) {
         LogError(s, "Save1MonthIcons", kErrWriteFailed, "No month is shown.");
         return false;
     }
-    std::string folder = s.gAppPath + std::to_string(s.icons.gMonthIconYear);
+    std::string folder = s.gAppPath + FourDigitYear(s.icons.gMonthIconYear);
     if (!MakeFolder(folder)) {
         LogError(s, "Save1MonthIcons", kErrWriteFailed, "Cannot create the folder " + folder);
         return false;

@@ -125,7 +125,7 @@ YearMarks NextYearsMarks(Marks& m) {
             m.gNextYearsMarkLines, m.gNextYearsMarkLineCount, m.nextYearsMarksYear};
 }
 
-std::string MarksFileName(int year) { return std::to_string(year) + "Marks.dat"; }
+std::string MarksFileName(int year) { return FourDigitYear(year) + "Marks.dat"; }
 
 std::string MarksFilePath(const Store& s, int year) { return s.gAppPath + MarksFileName(year); }
 

@@ -32,9 +32,15 @@ void ReadToDoList(Store& s) {
     }
     t.gToDoPaneLines = t.gToDoLines;
 
-    if (t.gShowToDoWindow) {
-        t.gToDoTexts = t.gToDoLines;
-    } else if (s.flags.gPlannerOpen) {
+    if (t.gShowToDoWindow) t.gToDoTexts = t.gToDoLines;
+    if (s.hooks.RefreshToDoPane) s.hooks.RefreshToDoPane();
+}
+
+void ImportToDoListIntoPlanner(Store& s) {
+    ToDoList& t = s.todo;
+    t.gShowToDoWindow = false;
+    ReadToDoList(s);
+    if (s.flags.gPlannerOpen) {
         bool changed = false;
         for (int i = 0; i < ToDoList::kItems; ++i) {
             int line = PlannerPage::kFirstToDoLine + i;
@@ -49,7 +55,6 @@ void ReadToDoList(Store& s) {
         if (changed) s.flags.gPlannerChanged = true;
         if (s.hooks.ShowPlannerPage) s.hooks.ShowPlannerPage();
     }
-    if (s.hooks.RefreshToDoPane) s.hooks.RefreshToDoPane();
 }
 
 bool SaveToDoList(Store& s, std::string& fileName) {

@@ -39,11 +39,13 @@ struct ToDoItem {
 ToDoItem ParseToDoLine(std::string_view line);
 std::string FormatToDoLine(std::string_view text, bool done);
 
-// Reads the file's first ten lines into the list (a missing file leaves the list as it is), then:
-// with gShowToDoWindow set copies the texts to gToDoTexts for the window; otherwise, while the
-// planner is open, puts every non-blank item and all ten done marks into the planner page's to-do
-// lines. The calendar views build their To Do pane from gToDoPaneLines and gToDoChecks.
+// Reads the file's first ten lines into the list (a missing file leaves the list as it is); with
+// gShowToDoWindow set copies the texts to gToDoTexts for the window. The calendar views build
+// their To Do pane from gToDoPaneLines and gToDoChecks. It never touches the planner page.
 void ReadToDoList(Store& s);
+// The planner's import of the default list: ReadToDoList, then every non-blank item and all ten
+// done marks go into the open planner page's to-do lines.
+void ImportToDoListIntoPlanner(Store& s);
 // Writes gToDoTexts and gToDoChecks to the file (an empty name becomes "To Do.dat" in the
 // caller's variable), clears gToDoChanged and shows "To Do List Saved.". False when the file
 // could not be written; gToDoChanged then stays set.

@@ -56,12 +56,6 @@ struct ViewState {
 
     // Day numbers in the top left corner of their cells instead of centred.
     bool gShowNumbersOffset = false;
-
-    // The main window's inner height in twips when a page window was last fitted: the scroll
-    // bar's page and the step of Page Up / Page Down; and how far the page's bottom lay below
-    // the inner area at the last Page Down.
-    int gClientAreaHeight = 0;
-    int gChildOverhang = 0;
 };
 
 } // namespace orvelle

@@ -59,7 +59,8 @@ std::optional<Date> MonthCaptionDate(const std::string& caption) {
     size_t b = rest.find_first_not_of(' ');
     if (month == 0 || b == std::string::npos) return std::nullopt;
     rest = rest.substr(b);
-    if (rest.size() != 4 || rest.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    if (rest.size() < 3 || rest.size() > 4 || rest.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
     int year = std::stoi(rest);
     if (!IsValidDate(year, month, 1)) return std::nullopt;
     return DateSerial(year, month, 1);

@@ -1,13 +1,11 @@
 #pragma once
-// What the calendar views and the planner launcher need of the window that holds them: the date
-// picker, the status texts, the menus and tool buttons, and the child area. The main window
-// implements it; a view sees only these operations, so a change to the main window that keeps
-// them cannot break a view.
+// What the calendar views need of the window that holds them: the date picker, the status
+// texts, the menus and tool buttons, and the child area. The main window implements it; a view
+// sees only these operations, so a change to the main window that keeps them cannot break a view.
 #include "store/Dates.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QMdiArea;
@@ -56,10 +54,9 @@ public:
     virtual void SetOptLook(int index, ButtonLook look) = 0;
     virtual void RestViewButtons() = 0;
 
-    // The child area, a child window shown filling it, and the page scroll panel beside it.
+    // The child area and a child window shown filling it.
     virtual QMdiArea* mdiArea() const = 0;
     virtual void ShowChild(QWidget* child) = 0;
-    virtual void HideScrollPanel() = 0;
 
     // The view windows: null while not loaded. Load... creates the window (running its
     // Form_Load) when needed; a view reports its Form_Unload to ViewUnloaded.
@@ -70,9 +67,6 @@ public:
     virtual frm6Months& LoadSixMonthView() = 0;
     virtual frmMonth& LoadMonthView() = 0;
     virtual void ViewUnloaded(QWidget* view) = 0;
-
-    // What the planner command runs to load the planner window and clear its page.
-    virtual void SetInitializePlannerForm(std::function<void()> f) = 0;
 
 protected:
     ~MainShell() = default;

@@ -72,7 +72,7 @@ void Draw(Store& s, MainShell& m) {
         bool templ = s.flags.gTemplateMode;
         if (IconsDrawing(templ, s.dates.gSelectedDate) != s.icons.gIconsDrawnFor && !ChangesSettled(s)) return;
     }
-    ClearChildAreaForView(s, m);
+    if (!ClearChildAreaForView(s)) return;
     frmMonth& view = m.LoadMonthView();
     m.ShowChild(&view);
     static const char* const kHeads[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};

@@ -31,8 +31,8 @@ const char* const kDisabledInYearView[] = {"mnuFileSaveTemplate", "mnuFileSaveCa
                                            "mnuOptCal", "mnuOptDateRemoveAll"};
 
 void Draw(Store& s, MainShell& m) {
+    if (!ClearChildAreaForView(s)) return;
     s.flags.gTemplateMode = false;
-    ClearChildAreaForView(s, m);
     frmYear& view = m.LoadYearView();
     m.ShowChild(&view);
     s.flags.gSpansNextYear = false;

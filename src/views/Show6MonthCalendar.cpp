@@ -16,6 +16,7 @@
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 #include "views/ViewLayers.h"
+#include "views/ViewNavigation.h"
 #include "views/frm6Months.h"
 
 #include <QListWidget>
@@ -30,8 +31,9 @@ const char* const kDisabledInSixMonthView[] = {
     "mnuOptDateShowIcons", "mnuOptCal",           "mnuOptDateRemoveAll",  "mnuEditDeleteMarks"};
 
 void Draw(Store& s, MainShell& m) {
+    // Six months from August 9999 on would need the year 10000; the commands refuse them.
+    if (!ViewFitsCalendar(6, s.dates.gSelectedDate) || !ClearChildAreaForView(s)) return;
     s.flags.gTemplateMode = false;
-    ClearChildAreaForView(s, m);
     frm6Months& view = m.LoadSixMonthView();
     m.ShowChild(&view);
     for (PictureBox* box : view.picMonth) {

@@ -30,10 +30,11 @@ void ReDrawDateMarks(Store& s, MainShell& m) { ReDrawDateMarks(s, SurfacesOf(m))
 void ReDraw6MonthDateMarks(Store& s, MainShell& m) { ReDraw6MonthDateMarks(s, SurfacesOf(m)); }
 void ReDraw1MonthDateMarks(Store& s, MainShell& m) { ReDraw1MonthDateMarks(s, SurfacesOf(m)); }
 
-void ClearChildAreaForView(Store& s, MainShell& m) {
+bool ClearChildAreaForView(Store& s) {
     if (s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
     if (s.flags.gNotesOpen && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-    m.HideScrollPanel();
+    // A window that is still there refused to close.
+    return !(s.flags.gPlannerOpen && s.hooks.UnloadPlannerWindow) && !(s.flags.gNotesOpen && s.hooks.UnloadNotesWindow);
 }
 
 } // namespace orvelle

@@ -20,8 +20,9 @@ void ReDrawDateMarks(Store& s, MainShell& m);
 void ReDraw6MonthDateMarks(Store& s, MainShell& m);
 void ReDraw1MonthDateMarks(Store& s, MainShell& m);
 
-// Closes the planner and notes windows and hides the page scroll bar: a calendar view fills
-// the child area alone.
-void ClearChildAreaForView(Store& s, MainShell& m);
+// Closes the planner and notes windows: a calendar view fills the child area alone. False when
+// one of them refused to close (Cancel at its question); the view is then not drawn, so nothing
+// is drawn over a page or note that stays.
+bool ClearChildAreaForView(Store& s);
 
 } // namespace orvelle

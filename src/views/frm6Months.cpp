@@ -10,6 +10,7 @@
 #include "store/Store.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
+#include "platform/Beep.h"
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
@@ -85,8 +86,6 @@ void frm6Months::Form_Resize() {
 }
 
 void frm6Months::Step(int direction) {
-    // The drawing closes a notes or planner window opened over the view: its edits come first.
-    if (!QueryUnloadPlannerAndNotes(s_)) return;
     // A date clicked in a later box moves the start along; a date outside the months on show (a
     // note of another month selected it) does not: the step is taken from the first box then.
     Date from = s_.dates.gSelectedDate;
@@ -94,7 +93,15 @@ void frm6Months::Step(int direction) {
         Date end = DateSerial(YearOf(*first), MonthOf(*first) + 6, 1);
         if (from < *first || from >= end) from = *first;
     }
-    s_.dates.gSelectedDate = StepSixMonths(from, direction);
+    auto target = StepSixMonths(from, direction);
+    // Past the years that dates can take the step is refused before anything is asked.
+    if (!target) {
+        SystemBeep();
+        return;
+    }
+    // The drawing closes a notes or planner window opened over the view: its edits come first.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
+    s_.dates.gSelectedDate = *target;
     main_.ShowSelectedDateInPicker();
     Show6MonthCalendar(s_, main_);
     picMain->setFocus();

@@ -10,6 +10,7 @@
 #include "views/MonthIconControls.h"
 #include "store/IconFiles.h"
 #include "store/IconPlacing.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "views/IconDrag.h"
 #include "views/frmIconTag.h"
@@ -130,6 +131,8 @@ bool frmIcons::Form_KeyDown(int keyCode, int shift) {
     // Outside template mode the template lines in memory are not the template (a month with
     // its own file leaves them empty): saving them would wipe the file.
     if (!s_.flags.gTemplateMode || !s_.flags.gMonthViewOpen) return true;
+    // The year view that follows the save closes a note open over the month: it asks first.
+    if (!QueryUnloadPlannerAndNotes(s_)) return true;
     if (SaveTemplateIcons(s_) && onTemplateSaved) onTemplateSaved();
     return true;
 }

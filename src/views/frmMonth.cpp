@@ -1,5 +1,6 @@
 #include "views/frmMonth.h"
 
+#include "platform/Beep.h"
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvelle {
 namespace {
@@ -169,12 +171,30 @@ void frmMonth::UnloadSpecifics() {
 }
 
 void frmMonth::Step(int direction) {
-    if (!ChangesSettled(s_)) return;
+    // The template steps from the selected date, which its save sets to today; saved from here,
+    // it gives way to the month the step lands on rather than to the year view.
+    bool fromTemplate = s_.flags.gTemplateMode;
+    // A step past the years that dates can take is refused before anything is asked.
+    if (!fromTemplate && !StepOneMonth(MonthViewShows(s_), direction)) {
+        SystemBeep();
+        return;
+    }
+    auto templateSaved = std::exchange(s_.hooks.TemplateSaved, nullptr);
+    bool settled = ChangesSettled(s_);
+    s_.hooks.TemplateSaved = std::move(templateSaved);
+    if (!settled) return;
     // From the month on show: a note of another month may have moved the selected date meanwhile.
-    Date from = s_.flags.gTemplateMode ? s_.dates.gSelectedDate : MonthViewShows(s_);
-    s_.dates.gSelectedDate = StepOneMonth(from, direction);
+    Date from = fromTemplate ? s_.dates.gSelectedDate : MonthViewShows(s_);
+    auto target = StepOneMonth(from, direction);
+    if (!target) {
+        SystemBeep();
+        return;
+    }
+    s_.dates.gSelectedDate = *target;
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
+    // Out of template mode the month's left panel comes back as it was.
+    if (fromTemplate && !s_.flags.gTemplateMode && s_.view.gMonthLeftPanelShown) picLeft->show();
     picMonth->setFocus();
 }
 

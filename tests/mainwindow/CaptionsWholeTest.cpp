@@ -3,7 +3,7 @@
 // message of the one-month strip runs behind the strip's scroll bar.
 #include "common/MainWindowFixture.h"
 #include "common/ReportPlannerDays.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "reports/ReportPickers.h"
 #include "views/frmIcons.h"
 #include "views/frmMonth.h"

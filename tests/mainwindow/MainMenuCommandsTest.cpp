@@ -2,7 +2,7 @@
 #include "mainwindow/MainMenuCommands.h"
 #include "notes/frmHelp.h"
 #include "notes/frmNotes.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
 #include "store/HelpTopics.h"

@@ -2,7 +2,7 @@
 // and the date functions menu.
 #include "common/MainWindowFixture.h"
 #include "notes/frmNotes.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "store/PlannerRecord.h"
 
 #include "views/frmYear.h"

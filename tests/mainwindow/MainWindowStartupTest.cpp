@@ -1,5 +1,5 @@
 #include "common/MainWindowFixture.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "platform/SingleInstance.h"
 #include "store/MarkerCategories.h"
 #include "views/frm6Months.h"
@@ -43,7 +43,6 @@ TEST_F(StartUp, OpensTheTwelveMonthViewOfTodaysYear) {
     EXPECT_EQ(m.imgCal[2]->Look(), ButtonLook::Down);
     EXPECT_EQ(m.imgCal[0]->Look(), ButtonLook::NoFocus);
     EXPECT_EQ(m.imgOpt[0]->Look(), ButtonLook::NoFocus);
-    EXPECT_FALSE(m.picScroll->isVisible());
     EXPECT_FALSE(m.lblTemplate->isVisible());
     for (const char* item : {"mnuFilePrintCalendar", "mnuFilePrintBirthdays", "mnuOptDateRemoveIcon",
                              "mnuOptDateShowIcons", "mnuOptDateClearMark", "mnuOptDateRemoveAll"}) {

@@ -3,7 +3,7 @@
 #include "common/MainWindowFixture.h"
 #include "mainwindow/MarkCommands.h"
 #include "notes/frmNotes.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
@@ -332,6 +332,26 @@ TEST_F(UnsavedEdits, MarkerOptionsPutsItsBoxesBackWhenTheNotesQuestionIsCancelle
     for (int i = 0; i < 14; ++i) {
         EXPECT_FALSE(f->chkMarker[i]->isChecked()) << i;
         EXPECT_FALSE(m.Menu(QString("mnuEditMark_%1").arg(i))->isChecked()) << i;
+    }
+}
+
+// A pick that names no date is refused before the page's question, whose No would close it.
+TEST_F(UnsavedEdits, APickThatNamesNoDateIsRefusedBeforeThePlannersQuestion) {
+    frmMain& m = StartWithPlanner();
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    ASSERT_NE(Planner(), nullptr);
+    QTest::keyClicks(Planner()->Page()->txt(0), "Lunch");
+    SetPicker("February", "30", "2009");
+    for (int command = 0; command < 5; ++command) {
+        prompter.Expect(MsgAnswer::OK, "\"February 30, 2009\" is not a valid date.");
+        if (command < 3) m.imgOpt_Click(command);
+        else m.SwitchView(command - 3);
+        Settle();
+        ASSERT_NE(Planner(), nullptr) << command;
+        EXPECT_EQ(Planner()->Page()->txt(0)->text(), "Lunch") << command;
+        EXPECT_TRUE(s->flags.gPlannerChanged) << command;
+        EXPECT_EQ(s->flags.gCalendarView, 0) << command;
     }
 }
 

@@ -3,7 +3,7 @@
 #include "notes/frmNoteList.h"
 #include "notes/frmNotes.h"
 #include "notes/frmSearch.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "store/NotesStore.h"
 #include "store/PlannerRecord.h"

@@ -2,7 +2,7 @@
 
 #include "notes/ToDoRows.h"
 #include "notes/frmToDo.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "platform/Canvas.h"
 #include "store/DataFiles.h"

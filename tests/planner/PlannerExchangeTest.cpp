@@ -7,7 +7,7 @@
 #include "notes/frmNoteList.h"
 #include "notes/frmNotes.h"
 #include "store/NotesStore.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "planner/PlannerTimeLabels.h"
 #include "planner/PlannerLineBox.h"
 #include "platform/DataFolder.h"

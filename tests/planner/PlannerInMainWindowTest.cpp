@@ -2,7 +2,7 @@
 #include "PlannerWindowFixture.h"
 
 #include "mainwindow/frmMain.h"
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "platform/DataFolder.h"
 #include "platform/MdiChildren.h"
 #include "store/Clock.h"

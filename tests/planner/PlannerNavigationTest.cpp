@@ -1,5 +1,5 @@
 // The page's keyboard tables, the number boxes' key filter and formats, and the key code table.
-#include "planner/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 #include "planner/PlannerNavigation.h"
 
 #include <gtest/gtest.h>

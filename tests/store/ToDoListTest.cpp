@@ -71,7 +71,10 @@ TEST_F(ToDoFile, ImportIntoThePlannerKeepsItsLinesForBlankItems) {
     std::string f = TenLines();
     f.replace(f.find("item 4"), 6, "   "); // a blank item
     Put(kToDoFile, f);
-    ReadToDoList(s());
+    ReadToDoList(s()); // a plain read (a view's To Do pane) leaves the page alone
+    EXPECT_EQ(s().page.gPlannerLines[18].substr(0, 13), "planner's own");
+    EXPECT_FALSE(s().flags.gPlannerChanged);
+    ImportToDoListIntoPlanner(s());
     EXPECT_EQ(s().page.gPlannerLines[18].substr(0, 10), "Call bank ");
     EXPECT_EQ(s().page.gPlannerLines[18].size(), 150u);
     EXPECT_TRUE(s().page.gPlannerToDoChecks[2]);

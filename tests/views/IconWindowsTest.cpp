@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace orvelle {
@@ -392,6 +393,45 @@ TEST_F(IconWindowsTest, TheTemplateTakesThe31stRefusesThe29thAndLandsOnEachMonth
     Trigger("mnuFileCreateTemplate");
     EXPECT_TRUE(w->MenuEnabled("mnuFileSave"));
     EXPECT_TRUE(w->MenuEnabled("mnuFileSaveTemplate"));
+}
+
+// Next from the template, answered Yes, steps from today (the save's date), not from the last
+// month shown before; a save of the template asks first about a note open over the month.
+TEST_F(IconWindowsTest, NextFromTheTemplateStepsFromTodayAndItsSavesAskTheNoteFirst) {
+    Start();
+    ShowMonth("July", "2010");
+    frmIcons& palette = ShowIconPalette(*w);
+    prompter.Expect(MsgAnswer::OK, "Click and Drag");
+    Trigger("mnuFileCreateTemplate");
+    w->imgOpt_Click(1);
+    Settle();
+    auto* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    QTest::keyClicks(notes->txtNotes(), "keep");
+    std::string before = File("Template.dat");
+    prompter.Expect(MsgAnswer::Cancel, "Text has been changed.");
+    Trigger("mnuFileSaveTemplate");
+    prompter.Expect(MsgAnswer::Cancel, "Text has been changed.");
+    QTest::keyClick(&palette, Qt::Key_S, Qt::ShiftModifier);
+    Settle();
+    EXPECT_TRUE(s->flags.gTemplateMode);
+    EXPECT_EQ(File("Template.dat"), before);
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "keep");
+    prompter.Expect(MsgAnswer::No, "Text has been changed.");
+    ASSERT_TRUE(notes->CloseWindow());
+    Settle();
+
+    DragSlot(3, 4, 1);
+    ASSERT_TRUE(s->flags.gMonthIconsChanged);
+    prompter.Expect(MsgAnswer::Yes, "Monthly Icons have been changed").Expect(MsgAnswer::OK, "Template Saved.");
+    w->monthView()->Form_KeyDown(39, 0);
+    Settle();
+    EXPECT_EQ(File("Template.dat"), "06:00 Index:03\r\n");
+    EXPECT_FALSE(s->flags.gTemplateMode);
+    EXPECT_EQ(w->yearView(), nullptr);
+    ASSERT_NE(w->monthView(), nullptr);
+    EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
+    EXPECT_EQ(w->windowTitle(), "Orvelle: Apr 2009 Calendar");
 }
 
 TEST_F(IconWindowsTest, ShiftSSavesOnlyTheTemplateBeingEditedAndAnEmptyOneWritesAnEmptyFile) {

@@ -1,10 +1,17 @@
 #include "common/MainWindowFixture.h"
+#include "notes/frmNotes.h"
+#include "platform/Beep.h"
+#include "platform/MdiChildren.h"
 #include "store/SaveChangesPrompt.h"
 #include "views/frm6Months.h"
 #include "views/frmMonth.h"
 #include "views/frmYear.h"
 
+#include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace orvelle {
 namespace {
@@ -100,6 +107,50 @@ TEST_F(ViewWindows, SixMonthStepsHalfAYearAcrossTheYearEnd) {
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2010, 1, 1));
     v->cmdPrev->click();
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 7, 1));
+}
+
+// Dates run from the year 100 to 9999: a step past them is refused with a beep. A two-digit year
+// in the date box takes the century of the period on show, and data folders carry four digits.
+TEST_F(ViewWindows, TheViewsKeepWithinTheYears100To9999) {
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    Start();
+    SwitchTo(2, 9999, 6, 1);
+    w->yearView()->cmdNext->click();
+    EXPECT_EQ(w->windowTitle(), "Orvelle: 9999 Calendar");
+    SetPicker("June", "1", "0100");
+    w->imgCal_MouseDown(2, Qt::LeftButton);
+    w->yearView()->cmdPrev->click();
+    EXPECT_EQ(w->windowTitle(), "Orvelle: 100 Calendar");
+    w->yearView()->cmdMonth[2]->click(); // "March, 100"
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(100, 3, 1));
+    SwitchTo(0, 9999, 12, 1);
+    w->monthView()->cmdNext->click();
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(9999, 12, 1));
+    SwitchTo(1, 9999, 2, 1);
+    w->sixMonthView()->cmdNext->click();
+    EXPECT_EQ(beeps, 4);
+    prompter.Expect(MsgAnswer::OK, "The 6 month calendar cannot show months past December 9999.");
+    SwitchTo(1, 9999, 12, 1);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(9999, 2, 1));
+    EXPECT_EQ(w->sixMonthView()->cmdView[0]->text(), "February, 9999");
+    SetBeepHook({});
+
+    SwitchTo(1, 2099, 8, 1);
+    ASSERT_EQ(s->flags.gSpannedYear, 2100);
+    DoubleClick(w->sixMonthView()->picMonth[5], 2.5, 2.25); // 5 January 2100
+    Settle();
+    ASSERT_NE(frmNotes::Find(w->mdiArea()), nullptr);
+    EXPECT_EQ(frmNotes::Find(w->mdiArea())->windowTitle(), "Notes for January 05, 2100");
+
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    SetPicker("March", "5", "0999");
+    w->imgOpt_Click(1);
+    Settle();
+    QTest::keyClicks(frmNotes::Find(w->mdiArea())->txtNotes(), "old");
+    frmNotes::Find(w->mdiArea())->mnuFileSave_Click();
+    EXPECT_TRUE(std::filesystem::exists(dir + "0999/Notes.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "999"));
 }
 
 TEST_F(ViewWindows, AfterANoteOfAnotherYearTheViewsStepFromWhatTheyShow) {

@@ -3,6 +3,20 @@
 #include "render/YearGridPainter.h"
 #include "store/MarkerCategories.h"
 #include "views/frmYear.h"
+#include "mainwindow/ReportMenus.h"
+#include "notes/frmNotes.h"
+#include "mainwindow/PlannerLauncher.h"
+#include "planner/PlannerPageView.h"
+#include "planner/frmPlanner.h"
+#include "platform/MdiChildren.h"
+#include "reports/frmReport.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include <filesystem>
 
 #include <QListWidget>
 #include <QPushButton>
@@ -105,23 +119,93 @@ TEST_F(YearDrawing, WithoutHelpTopicsTheViewIsStillDrawnAndCaptioned) {
     EXPECT_EQ(w->yearView()->cmdMonth[0]->text(), "January, 2011");
 }
 
-TEST_F(YearDrawing, RedrawingClosesThePlannerAndNotesFirst) {
-    Start();
-    std::vector<std::string> order;
-    s->flags.gPlannerOpen = s->flags.gNotesOpen = true;
-    s->hooks.UnloadPlannerWindow = [&] {
-        order.push_back("planner");
-        s->flags.gPlannerOpen = false;
+// The year view comes only once the planner and the note have let go: their own questions come
+// first, and Cancel keeps the page with its typing (never refilled from the default to-do list).
+TEST_F(YearDrawing, ThePlannerAndTheNoteAskBeforeTheYearIsDrawnOverThem) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "To Do.dat", "\xF5" "Default item one\r\n\xF5" "Default item two\r\n"));
+    w = new frmMain(*s);
+    InstallPlannerWindow(*w);
+    w->MDIForm_Load();
+    w->show();
+    Settle();
+    auto planner = [&]() -> frmPlanner* {
+        for (QMdiSubWindow* sub : w->mdiArea()->subWindowList())
+            if (auto* p = qobject_cast<frmPlanner*>(sub->widget()); p && !p->IsUnloaded()) return p;
+        return nullptr;
     };
-    s->hooks.UnloadNotesWindow = [&] {
-        order.push_back("notes");
-        s->flags.gNotesOpen = false;
+    constexpr const char* kPlannerQuestion = "Planner has been changed. Do you want to save the changes?";
+    auto openPlanner = [&] {
+        w->Menu("mnuOptDateOpenPlanner")->trigger();
+        Settle();
+        ASSERT_NE(planner(), nullptr);
     };
-    ShowYear(2009);
-    EXPECT_EQ(order, (std::vector<std::string>{"planner", "notes"}));
-    EXPECT_EQ(s->flags.gCalendarView, 12);
-    EXPECT_FALSE(s->flags.gTemplateMode);
-    EXPECT_TRUE(w->MenuEnabled("mnuEditDeleteMarks"));
+    auto type = [&] {
+        QTest::keyClicks(planner()->Page()->txt(16), "call plumber");
+        ASSERT_TRUE(s->flags.gPlannerChanged);
+    };
+    auto pageKept = [&](const char* what) {
+        Settle();
+        ASSERT_NE(planner(), nullptr) << what;
+        EXPECT_EQ(planner()->Page()->txt(16)->text(), "call plumber") << what;
+        EXPECT_EQ(planner()->Page()->txt(17)->text(), "") << what;
+        EXPECT_TRUE(s->flags.gPlannerChanged) << what;
+        EXPECT_EQ(w->yearView(), nullptr) << what;
+        EXPECT_EQ(s->flags.gCalendarView, 0) << what;
+        EXPECT_TRUE(prompter.Finished()) << what;
+    };
+    auto yesStoresThePage = [&](const char* what, const std::function<void()>& command, const char* date) {
+        prompter.Expect(MsgAnswer::Yes, kPlannerQuestion).Expect(MsgAnswer::OK, "Planner Records Updated");
+        command();
+        Settle();
+        EXPECT_EQ(planner(), nullptr) << what;
+        ASSERT_NE(w->yearView(), nullptr) << what;
+        EXPECT_EQ(s->flags.gCalendarView, 12) << what;
+        std::string stored = ReadWholeFile(dir + "2009/Planner.dat").value_or("");
+        size_t at = stored.find(date);
+        ASSERT_NE(at, std::string::npos) << what;
+        EXPECT_LT(stored.find("call plumber", at), stored.find("\r\n", at)) << what;
+        EXPECT_EQ(stored.find("Default item"), std::string::npos) << what;
+    };
+
+    // Esc in the note opened over the planner.
+    openPlanner();
+    w->imgOpt_Click(1);
+    Settle();
+    ASSERT_NE(frmNotes::Find(w->mdiArea()), nullptr);
+    type();
+    auto noteEsc = [&] { QTest::keyClick(frmNotes::Find(w->mdiArea())->txtNotes(), Qt::Key_Escape); };
+    prompter.Expect(MsgAnswer::Cancel, kPlannerQuestion);
+    noteEsc();
+    pageKept("note's Esc");
+    EXPECT_NE(frmNotes::Find(w->mdiArea()), nullptr);
+    yesStoresThePage("note's Esc", noteEsc, "03/05/09");
+    EXPECT_EQ(frmNotes::Find(w->mdiArea()), nullptr);
+
+    // The report viewer's way back to the calendar.
+    QPointer<frmReport> report = &GenerateReportInto(*w, ReportKind::Mileage);
+    Settle();
+    auto reportExit = [&] {
+        ASSERT_TRUE(report);
+        report->mnuFileExit_Click();
+    };
+    SetPicker("March", "6", "2009");
+    openPlanner();
+    type();
+    prompter.Expect(MsgAnswer::Cancel, kPlannerQuestion);
+    reportExit();
+    pageKept("report's Exit");
+    EXPECT_TRUE(report && MdiSubWindowOf(report)->isVisible());
+    yesStoresThePage("report's Exit", reportExit, "03/06/09");
+
+    // Clearing the year's marks draws the year over the planner too.
+    ASSERT_TRUE(WriteFileAtomic(dir + "2009Marks.dat", "03:02:01:32768"));
+    SetPicker("March", "9", "2009");
+    openPlanner();
+    type();
+    prompter.Expect(MsgAnswer::Yes, "clear all this year's marks").Expect(MsgAnswer::Cancel, kPlannerQuestion);
+    w->Menu("mnuEditDeleteMarks")->trigger();
+    pageKept("Delete marks");
+    EXPECT_TRUE(std::filesystem::exists(dir + "2009Marks.dat"));
 }
 
 TEST_F(YearDrawing, MonthButtonCaptionComesFromTheGrid) {

@@ -1,17 +1,17 @@
-#include "planner/PlannerLauncher.h"
+#include "mainwindow/PlannerLauncher.h"
 
-#include "views/MainShell.h"
+#include "mainwindow/frmMain.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
-#include "views/CalendarViews.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace orvelle {
 
-frmPlanner& LoadPlannerWindow(MainShell& main) {
+frmPlanner& LoadPlannerWindow(frmMain& main) {
     for (QMdiSubWindow* sub : main.mdiArea()->subWindowList()) {
         // A planner that has closed but is not deleted yet does not count.
         auto* loaded = qobject_cast<frmPlanner*>(sub->widget());
@@ -19,16 +19,14 @@ frmPlanner& LoadPlannerWindow(MainShell& main) {
     }
     auto* planner = new frmPlanner(main.store());
     AddMdiChild(main.mdiArea(), planner);
-    QObject* owner = main.ShellWidget();
-    QObject::connect(planner, &frmPlanner::exitedToCalendar, owner,
-                     [&main] { Show1YearCalendar(main.store(), main); });
-    QObject::connect(planner, &frmPlanner::selectedDateChanged, owner, [&main] { main.ShowSelectedDateInPicker(); });
+    QObject::connect(planner, &frmPlanner::exitedToCalendar, &main, [&main] { Show1YearCalendar(main.store(), main); });
+    QObject::connect(planner, &frmPlanner::selectedDateChanged, &main, [&main] { main.ShowSelectedDateInPicker(); });
     // Shown once the store has put the date's page in it, after the calendar view has gone.
-    QObject::connect(planner, &frmPlanner::pageShown, owner, [&main, planner] { main.ShowChild(planner); });
+    QObject::connect(planner, &frmPlanner::pageShown, &main, [&main, planner] { main.ShowChild(planner); });
     return *planner;
 }
 
-void InstallPlannerWindow(MainShell& main) {
+void InstallPlannerWindow(frmMain& main) {
     main.SetInitializePlannerForm([&main] { LoadPlannerWindow(main).InitializePlannerForm(); });
     // The notes window's "Exit Notes and Open Planner" opens the same window.
     main.store().hooks.InitializePlannerForm = [&main] { LoadPlannerWindow(main).InitializePlannerForm(); };

@@ -1,4 +1,4 @@
-#include "planner/KeyCodeTable.h"
+#include "platform/KeyCodeTable.h"
 
 #include <array>
 #include <utility>

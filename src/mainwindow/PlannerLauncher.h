@@ -4,14 +4,14 @@
 // main window.
 namespace orvelle {
 
-class MainShell;
+class frmMain;
 class frmPlanner;
 
 // Makes "Open Planner for Selected Date" and the planner tool button open frmPlanner.
-void InstallPlannerWindow(MainShell& main);
+void InstallPlannerWindow(frmMain& main);
 
 // The loaded planner window, loading it into the child area first when it is not loaded;
 // its page is not reset here.
-frmPlanner& LoadPlannerWindow(MainShell& main);
+frmPlanner& LoadPlannerWindow(frmMain& main);
 
 } // namespace orvelle
