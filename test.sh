@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (plain and sanitizer builds).
+# Installs what the build and the tests need, builds, and runs every test (plain and sanitizer builds).
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
+./scripts/install-deps.sh tests
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

@@ -1,15 +1,23 @@
-"""Starts Orvelle on a sample data folder and saves pictures of its main views into docs/.
-Run through scripts/screenshots.sh, which gives it a display and an accessibility bus."""
-import os, re, subprocess, sys, tempfile, threading, time
+"""Starts Orvelle on a sample data folder and saves pictures of the whole screen into a folder.
+Run through scripts/screenshots.sh, which gives it a display, a window manager and an
+accessibility bus. Usage: screenshots.py PROGRAM FOLDER WIDTHxHEIGHT"""
+import datetime, os, re, subprocess, sys, tempfile, threading, time
 import pyatspi
 
 PROGRAM, OUT = sys.argv[1], sys.argv[2]
+SCREEN = tuple(int(n) for n in sys.argv[3].split("x"))
 
 def cp1252(lines):
     return "".join(l + "\r\n" for l in lines).encode("cp1252")
 
 def sample_home():
     home = tempfile.mkdtemp(prefix="orvelle-sample-")
+    # Alerts and birthdays are pending from today's date on, so theirs are set from it.
+    today = datetime.date.today()
+    def serial(days):
+        return (today + datetime.timedelta(days) - datetime.date(1899, 12, 30)).days
+    def month_day(days):
+        return (today + datetime.timedelta(days)).strftime("%m/%d")
     files = {
         # Month index, weekday column, week row, colour, hover note (March 2009 starts on a Sunday).
         "2009Marks.dat": cp1252(["02:01:01:255-Dentist 3:30", "02:03:02:16711680-Budget meeting",
@@ -21,7 +29,13 @@ def sample_home():
                                              "05/25/09:Memorial Day", "07/04/09:Independence Day",
                                              "09/07/09:Labor Day", "11/26/09:Thanksgiving",
                                              "12/25/09:Christmas Day"]),
-        "Birthdays.dat": cp1252(["03/26:00:Ann Lee:1975", "08/02:07:Tom Brown:1950"]),
+        "Birthdays.dat": cp1252(["03/26:00:Ann Lee:1975", "08/02:07:Tom Brown:1950",
+                                 month_day(3) + ":07:Sam Green:1982"]),
+        # Date serial, days of notice, message.
+        "Alerts.dat": cp1252(["%d:0007:Car service at 9" % serial(2), "%d:0014:Renew the lease" % serial(9)]),
+        # Open and done items.
+        "To Do.dat": cp1252(["\u00f5Call the plumber", "\u00f3Book the flight to Denver",
+                             "\u00f5Pick up dry cleaning", "\u00f5Send the budget draft"]),
         # Day (from 0), position, palette picture.
         "2009/Mar_Icons.dat": cp1252(["01:00 Index:00", "04:00 Index:12", "04:01 Index:36",
                                       "11:00 Index:48", "19:00 Index:60", "19:01 Index:24",
@@ -100,19 +114,37 @@ class Program:
     def type_into(self, acc, text):
         acc.queryEditableText().setTextContents(text)
 
-    def shot(self, name, crop):
+    def require_shown(self, role, name, timeout=20):
+        """Stops the run unless the widget comes on the screen whole: the pictures are to show what
+        a user sees, side panels included."""
+        def whole(acc):
+            try:
+                e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                return (acc.getState().contains(pyatspi.STATE_SHOWING) and e.width > 0 and e.height > 0
+                        and e.x >= 0 and e.y >= 0 and e.x + e.width <= SCREEN[0] and e.y + e.height <= SCREEN[1])
+            except Exception:
+                return False
+        end = time.time() + timeout
+        while time.time() < end:
+            if any(whole(acc) for acc in self.all(role, name)):
+                return
+            time.sleep(0.3)
+        sys.exit("screenshots: %s %r is not shown on the %dx%d screen" % (role, name, *SCREEN))
+
+    def require_side_panels(self):
+        self.require_shown("panel", "Help")
+        self.require_shown("panel", "Alerts and Birthdays")
+        self.require_shown("label", r"The To Do List is displayed below\..*")
+
+    def shot(self, name):
         time.sleep(1.0)
         path = os.path.join(OUT, name)
-        subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True)
+        subprocess.run(["import", "-window", "root", path], check=True)
         print("wrote", path)
 
     def close(self):
         self.proc.kill()
         self.proc.wait()
-
-def frame_crop(p):
-    e = p.wait("frame", r"Orvelle.*").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y)
 
 def session(home, steps):
     p = Program(home)
@@ -125,9 +157,11 @@ def session(home, steps):
 def views(p):
     p.pick("March", "05", "2009")
     p.menu("Calendar View", "Show 1 Year Calendar")
-    p.shot("twelve-months.png", frame_crop(p))
+    p.require_side_panels()
+    p.shot("twelve-months.png")
     p.menu("Calendar View", "Show 1 Month Calendar")
-    p.shot("one-month.png", frame_crop(p))
+    p.require_side_panels()
+    p.shot("one-month.png")
 
 def note(p):
     p.pick("March", "17", "2009")
@@ -135,7 +169,7 @@ def note(p):
     box = p.all("text", None, p.wait(None, r"Notes for March 17, 2009"))[0]
     p.type_into(box, "Parade starts at 11 on Fifth Avenue.\nMeet Ann at the corner of 44th Street.\n"
                      "Bring the green scarf!")
-    p.shot("note.png", frame_crop(p))
+    p.shot("note.png")
 
 def planner(p):
     p.pick("March", "05", "2009")
@@ -146,7 +180,7 @@ def planner(p):
                                  "", "Budget review"]):
         if text:
             p.type_into(acc, text)
-    p.shot("planner.png", frame_crop(p))
+    p.shot("planner.png")
 
 home = sample_home()
 for steps in (views, note, planner):

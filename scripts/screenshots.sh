@@ -1,26 +1,35 @@
 #!/usr/bin/env bash
-# Starts Orvelle on a sample data folder under Xvfb and writes pictures of its main views into
-# docs/ (the README shows them). Rerun it when a window changes; never edit the pictures by hand.
+# Starts Orvelle on a sample data folder on a 1366x768 screen under a window manager, as on a
+# common laptop, and writes pictures of its main views into docs/ (the README shows them), or into
+# the folder given. Rerun it when a window changes; never edit the pictures by hand.
+# ORVELLE_PROGRAM names a built program to take instead of building build-release/ (the tests do).
+#   scripts/screenshots.sh [folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
-for p in xvfb dbus-x11 at-spi2-core python3-pyatspi imagemagick; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ -n "${missing[*]:-}" ]; then
-  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+out=${1:-docs}
+program=${ORVELLE_PROGRAM:-}
+if [ -z "$program" ]; then
+  ./scripts/install-deps.sh desktop
+  cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_TESTS=OFF -DORVELLE_BENCH=OFF >/dev/null
+  cmake --build build-release -j"$(nproc)" --target orvelle
+  program=build-release/orvelle
 fi
-build=${ORVELLE_BUILD:-build-release}
-[ -d "$build" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target orvelle
+mkdir -p "$out"
+size=1366x768
 
-display=":$(( 100 + RANDOM % 300 ))"
-Xvfb "$display" -screen 0 1280x960x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+tmp=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
+# The server picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || { echo "screenshots: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$tmp/display")"
+# The program starts maximised on a screen this size; only a window manager carries that out.
+HOME="$tmp" openbox >/dev/null 2>&1 &
+pids+=($!)
 sleep 1
-export DISPLAY=$display
 dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  sleep 1; exec /usr/bin/python3 scripts/screenshots.py "$0" "$1"' "$build/orvelle" docs
+  sleep 1; exec /usr/bin/python3 scripts/screenshots.py "$@"' _ "$program" "$out" "$size" \
+  2> >(grep -v "Failed to set fd limit" >&2)

@@ -194,7 +194,7 @@ void LogSeedFailures(Store& s, const std::vector<std::string>& failed) {
 
 } // namespace
 
-std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle/defaults/"); }
+std::string ShippedDefaultsFolder() { return BesideOrInstalled("defaults/", "orvelle-defaults/"); }
 
 std::string ProgramIconFile() {
     const std::string icon = "hicolor/256x256/apps/orvelle.png";

@@ -12,7 +12,7 @@ struct Store;
 class SingleInstance;
 
 // The shipped files with a trailing "/": "defaults/" beside the running program (a build tree),
-// else "orvelle/defaults/" in the data folder of the prefix it is installed under.
+// else "orvelle-defaults/" in the data folder of the prefix it is installed under.
 std::string ShippedDefaultsFolder();
 // The program's icon in the largest size drawn, or empty when it is not to be found.
 std::string ProgramIconFile();

@@ -32,7 +32,7 @@ TEST(Install, PutsProgramDefaultsEntryAndIconsInTheirPlacesAndTheProgramSeedsFro
     EXPECT_TRUE(QFileInfo(program).isExecutable());
     for (const char* file : {"Marker Colors.dat", "Icon Tags.dat", "Help_Topics.txt", "UserPreferences.txt",
                              "Images/0.ico", "Images/143.ico"})
-        EXPECT_TRUE(QFile::exists(p.filePath(QString("share/orvelle/defaults/") + file))) << file;
+        EXPECT_TRUE(QFile::exists(p.filePath(QString("share/orvelle-defaults/") + file))) << file;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         QImage icon(p.filePath(QString("share/icons/hicolor/%1x%1/apps/orvelle.png").arg(size)));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
@@ -45,21 +45,27 @@ TEST(Install, PutsProgramDefaultsEntryAndIconsInTheirPlacesAndTheProgramSeedsFro
         EXPECT_TRUE(RunTool("desktop-file-validate", {entry}, &out)) << out.toStdString();
     }
 
-    // The installed program, moved away from the build tree, seeds a new data folder.
-    QTemporaryDir home;
-    QProcess app;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ORVELLE_HOME", home.path() + "/data");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    app.setProcessEnvironment(env);
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted());
-    QString seeded = home.path() + "/data/Images/143.ico";
-    for (int i = 0; i < 200 && !QFile::exists(seeded); ++i) QThread::msleep(50);
-    EXPECT_TRUE(QFile::exists(seeded));
-    EXPECT_TRUE(QFile::exists(home.path() + "/data/Marker Colors.dat"));
-    app.kill();
-    app.waitForFinished();
+    // The installed program, moved away from the build tree, seeds a new data folder. Installed
+    // into ~/.local it has share/orvelle/ of its own prefix as data folder: one removed to start
+    // afresh is seeded again.
+    QString data = p.filePath("share/orvelle");
+    for (int start = 0; start < 2; ++start) {
+        QDir(data).removeRecursively();
+        QProcess app;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("ORVELLE_HOME");
+        env.insert("XDG_DATA_HOME", p.filePath("share"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        app.setProcessEnvironment(env);
+        app.start(program, {});
+        ASSERT_TRUE(app.waitForStarted());
+        QString seeded = data + "/Images/143.ico";
+        for (int i = 0; i < 200 && !QFile::exists(seeded); ++i) QThread::msleep(50);
+        EXPECT_TRUE(QFile::exists(seeded)) << start;
+        EXPECT_TRUE(QFile::exists(data + "/Marker Colors.dat")) << start;
+        app.kill();
+        app.waitForFinished();
+    }
 }
 
 } // namespace

@@ -6,10 +6,8 @@
 #include "views/frmMonth.h"
 #include "views/frmYear.h"
 
-#include <QImage>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace orvelle {
 namespace {
@@ -174,28 +172,6 @@ TEST_F(StartUp, ASecondCopyOnTheSameFolderIsRefused) {
     ASSERT_TRUE(p.waitForFinished(20000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardError().contains(kAnotherInstanceText));
-}
-
-// scripts/screenshots.sh names the file and the size; the plain test run uses a temporary file.
-TEST_F(StartUp, ScreenshotWhenAsked) {
-    QTemporaryDir tmp;
-    QString path = qEnvironmentVariable("ORVELLE_SCREENSHOT");
-    if (path.isEmpty()) path = tmp.filePath("orvelle.png");
-    frmMain& m = Start();
-    // "1280x960" and the like: the size of a maximised window on a desktop without a manager.
-    QStringList size = qEnvironmentVariable("ORVELLE_SCREENSHOT_SIZE").split('x');
-    if (size.size() == 2) m.resize(size[0].toInt(), size[1].toInt());
-    QTest::qWait(300);
-    ASSERT_TRUE(m.grab().save(path));
-    QImage shot(path);
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(shot.size(), m.grab().size());
-    // The twelve months are drawn: the picture is not one flat colour.
-    QRgb first = shot.pixel(0, 0);
-    bool varied = false;
-    for (int y = 0; y < shot.height() && !varied; y += 7)
-        for (int x = 0; x < shot.width() && !varied; x += 7) varied = shot.pixel(x, y) != first;
-    EXPECT_TRUE(varied);
 }
 
 } // namespace
