@@ -2,6 +2,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "platform/MdiChildren.h"
+#include "platform/WindowRegistry.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 #include "store/SaveChangesPrompt.h"
@@ -46,6 +47,7 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         if (MonthIconsSettled(m.store())) GenerateReportInto(m, k);
     };
     auto* w = new frmSelectMonth(s, kind, generate, &m);
+    CenterForm(w);
     w->show();
 }
 

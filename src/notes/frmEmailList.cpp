@@ -3,6 +3,7 @@
 #include "notes/BoxText.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/WindowRegistry.h"
 #include "store/Contacts.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -148,6 +149,7 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     }
     auto* f = new frmEmailList(store, pending, parent);
     f->Form_Load();
+    CenterForm(f);
     f->show();
     return f;
 }

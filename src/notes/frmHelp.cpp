@@ -3,6 +3,7 @@
 #include "notes/BoxText.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QGroupBox>
@@ -82,6 +83,7 @@ frmHelp* frmHelp::Open(Store& store, QWidget* parent) {
     if (!w) {
         w = new frmHelp(store, parent);
         if (!parent) orphan = w;
+        CenterForm(w);
     }
     w->FillTopics();
     w->show();

@@ -4,6 +4,7 @@
 #include "notes/frmNotes.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -111,6 +112,7 @@ frmSearch* frmSearch::Open(Store& store, EntryOpeners openers, QWidget* parent) 
     if (!w) {
         w = new frmSearch(store, std::move(openers), parent);
         if (!parent) orphan = w;
+        CenterForm(w);
     }
     w->show();
     w->raise();

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
 #include "store/Store.h"
@@ -103,6 +104,7 @@ void frmSelectMonth::cmdReport_Click() {
 
 void frmSelectMonth::cmdSelectStartEnd_Click() {
     auto* w = new frmSelectStartEnd(s_, kind_, generate_, parentWidget());
+    CenterForm(w);
     w->show();
     close();
 }
@@ -207,6 +209,7 @@ void frmSelectStartEnd::cmdReport_Click() {
 
 void frmSelectStartEnd::cmdSelectMonth_Click() {
     auto* w = new frmSelectMonth(s_, kind_, generate_, parentWidget());
+    CenterForm(w);
     w->show();
     close();
 }
