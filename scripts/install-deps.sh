@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-noto-color-emoji xvfb xauth poppler-utils desktop-file-utils
-      clang libclang-rt-14-dev locales cups printer-driver-cups-pdf)
+      clang libclang-rt-14-dev locales cups printer-driver-cups-pdf openbox libxcb1-dev)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 missing=()
