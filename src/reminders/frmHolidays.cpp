@@ -91,6 +91,9 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     LoadHolidayList();
     PopulateComboList();
     cmbYear_->setEditText(QString::number(year_));
+    // The year's own row: leaving the box would otherwise choose it and read the list again,
+    // telling once more of a missing file.
+    if (int row = cmbYear_->findText(QString::number(year_)); row >= 0) cmbYear_->setCurrentIndex(row);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
