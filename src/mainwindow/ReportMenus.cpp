@@ -37,6 +37,8 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         if (month) month->SetKind(kind);
         if (startEnd) startEnd->SetKind(kind);
         if (open->isMinimized()) open->showNormal();
+        OpenAboveWindowsKeptOnTop(open);
+        open->show();
         open->raise();
         open->activateWindow();
         return;
@@ -48,6 +50,8 @@ void OpenPicker(frmMain& m, ReportKind kind) {
     };
     auto* w = new frmSelectMonth(s, kind, generate, &m);
     CenterForm(w);
+    // A dialog to answer: above a window kept on top, such as the terms window.
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
 }
 

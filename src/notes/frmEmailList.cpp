@@ -143,6 +143,8 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     for (frmEmailList* f : open) {
         if (!f->isVisible()) continue;
         if (pending != ExportKind::None) f->SetPending(pending);
+        OpenAboveWindowsKeptOnTop(f);
+        f->show();
         f->raise();
         f->activateWindow();
         return f;
@@ -150,6 +152,8 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     auto* f = new frmEmailList(store, pending, parent);
     f->Form_Load();
     CenterForm(f);
+    // An export from the notes or the planner waits here, beside the terms window kept on top.
+    OpenAboveWindowsKeptOnTop(f);
     f->show();
     return f;
 }

@@ -105,6 +105,7 @@ void frmSelectMonth::cmdReport_Click() {
 void frmSelectMonth::cmdSelectStartEnd_Click() {
     auto* w = new frmSelectStartEnd(s_, kind_, generate_, parentWidget());
     CenterForm(w);
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
     close();
 }
@@ -210,6 +211,7 @@ void frmSelectStartEnd::cmdReport_Click() {
 void frmSelectStartEnd::cmdSelectMonth_Click() {
     auto* w = new frmSelectMonth(s_, kind_, generate_, parentWidget());
     CenterForm(w);
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
     close();
 }

@@ -160,6 +160,19 @@ protected:
         else box->done(next.button == QMessageBox::Ok ? QDialog::Accepted : QDialog::Rejected);
     }
 
+    // The window a command of the main window opens (not a box).
+    QWidget* OpenedBy(const char* command) {
+        const QList<QWidget*> before = QApplication::topLevelWidgets();
+        w->Menu(command)->trigger();
+        QWidget* opened = nullptr;
+        QTest::qWaitFor([&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && !before.contains(top) && !qobject_cast<QMessageBox*>(top)) opened = top;
+            return opened != nullptr;
+        }, 5000);
+        return opened;
+    }
+
     void WriteTermList() {
         std::ofstream(dir + "Work.fut", std::ios::binary) << "Meeting\r\nLunch";
         s->prefs.gFUTFileName = "Work.fut";
@@ -202,14 +215,7 @@ TEST_F(WindowsOnADesktop, WindowsOpenClearOfTheMenusAndTheDatePicker) {
                                 "mnuManageBDays", "mnuManageEmailList", "mnuManageIcons", "mnuEditFind",
                                 "mnuHelpContents", "mnuFileOpenExpenses", "mnuFileOpenNotes"}) {
         if (std::strcmp(command, "mnuManageHolidays") == 0) Answer("There is no Holiday List for", QMessageBox::Ok);
-        const QList<QWidget*> before = QApplication::topLevelWidgets();
-        w->Menu(command)->trigger();
-        QWidget* opened = nullptr;
-        QTest::qWaitFor([&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->isVisible() && !before.contains(top) && !qobject_cast<QDialog*>(top)) opened = top;
-            return opened != nullptr;
-        }, 5000);
+        QWidget* opened = OpenedBy(command);
         ASSERT_TRUE(Shown(opened)) << command;
         for (QWidget* under : needed)
             EXPECT_FALSE(opened->frameGeometry().intersects(QRect(under->mapToGlobal(QPoint()), under->size())))
@@ -239,6 +245,12 @@ TEST_F(WindowsOnADesktop, BoxesAndDialogsOpenAboveTheWindowsKeptOnTop) {
     Answer("Please enter a name for the Frequent Terms File.", QMessageBox::Cancel,
            [&](QWidget* box) { EXPECT_TRUE(Above(box, terms)); });
     terms->findChild<QAction*>("mnuFileNewFUT")->trigger();
+    for (const char* command : {"mnuManageFUTPreferences", "mnuManageEmailList", "mnuFileOpenExpenses", "mnuNumOfDays"}) {
+        QWidget* dialog = OpenedBy(command);
+        ASSERT_TRUE(Shown(dialog)) << command;
+        EXPECT_TRUE(Above(dialog, terms)) << command;
+        dialog->close();
+    }
 
     // The alarm clock, on top as well and taking the keyboard for a time, and its own message.
     w->Menu("mnuToolsAlarm")->trigger();
