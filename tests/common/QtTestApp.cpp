@@ -15,6 +15,8 @@ public:
         if (QByteArray wm = qgetenv("ORVELLE_WM_DISPLAY"); !wm.isEmpty()) {
             QFile file(QString::fromLocal8Bit(wm) + "/display");
             QByteArray display = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+            // A server that has gone since would end the program instead of letting it skip.
+            if (!QFile::exists("/tmp/.X11-unix/X" + QString::fromLatin1(display.mid(1)))) display.clear();
             qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
             if (!display.isEmpty()) qputenv("DISPLAY", display);
         }

@@ -64,7 +64,7 @@ std::string WhyNoDesktop() {
     std::ifstream missing(std::string(dir) + "/missing");
     std::string what;
     std::getline(missing, what);
-    return "no desktop: " + (what.empty() ? "scripts/wm-display.sh left no display in " + std::string(dir) : what);
+    return "no desktop: " + (what.empty() ? "no running display from scripts/wm-display.sh in " + std::string(dir) : what);
 }
 
 class WindowsOnADesktop : public MainWindowTest {
