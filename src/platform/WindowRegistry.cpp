@@ -82,9 +82,11 @@ void CenterForm(QWidget* window) {
 }
 
 void OpenAboveWindowsKeptOnTop(QWidget* dialog) {
-    if (!dialog || dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) || !AWindowIsKeptOnTop(dialog)) return;
+    if (!dialog) return;
+    const bool above = AWindowIsKeptOnTop(dialog);
     // Changing the flags hides a shown window; the caller shows it again.
-    dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != above)
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, above);
 }
 
 } // namespace orvelle

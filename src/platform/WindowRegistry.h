@@ -27,7 +27,7 @@ void MakeMeTopmost(QWidget* window, bool onTop);
 void CenterForm(QWidget* window);
 
 // Call before showing a dialog: while a window is kept on top, the dialog is kept on top too, so
-// that it opens above that window and can be answered without moving it.
+// that it opens above that window and can be answered without moving it; otherwise it is not.
 void OpenAboveWindowsKeptOnTop(QWidget* dialog);
 
 } // namespace orvelle
