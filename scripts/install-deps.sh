@@ -11,9 +11,10 @@ build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-noto-color-emoj
 # A virtual screen, a window manager and the accessibility bus that drives the program's windows.
 desktop=(xvfb xauth openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 # GoogleTest and benchmark; pdftotext and a PDF print queue for the printing tests; the desktop
-# entry checker; clang and its sanitizer runtime for the fuzzers; the locale generator.
+# entry checker; the X client library the desktop tests read the window manager with; clang and
+# its sanitizer runtime for the fuzzers; the locale generator.
 tests=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils cups printer-driver-cups-pdf
-       desktop-file-utils clang libclang-rt-14-dev locales)
+       desktop-file-utils clang libclang-rt-14-dev locales libxcb1-dev)
 
 group=${1:-build}
 case "$group" in

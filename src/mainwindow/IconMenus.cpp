@@ -10,7 +10,11 @@
 #include "views/frmIcons.h"
 #include "views/frmMonth.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace orvelle {
 namespace {
@@ -28,11 +32,32 @@ void RefreshMonthIcons(frmMain& m) {
     if (frmMonth* view = m.monthView()) view->RefreshPlacedIcons();
 }
 
+QRect GlobalRect(const QWidget* w, const QRect& r) { return QRect(w->mapToGlobal(r.topLeft()), r.size()); }
+
+// The palette stays on top of the main window, so it opens in the child area (below the menus
+// and the date picker) beside what the shown window holds: right of it when there is room,
+// else left of it, else at the area's right edge.
+void PlaceBesideCalendar(frmMain& m, QWidget& palette) {
+    constexpr int kGap = 8; // room for the desktop's frame too
+    QWidget* area = m.mdiArea()->viewport();
+    const QRect room = GlobalRect(area, area->rect());
+    QRect content(room.topLeft(), QSize(0, 0));
+    if (QMdiSubWindow* sub = m.mdiArea()->activeSubWindow(); sub && sub->widget())
+        content = GlobalRect(sub->widget(), sub->widget()->childrenRect()).intersected(room);
+    const int width = palette.frameGeometry().width() + kGap;
+    int x = room.right() - width;
+    if (content.right() + width <= room.right()) x = content.right() + kGap;
+    else if (content.left() - width >= room.left()) x = content.left() - width;
+    palette.move(std::max(room.left(), x), std::max(room.top(), content.top()) + kGap);
+}
+
 } // namespace
 
 frmIcons& ShowIconPalette(frmMain& m) {
-    frmIcons& p = frmIcons::Get(m.store(), &m);
+    auto place = [&m](frmIcons& palette) { PlaceBesideCalendar(m, palette); };
+    frmIcons& p = frmIcons::Get(m.store(), &m, place);
     p.onTemplateSaved = [&m] { ShowYearViewAlone(m); };
+    if (!p.isVisible()) place(p);
     p.show();
     p.raise();
     return p;
@@ -67,8 +92,7 @@ void mnuFileCreateTemplate_Click(frmMain& m) {
     frmMonth& view = m.LoadMonthView();
     view.picLeft->hide();
     Show1MonthCalendar(s, m);
-    frmIcons& palette = ShowIconPalette(m);
-    palette.move(0, 0);
+    ShowIconPalette(m);
     s.ui->MsgBox(kTemplateInstructions, MsgButtons::OK, "");
 }
 

@@ -14,6 +14,10 @@ void ConnectNoteListMenus(frmMain& m) {
         EntryOpeners o;
         o.openPlanner = [&m] { m.OpenPlannerForSelectedDate(); };
         o.dateSelected = [&m] { m.ShowSelectedDateInPicker(); };
+        o.entryShown = [&m] {
+            m.raise();
+            m.activateWindow();
+        };
         return o;
     };
     s.hooks.ShowToDoWindow = [&s, &m] { frmToDo::Open(s, &m); };

@@ -2,6 +2,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "platform/MdiChildren.h"
+#include "platform/WindowRegistry.h"
 #include "reports/ReportPickers.h"
 #include "reports/frmReport.h"
 #include "store/SaveChangesPrompt.h"
@@ -36,6 +37,8 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         if (month) month->SetKind(kind);
         if (startEnd) startEnd->SetKind(kind);
         if (open->isMinimized()) open->showNormal();
+        OpenAboveWindowsKeptOnTop(open);
+        open->show();
         open->raise();
         open->activateWindow();
         return;
@@ -46,6 +49,9 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         if (MonthIconsSettled(m.store())) GenerateReportInto(m, k);
     };
     auto* w = new frmSelectMonth(s, kind, generate, &m);
+    CenterForm(w);
+    // A dialog to answer: above a window kept on top, such as the terms window.
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
 }
 

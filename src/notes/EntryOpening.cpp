@@ -53,6 +53,8 @@ bool OpenYearEntry(Store& s, const EntryOpeners& openers, EntryKind kind, int ye
         return false;
     }
     if (openers.dateSelected) openers.dateSelected();
+    // What was opened is what the user reads or types into next, not the list it came from.
+    if (openers.entryShown) openers.entryShown();
     return true;
 }
 

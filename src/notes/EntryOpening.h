@@ -17,6 +17,8 @@ struct EntryOpeners {
     std::function<void()> openPlanner;
     // The main window's date picker follows the selected date.
     std::function<void()> dateSelected;
+    // The window holding the opened note or page comes forward with the keyboard.
+    std::function<void()> entryShown;
 };
 
 // Opens the entry of the date key ("mm/dd/yy") of `year`; fromSearch marks it as opened from a

@@ -87,7 +87,8 @@ void NotesTermBox::AppendAndFocus(const std::string& tail) {
     c.movePosition(QTextCursor::End);
     c.insertText(FromCp1252(tail));
     box_->setTextCursor(c);
-    box_->setFocus();
+    // The term came from the terms window (a key or a drop): the keyboard comes back here.
+    FocusWithItsWindow(box_);
 }
 
 void NotesTermBox::txtNotes_DragDrop(const std::string& term) {

@@ -4,6 +4,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 #include "store/TermLists.h"
 
@@ -29,6 +30,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 template <class Dialog>
 Dialog* Bring(QPointer<Dialog>& slot, Store& store) {
     if (!slot) slot = new Dialog(store);
+    // Opened from the terms window, which stays on top: above it.
+    OpenAboveWindowsKeptOnTop(slot);
     slot->show();
     slot->raise();
     slot->activateWindow();

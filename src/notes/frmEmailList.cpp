@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/Contacts.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -146,12 +147,17 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     for (frmEmailList* f : open) {
         if (!f->isVisible()) continue;
         if (pending != ExportKind::None) f->SetPending(pending);
+        OpenAboveWindowsKeptOnTop(f);
+        f->show();
         f->raise();
         f->activateWindow();
         return f;
     }
     auto* f = new frmEmailList(store, pending, parent);
     f->Form_Load();
+    CenterForm(f);
+    // An export from the notes or the planner waits here, beside the terms window kept on top.
+    OpenAboveWindowsKeptOnTop(f);
     f->show();
     return f;
 }

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/DiskNames.h"
 #include "store/Store.h"
 
@@ -170,11 +171,16 @@ frmFile* frmFile::Open(Store& store, FileDialogMode mode, QWidget* parent) {
     for (frmFile* f : open) {
         if (!f->isVisible()) continue;
         f->SetMode(mode);
+        OpenAboveWindowsKeptOnTop(f);
+        f->show();
         f->raise();
         f->activateWindow();
         return f;
     }
     auto* f = new frmFile(store, mode, parent);
+    CenterForm(f);
+    // The terms window, kept on top, opens it for another list: above that window.
+    OpenAboveWindowsKeptOnTop(f);
     f->show();
     return f;
 }

@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QGroupBox>
@@ -86,6 +87,7 @@ frmHelp* frmHelp::Open(Store& store, QWidget* parent) {
     if (!w) {
         w = new frmHelp(store, parent);
         if (!parent) orphan = w;
+        CenterForm(w);
     }
     w->FillTopics();
     w->show();

@@ -6,6 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QComboBox>
@@ -100,6 +101,7 @@ frmNoteList* frmNoteList::Open(Store& store, EntryOpeners openers, QWidget* pare
     if (!w) {
         w = new frmNoteList(store, std::move(openers), parent);
         if (!parent) orphan = w;
+        CenterForm(w);
     }
     w->show();
     w->raise();

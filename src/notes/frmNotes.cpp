@@ -290,7 +290,13 @@ bool frmNotes::mnuFileSave_Click() {
 void frmNotes::cmdPlanner_Click() {
     Store& s = store_;
     QPointer<frmNotes> self(this);
-    if (!ChangesSettled(s)) return;
+    // No at the notes question closes this window before the planner opens; the terms window
+    // stays for the planner all the same.
+    mOpeningPlanner_ = true;
+    if (!ChangesSettled(s)) {
+        if (self) mOpeningPlanner_ = false;
+        return;
+    }
     // The planner opens on the note's own date, whatever date was selected meanwhile.
     if (s.notes.gLoadedNoteDate != 0 && s.notes.gLoadedNoteDate != s.dates.gSelectedDate) {
         s.dates.gSelectedDate = s.notes.gLoadedNoteDate;
@@ -303,7 +309,6 @@ void frmNotes::cmdPlanner_Click() {
     else s.page.Reset();
     OpenThePlanner(s);
     if (!self) return;
-    mOpeningPlanner_ = true;
     if (!CloseWindow()) mOpeningPlanner_ = false;
 }
 

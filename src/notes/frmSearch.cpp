@@ -6,6 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/Fonts.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -115,6 +116,7 @@ frmSearch* frmSearch::Open(Store& store, EntryOpeners openers, QWidget* parent) 
     if (!w) {
         w = new frmSearch(store, std::move(openers), parent);
         if (!parent) orphan = w;
+        CenterForm(w);
     }
     w->show();
     w->raise();

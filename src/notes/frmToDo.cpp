@@ -116,6 +116,7 @@ frmToDo* frmToDo::Open(Store& store, QWidget* parent) {
         w = new frmToDo(store, parent);
         if (!parent) orphan = w;
         w->FillFromStore();
+        CenterForm(w);
     }
     w->show();
     w->raise();

@@ -80,7 +80,8 @@ void PlannerTerms::SetLineAndFocus(int index, const std::string& text) {
     if (!box) return;
     box->setText(FromCp1252(text));
     box->setCursorPosition(static_cast<int>(box->text().size()));
-    box->setFocus(Qt::OtherFocusReason);
+    // The term came from the terms window (a key or a drop): the keyboard comes back here.
+    FocusWithItsWindow(box);
 }
 
 void PlannerTerms::txt_DragDrop(int index, const std::string& term) {

@@ -1,16 +1,19 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Cp1252.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace orvelle {
 namespace {
@@ -55,6 +58,49 @@ void ReportHeadless(const char* kind, const std::string& title, const std::strin
     std::fprintf(stderr, "unanswerable %s without a display: [%s] %s\n", kind, title.c_str(), text.c_str());
 }
 
+// The window a box belongs to is the one the user was in when it asked (a dialog that is up asks
+// over itself), so that the desktop keeps that window in front and gives it the keyboard back.
+// Between two boxes in a row no window is active yet: the next one belongs where the last did.
+QWidget* AskingWindow(QWidget* fallback) {
+    static QPointer<QWidget> last;
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    if (!w || !w->isVisible()) w = last;
+    if (!w || !w->isVisible()) w = fallback;
+    last = w;
+    return w;
+}
+
+// Shows a box over the window that asked, above any window kept on top, and hands that window
+// the keyboard again once the box is answered. The box lives on the heap: should the asking
+// window go while it is up, the box goes with it and counts as dismissed.
+template <class Box>
+class BoxOverAsker {
+public:
+    explicit BoxOverAsker(QWidget* fallback) : asker_(AskingWindow(fallback)), box_(new Box(asker_)) {}
+    ~BoxOverAsker() { delete box_.data(); }
+    BoxOverAsker(const BoxOverAsker&) = delete;
+    BoxOverAsker& operator=(const BoxOverAsker&) = delete;
+
+    Box& operator*() const { return *box_; }
+    Box* operator->() const { return box_.data(); }
+    // The box's result; nullopt when it went without one.
+    std::optional<int> Run() {
+        OpenAboveWindowsKeptOnTop(box_);
+        int result = box_->exec();
+        if (asker_ && asker_->isVisible()) {
+            asker_->raise();
+            asker_->activateWindow();
+        }
+        if (!box_) return std::nullopt;
+        return result;
+    }
+
+private:
+    QPointer<QWidget> asker_;
+    QPointer<Box> box_;
+};
+
 SilentPrompter& Silent() {
     static SilentPrompter silent;
     return silent;
@@ -82,27 +128,27 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    QMessageBox box(parent_);
-    box.setWindowTitle(BoxTitle(title));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(BoxText(text));
-    KeepTheTextsLines(box, box.text());
+    BoxOverAsker<QMessageBox> box(parent_);
+    box->setWindowTitle(BoxTitle(title));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(BoxText(text));
+    KeepTheTextsLines(*box, box->text());
     switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box->setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box->setIcon(QMessageBox::Critical); break;
     case MsgIcon::None: break;
     }
     switch (buttons) {
-    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::OK: box->setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    switch (box.Run().value_or(-1)) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Ok: return MsgAnswer::OK;
@@ -116,10 +162,12 @@ std::string QtPrompter::InputBox(const std::string& prompt, const std::string& t
         ReportHeadless("input box", title, prompt);
         return {};
     }
-    bool ok = false;
-    QString r = QInputDialog::getText(parent_, BoxTitle(title), BoxText(prompt), QLineEdit::Normal,
-                                      FromCp1252(defaultText), &ok);
-    return ok ? ToCp1252(r) : std::string();
+    BoxOverAsker<QInputDialog> box(parent_);
+    box->setWindowTitle(BoxTitle(title));
+    box->setLabelText(BoxText(prompt));
+    box->setInputMode(QInputDialog::TextInput);
+    box->setTextValue(FromCp1252(defaultText));
+    return box.Run() == QDialog::Accepted ? ToCp1252(box->textValue()) : std::string();
 }
 
 void QtPrompter::ShowBoxesWithoutDisplay(bool on) { BoxesWithoutDisplay() = on; }

@@ -1,6 +1,6 @@
 #include "platform/WindowRegistry.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -15,6 +15,15 @@ QList<QPointer<QWidget>>& Windows() {
 
 void Prune() {
     Windows().removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+}
+
+bool AWindowIsKeptOnTop(const QWidget* except) {
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (const QWidget* w : windows) {
+        if (w != except && w->isVisible() && !w->isMinimized() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -70,6 +79,14 @@ void CenterForm(QWidget* window) {
     QRect area = screen->geometry();
     QRect frame = window->frameGeometry();
     window->move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+void OpenAboveWindowsKeptOnTop(QWidget* dialog) {
+    if (!dialog) return;
+    const bool above = AWindowIsKeptOnTop(dialog);
+    // Changing the flags hides a shown window; the caller shows it again.
+    if (dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != above)
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, above);
 }
 
 } // namespace orvelle

@@ -26,4 +26,8 @@ void MakeMeTopmost(QWidget* window, bool onTop);
 // Centres the window on its screen unless it is minimised (a maximised one is moved too).
 void CenterForm(QWidget* window);
 
+// Call before showing a dialog: while a window is kept on top, the dialog is kept on top too, so
+// that it opens above that window and can be answered without moving it; otherwise it is not.
+void OpenAboveWindowsKeptOnTop(QWidget* dialog);
+
 } // namespace orvelle

@@ -163,6 +163,8 @@ frmAlarm* frmAlarm::Open(Store& store, QWidget* parent) {
     MakeMeTopmost(w, true);
     if (fresh) CenterForm(w);
     w->raise();
+    // Opened by the user, it takes the keyboard: a time typed next goes into its time box.
+    w->activateWindow();
     return w;
 }
 

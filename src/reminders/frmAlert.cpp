@@ -203,7 +203,10 @@ frmAlert* frmAlert::Find(QWidget* parent) {
 
 frmAlert* frmAlert::Open(Store& store, QWidget* parent) {
     frmAlert* w = Find(parent);
-    if (!w) w = new frmAlert(store, parent);
+    if (!w) {
+        w = new frmAlert(store, parent);
+        CenterForm(w);
+    }
     w->show();
     w->raise();
     w->activateWindow();

@@ -171,7 +171,10 @@ void frmBDay::BuildMenus(QMenuBar* bar) {
 
 frmBDay* frmBDay::Open(Store& store, QWidget* parent) {
     frmBDay* w = parent ? parent->findChild<frmBDay*>("frmBDay", Qt::FindDirectChildrenOnly) : nullptr;
-    if (!w) w = new frmBDay(store, parent);
+    if (!w) {
+        w = new frmBDay(store, parent);
+        CenterForm(w);
+    }
     w->show();
     w->raise();
     w->activateWindow();

@@ -103,7 +103,10 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
     frmHolidays* w = parent ? parent->findChild<frmHolidays*>("frmHolidays", Qt::FindDirectChildrenOnly) : nullptr;
-    if (!w) w = new frmHolidays(store, parent);
+    if (!w) {
+        w = new frmHolidays(store, parent);
+        CenterForm(w);
+    }
     w->show();
     w->raise();
     w->activateWindow();

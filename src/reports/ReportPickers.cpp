@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
+#include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
 #include "store/Store.h"
@@ -107,6 +108,8 @@ void frmSelectMonth::cmdReport_Click() {
 
 void frmSelectMonth::cmdSelectStartEnd_Click() {
     auto* w = new frmSelectStartEnd(s_, kind_, generate_, parentWidget());
+    CenterForm(w);
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
     close();
 }
@@ -213,6 +216,8 @@ void frmSelectStartEnd::cmdReport_Click() {
 
 void frmSelectStartEnd::cmdSelectMonth_Click() {
     auto* w = new frmSelectMonth(s_, kind_, generate_, parentWidget());
+    CenterForm(w);
+    OpenAboveWindowsKeptOnTop(w);
     w->show();
     close();
 }

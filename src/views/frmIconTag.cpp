@@ -13,9 +13,13 @@
 #include "store/Store.h"
 #include "views/frmIcons.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace orvelle {
 namespace {
@@ -60,8 +64,19 @@ frmIconTag::frmIconTag(Store& s, frmIcons& palette) : QWidget(&palette, Qt::Tool
 }
 
 void frmIconTag::Form_Load() {
+    PlaceBesidePalette();
     MakeMeTopmost(this, true);
     LoadMyIcons();
+}
+
+void frmIconTag::PlaceBesidePalette() {
+    constexpr int kGap = 8; // room for the desktop's frame too
+    const QRect palette = palette_.frameGeometry();
+    QScreen* screen = palette_.screen() ? palette_.screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : palette;
+    int x = palette.left() - kGap - width();
+    if (x < room.left()) x = std::min(palette.right() + kGap, room.right() - width());
+    move(std::max(room.left(), x), std::max(room.top(), palette.top()));
 }
 
 void frmIconTag::LoadMyIcons() {
@@ -97,8 +112,11 @@ void frmIconTag::OpenForSlot(int slot) {
     auto tag = ParseIconTagLine(ic.gIconTagLines[slot]);
     gIconTagIconNumber = tag ? tag->picture : 0;
     ShowPicture(imgSelectedIcon, gIconTagIconNumber);
+    if (!isVisible()) PlaceBesidePalette();
     show();
     raise();
+    // The caption is typed next: the keyboard comes here from the palette.
+    activateWindow();
     txtTag->setFocus();
 }
 

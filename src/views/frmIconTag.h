@@ -38,6 +38,8 @@ public:
     void cmdSave_Click();
 
 private:
+    // Beside the palette that opens it (left of it when there is room), clear of the menus.
+    void PlaceBesidePalette();
     void ShowPicture(PictureBox* box, int picture);
 
     Store& s_;

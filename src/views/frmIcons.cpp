@@ -72,10 +72,11 @@ frmIcons::frmIcons(Store& s, QWidget* parent) : QWidget(parent, Qt::Tool), s_(s)
     KeepCaptionsWhole(this);
 }
 
-frmIcons& frmIcons::Get(Store& s, QWidget* parent) {
+frmIcons& frmIcons::Get(Store& s, QWidget* parent, const std::function<void(frmIcons&)>& place) {
     auto* w = parent->findChild<frmIcons*>("frmIcons", Qt::FindDirectChildrenOnly);
     if (!w) {
         w = new frmIcons(s, parent);
+        if (place) place(*w);
         w->Form_Load();
     }
     return *w;

@@ -20,8 +20,9 @@ class frmIcons : public QWidget {
 public:
     frmIcons(Store& s, QWidget* parent);
 
-    // The one palette of `parent`, created (and loaded) on first use.
-    static frmIcons& Get(Store& s, QWidget* parent);
+    // The one palette of `parent`, created (and loaded) on first use. Loading shows it; `place`
+    // runs on a new palette before that.
+    static frmIcons& Get(Store& s, QWidget* parent, const std::function<void(frmIcons&)>& place = {});
 
     QWidget* picMain = nullptr;
     QLabel* lblMain = nullptr;

@@ -1,6 +1,7 @@
 // One QApplication for each test program that drives widgets, on the offscreen platform unless
 // told otherwise.
 #include <QApplication>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,16 @@ namespace {
 class QtTestApp : public ::testing::Environment {
 public:
     void SetUp() override {
+        // The desktop tests go to the display with a window manager that the run started
+        // (scripts/wm-display.sh); without one they stay offscreen and skip.
+        if (QByteArray wm = qgetenv("ORVELLE_WM_DISPLAY"); !wm.isEmpty()) {
+            QFile file(QString::fromLocal8Bit(wm) + "/display");
+            QByteArray display = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+            // A server that has gone since would end the program instead of letting it skip.
+            if (!QFile::exists("/tmp/.X11-unix/X" + QString::fromLatin1(display.mid(1)))) display.clear();
+            qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+            if (!display.isEmpty()) qputenv("DISPLAY", display);
+        }
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         // The private print queue the test run started (scripts/print-queue.sh), never the
         // machine's own printers.

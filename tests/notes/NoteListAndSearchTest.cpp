@@ -192,6 +192,9 @@ TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAga
     Settle();
     auto* notes = frmNotes::Find(w->mdiArea());
     ASSERT_NE(notes, nullptr);
+    // The note comes forward with the keyboard, in front of the search.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }, 1000));
+    EXPECT_EQ(QApplication::focusWidget(), notes->txtNotes());
     EXPECT_EQ(notes->txtNotes()->textCursor().selectedText(), "Lunch");
     EXPECT_TRUE(s->search.gSearchActive);
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 1, 9));

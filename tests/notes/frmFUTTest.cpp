@@ -319,6 +319,16 @@ TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     store.flags.gNotesChanged = false;
     notes->CloseWindow();
     EXPECT_EQ(frmFUT::Find() && store.terms.gFUTWindowLoaded, false);
+
+    // Going over to the planner keeps it, also when No at the notes question closes the notes.
+    DisplayThisNote(store);
+    notes = frmNotes::Find(&area);
+    ASSERT_NE(notes, nullptr);
+    QTest::keyClicks(notes->txtNotes(), "y");
+    prompter.Expect(MsgAnswer::No, "The Notes have been changed.");
+    notes->findChild<QPushButton*>("cmdPlanner")->click();
+    EXPECT_FALSE(store.flags.gNotesOpen);
+    EXPECT_TRUE(frmFUT::Find() && store.terms.gFUTWindowLoaded);
 }
 
 TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {

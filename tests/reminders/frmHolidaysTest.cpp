@@ -40,6 +40,7 @@ TEST_F(HolidayWindowTest, AddsAndReplacesWriteTheYearsFileInDateOrder) {
     QComboBox* years = Get<QComboBox>("cmbYear");
     EXPECT_EQ(years->itemText(0), "2008");
     EXPECT_EQ(years->itemText(years->count() - 1), "2019"); // current year + 10
+    emit years->lineEdit()->editingFinished(); // leaving the year box tells nothing again
     Save("12/25/2012", "Christmas");
     Save("7/4", " Independence Day");
     Save("Dec 25, 2009", "Christmas Day"); // same date: replaces
