@@ -2,6 +2,7 @@
 
 #include "notes/frmFUT.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "store/Store.h"
 #include "store/TermLists.h"
@@ -46,6 +47,7 @@ frmAddFUT::frmAddFUT(Store& store) : QDialog(nullptr), store_(store) {
     label->setObjectName("lblAddFUT");
     txt_ = new QLineEdit(this);
     txt_->setObjectName("txtAddFUT");
+    KeepFileCharactersOnly(txt_);
     QPushButton* clear = Button(this, "cmdClear", "Clear");
     QPushButton* save = Button(this, "cmdSave", "Save");
     QPushButton* exit = Button(this, "cmdExit", "Exit");
@@ -81,6 +83,7 @@ frmEditFUT::frmEditFUT(Store& store) : QDialog(nullptr), store_(store) {
     label->setObjectName("lblEditFUT");
     txt_ = new QLineEdit(this);
     txt_->setObjectName("txtEditFUT");
+    KeepFileCharactersOnly(txt_);
     QPushButton* save = Button(this, "cmdSave", "Save Changes");
     QPushButton* exit = Button(this, "cmdExit", "Cancel/Exit");
     grid->addWidget(label, 0, 0, 1, 2);

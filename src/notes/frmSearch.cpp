@@ -4,6 +4,7 @@
 #include "notes/frmNotes.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     cmbPhrase_ = new QComboBox(framTimePeriod);
     cmbPhrase_->setObjectName("cmbPhrase");
     cmbPhrase_->setEditable(true);
+    KeepFileCharactersOnly(cmbPhrase_);
     cmbPhrase_->setInsertPolicy(QComboBox::NoInsert);
     cmbPhrase_->lineEdit()->installEventFilter(this);
     const char* locations[2] = {"Search Notes", "Search Planners"};

@@ -1,11 +1,13 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "store/Store.h"
 
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -82,10 +84,22 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
+    return Show(BoxText(text), buttons, title, icon);
+}
+
+MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) {
+    if (Headless()) {
+        ReportHeadless("message box", title, text);
+        return DismissAnswer(buttons);
+    }
+    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None);
+}
+
+MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {
     QMessageBox box(parent_);
     box.setWindowTitle(BoxTitle(title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(BoxText(text));
+    box.setText(text);
     KeepTheTextsLines(box, box.text());
     switch (icon) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -116,10 +130,13 @@ std::string QtPrompter::InputBox(const std::string& prompt, const std::string& t
         ReportHeadless("input box", title, prompt);
         return {};
     }
-    bool ok = false;
-    QString r = QInputDialog::getText(parent_, BoxTitle(title), BoxText(prompt), QLineEdit::Normal,
-                                      FromCp1252(defaultText), &ok);
-    return ok ? ToCp1252(r) : std::string();
+    QInputDialog box(parent_);
+    box.setWindowTitle(BoxTitle(title));
+    box.setLabelText(BoxText(prompt));
+    box.setTextValue(FromCp1252(defaultText));
+    // Every answer is kept in a file or becomes a file name.
+    KeepFileCharactersOnly(box.findChild<QLineEdit*>());
+    return box.exec() == QDialog::Accepted ? ToCp1252(box.textValue()) : std::string();
 }
 
 void QtPrompter::ShowBoxesWithoutDisplay(bool on) { BoxesWithoutDisplay() = on; }

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/FocusLeave.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -91,7 +92,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     }
 
     auto* lblMessage = new QLabel("Alert Message to Display", this);
-    txtMessage_ = new QPlainTextEdit(this);
+    txtMessage_ = new FileTextEdit(this);
     txtMessage_->setObjectName("txtMessage");
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/ListFile.h"
@@ -52,6 +53,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     txtDate_->setObjectName("txtDate");
     txtDesc_ = new QLineEdit(this);
     txtDesc_->setObjectName("txtDesc");
+    KeepFileCharactersOnly(txtDesc_);
     txtDate_->installEventFilter(this);
     txtDesc_->installEventFilter(this);
     cmdSave_ = new QPushButton("Save and Update List", this);

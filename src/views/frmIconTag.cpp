@@ -1,6 +1,7 @@
 #include "views/frmIconTag.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
@@ -40,6 +41,7 @@ frmIconTag::frmIconTag(Store& s, frmIcons& palette) : QWidget(&palette, Qt::Tool
     imgSelectedIcon->SetScale(0, 0, 1, 1);
     txtTag = new QLineEdit(this);
     txtTag->setObjectName("txtTag");
+    KeepFileCharactersOnly(txtTag);
     SetGeometryTwips(txtTag, 600, 240, 2535, 315);
     cmdSave = new QPushButton("Save", this);
     cmdSave->setObjectName("cmdSave");

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "common/TypedText.h"
 #include "store/ScriptedPrompter.h"
 #include "store/Store.h"
 
@@ -133,6 +134,18 @@ TEST_F(RealBoxes, InputBoxGivesTheTypedTextAndCancelGivesNothing) {
 
     WhenBoxShows([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(prompter.InputBox("Enter a name", "Names", "Default"), "");
+
+    // Every answer is kept in a file or names one: what the files cannot hold is refused as typed.
+    ScriptedPrompter told;
+    SetAppPrompter(&told);
+    told.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    WhenBoxShows([](QWidget* w) {
+        test::TypeText(w->findChild<QLineEdit*>(), "ő");
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    EXPECT_EQ(prompter.InputBox("Enter a name", "Names", "Default"), "Default");
+    SetAppPrompter(nullptr);
+    EXPECT_TRUE(told.Finished());
 }
 
 // A text laid out in lines of its own keeps those lines: the box is wide enough for the longest,
