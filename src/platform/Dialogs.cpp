@@ -4,7 +4,7 @@
 #include "platform/FileCharacters.h"
 #include "store/Store.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,7 +84,7 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    return Show(BoxText(text), buttons, title, icon);
+    return Show(BoxText(text), buttons, title, icon, parent_);
 }
 
 MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) {
@@ -92,11 +92,15 @@ MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, co
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None);
+    // It answers what was just typed: over the window it was typed in, which a box of the main
+    // window's would leave behind.
+    QWidget* active = QApplication::activeWindow();
+    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None, active ? active : parent_);
 }
 
-MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {
-    QMessageBox box(parent_);
+MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon,
+                           QWidget* parent) {
+    QMessageBox box(parent);
     box.setWindowTitle(BoxTitle(title));
     box.setTextFormat(Qt::PlainText);
     box.setText(text);

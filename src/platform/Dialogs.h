@@ -35,7 +35,7 @@ public:
     static void ShowBoxesWithoutDisplay(bool on);
 
 private:
-    MsgAnswer Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon);
+    MsgAnswer Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon, QWidget* parent);
     QWidget* parent_;
 };
 
