@@ -1,7 +1,5 @@
 #include "ReminderTestSupport.h"
-#include "common/TypedText.h"
 
-#include "reminders/frmBDay.h"
 #include "reminders/frmHolidays.h"
 
 #include <QComboBox>
@@ -9,8 +7,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
-
-#include <memory>
 
 using namespace orvelle;
 
@@ -106,15 +102,4 @@ TEST_F(HolidayWindowTest, TheBoxesAndRemoveFollowTheRowTheKeysMoveTo) {
     EXPECT_EQ(Get<QLineEdit>("txtDesc")->text(), "Christmas");
     prompter.Expect(MsgAnswer::OK, "Holiday List Saved.");
     w->close();
-}
-
-TEST_F(HolidayWindowTest, TheManagersNamesRefuseWhatTheirFilesCannotHold) {
-    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
-    w = new frmHolidays(*s);
-    std::unique_ptr<frmBDay> birthdays(new frmBDay(*s));
-    for (QLineEdit* box : {Get<QLineEdit>("txtDesc"), birthdays->findChild<QLineEdit*>("txt_0")}) {
-        prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
-        test::TypeText(box, "Dő");
-        EXPECT_EQ(box->text(), "D") << box->objectName().toStdString();
-    }
 }
