@@ -3,6 +3,7 @@
 #include "notes/frmFUT.h"
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Store.h"
@@ -50,6 +51,7 @@ frmAddFUT::frmAddFUT(Store& store) : QDialog(nullptr), store_(store) {
     label->setObjectName("lblAddFUT");
     txt_ = new QLineEdit(this);
     txt_->setObjectName("txtAddFUT");
+    KeepFileCharactersOnly(txt_);
     QPushButton* clear = Button(this, "cmdClear", "Clear");
     QPushButton* save = Button(this, "cmdSave", "Save");
     QPushButton* exit = Button(this, "cmdExit", "Exit");
@@ -86,6 +88,7 @@ frmEditFUT::frmEditFUT(Store& store) : QDialog(nullptr), store_(store) {
     label->setObjectName("lblEditFUT");
     txt_ = new QLineEdit(this);
     txt_->setObjectName("txtEditFUT");
+    KeepFileCharactersOnly(txt_);
     QPushButton* save = Button(this, "cmdSave", "Save Changes");
     QPushButton* exit = Button(this, "cmdExit", "Cancel/Exit");
     grid->addWidget(label, 0, 0, 1, 2);

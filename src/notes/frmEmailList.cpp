@@ -4,6 +4,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Contacts.h"
@@ -102,6 +103,8 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
             txt_[i] = new QLineEdit(this);
             txt_[i]->setObjectName(QString("txt_%1").arg(i));
             txt_[i]->installEventFilter(this);
+            // Name, phone and address are kept in the contacts file; the subject only goes out.
+            if (i < 3) KeepFileCharactersOnly(txt_[i]);
             connect(txt_[i], &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
             fields->addWidget(txt_[i], i, 1);
         }

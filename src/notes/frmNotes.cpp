@@ -7,6 +7,7 @@
 #include "notes/frmPref.h"
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/Printer.h"
@@ -55,7 +56,7 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
     setWindowTitle("Notes");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    txtNotes_ = new QPlainTextEdit(this);
+    txtNotes_ = new FileTextEdit(this);
     txtNotes_->setObjectName("txtNotes");
     txtNotes_->setFont(MakeFont("Arial", 10));
     txtNotes_->installEventFilter(this);

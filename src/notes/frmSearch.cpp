@@ -5,6 +5,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Store.h"
@@ -65,6 +66,7 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     cmbPhrase_ = new QComboBox(framTimePeriod);
     cmbPhrase_->setObjectName("cmbPhrase");
     cmbPhrase_->setEditable(true);
+    KeepFileCharactersOnly(cmbPhrase_);
     cmbPhrase_->setInsertPolicy(QComboBox::NoInsert);
     cmbPhrase_->lineEdit()->installEventFilter(this);
     const char* locations[2] = {"Search Notes", "Search Planners"};

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/CheckBoxPicture.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/PrinterCanvas.h"
 #include "platform/Twips.h"
@@ -95,6 +96,7 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
         txt_[i]->setFont(font);
         txt_[i]->setGeometry(Twips(p.textLeft, p.textTop, p.textWidth, p.textHeight));
         txt_[i]->installEventFilter(this);
+        KeepFileCharactersOnly(txt_[i]);
         connect(txt_[i], &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
         cmdDelete_[i] = new QPushButton("Remove", client);
         cmdDelete_[i]->setObjectName(QString("cmdDelete_%1").arg(i));

@@ -2,6 +2,7 @@
 
 #include "platform/KeyCodeTable.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -30,6 +31,8 @@ int PlannerLineBox::KeyAsciiOf(const QKeyEvent& e) {
         return e.key() - Qt::Key_A + 1;
     QString text = e.text();
     if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return 0;
+    // A character the files cannot hold types nothing here: the box's own check refuses it.
+    if (!CharactersNotKept(text).isEmpty()) return 0;
     return static_cast<unsigned char>(Cp1252Byte(text.at(0).unicode()));
 }
 

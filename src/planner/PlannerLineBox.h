@@ -32,7 +32,8 @@ public:
     // Button 1 left, 2 right, 4 middle; after the box has placed its caret.
     std::function<void(int index, int button, int shift)> onMouseDown;
 
-    // The character code a key event types (Enter 13, Tab 9, Backspace 8, Ctrl+C 3), or 0.
+    // The character code a key event types (Enter 13, Tab 9, Backspace 8, Ctrl+C 3), or 0 (also
+    // for a character with no Windows-1252 form).
     static int KeyAsciiOf(const QKeyEvent& event);
 
 protected:

@@ -9,6 +9,7 @@
 #include "planner/QtTextMeasurer.h"
 #include "platform/Colors.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Twips.h"
 #include "store/Store.h"
 
@@ -47,6 +48,8 @@ PlannerLineEditing::PlannerLineEditing(Store& s, PlannerPageModel& model, Planne
         // What the key filter keeps out must not come in by pasting or dropping either.
         if (IsAmountBox(i) || IsOdometerBox(i))
             box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), box));
+        else
+            KeepFileCharactersOnly(box);
     }
 }
 

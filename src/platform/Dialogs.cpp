@@ -1,12 +1,14 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -128,10 +130,23 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    BoxOverAsker<QMessageBox> box(parent_);
+    return Show(BoxText(text), buttons, title, icon, parent_);
+}
+
+MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) {
+    if (Headless()) {
+        ReportHeadless("message box", title, text);
+        return DismissAnswer(buttons);
+    }
+    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None, parent_);
+}
+
+MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon,
+                           QWidget* parent) {
+    BoxOverAsker<QMessageBox> box(parent);
     box->setWindowTitle(BoxTitle(title));
     box->setTextFormat(Qt::PlainText);
-    box->setText(BoxText(text));
+    box->setText(text);
     KeepTheTextsLines(*box, box->text());
     switch (icon) {
     case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
@@ -167,6 +182,8 @@ std::string QtPrompter::InputBox(const std::string& prompt, const std::string& t
     box->setLabelText(BoxText(prompt));
     box->setInputMode(QInputDialog::TextInput);
     box->setTextValue(FromCp1252(defaultText));
+    // Every answer is kept in a file or becomes a file name.
+    KeepFileCharactersOnly(box->findChild<QLineEdit*>());
     return box.Run() == QDialog::Accepted ? ToCp1252(box->textValue()) : std::string();
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace orvelle {
@@ -24,6 +25,7 @@ public:
     // shows the program's name. A box closed without a button answers Cancel (or No, OK for
     // the button sets without Cancel).
     MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title, MsgIcon icon) override;
+    MsgAnswer MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) override;
     // Cancel, or closing the box, gives an empty text.
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
 
@@ -33,6 +35,7 @@ public:
     static void ShowBoxesWithoutDisplay(bool on);
 
 private:
+    MsgAnswer Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon, QWidget* parent);
     QWidget* parent_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/FocusLeave.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
@@ -94,7 +95,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     }
 
     auto* lblMessage = new QLabel("Alert Message to Display", this);
-    txtMessage_ = new QPlainTextEdit(this);
+    txtMessage_ = new FileTextEdit(this);
     txtMessage_->setObjectName("txtMessage");
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/FocusLeave.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
@@ -61,6 +62,7 @@ frmBDay::frmBDay(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
         txt_[i]->setObjectName(QString("txt_%1").arg(i));
         txt_[i]->installEventFilter(this);
     }
+    KeepFileCharactersOnly(txt_[0]);
     chkRememberAge_ = new QCheckBox("Remember Age", this);
     chkRememberAge_->setObjectName("chkRememberAge");
     lblAge_ = new QLabel("Age", this);

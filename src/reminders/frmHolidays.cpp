@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -55,6 +56,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     txtDate_->setObjectName("txtDate");
     txtDesc_ = new QLineEdit(this);
     txtDesc_->setObjectName("txtDesc");
+    KeepFileCharactersOnly(txtDesc_);
     txtDate_->installEventFilter(this);
     txtDesc_->installEventFilter(this);
     cmdSave_ = new QPushButton("Save and Update List", this);

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Colors.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/PrinterCanvas.h"
@@ -184,6 +185,7 @@ void frmReport::BuildPage() {
             // Odometer readings: digits and the point only.
             e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), e));
         }
+        KeepFileCharactersOnly(e);
         e->installEventFilter(this);
         connect(e, &QLineEdit::returnPressed, this, [this, c] { EditBox_Enter(static_cast<int>(c)); });
         e->hide();

@@ -9,6 +9,8 @@ namespace {
 const std::string kNotesFile = "Notes.dat";
 constexpr char kStoredCr = '\xD5';
 constexpr char kStoredLf = '\xD2';
+// "ÕÒ": the stored form of CR LF, so the two letters cannot stand together in a note.
+constexpr const char* kStoredLineBreak = "\xD5\xD2";
 
 int SelectedYear(const Store& s) { return YearOf(s.dates.gSelectedDate); }
 
@@ -19,6 +21,13 @@ void EnsureYear(Store& s, DayListRef list, const std::string& readProc) {
 }
 
 bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::string& proc, const std::string& readProc) {
+    if (!afterListDelete && s.notes.gNotesBoxText.find(kStoredLineBreak) != std::string::npos) {
+        s.ui->MsgBox("A note cannot hold \"" + std::string(kStoredLineBreak) +
+                         "\": the notes file keeps a line break as these two letters. Please put a character "
+                         "between them. The note was not saved.",
+                     MsgButtons::OK, "");
+        return false;
+    }
     if (!afterListDelete) EnsureYear(s, list, readProc);
     DayListCopy before(list);
     if (!afterListDelete) {
@@ -43,19 +52,28 @@ bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::strin
 } // namespace
 
 std::string EncodeNoteText(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c == '\r') c = kStoredCr;
-        else if (c == '\n') c = kStoredLf;
+    // Every line break, a lone CR or LF too, is stored as the pair that reads back as one.
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            out += text[i];
+            continue;
+        }
+        out += kStoredLineBreak;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     }
     return out;
 }
 
 std::string DecodeNoteText(std::string_view stored) {
+    // Only the pair is a line break: a lone 0xD5 or 0xD2 is the letter it is in Windows-1252.
     std::string out(stored);
-    for (char& c : out) {
-        if (c == kStoredCr) c = '\r';
-        else if (c == kStoredLf) c = '\n';
+    for (size_t i = 0; i + 1 < out.size(); ++i) {
+        if (out[i] == kStoredCr && out[i + 1] == kStoredLf) {
+            out[i] = '\r';
+            out[++i] = '\n';
+        }
     }
     return out;
 }

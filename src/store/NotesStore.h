@@ -1,7 +1,8 @@
 #pragma once
 // One free-text note per date, kept per year in "<yyyy>/Notes.dat" for the shown year and the
-// next. In the file a note's CR and LF are the bytes 0xD5 and 0xD2, so that a note of several
-// lines stays one line; the lists keep that stored form.
+// next. In the file a note's CR LF is the pair of bytes 0xD5 0xD2, so that a note of several
+// lines stays one line; either byte alone is its letter ("Õ", "Ò"). The lists keep that stored
+// form.
 #include "store/DateModel.h"
 #include "store/DayFile.h"
 
@@ -65,7 +66,7 @@ struct NotesStore {
     }
 };
 
-// CR LF text <-> the stored form (CR = 0xD5, LF = 0xD2).
+// CR LF text <-> the stored form (CR = 0xD5, LF = 0xD2; read back only as the pair).
 std::string EncodeNoteText(std::string_view text);
 std::string DecodeNoteText(std::string_view stored);
 
@@ -78,7 +79,7 @@ void ReadNextYearsNotes(Store& s);
 void ReadNotesOfShownYears(Store& s);
 // Store the note box's text as the selected date's note (unless after a list delete) and
 // rewrite the year file; "Notes Saved". False, with gNotesChanged left set, when the file could
-// not be written.
+// not be written or the text holds "ÕÒ", which would read back as a line break (told).
 bool SaveThisYearsNotes(Store& s);
 bool SaveNextYearsNotes(Store& s);
 // Prepares the selected date's note (caption, box text, loaded text, open index) and asks the

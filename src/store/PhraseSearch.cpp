@@ -12,6 +12,17 @@ inline std::size_t PairHash(unsigned a, unsigned b) {
     return (v ^ (v >> 5)) & 0xFFF;
 }
 
+// Whether text[pos, pos + len) takes in a byte of a note's stored line break (0xD5 0xD2). The
+// pair never overlaps another: 0xD5 only begins one and 0xD2 only ends one.
+bool HoldsStoredBreak(std::string_view text, std::size_t pos, std::size_t len) {
+    auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t i = pos; i < pos + len; ++i) {
+        if (at(i) == 0xD5 && i + 1 < text.size() && at(i + 1) == 0xD2) return true;
+        if (at(i) == 0xD2 && i > 0 && at(i - 1) == 0xD5) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 unsigned char UpperCp1252(unsigned char c) {
@@ -25,16 +36,10 @@ unsigned char UpperCp1252(unsigned char c) {
     }
 }
 
-PhraseMatcher::PhraseMatcher(std::string_view phrase, bool noteText) {
+PhraseMatcher::PhraseMatcher(std::string_view phrase, bool noteText) : noteText_(noteText) {
     for (int c = 0; c < 256; ++c) fold_[c] = UpperCp1252(static_cast<unsigned char>(c));
-    if (noteText) {
-        // Stored line breaks fold to themselves as CR and LF, which no phrase holds.
-        fold_[0xD5] = '\r';
-        fold_[0xD2] = '\n';
-    }
     folded_.reserve(phrase.size());
-    // The phrase is folded with the plain table: a typed letter is always a letter.
-    for (char c : phrase) folded_ += static_cast<char>(UpperCp1252(static_cast<unsigned char>(c)));
+    for (char c : phrase) folded_ += static_cast<char>(fold_[static_cast<unsigned char>(c)]);
     const std::size_t m = folded_.size();
     if (m < 2) return;
     // Longer phrases shift by at most 255; they are still found, only more slowly. Pairs that
@@ -63,7 +68,7 @@ bool PhraseMatcher::In(std::string_view text) const {
     const auto* p = reinterpret_cast<const unsigned char*>(folded_.data());
     if (m == 1) {
         for (std::size_t i = 0; i < n; ++i)
-            if (fold_[t[i]] == p[0]) return true;
+            if (fold_[t[i]] == p[0] && !(noteText_ && HoldsStoredBreak(text, i, 1))) return true;
         return false;
     }
     // Horspool on pairs: the folded pair of bytes that ends the window says how far the phrase
@@ -73,7 +78,7 @@ bool PhraseMatcher::In(std::string_view text) const {
         if (shift == 0) {
             std::size_t k = 0;
             while (k < m && fold_[t[pos + k]] == p[k]) ++k;
-            if (k == m) return true;
+            if (k == m && !(noteText_ && HoldsStoredBreak(text, pos, m))) return true;
             shift = 1;
         }
         pos += shift;

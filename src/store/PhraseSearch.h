@@ -13,8 +13,8 @@ namespace orvelle {
 
 class PhraseMatcher {
 public:
-    // noteText: the texts are notes in their stored form, whose bytes 0xD5 and 0xD2 are line
-    // breaks; they never match the letters of the same codes typed in the phrase.
+    // noteText: the texts are notes in their stored form, whose pair of bytes 0xD5 0xD2 is a line
+    // break; a hit never takes in a byte of that pair.
     explicit PhraseMatcher(std::string_view phrase, bool noteText = false);
 
     // True when the phrase occurs in `text`; an empty phrase occurs nowhere.
@@ -26,6 +26,7 @@ private:
     // stay in the first-level cache, where the scan's chain of look-ups is fastest.
     std::array<std::uint8_t, 4096> shift_{};
     std::string folded_;
+    bool noteText_ = false;
 };
 
 // Windows-1252 upper case of one byte: a-z and the accented small letters.

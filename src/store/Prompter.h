@@ -14,6 +14,11 @@ public:
     virtual ~Prompter() = default;
     virtual MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, const std::string& title,
                              MsgIcon icon = MsgIcon::None) = 0;
+    // The same for a text in UTF-8, for the one message that names characters Windows-1252 does
+    // not have; a prompter that only records texts takes the bytes as they are.
+    virtual MsgAnswer MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) {
+        return MsgBox(text, buttons, title, MsgIcon::None);
+    }
     // Cancel gives an empty text.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText = {}) = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -104,6 +105,7 @@ frmColors::frmColors(Store& s, QWidget* parent, std::function<void()> categories
     MoveTwips(lblCaption, 180, 4140);
     txtEdit = new QLineEdit(body);
     txtEdit->setObjectName("txtEdit");
+    KeepFileCharactersOnly(txtEdit);
     SetGeometryTwips(txtEdit, 2100, 4140, 1875, 285);
     connect(txtEdit, &QLineEdit::textChanged, this, &frmColors::txtEdit_Change);
 

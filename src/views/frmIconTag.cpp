@@ -2,6 +2,7 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
@@ -45,6 +46,7 @@ frmIconTag::frmIconTag(Store& s, frmIcons& palette) : QWidget(&palette, Qt::Tool
     imgSelectedIcon->SetScale(0, 0, 1, 1);
     txtTag = new QLineEdit(this);
     txtTag->setObjectName("txtTag");
+    KeepFileCharactersOnly(txtTag);
     SetGeometryTwips(txtTag, 600, 240, 2535, 315);
     cmdSave = new QPushButton("Save", this);
     cmdSave->setObjectName("cmdSave");

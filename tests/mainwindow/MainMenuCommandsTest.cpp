@@ -1,6 +1,8 @@
 #include "common/MainWindowFixture.h"
+#include "common/TypedText.h"
 #include "mainwindow/MainMenuCommands.h"
 #include "notes/frmHelp.h"
+#include "notes/TermDialogs.h"
 #include "notes/frmNotes.h"
 #include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
@@ -13,6 +15,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+
+#include <functional>
+#include <vector>
 
 namespace orvelle {
 namespace {
@@ -234,6 +239,47 @@ TEST_F(MenuCommands, OnlyCommandsWithTheirWindowsAreOffered) {
     auto* options = m.findChild<QMenu*>("mnuOpt");
     emit options->aboutToShow();
     EXPECT_TRUE(m.findChild<QMenu*>("mnuOptUser")->menuAction()->isEnabled());
+}
+
+// Every box whose text is saved (or searched for in the files) refuses what the files cannot
+// hold, in the windows the menus open.
+TEST_F(MenuCommands, SavedBoxesRefuseWhatTheFilesCannotHold) {
+    Start();
+    auto boxIn = [](const char* window, const char* box) -> QWidget* {
+        for (QWidget* w : QApplication::allWidgets())
+            if (w->objectName() == window && w->isVisible()) return w->findChild<QWidget*>(box);
+        return nullptr;
+    };
+    auto menu = [this](const char* item) { return [this, item] { Trigger(item); }; };
+    struct Case {
+        std::function<void()> open;
+        const char* window;
+        std::vector<const char*> boxes;
+        bool readsHolidays = false;
+    };
+    for (const Case& c : std::vector<Case>{{menu("mnuManageToDo"), "frmToDo", {"txt_0", "txt_9"}},
+                                           {menu("mnuManageEmailList"), "frmEmailList", {"txt_0", "txt_1", "txt_2"}},
+                                           {menu("mnuManageHolidays"), "frmHolidays", {"txtDesc"}, true},
+                                           {menu("mnuManageBDays"), "frmBDay", {"txt_0"}},
+                                           {menu("mnuManageAlerts"), "frmAlert", {"txtMessage"}},
+                                           {menu("mnuEditFind"), "frmSearch", {"cmbPhrase"}},
+                                           // the terms window's Add and Edit
+                                           {[this] { frmAddFUT::ShowDialog(*s); }, "frmAddFUT", {"txtAddFUT"}},
+                                           {[this] { frmEditFUT::ShowDialog(*s, "x"); }, "frmEditFUT", {"txtEditFUT"}}}) {
+        // The new folder has no holidays for the managers to read.
+        if (c.readsHolidays) prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
+        c.open();
+        Settle();
+        for (const char* name : c.boxes) {
+            QWidget* box = boxIn(c.window, name);
+            ASSERT_NE(box, nullptr) << c.window << " " << name;
+            if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
+            prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+            test::TypeText(box, "Aő");
+            QString text = box->property(qobject_cast<QLineEdit*>(box) ? "text" : "plainText").toString();
+            EXPECT_TRUE(text.endsWith("A")) << c.window << " " << name << ": " << text.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "NotesTestSupport.h"
+#include "common/TypedText.h"
 
 #include "notes/NotesHooks.h"
 #include "notes/frmNotes.h"
+#include "platform/Dialogs.h"
 #include "store/DataFiles.h"
 #include "store/DateModel.h"
 #include "store/NotesStore.h"
@@ -267,4 +269,39 @@ TEST_F(NotesWindowTest, PlannerButtonAsksFirstAndCancelStays) {
     EXPECT_EQ(plannersShown, 1);
     EXPECT_EQ(store.flags.gCalendarView, 0);
     EXPECT_FALSE(PathIsFile(NotesFile(2009)));
+}
+
+TEST_F(NotesWindowTest, LoneOTildeAndOGraveStayLettersAndWhatTheFileCannotHoldIsRefusedAsTyped) {
+    ScopedPrompter everywhere(store, prompter);
+    const std::string stamp = ":" + CellStampOf(DateSerial(2009, 3, 5)) + ":";
+    WriteNotes(2009, "03/05/09" + stamp + "\xD2SCAR and \xD5TTO\xD5\xD2next \xD5\r\n");
+    frmNotes* w = OpenNote(2009, 3, 5);
+    QPlainTextEdit* box = w->txtNotes();
+    const QString shown = QString("ÒSCAR and ÕTTO\nnext Õ");
+    EXPECT_EQ(box->toPlainText(), shown);
+
+    // Refused whole, as typed or pasted, and named once.
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(box, "ő");
+    prompter.Expect(MsgAnswer::OK, "\"ő\", \"日\" and \"本\" cannot be kept");
+    test::PasteText(box, "ÒK ő 日本");
+    EXPECT_EQ(box->toPlainText(), shown);
+    EXPECT_FALSE(store.flags.gNotesChanged);
+
+    // "ÕÒ" together would read back as a line break: the save says so and writes nothing.
+    box->moveCursor(QTextCursor::End);
+    test::TypeText(box, "ÕÒ");
+    prompter.Expect(MsgAnswer::OK, "A note cannot hold \"\xD5\xD2\"");
+    EXPECT_FALSE(w->mnuFileSave_Click());
+    EXPECT_TRUE(store.flags.gNotesChanged);
+    EXPECT_EQ(ReadWholeFile(NotesFile(2009)), "03/05/09" + stamp + "\xD2SCAR and \xD5TTO\xD5\xD2next \xD5\r\n");
+
+    QTest::keyClick(box, Qt::Key_Left);
+    test::TypeText(box, "-");
+    prompter.Expect(MsgAnswer::OK, "Notes Saved");
+    EXPECT_TRUE(w->mnuFileSave_Click());
+    EXPECT_EQ(ReadWholeFile(NotesFile(2009)),
+              "03/05/09" + stamp + "\xD2SCAR and \xD5TTO\xD5\xD2next \xD5\xD5-\xD2\r\n");
+    EXPECT_EQ(OpenNote(2009, 3, 5), w);
+    EXPECT_EQ(box->toPlainText(), shown + "Õ-Ò");
 }

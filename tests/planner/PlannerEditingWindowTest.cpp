@@ -3,6 +3,7 @@
 // box, the auto-complete accept keys and the wrap of continuance lines.
 #include "FakeTextMeasurer.h"
 #include "PlannerWindowFixture.h"
+#include "common/TypedText.h"
 #include "planner/PlannerLineChecks.h"
 #include "planner/PlannerLineEditing.h"
 #include "planner/PlannerTimeLabels.h"
@@ -117,6 +118,18 @@ TEST_F(PlannerEditingTest, NumberBoxesRefuseLettersAndPastes) {
         QTest::keyClicks(Box(i), "ab");
         EXPECT_EQ(Box(i)->text(), "ab") << i;
     }
+}
+
+TEST_F(PlannerEditingTest, LinesRefuseWhatThePlannerFileCannotHoldAndSayWhichOnce) {
+    OpenActive();
+    Focus(0);
+    test::TypeText(Box(0), "ÒSCAR and ÕTTO");
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(Box(0), "ő");
+    prompter.Expect(MsgAnswer::OK, "\"日\" and \"本\" cannot be kept");
+    test::PasteText(Box(0), " 日本");
+    EXPECT_EQ(Box(0)->text(), "ÒSCAR and ÕTTO");
+    EXPECT_EQ(s->page.gPlannerLines[0].substr(0, 14), "\xD2SCAR and \xD5TTO");
 }
 
 TEST_F(PlannerEditingTest, TooLongToDoLineTurnsRedNamingItsMaximum) {

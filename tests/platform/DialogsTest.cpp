@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "common/TypedText.h"
 #include "store/ScriptedPrompter.h"
 #include "store/Store.h"
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -133,6 +135,39 @@ TEST_F(RealBoxes, InputBoxGivesTheTypedTextAndCancelGivesNothing) {
 
     WhenBoxShows([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(prompter.InputBox("Enter a name", "Names", "Default"), "");
+
+    // Every answer is kept in a file or names one: what the files cannot hold is refused as typed.
+    ScriptedPrompter told;
+    SetAppPrompter(&told);
+    told.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    WhenBoxShows([](QWidget* w) {
+        test::TypeText(w->findChild<QLineEdit*>(), "ő");
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    EXPECT_EQ(prompter.InputBox("Enter a name", "Names", "Default"), "Default");
+    SetAppPrompter(nullptr);
+    EXPECT_TRUE(told.Finished());
+}
+
+// The message naming characters a box refused shows them as typed, over the window they were typed
+// in rather than over the main window, which would come in front of it on a desktop.
+TEST_F(RealBoxes, TheMessageNamingCharactersShowsOverTheWindowTypedIn) {
+    QWidget main, typedIn;
+    prompter.SetParent(&main);
+    main.show();
+    typedIn.show();
+    typedIn.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&typedIn));
+    QWidget* parent = nullptr;
+    QString text;
+    WhenBoxShows([&](QWidget* w) {
+        parent = w->parentWidget();
+        text = qobject_cast<QMessageBox*>(w)->text();
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    EXPECT_EQ(prompter.MsgBoxUtf8("\"ő\" cannot be kept", MsgButtons::OK, ""), MsgAnswer::OK);
+    EXPECT_EQ(parent, &typedIn);
+    EXPECT_EQ(text, QString("\"ő\" cannot be kept"));
 }
 
 // A text laid out in lines of its own keeps those lines: the box is wide enough for the longest,

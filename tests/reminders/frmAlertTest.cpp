@@ -1,8 +1,10 @@
 #include "ReminderTestSupport.h"
 #include "common/FocusTakingPrompter.h"
+#include "common/TypedText.h"
 
 #include "reminders/frmAlert.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -244,4 +246,22 @@ TEST_F(AlertWindowTest, ARefusedPeriodIsSaidOnceThoughItsBoxLosesTheFocusToTheMe
     QTest::qWait(150);
     EXPECT_EQ(QApplication::focusWidget(), period);
     EXPECT_EQ(prompter.SeenDialogs().size(), 2u);
+}
+
+TEST_F(AlertWindowTest, TheMessageRefusesWhatTheFileCannotHoldHoweverItComes) {
+    OpenWindow();
+    auto* box = Get<QPlainTextEdit>("txtMessage");
+    box->setPlainText("Call Ödön ");
+    box->moveCursor(QTextCursor::End);
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(box, "ő");
+    prompter.Expect(MsgAnswer::OK, "\"日\" and \"本\" cannot be kept");
+    test::PasteText(box, "日本!");
+    EXPECT_EQ(box->toPlainText(), "Call Ödön ");
+
+    // An assistive tool's text passes no key: what cannot be kept is taken out again, told.
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    QAccessible::queryAccessibleInterface(box)->editableTextInterface()->insertText(10, "Ernő");
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(box->toPlainText(), "Call Ödön Ern");
 }

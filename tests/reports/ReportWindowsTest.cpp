@@ -1,5 +1,6 @@
 #include "common/MainWindowFixture.h"
 #include "common/ReportPlannerDays.h"
+#include "common/TypedText.h"
 #include "mainwindow/ReportMenus.h"
 #include "platform/Printer.h"
 #include "views/frmYear.h"
@@ -136,6 +137,13 @@ TEST_F(ReportWindowsTest, EditingRecomputesMilesAndTotals) {
     EXPECT_EQ(v.TotalLabel()->text(), "1,125");
     Edit(&v, 4, 0, "300");
     EXPECT_EQ(v.Cell(4, 0)->text(), "125");
+
+    // The copy is Windows-1252 text: what it cannot hold is refused as typed.
+    Click(&v, 1, 0, Qt::RightButton);
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(v.EditBox(1), "ő");
+    EXPECT_FALSE(v.EditBox(1)->text().contains(QString("ő")));
+    QTest::keyClick(v.EditBox(1), Qt::Key_Return);
 
     // A second click while a box is open only says so.
     Click(&v, 1, 0, Qt::RightButton);

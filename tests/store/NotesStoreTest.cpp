@@ -247,9 +247,11 @@ TEST_F(NotesStoreTest, ReadsAnyLineEnd) {
     EXPECT_EQ(ErrorLog(), "");
 }
 
-TEST(NoteText, LineBreaksMapToStoredBytes) {
-    EXPECT_EQ(EncodeNoteText("a\r\nb\nc\r"), "a\xD5\xD2" "b\xD2" "c\xD5");
+TEST(NoteText, LineBreaksMapToTheStoredPairAndLoneBytesStayLetters) {
+    EXPECT_EQ(EncodeNoteText("a\r\nb\nc\r"), "a\xD5\xD2" "b\xD5\xD2" "c\xD5\xD2");
     EXPECT_EQ(DecodeNoteText("a\xD5\xD2" "b"), "a\r\nb");
+    // "ÒSCAR and ÕTTO", "Õ" at a line's end, "Ò" at the next one's start.
+    EXPECT_EQ(DecodeNoteText("\xD2SCAR and \xD5TTO\xD5\xD5\xD2\xD2"), "\xD2SCAR and \xD5TTO\xD5\r\n\xD2");
 }
 
 } // namespace

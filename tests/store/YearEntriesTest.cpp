@@ -68,12 +68,16 @@ TEST(PhraseMatcher, AgreesWithAPlainUpperCaseSearchOnRandomTexts) {
     EXPECT_FALSE(PhraseMatcher(longPhrase).In(std::string(1000, 'X')));
 }
 
-TEST(PhraseMatcher, StoredLineBreaksOfANoteAreNotLetters) {
-    // 0xD5 and 0xD2 are a note's CR and LF in the file; "õ" and "ò" typed fold to them.
-    std::string stored = EncodeNoteText("first\r\nsecond");
+TEST(PhraseMatcher, StoredLineBreaksOfANoteAreNotLettersButLoneOnesAre) {
+    // 0xD5 0xD2 is a note's CR LF in the file; "õ" and "ò" typed fold to those bytes.
+    std::string stored = EncodeNoteText("first\r\nsecond \xD2SCAR \xD5TTO\xD5\r\n\xD2");
     EXPECT_FALSE(PhraseMatcher("\xF5\xF2", true).In(stored));
+    EXPECT_FALSE(PhraseMatcher("t\xF5", true).In(stored));
+    EXPECT_FALSE(PhraseMatcher("\xF2se", true).In(stored));
     EXPECT_TRUE(PhraseMatcher("first", true).In(stored));
-    EXPECT_TRUE(PhraseMatcher("\xF5", true).In("cr\xF5me"));
+    EXPECT_TRUE(PhraseMatcher("\xF2scar \xF5tto\xF5", true).In(stored));
+    EXPECT_TRUE(PhraseMatcher("\xF2", true).In(EncodeNoteText("a\r\n\xD2")));
+    EXPECT_FALSE(PhraseMatcher("\xF2", true).In(EncodeNoteText("a\r\n")));
 }
 
 TEST_F(YearFilesTest, SearchFindsNotesAndEveryMorningPlannerPageWithinTheMonth) {

@@ -2,6 +2,7 @@
 // through the real windows. The platform drag needs a mouse, so the tests put a drop of their
 // own in its place: the drop event goes to the month box as the platform would send it.
 #include "../common/MainWindowFixture.h"
+#include "../common/TypedText.h"
 
 #include "mainwindow/IconMenus.h"
 #include "mainwindow/MainMenuCommands.h"
@@ -522,6 +523,11 @@ TEST_F(IconWindowsTest, TheCaptionEditorRewritesOnlyItsSlotsLine) {
     std::vector<std::string> last = ReadLines(dir + "Icon Tags.dat").value();
     EXPECT_EQ(last[5], "005:Cable: and more");
     EXPECT_EQ(last[7].substr(3), ":Water");
+
+    // Nor does a character the file has no byte for come in.
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(editor->txtTag, "ő");
+    EXPECT_EQ(editor->txtTag->text(), "Water");
 }
 
 } // namespace orvelle

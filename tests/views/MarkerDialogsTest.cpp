@@ -1,6 +1,7 @@
 // The marker colour and caption dialog and the displayed-markers dialog, opened from the main
 // window's Manage menu and driven through their controls.
 #include "common/MainWindowFixture.h"
+#include "common/TypedText.h"
 #include "store/DataFiles.h"
 #include "store/MarkerCategories.h"
 #include "views/frmColors.h"
@@ -113,6 +114,11 @@ TEST_F(MarkerDialogs, RefusedSavesChangeNeitherTheFileNorTheCategories) {
     f->cmdSave->click();
     EXPECT_EQ(File(), Defaults());
     EXPECT_EQ(s->markers.gMarkerCaptions[3], "Travel");
+
+    // What the file cannot hold never comes in.
+    prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
+    test::TypeText(f->txtEdit, "ő");
+    EXPECT_EQ(f->lblMarker[3]->text(), "Trip: abroad");
 }
 
 TEST_F(MarkerDialogs, SavedCaptionAndColourKeepTheOtherLinesAndTheStoredHiddenMarks) {
