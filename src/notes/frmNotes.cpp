@@ -58,6 +58,9 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
     txtNotes_->setObjectName("txtNotes");
     txtNotes_->setFont(MakeFont("Arial", 10));
     txtNotes_->installEventFilter(this);
+    // A bar that comes and goes would narrow the box, and a long note would be laid out twice.
+    txtNotes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepLayoutInProportion(txtNotes_);
     connect(txtNotes_, &QPlainTextEdit::textChanged, this, &frmNotes::txtNotes_Change);
     terms_ = new NotesTermBox(store, txtNotes_, this);
 
@@ -145,7 +148,6 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
         w = new frmNotes(store);
         sub = AddMdiChild(area, w, kClientWidth, kClientHeight);
     }
-    w->LoadPreparedNote();
     if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight) {
         // Maximised as the calendar views are: filling the child area without a frame, since a
         // maximised sub-window would put its icon and window buttons into the main menu bar.
@@ -157,6 +159,8 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     sub->show();
     area->setActiveSubWindow(sub);
     w->Form_Resize();
+    // The note goes into the box at its final width: a long note is laid out once.
+    w->LoadPreparedNote();
     w->txtNotes_->setFocus();
     ShowTermsWithTypingWindow(store);
     return w;
@@ -334,13 +338,14 @@ QStringList frmNotes::DisplayLines() const {
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         layout->blockBoundingRect(b); // lays out blocks the box has not shown yet
         QTextLayout* tl = b.layout();
+        const QString text = b.text();
         if (!tl || tl->lineCount() == 0) {
-            lines << b.text();
+            lines << text;
             continue;
         }
         for (int i = 0; i < tl->lineCount(); ++i) {
             QTextLine line = tl->lineAt(i);
-            lines << b.text().mid(line.textStart(), line.textLength());
+            lines << text.mid(line.textStart(), line.textLength());
         }
     }
     return lines;
