@@ -265,8 +265,10 @@ void frmNotes::txtNotes_Change() {
     if (store_.flags.gNotesLoading) return;
     QString text = BoxTextOf(txtNotes_);
     store_.notes.gNotesBoxText = FromBoxText(text);
-    // Never cleared here: typing the loaded text back still counts as a change.
-    if (text != ToBoxText(store_.notes.gLoadedNoteText)) store_.flags.gNotesChanged = true;
+    // Never cleared here: typing the loaded text back still counts as a change, so once set
+    // there is nothing more to compare.
+    if (!store_.flags.gNotesChanged && text != ToBoxText(store_.notes.gLoadedNoteText))
+        store_.flags.gNotesChanged = true;
 }
 
 bool frmNotes::mnuFileSave_Click() {
