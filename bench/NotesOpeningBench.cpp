@@ -1,6 +1,6 @@
 // Files from the share, opened as the user opens them, until the window is painted: a note as a
 // user types it (3 KB in short lines) beside the largest note the program takes, in lines, in
-// one paragraph and as one unbroken run (target: under a second each); a 50 MiB note, refused
+// one paragraph, as one unbroken run and as NUL bytes (target: under a second each); a 50 MiB note, refused
 // unread; the open-file dialog on a folder of 10,000 large files, pipes and dangling links; the
 // terms window on the largest term list, of short terms and of the longest terms; and a
 // character typed into the typed note and into the largest ones.
@@ -103,6 +103,11 @@ BENCHMARK(BM_OpenLargestNoteInOneParagraph)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLargestNoteOneUnbrokenRun(benchmark::State& state) { OpenNote(state, std::string(kLongestNote, 'x')); }
 BENCHMARK(BM_OpenLargestNoteOneUnbrokenRun)->Unit(benchmark::kMillisecond);
+
+// A broken export: the largest note of NUL bytes, each a character no font has, the slowest
+// for the text layout.
+void BM_OpenLargestNoteOfNulBytes(benchmark::State& state) { OpenNote(state, std::string(kLongestNote, '\0')); }
+BENCHMARK(BM_OpenLargestNoteOfNulBytes)->Unit(benchmark::kMillisecond);
 
 void BM_RefuseNoteOf50MiB(benchmark::State& state) {
     App();

@@ -24,10 +24,10 @@ constexpr std::uint64_t kPictureFileLimit = 4ull << 20;   // "Images/<n>.ico"
 // The longest line a list or settings file may hold; longer ones are skipped.
 constexpr size_t kLongestListLine = 16 * 1024;
 // The longest note the notes window saves, and so opens (its text with CR LF line breaks): a
-// note of this size still opens in a fraction of a second. An exported note (".nte") is the
-// date, a ":" and the note; an exported planner day (".pln") is 4109 bytes, with a line end a
-// mail program may have added. Larger files from the share are refused unread.
-constexpr size_t kLongestNote = 1u << 20;
+// note of this size opens in under half a second, whatever bytes it holds. An exported note
+// (".nte") is the date, a ":" and the note; an exported planner day (".pln") is 4109 bytes, with
+// a line end a mail program may have added. Larger files from the share are refused unread.
+constexpr size_t kLongestNote = 256u << 10;
 constexpr std::uint64_t kNotesFileLimit = 9 + kLongestNote;
 constexpr std::uint64_t kPlannerDayFileLimit = 4109 + 2;
 // The longest term of a term list: what the term dialogs' boxes take.

@@ -218,8 +218,8 @@ TEST_F(ShareTest, ShareThatIsMissingOrHoldsLinksGetsNothing) {
 // What the share holds may be a colleague's broken export. A file larger than the program
 // itself writes of its kind is refused at once, unread, naming the file and why; a note at the
 // largest size opens within a second, even as one unbroken run; and a note grown past that size
-// is neither saved nor written back. A term list with a term longer than the term boxes take
-// is not copied in.
+// is neither saved nor written back, though the user's own longer note still opens and prints.
+// A term list with a term longer than the term boxes take is not copied in.
 TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
     const std::string share = dir + "Planners And Notes/";
     std::string prose;
@@ -232,13 +232,17 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
     }
     Write(share + "edge.nte", "07/04/09:" + std::string(kLongestNote, 'x'));
     Write(share + "long.fut", "Airport\r\n" + std::string(kLongestTerm + 1, 't'));
+    // The user's own note from before there was a limit, four times as long.
+    const std::string own =
+        "03/05/09:" + CellStampOf(DateSerial(2009, 3, 5)) + ":" + std::string(4 * kLongestNote, 'o');
+    Write(dir + "2009/Notes.dat", own + "\r\n");
     Start();
 
     struct Refusal {
         const char *name, *menu, *why;
     };
-    for (Refusal r : {Refusal{"line.nte", "mnuFileOpenNotes", "2000009 bytes, more than the 1048585 such a file may"},
-                      Refusal{"huge.nte", "mnuFileOpenNotes", "52428800 bytes, more than the 1048585"},
+    for (Refusal r : {Refusal{"line.nte", "mnuFileOpenNotes", "2000009 bytes, more than the 262153 such a file"},
+                      Refusal{"huge.nte", "mnuFileOpenNotes", "52428800 bytes, more than the 262153"},
                       Refusal{"huge.pln", "mnuFileOpenPlanner", "52428800 bytes, more than the 4111"}}) {
         prompter.Expect(MsgAnswer::OK, std::string("The file ") + r.name + " cannot be opened: it holds " + r.why);
         QElapsedTimer t;
@@ -262,16 +266,21 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
     QTest::keyClicks(notes->txtNotes(), "y");
     prompter.Expect(MsgAnswer::OK, "An error occurred in SaveExternalNotes.");
     EXPECT_FALSE(notes->mnuFileSave_Click());
-    EXPECT_NE(prompter.SeenDialogs().back().text.find("more than the 1048576 a note may hold"), std::string::npos);
+    EXPECT_NE(prompter.SeenDialogs().back().text.find("more than the 262144 a note may hold"), std::string::npos);
     EXPECT_EQ(fs::file_size(share + "edge.nte"), 9 + kLongestNote);
     prompter.Expect(MsgAnswer::No, "Text has been changed.");
     notes->CloseWindow();
+    // The user's own longer note still opens, and prints line by line in good time, but is
+    // saved only once shortened.
+    t.start();
     notes = OpenNotes();
     ASSERT_NE(notes, nullptr);
-    notes->txtNotes()->setPlainText(QString(static_cast<qsizetype>(kLongestNote) + 1, 'z'));
+    EXPECT_EQ(notes->DisplayLines().join("").size(), static_cast<qsizetype>(4 * kLongestNote));
+    EXPECT_LT(t.elapsed(), 1500);
+    QTest::keyClicks(notes->txtNotes(), "y");
     prompter.Expect(MsgAnswer::OK, "An error occurred in SaveThisYearsNotes.");
     EXPECT_FALSE(notes->mnuFileSave_Click());
-    EXPECT_FALSE(fs::exists(dir + "2009/Notes.dat"));
+    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat"), own + "\r\n");
     EXPECT_TRUE(s->flags.gNotesChanged);
 
     prompter.Expect(MsgAnswer::OK, "File not found."); // no list is named yet
