@@ -17,4 +17,11 @@ std::string FromBoxText(const QString& text);
 // A text box's text with every character kept as typed (no-break spaces stay), "\n" per break.
 QString BoxTextOf(const QPlainTextEdit* box);
 
+// Keeps the box's layout time in proportion to its text, whatever text it is given. A box that
+// keeps words whole goes through the rest of an unbroken run again for each screen line of it,
+// so once the text holds a run of hundreds of characters with no blank, the box wraps anywhere
+// (until a new text replaces the whole). A long paragraph keeps its shaped glyphs: otherwise
+// each repaint, each blink of the caret included, shapes all of it anew.
+void KeepLayoutInProportion(QPlainTextEdit* box);
+
 } // namespace orvelle

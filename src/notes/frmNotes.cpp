@@ -60,6 +60,9 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
     txtNotes_->setObjectName("txtNotes");
     txtNotes_->setFont(MakeFont("Arial", 10));
     txtNotes_->installEventFilter(this);
+    // A bar that comes and goes would narrow the box, and a long note would be laid out twice.
+    txtNotes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepLayoutInProportion(txtNotes_);
     connect(txtNotes_, &QPlainTextEdit::textChanged, this, &frmNotes::txtNotes_Change);
     terms_ = new NotesTermBox(store, txtNotes_, this);
 
@@ -148,7 +151,6 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
         w = new frmNotes(store);
         sub = AddMdiChild(area, w, kClientWidth, kClientHeight);
     }
-    w->LoadPreparedNote();
     if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight) {
         // Maximised as the calendar views are: filling the child area without a frame, since a
         // maximised sub-window would put its icon and window buttons into the main menu bar.
@@ -160,6 +162,8 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     sub->show();
     area->setActiveSubWindow(sub);
     w->Form_Resize();
+    // The note goes into the box at its final width: a long note is laid out once.
+    w->LoadPreparedNote();
     w->txtNotes_->setFocus();
     ShowTermsWithTypingWindow(store);
     return w;
@@ -267,8 +271,10 @@ void frmNotes::txtNotes_Change() {
     if (store_.flags.gNotesLoading) return;
     QString text = BoxTextOf(txtNotes_);
     store_.notes.gNotesBoxText = FromBoxText(text);
-    // Never cleared here: typing the loaded text back still counts as a change.
-    if (text != ToBoxText(store_.notes.gLoadedNoteText)) store_.flags.gNotesChanged = true;
+    // Never cleared here: typing the loaded text back still counts as a change, so once set
+    // there is nothing more to compare.
+    if (!store_.flags.gNotesChanged && text != ToBoxText(store_.notes.gLoadedNoteText))
+        store_.flags.gNotesChanged = true;
 }
 
 bool frmNotes::mnuFileSave_Click() {
@@ -345,13 +351,14 @@ QStringList frmNotes::DisplayLines() const {
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         layout->blockBoundingRect(b); // lays out blocks the box has not shown yet
         QTextLayout* tl = b.layout();
+        const QString text = b.text();
         if (!tl || tl->lineCount() == 0) {
-            lines << b.text();
+            lines << text;
             continue;
         }
         for (int i = 0; i < tl->lineCount(); ++i) {
             QTextLine line = tl->lineAt(i);
-            lines << b.text().mid(line.textStart(), line.textLength());
+            lines << text.mid(line.textStart(), line.textLength());
         }
     }
     return lines;

@@ -19,6 +19,17 @@ bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+// The files the user names or picks end in their extension in any letter case.
+bool HasExtension(std::string_view path, std::string_view lowerExtension) {
+    if (path.size() < lowerExtension.size()) return false;
+    std::string_view tail = path.substr(path.size() - lowerExtension.size());
+    for (size_t i = 0; i < tail.size(); ++i) {
+        char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+        if (c != lowerExtension[i]) return false;
+    }
+    return true;
+}
+
 std::string Shorten(std::string_view line) {
     std::string out(line.substr(0, 60));
     for (char& c : out)
@@ -66,7 +77,10 @@ FileLimits LimitsFor(const std::string& path) {
     // others line by line.
     if (EndsWith(path, "/Planner.dat") || EndsWith(path, "/Notes.dat")) l = {kDayFileLimit, 0};
     else if (EndsWith(path, ".ico")) l = {kPictureFileLimit, 0};
-    else if (EndsWith(path, "Help_Topics.txt") || EndsWith(path, ".fut")) l = {kListFileLimit, 0};
+    else if (EndsWith(path, "Help_Topics.txt")) l = {kListFileLimit, 0};
+    else if (HasExtension(path, ".fut")) l = {kListFileLimit, kLongestTerm};
+    else if (HasExtension(path, ".nte")) l = {kNotesFileLimit, 0};
+    else if (HasExtension(path, ".pln")) l = {kPlannerDayFileLimit, 0};
     else if (EndsWith(path, "UserPreferences.txt") || EndsWith(path, "Marker Colors.dat") ||
              EndsWith(path, "Icon Tags.dat") || EndsWith(path, "Template.dat") || EndsWith(path, "_Icons.dat"))
         l = {kSettingsFileLimit, kLongestListLine};
@@ -195,32 +209,32 @@ bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& 
     return true;
 }
 
-bool FitsItsReader(Store& s, const std::string& procName, const std::string& path, std::string_view content) {
+std::string WhyItsReaderRefuses(const std::string& path, std::string_view content, const char* holds) {
     FileLimits l = LimitsFor(path);
-    std::string why;
-    if (content.size() > l.size) {
-        why = "it would hold " + std::to_string(content.size()) + " bytes, more than the " + std::to_string(l.size) +
-              " such a file may hold, so it could not be read back";
-    } else if (l.longestLine != 0) {
-        // Cut as SplitLines cuts: at CR LF, LF or a lone CR.
-        size_t start = 0, number = 1;
-        while (start < content.size()) {
-            size_t end = content.find_first_of("\r\n", start);
-            if (end == std::string_view::npos) end = content.size();
-            if (end - start > l.longestLine) {
-                why = "its line " + std::to_string(number) + " would hold " + std::to_string(end - start) +
-                      " characters, more than the " + std::to_string(l.longestLine) +
-                      " a line of it may hold, so it could not be read back";
-                break;
-            }
-            start = end + (content.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-            ++number;
-        }
+    if (content.size() > l.size)
+        return std::string("it ") + holds + " " + std::to_string(content.size()) + " bytes, more than the " +
+               std::to_string(l.size) + " such a file may hold";
+    if (l.longestLine == 0) return {};
+    // Cut as SplitLines cuts: at CR LF, LF or a lone CR.
+    size_t start = 0, number = 1;
+    while (start < content.size()) {
+        size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = content.size();
+        if (end - start > l.longestLine)
+            return "its line " + std::to_string(number) + " " + holds + " " + std::to_string(end - start) +
+                   " characters, more than the " + std::to_string(l.longestLine) + " a line of it may hold";
+        start = end + (content.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++number;
     }
+    return {};
+}
+
+bool FitsItsReader(Store& s, const std::string& procName, const std::string& path, std::string_view content) {
+    std::string why = WhyItsReaderRefuses(path, content, "would hold");
     if (why.empty()) return true;
     LogError(s, procName, kErrWriteFailed,
              "The file " + DataFileName(s, path) + " was not saved: " + why +
-                 ". Nothing was written; shorten the text and save again.");
+                 ", so it could not be read back. Nothing was written; shorten the text and save again.");
     return false;
 }
 

@@ -23,6 +23,15 @@ constexpr std::uint64_t kSettingsFileLimit = 1ull << 20;  // preferences, marker
 constexpr std::uint64_t kPictureFileLimit = 4ull << 20;   // "Images/<n>.ico"
 // The longest line a list or settings file may hold; longer ones are skipped.
 constexpr size_t kLongestListLine = 16 * 1024;
+// The longest note the notes window saves, and so opens (its text with CR LF line breaks): a
+// note of this size opens in under half a second, whatever bytes it holds. An exported note
+// (".nte") is the date, a ":" and the note; an exported planner day (".pln") is 4109 bytes, with
+// a line end a mail program may have added. Larger files from the share are refused unread.
+constexpr size_t kLongestNote = 256u << 10;
+constexpr std::uint64_t kNotesFileLimit = 9 + kLongestNote;
+constexpr std::uint64_t kPlannerDayFileLimit = 4109 + 2;
+// The longest term of a term list: what the term dialogs' boxes take.
+constexpr size_t kLongestTerm = 32767;
 // Skipped lines logged per read of a file; the rest are counted in one more entry.
 constexpr size_t kSkippedLinesLogged = 5;
 
@@ -108,9 +117,13 @@ std::string LoggedFileName(const Store& s, const std::string& path);
 // into "Backup" first (false when that fails).
 bool ReadyToOverwrite(Store& s, const std::string& procName, const std::string& path);
 
-// False (told and logged, nothing written) when `content` is more than the file's reader takes:
-// larger than its size limit or with a line longer than its longest line. Every saver of a
-// data file checks this before it writes; SaveDataFile does so itself.
+// Why the reader of `path` would not take `content` (larger than its size limit, or with a line
+// longer than its longest line): "its line 3 <holds> 40000 characters, more than ..."; empty
+// when it would.
+std::string WhyItsReaderRefuses(const std::string& path, std::string_view content, const char* holds = "holds");
+
+// False (told and logged, nothing written) when `content` is more than the file's reader takes.
+// Every saver of a data file checks this before it writes; SaveDataFile does so itself.
 bool FitsItsReader(Store& s, const std::string& procName, const std::string& path, std::string_view content);
 
 // FitsItsReader, ReadyToOverwrite, then the atomic write; a failure is reported through LogError.

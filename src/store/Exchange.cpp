@@ -1,9 +1,11 @@
 #include "store/Exchange.h"
 
 #include "store/Clock.h"
+#include "store/DataFiles.h"
 #include "store/DiskNames.h"
 #include "store/ErrorLog.h"
 #include "store/FileChecks.h"
+#include "store/NotesStore.h"
 #include "store/PlannerRecord.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
@@ -172,8 +174,14 @@ bool Export(Store& s, ExportSource src, const std::string& contact, const std::f
     return true;
 }
 
-// The whole file, or nullopt after the message saying why not.
-std::optional<std::string> ReadImport(Store& s, const char* proc, const std::string& folder, const std::string& name) {
+void RefuseImport(Store& s, const std::string& name, const std::string& why) {
+    s.ui->MsgBox("The file " + name + " cannot be opened: " + why + ".", MsgButtons::OK, "");
+}
+
+// The whole file, or nullopt after the message saying why not. A file larger than the program
+// itself writes of its kind (`limit`), a pipe or a device is refused before anything is read.
+std::optional<std::string> ReadImport(Store& s, const char* proc, const std::string& folder, const std::string& name,
+                                      std::uint64_t limit) {
     if (name.empty()) {
         s.ui->MsgBox("Bad file name.", MsgButtons::OK, "");
         return std::nullopt;
@@ -187,13 +195,11 @@ std::optional<std::string> ReadImport(Store& s, const char* proc, const std::str
         s.ui->MsgBox("The file " + name + " cannot be opened: " + LinkRefusal(link), MsgButtons::OK, "");
         return std::nullopt;
     }
-    auto content = ReadWholeFile(path);
-    if (!content) LogError(s, proc, kErrFileNotFound, "File not found: " + NameFromDisk(path));
-    return content;
-}
-
-void RefuseImport(Store& s, const std::string& name, const std::string& why) {
-    s.ui->MsgBox("The file " + name + " cannot be opened: " + why + ".", MsgButtons::OK, "");
+    FileRead file = ReadRegularFile(path, limit);
+    if (file.status == ReadStatus::Ok) return std::move(file.content);
+    if (file.status != ReadStatus::Missing) RefuseImport(s, name, file.why);
+    else LogError(s, proc, kErrFileNotFound, "File not found: " + NameFromDisk(path));
+    return std::nullopt;
 }
 
 std::optional<ExchangeFileContent> ParseHeader(std::string_view content, std::string* why) {
@@ -278,6 +284,10 @@ bool SaveExternalPlanner(Store& s, const std::string& contactName) {
 
 bool SaveExternalNotes(Store& s, const std::string& contactName) {
     NotesStore& n = s.notes;
+    if (!NoteFitsItsReaders(s, "SaveExternalNotes", n.gNotesBoxText)) {
+        n.gExportingNotes = false;
+        return false;
+    }
     bool external = n.gExternalNotes;
     Date date = external && s.exchange.gExternalNotesDate ? s.exchange.gExternalNotesDate
                 : n.gLoadedNoteDate                      ? n.gLoadedNoteDate
@@ -295,7 +305,7 @@ bool SaveExternalNotes(Store& s, const std::string& contactName) {
 }
 
 bool ReadExternalNotes(Store& s, const std::string& folder, const std::string& name) {
-    auto content = ReadImport(s, "ReadExternalNotes", folder, name);
+    auto content = ReadImport(s, "ReadExternalNotes", folder, name, kNotesFileLimit);
     if (!content) return false;
     std::string why;
     auto file = ParseNotesFile(*content, &why);
@@ -329,7 +339,7 @@ bool ReadExternalNotes(Store& s, const std::string& folder, const std::string& n
 
 bool ReadExternalPlanner(Store& s, const std::string& folder, const std::string& name,
                          const std::function<void()>& loadPlannerWindow) {
-    auto content = ReadImport(s, "ReadExternalPlanner", folder, name);
+    auto content = ReadImport(s, "ReadExternalPlanner", folder, name, kPlannerDayFileLimit);
     if (!content) return false;
     std::string why;
     auto file = ParsePlannerDayFile(*content, &why);

@@ -1,5 +1,7 @@
 #include "store/NotesStore.h"
 
+#include "store/DataFiles.h"
+#include "store/ErrorLog.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 
@@ -28,6 +30,7 @@ bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::strin
                      MsgButtons::OK, "");
         return false;
     }
+    if (!afterListDelete && !NoteFitsItsReaders(s, proc, s.notes.gNotesBoxText)) return false;
     if (!afterListDelete) EnsureYear(s, list, readProc);
     DayListCopy before(list);
     if (!afterListDelete) {
@@ -50,6 +53,15 @@ bool SaveNotes(Store& s, DayListRef list, bool afterListDelete, const std::strin
 }
 
 } // namespace
+
+bool NoteFitsItsReaders(Store& s, const std::string& procName, std::string_view text) {
+    if (text.size() <= kLongestNote) return true;
+    LogError(s, procName, kErrWriteFailed,
+             "The note was not saved: it would take " + std::to_string(text.size()) + " bytes, more than the " +
+                 std::to_string(kLongestNote) +
+                 " a note may hold. Nothing was written; shorten the text and save again.");
+    return false;
+}
 
 std::string EncodeNoteText(std::string_view text) {
     // Every line break, a lone CR or LF too, is stored as the pair that reads back as one.

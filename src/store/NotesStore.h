@@ -70,6 +70,10 @@ struct NotesStore {
 std::string EncodeNoteText(std::string_view text);
 std::string DecodeNoteText(std::string_view stored);
 
+// False, told and logged, when the note `text` (with CR LF line breaks) is longer than a note
+// may be (kLongestNote): the saves and the export then write nothing.
+bool NoteFitsItsReaders(Store& s, const std::string& procName, std::string_view text);
+
 // This year = the selected date's year; next year = the year after the shown view's.
 void ReadThisYearsNotes(Store& s);
 void ReadNextYearsNotes(Store& s);

@@ -392,11 +392,16 @@ bool OpenFrequentlyUsedTermsFile(Store& s, const std::string& path) {
             return false;
         }
         const std::string& content = picked.content;
+        // A list the terms window could not read back (a term longer than its boxes take) is
+        // refused before anything is copied.
+        if (std::string why = WhyItsReaderRefuses(ListPath(s, name), content); !why.empty()) {
+            s.ui->MsgBox("The file \"" + name + "\" could not be read: " + why + ".", MsgButtons::OK, "");
+            return false;
+        }
         if (SpecialFileInPlace(s, "OpenFrequentlyUsedTermsFile", name)) return false;
         if (FileExists(s.gAppPath, name) &&
             s.ui->MsgBox(kDuplicateText, MsgButtons::YesNo, kDuplicateTitle) != MsgAnswer::Yes)
             return false;
-        if (!FitsItsReader(s, "OpenFrequentlyUsedTermsFile", ListPath(s, name), content)) return false;
         std::string error;
         if (!WriteFileAtomic(ListPath(s, name), content, &error)) {
             LogError(s, "OpenFrequentlyUsedTermsFile", kErrWriteFailed, error);

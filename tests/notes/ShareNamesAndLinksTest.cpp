@@ -7,9 +7,11 @@
 #include "notes/frmFUT.h"
 #include "notes/frmFile.h"
 #include "notes/frmNotes.h"
+#include "store/DataFiles.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
 #include <QPushButton>
 
 #include <cstdlib>
@@ -58,9 +60,11 @@ struct ShareTest : MainWindowTest {
         ASSERT_EQ(found.size(), 1) << text.toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
     }
-    // File > "Open External Notes", moved to the share, `name` picked and opened.
-    void ImportFromShare(const QString& name) {
-        w->Menu("mnuFileOpenNotes")->trigger();
+    // File > "Open External Notes" (or the dialog another command opens), moved to the share,
+    // `name` picked and opened.
+    void ImportFromShare(const QString& name, const std::function<void()>& openDialog = {}) {
+        if (openDialog) openDialog();
+        else w->Menu("mnuFileOpenNotes")->trigger();
         frmFile* f = Top<frmFile>();
         ASSERT_NE(f, nullptr);
         f->findChild<QComboBox*>("Drive1")->setCurrentIndex(frmFile::kShare);
@@ -209,4 +213,81 @@ TEST_F(ShareTest, ShareThatIsMissingOrHoldsLinksGetsNothing) {
     notes->findChild<QAction*>("mnuFileSave")->trigger();
     EXPECT_NE(ReadWholeFile(yearTarget + "Notes.dat").value_or("").find("Agenda"), std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dir + "2009"));
+}
+
+// What the share holds may be a colleague's broken export. A file larger than the program
+// itself writes of its kind is refused at once, unread, naming the file and why; a note at the
+// largest size opens within a second, even as one unbroken run; and a note grown past that size
+// is neither saved nor written back, though the user's own longer note still opens and prints.
+// A term list with a term longer than the term boxes take is not copied in.
+TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
+    const std::string share = dir + "Planners And Notes/";
+    std::string prose;
+    while (prose.size() < 2000000) prose += "the quarterly figures go to the board on Monday ";
+    prose.resize(2000000);
+    Write(share + "line.nte", "07/04/09:" + prose);
+    for (const char* name : {"huge.nte", "huge.pln"}) {
+        Write(share + name, "07/04/09:");
+        fs::resize_file(share + name, 50u << 20);
+    }
+    Write(share + "edge.nte", "07/04/09:" + std::string(kLongestNote, 'x'));
+    Write(share + "long.fut", "Airport\r\n" + std::string(kLongestTerm + 1, 't'));
+    // The user's own note from before there was a limit, four times as long.
+    const std::string own =
+        "03/05/09:" + CellStampOf(DateSerial(2009, 3, 5)) + ":" + std::string(4 * kLongestNote, 'o');
+    Write(dir + "2009/Notes.dat", own + "\r\n");
+    Start();
+
+    struct Refusal {
+        const char *name, *menu, *why;
+    };
+    for (Refusal r : {Refusal{"line.nte", "mnuFileOpenNotes", "2000009 bytes, more than the 262153 such a file"},
+                      Refusal{"huge.nte", "mnuFileOpenNotes", "52428800 bytes, more than the 262153"},
+                      Refusal{"huge.pln", "mnuFileOpenPlanner", "52428800 bytes, more than the 4111"}}) {
+        prompter.Expect(MsgAnswer::OK, std::string("The file ") + r.name + " cannot be opened: it holds " + r.why);
+        QElapsedTimer t;
+        t.start();
+        ImportFromShare(r.name, [&] { w->Menu(r.menu)->trigger(); });
+        EXPECT_LT(t.elapsed(), 1000) << r.name;
+        ASSERT_EQ(w->findChild<frmNotes*>(), nullptr) << r.name;
+    }
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+
+    QElapsedTimer t;
+    t.start();
+    ImportFromShare("edge.nte");
+    frmNotes* notes = w->findChild<frmNotes*>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->windowTitle(), "Displaying External Notes for Jul 04, 2009");
+    EXPECT_EQ(notes->DisplayLines().join("").size(), static_cast<qsizetype>(kLongestNote));
+    EXPECT_LT(t.elapsed(), 1000);
+
+    // One more character makes it a note the program does not write: the file stays as it was.
+    QTest::keyClicks(notes->txtNotes(), "y");
+    prompter.Expect(MsgAnswer::OK, "An error occurred in SaveExternalNotes.");
+    EXPECT_FALSE(notes->mnuFileSave_Click());
+    EXPECT_NE(prompter.SeenDialogs().back().text.find("more than the 262144 a note may hold"), std::string::npos);
+    EXPECT_EQ(fs::file_size(share + "edge.nte"), 9 + kLongestNote);
+    prompter.Expect(MsgAnswer::No, "Text has been changed.");
+    notes->CloseWindow();
+    // The user's own longer note still opens, and prints line by line in good time, but is
+    // saved only once shortened.
+    t.start();
+    notes = OpenNotes();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->DisplayLines().join("").size(), static_cast<qsizetype>(4 * kLongestNote));
+    EXPECT_LT(t.elapsed(), 1500);
+    QTest::keyClicks(notes->txtNotes(), "y");
+    prompter.Expect(MsgAnswer::OK, "An error occurred in SaveThisYearsNotes.");
+    EXPECT_FALSE(notes->mnuFileSave_Click());
+    EXPECT_EQ(ReadWholeFile(dir + "2009/Notes.dat"), own + "\r\n");
+    EXPECT_TRUE(s->flags.gNotesChanged);
+
+    prompter.Expect(MsgAnswer::OK, "File not found."); // no list is named yet
+    w->Menu("mnuManageFUTList")->trigger();
+    ASSERT_NE(frmFUT::Find(), nullptr);
+    prompter.Expect(MsgAnswer::OK, "The file \"long.fut\" could not be read: its line 2 holds 32768 characters, "
+                                   "more than the 32767 a line of it may hold.");
+    ImportFromShare("long.fut", [&] { frmFUT::Find()->findChild<QAction*>("mnuFileOpenFUT")->trigger(); });
+    EXPECT_FALSE(fs::exists(dir + "long.fut"));
 }
