@@ -99,11 +99,17 @@ void mnuFileCreateTemplate_Click(frmMain& m) {
 void mnuFileSaveTemplate_Click(frmMain& m) {
     Store& s = m.store();
     // The year view that follows the save closes a note open over the month: it asks first.
-    if (!QueryUnloadPlannerAndNotes(s)) return;
+    EditsToDrop drop;
+    if (!QueryUnloadPlannerAndNotes(s, drop)) return;
     // Shown on a month without a file of its own, the template can be saved from the month; the
     // month's own changes are asked about before the view goes.
-    if (!s.flags.gTemplateMode && !ChangesSettled(s)) return;
+    if (!s.flags.gTemplateMode && !AskAboutUnsavedChanges(s, drop)) {
+        s.flags.gNavigationCancelled = false;
+        return;
+    }
+    // Edits answered No go only when the save does.
     if (!SaveTemplateIcons(s)) return;
+    ForgetDroppedEdits(s, drop);
     ShowYearViewAlone(m);
     s.flags.gTemplateMode = false;
 }

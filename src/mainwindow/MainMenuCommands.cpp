@@ -23,9 +23,15 @@ constexpr const char* kAppTitle = "Orvelle";
 void ShowYearViewAlone(frmMain& m) {
     Store& s = m.store();
     // The drawing closes an open planner page or note: their own questions come first.
-    if (!QueryUnloadPlannerAndNotes(s)) return;
-    // Closing the month view would drop its changed icons: they are asked about first.
-    if (m.monthView() && s.flags.gMonthIconsChanged && !ChangesSettled(s)) return;
+    EditsToDrop drop;
+    if (!QueryUnloadPlannerAndNotes(s, drop)) return;
+    // Closing the month view would drop its changed icons: they are asked about too, and Cancel
+    // there keeps the page and the note as they were.
+    if (m.monthView() && !AskAboutChangedIcons(s, drop)) {
+        s.flags.gNavigationCancelled = false;
+        return;
+    }
+    ForgetDroppedEdits(s, drop);
     if (m.monthView()) {
         s.flags.gClosingMonthView = true;
         m.UnloadMonthView();

@@ -2,6 +2,7 @@
 // The main window: an MDI frame holding the date picker, the tool buttons, the indicators and
 // one calendar view (or the planner) at a time. Its event procedures keep their original names.
 #include "mainwindow/ToolButtonArt.h"
+#include "store/SaveChangesPrompt.h"
 #include "views/MainShell.h"
 
 #include <QMainWindow>
@@ -183,6 +184,8 @@ private:
     std::function<void()> showBirthdayManager_;
     bool closeApproved_ = false;
     bool refusedByChild_ = false;
+    // The edits answered No at the close's questions, forgotten while the windows go.
+    EditsToDrop droppedOnClose_;
 };
 
 } // namespace orvelle

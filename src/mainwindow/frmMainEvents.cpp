@@ -190,21 +190,30 @@ void frmMain::MDIForm_Load() {
 bool frmMain::MDIForm_QueryUnload() {
     Store& s = store_;
     s.flags.gMainWindowClosing = true;
-    CheckForUnsavedChanges(s);
-    if (s.flags.gNavigationCancelled) {
+    // Edits answered No are dropped only when the program really closes: a Cancel at a later
+    // question, or No at the confirmation, keeps them, still changed.
+    EditsToDrop drop;
+    if (!AskAboutUnsavedChanges(s, drop)) {
         // Cancel at a save question keeps the program open with the edits in place.
         s.flags.gNavigationCancelled = false;
         s.flags.gMainWindowClosing = false;
         return true;
     }
-    if (!s.flags.gPlannerOpen && !s.flags.gExpenseReportOpen && !s.flags.gMileageReportOpen) return false;
-    MsgAnswer a = s.ui->MsgBox("Are you sure you want to close the program? Click Cancel to\r\n"
-                               "return to main window. Click No to keep this Window Open.",
-                               MsgButtons::YesNoCancel, "Preparing to Close the Application");
-    if (a == MsgAnswer::Yes) return false;
+    // A page whose edits were answered No goes with them, as if closed already.
+    bool plannerStays = s.flags.gPlannerOpen && !drop.planner;
+    MsgAnswer a = MsgAnswer::Yes;
+    if (plannerStays || s.flags.gExpenseReportOpen || s.flags.gMileageReportOpen)
+        a = s.ui->MsgBox("Are you sure you want to close the program? Click Cancel to\r\n"
+                         "return to main window. Click No to keep this Window Open.",
+                         MsgButtons::YesNoCancel, "Preparing to Close the Application");
+    if (a == MsgAnswer::Yes) {
+        ForgetDroppedEdits(s, drop);
+        droppedOnClose_ = drop;
+        return false;
+    }
     s.flags.gMainWindowClosing = false;
     if (a == MsgAnswer::Cancel) {
-        if (s.flags.gPlannerOpen) {
+        if (plannerStays) {
             CloseChildNamed("frmPlanner", s.hooks.UnloadPlannerWindow);
         } else if (s.flags.gExpenseReportOpen) {
             CloseChildNamed("frmExpenses", {});
@@ -227,8 +236,13 @@ void frmMain::CloseChildNamed(const QString& name, const std::function<void()>& 
 }
 
 void frmMain::MDIForm_Unload() {
-    // Every window goes, the last loaded first; one that refuses keeps the program running.
-    if (!UnloadAllFormsAndEnd()) refusedByChild_ = true;
+    // Every window goes, the last loaded first; one that refuses keeps the program running, and
+    // the windows still open keep the edits answered No.
+    if (!UnloadAllFormsAndEnd()) {
+        refusedByChild_ = true;
+        KeepDroppedEdits(store_, droppedOnClose_);
+    }
+    droppedOnClose_ = {};
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {

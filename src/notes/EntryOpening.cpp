@@ -7,10 +7,10 @@
 namespace orvelle {
 namespace {
 
-bool Cancelled(Store& s) {
-    if (!s.flags.gNavigationCancelled) return false;
+// After a Cancel (or a failed save): nothing opens, and the next command starts afresh.
+bool Stopped(Store& s) {
     s.flags.gNavigationCancelled = false;
-    return true;
+    return false;
 }
 
 } // namespace
@@ -26,14 +26,15 @@ bool OpenYearEntry(Store& s, const EntryOpeners& openers, EntryKind kind, int ye
     }
     if (planner && !openers.openPlanner) return false;
     // The window being replaced asks first, while the selected date is still its own.
-    if (planner) CheckForUnsavedChanges(s);
-    else CheckForUnsavedNote(s);
-    if (Cancelled(s)) return false;
+    EditsToDrop drop;
+    if (planner ? !AskAboutUnsavedChanges(s, drop) : !AskAboutChangedNote(s, drop)) return Stopped(s);
     // A note of another month moves the selected date away from the month view, whose next
-    // drawing shows that month: the shown month's changed icons are asked about now.
+    // drawing shows that month: the shown month's changed icons are asked about now, and Cancel
+    // there keeps the note as it was.
     bool leavesMonth = s.flags.gCalendarView == 1 && (MonthOf(*date) != MonthOf(s.dates.gSelectedDate) ||
                                                      YearOf(*date) != YearOf(s.dates.gSelectedDate));
-    if (!planner && leavesMonth && !MonthIconsSettled(s)) return false;
+    if (!planner && leavesMonth && !AskAboutChangedIcons(s, drop)) return Stopped(s);
+    DropEdits(s, drop);
 
     if (fromSearch) {
         s.search.gSearchActive = true;

@@ -28,7 +28,7 @@ void InstallNotesHooks(Store& store, QMdiArea* area, std::function<void()> show1
     };
     store.hooks.QueryUnloadNotes = [guarded] {
         frmNotes* w = guarded ? frmNotes::Find(guarded) : nullptr;
-        return !w || w->Form_QueryUnload();
+        return w ? w->AskToClose() : CloseAnswer::Close;
     };
 }
 

@@ -37,6 +37,7 @@ frmHelp::frmHelp(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     framTopics->setObjectName("framTopics");
     lstHelp_ = new QListWidget(framTopics);
     lstHelp_->setObjectName("lstHelp");
+    KeepEntriesWhole(lstHelp_);
     (new QVBoxLayout(framTopics))->addWidget(lstHelp_);
     FollowCurrentRow(lstHelp_, [this](int row) { lstHelp_Click(row); });
 

@@ -230,19 +230,21 @@ bool frmNotes::CloseWindow() {
     return close();
 }
 
-bool frmNotes::Form_QueryUnload() {
-    if (!store_.flags.gNotesChanged) return true;
+CloseAnswer frmNotes::AskToClose() {
+    if (!store_.flags.gNotesChanged) return CloseAnswer::Close;
     switch (store_.ui->MsgBox("Text has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
                               "Text Has Been Changed.")) {
-    case MsgAnswer::Yes:
-        // A save that failed keeps the window and the text.
-        return mnuFileSave_Click();
-    case MsgAnswer::No:
-        store_.flags.gNotesChanged = false;
-        return true;
-    default:
-        return false;
+    // A save that failed keeps the window and the text.
+    case MsgAnswer::Yes: return mnuFileSave_Click() ? CloseAnswer::Close : CloseAnswer::Cancel;
+    case MsgAnswer::No: return CloseAnswer::DropEdits;
+    default: return CloseAnswer::Cancel;
     }
+}
+
+bool frmNotes::Form_QueryUnload() {
+    CloseAnswer a = AskToClose();
+    if (a == CloseAnswer::DropEdits) store_.flags.gNotesChanged = false;
+    return a != CloseAnswer::Cancel;
 }
 
 void frmNotes::Form_Unload() {

@@ -2,6 +2,8 @@
 // The notes window: the free-text note of one date, an MDI child of the main window. The note
 // itself lives in the store (NotesStore); the window shows it, reports edits and hands Save,
 // Print, Search Again and the switch to the planner to the store.
+#include "store/UiHooks.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -38,8 +40,10 @@ public:
     void Form_Resize();
     // Escape and the terms keys; true when the key was handled.
     bool Form_KeyDown(int key);
-    // The close question; true when the window may close.
+    // The close question; true when the window may close. AskToClose only answers it: No
+    // leaves the edits to the caller to drop.
     bool Form_QueryUnload();
+    CloseAnswer AskToClose();
     void Form_Unload();
     void txtNotes_Change();
     void cmdPlanner_Click();

@@ -247,16 +247,17 @@ bool frmToDo::mnuFileSave_Click() {
 }
 
 void frmToDo::mnuFilePrint_Click() {
-    // Printing reports nothing: without a usable printer nothing comes out.
-    if (!store_.flags.gPrinterPresent) return;
+    // Without a usable printer the command says so, as the calendar's print does.
+    auto noPrinter = [this] { store_.ui->MsgBox("Printer could not be found", MsgButtons::OK, ""); };
+    if (!store_.flags.gPrinterPresent) return noPrinter();
     PrinterCanvas canvas;
-    if (!canvas.IsActive()) return;
+    if (!canvas.IsActive()) return noPrinter();
     Date today = Clock::Today();
     Ymd d = SplitDate(today);
     QString heading = FromCp1252(MonthAbbrev(d.month) + " " + TwoDigits(d.day) + ", " + std::to_string(d.year)) +
                       " To Do List";
     DrawToDoPage(canvas, heading, rows_);
-    canvas.EndDoc();
+    if (!canvas.EndDoc()) noPrinter();
 }
 
 void frmToDo::mnuOptMoveDown_Click() {

@@ -32,6 +32,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace orvelle {
 
 frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(store), model_(store) {
@@ -84,7 +86,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
         if (QMdiSubWindow* sub = MdiSubWindowOf(this)) sub->close();
         else close();
     };
-    s_.hooks.QueryUnloadPlanner = [this] { return Form_QueryUnload(); };
+    s_.hooks.QueryUnloadPlanner = [this] { return AskToClose(); };
     RegisterWindow(this);
     ShowTermsWithTypingWindow(s_);
     KeepCaptionsWhole(this);
@@ -261,34 +263,36 @@ bool frmPlanner::SavePlanner() {
 
 void frmPlanner::mnuFileSave_Click() { SavePlanner(); }
 
-bool frmPlanner::AskToSaveBeforeLeavingDay() {
-    if (!s_.flags.gPlannerOpen || !s_.flags.gPlannerChanged) return true;
-    switch (s_.ui->MsgBox("The Planner has been changed. Do you want to save those changes?", MsgButtons::YesNoCancel,
-                          "Planner Has Changed")) {
-    case MsgAnswer::Yes: return SavePlanner();
-    case MsgAnswer::No: s_.flags.gPlannerChanged = false; return true;
-    default: return false;
-    }
-}
-
 void frmPlanner::cmdDay_Click(int index) {
-    if (!AskToSaveBeforeLeavingDay()) return;
-    // The rest of the save-changes prompt (the planner question is settled by now).
-    if (!ChangesSettled(s_)) return;
+    EditsToDrop drop;
+    if (!AskAboutUnsavedChanges(s_, drop)) {
+        s_.flags.gNavigationCancelled = false;
+        return;
+    }
+    // The window stays for the next day: the page's dropped edits are only forgotten.
+    if (std::exchange(drop.planner, false)) s_.flags.gPlannerChanged = false;
+    DropEdits(s_, drop);
     // The day next to the page on show, whatever date was selected meanwhile.
     Date date = PageDate() + (index == 0 ? -1 : 1);
     OpenPlannerFor(date);
     emit selectedDateChanged(date);
 }
 
-bool frmPlanner::Form_QueryUnload() {
-    if (!s_.flags.gPlannerChanged) return true;
+CloseAnswer frmPlanner::AskToClose() {
+    if (!s_.flags.gPlannerChanged) return CloseAnswer::Close;
     switch (s_.ui->MsgBox("Planner has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
                           "Planner Has Been Changed.")) {
-    case MsgAnswer::Yes: return SavePlanner();  // a save that did not happen keeps the window
-    case MsgAnswer::No: s_.flags.gPlannerChanged = false; return true;
-    default: return false;
+    // A save that did not happen keeps the window.
+    case MsgAnswer::Yes: return SavePlanner() ? CloseAnswer::Close : CloseAnswer::Cancel;
+    case MsgAnswer::No: return CloseAnswer::DropEdits;
+    default: return CloseAnswer::Cancel;
     }
+}
+
+bool frmPlanner::Form_QueryUnload() {
+    CloseAnswer a = AskToClose();
+    if (a == CloseAnswer::DropEdits) s_.flags.gPlannerChanged = false;
+    return a != CloseAnswer::Cancel;
 }
 
 void frmPlanner::Form_Unload() {

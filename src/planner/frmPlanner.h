@@ -7,6 +7,7 @@
 // store's planner hooks (ShowPlannerPage, SavePlanner, UnloadPlannerWindow).
 #include "planner/PlannerPageModel.h"
 #include "store/Dates.h"
+#include "store/UiHooks.h"
 
 #include <QWidget>
 
@@ -58,8 +59,10 @@ public:
     void mnuFileExit_Click();
     void mnuFileQuit_Click();
     void mnuOptShowMainLabel_Click();
-    // Form_QueryUnload: the save question; false when the window must stay open.
+    // Form_QueryUnload: the save question; false when the window must stay open. AskToClose
+    // only answers it: No leaves the edits to the caller to drop.
     bool Form_QueryUnload();
+    CloseAnswer AskToClose();
 
 signals:
     // The planner was left through its own exit commands: show the twelve-month view.
@@ -91,9 +94,6 @@ private:
     Date PageDate() const;
     void SelectSearchHit();
     void Form_Unload();
-    // The planner part of the save-changes prompt, asked by the day buttons themselves so that
-    // No keeps the window and moves on with the edits dropped.
-    bool AskToSaveBeforeLeavingDay();
 
     Store& s_;
     PlannerPageModel model_;

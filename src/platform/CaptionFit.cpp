@@ -6,9 +6,12 @@
 #include <QCheckBox>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QListView>
+#include <QScrollBar>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +25,7 @@ namespace {
 
 constexpr const char* kKeeperProperty = "orvelleCaptionKeeper";
 constexpr const char* kAsPlacedProperty = "orvelleTextAsPlaced";
+constexpr const char* kEntriesWholeProperty = "orvelleEntriesWhole";
 // Pixels kept between a grown control and the one it moves along, and inside a grown frame.
 constexpr int kGap = 4;
 // Room around a button's text besides the style's own frame.
@@ -63,6 +67,22 @@ QSize Need(QWidget* c) {
         int frame = b->width() - st->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
         int icon = b->icon().isNull() ? 0 : b->iconSize().width() + kGap;
         return {frame + icon + TextWidth(b, b->text()) + kButtonPadding, 0};
+    }
+    if (auto* list = qobject_cast<QListView*>(c); list && list->property(kEntriesWholeProperty).toBool()) {
+        QAbstractItemModel* model = list->model();
+        int widest = 0, rows = 0;
+        for (int i = 0; model && i < model->rowCount(list->rootIndex()); ++i) {
+            QSize entry = list->sizeHintForIndex(model->index(i, list->modelColumn(), list->rootIndex()));
+            widest = std::max(widest, entry.width());
+            rows += entry.height();
+        }
+        if (widest == 0) return {};
+        int frame = 2 * list->frameWidth();
+        // The vertical scroll bar takes its room beside the entries whenever they overflow.
+        Qt::ScrollBarPolicy policy = list->verticalScrollBarPolicy();
+        bool bar = policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && rows > list->height() - frame);
+        int barWidth = bar ? st->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar()) : 0;
+        return {frame + barWidth + widest + 2 * list->spacing(), 0};
     }
     if (auto* cb = qobject_cast<QComboBox*>(c)) {
         int widest = 0;
@@ -236,6 +256,7 @@ private:
             QRect was = c->geometry();
             FitInside(c);
             if (Fitted(c)) GrowToText(c);
+            else if (ManagedByLayout(c) && c->property(kEntriesWholeProperty).toBool()) AskLayoutForRoom(c);
             QRect now = c->geometry();
             if (now.right() > was.right()) Push(box, c, was, Qt::Horizontal);
             if (now.bottom() > was.bottom()) Push(box, c, was, Qt::Vertical);
@@ -248,6 +269,12 @@ private:
         QSize more(hold.right() >= box->width() ? hold.right() + 1 + kGap - box->width() : 0,
                    hold.bottom() >= box->height() ? hold.bottom() + 1 + kGap - box->height() : 0);
         if (!more.isNull()) Grow(box, more);
+    }
+
+    // A list placed by a layout asks it for the width of its entries; the window grows with it.
+    static void AskLayoutForRoom(QWidget* list) {
+        QSize need = Need(list);
+        if (need.isValid() && need.width() > list->minimumWidth()) list->setMinimumWidth(need.width());
     }
 
     void Grow(QWidget* box, QSize more) {
@@ -277,6 +304,19 @@ private:
 
 void KeepCaptionsWhole(QWidget* window) {
     if (window && !window->property(kKeeperProperty).toBool()) new CaptionKeeper(window);
+}
+
+void KeepEntriesWhole(QListView* list) {
+    if (!list) return;
+    list->setProperty(kEntriesWholeProperty, true);
+    // Entries added or changed later ask for room again, through the box that holds the list.
+    auto askForRoom = [list] {
+        if (QWidget* box = list->parentWidget()) QCoreApplication::postEvent(box, new QEvent(QEvent::LayoutRequest));
+    };
+    QAbstractItemModel* model = list->model();
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, list, askForRoom);
+    QObject::connect(model, &QAbstractItemModel::dataChanged, list, askForRoom);
+    QObject::connect(model, &QAbstractItemModel::modelReset, list, askForRoom);
 }
 
 void LeaveTextAsPlaced(QWidget* control) {

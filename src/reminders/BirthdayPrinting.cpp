@@ -15,6 +15,8 @@ namespace {
 constexpr double kLeft = 720, kTop = 1440, kLineStep = 300;
 constexpr int kLinesPerPage = 42;
 
+constexpr const char* kNoPrinter = "Printer not found.";
+
 void ListFont(PrinterCanvas& p) {
     p.SetFontName("Times New Roman");
     p.SetFontSize(10);
@@ -31,32 +33,39 @@ QStringList frmBDay::PrintLines(bool selectedOnly) const {
     return lines;
 }
 
+bool frmBDay::PrinterFound() {
+    if (s_.flags.gPrinterPresent) return true;
+    s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+    return false;
+}
+
+bool frmBDay::JobStarted(const PrinterCanvas& p) {
+    // A printer that takes no job says so too, rather than printing nothing without a word.
+    if (p.IsActive()) return true;
+    s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
+    return false;
+}
+
 void frmBDay::mnuFilePrint_Click() {
-    if (txt_[0]->text().isEmpty() || !s_.flags.gPrinterPresent) return;
+    if (txt_[0]->text().isEmpty() || !PrinterFound()) return;
     PrinterCanvas p;
-    if (!p.IsActive()) return;
+    if (!JobStarted(p)) return;
     const QString texts[3] = {txt_[0]->text(), txt_[1]->text(), lblAge_->text()};
     for (int i = 0; i < 3; ++i) {
         p.SetCurrentX(kLeft);
         p.SetCurrentY(kTop + i * kLineStep);
         p.Print(texts[i]);
     }
-    p.EndDoc();
+    if (!p.EndDoc()) s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
 }
 
 void frmBDay::mnuFilePrintList_Click() {
-    if (!s_.flags.gPrinterPresent) {
-        s_.ui->MsgBox("Printer not found.", MsgButtons::OK, "");
-        return;
-    }
+    if (!PrinterFound()) return;
     PrintList(PrintLines(false));
 }
 
 void frmBDay::mnuFilePrintSelected_Click() {
-    if (!s_.flags.gPrinterPresent) {
-        s_.ui->MsgBox("Printer not found.", MsgButtons::OK, "");
-        return;
-    }
+    if (!PrinterFound()) return;
     QStringList lines = PrintLines(true);
     if (lines.isEmpty()) {
         s_.ui->MsgBox("Nothing from the list has been selected to print.", MsgButtons::OK, "");
@@ -73,7 +82,7 @@ void frmBDay::PrintList(const QStringList& lines) {
                       MsgButtons::OKCancel, "Beginning Print Process") != MsgAnswer::OK)
         return;
     PrinterCanvas p;
-    if (!p.IsActive()) return;
+    if (!JobStarted(p)) return;
     ListFont(p);
     for (int page = 0; page < pages; ++page) {
         if (page > 0) {
@@ -88,7 +97,7 @@ void frmBDay::PrintList(const QStringList& lines) {
             y += kLineStep;
         }
     }
-    p.EndDoc();
+    if (!p.EndDoc()) s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
 }
 
 } // namespace orvelle

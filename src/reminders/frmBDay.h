@@ -20,6 +20,7 @@ class QStackedWidget;
 
 namespace orvelle {
 
+class PrinterCanvas;
 struct Store;
 
 class frmBDay : public QWidget {
@@ -64,6 +65,9 @@ private:
     void ResetEditor();
     void Persist();
     void PrintList(const QStringList& lines);
+    // Without a printer, or with one that starts no job, the print commands say so.
+    bool PrinterFound();
+    bool JobStarted(const PrinterCanvas& p);
     bool lstData_KeyDown(QListWidget* list, int key);
 
     Store& s_;

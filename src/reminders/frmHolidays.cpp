@@ -95,12 +95,21 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     year_ = Clock::CurrentYear();
     LoadHolidayList();
     PopulateComboList();
+    ShowYearInBox();
+    // Only a year chosen from the box's list changes the year; one typed into it is no choice.
+    // (The box hands its focus and keys on to its edit line, which may also get them itself.)
+    cmbYear_->installEventFilter(this);
+    cmbYear_->lineEdit()->installEventFilter(this);
+    KeepCaptionsWhole(this);
+}
+
+void frmHolidays::ShowYearInBox() {
     // The list stands on the year shown: a box whose text names another item of its list takes
-    // the keyboard leaving it for a choice of that item, which would load the year again.
+    // the keyboard leaving it (or Enter) for a choice of that item, which would load that year.
     QString year = QString::number(year_);
+    if (cmbYear_->currentText() == year) return;
     if (int i = cmbYear_->findText(year); i >= 0) cmbYear_->setCurrentIndex(i);
     cmbYear_->setEditText(year);
-    KeepCaptionsWhole(this);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
@@ -207,14 +216,14 @@ void frmHolidays::mnuFileSave_Click() {
 }
 
 bool frmHolidays::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == txtDate_) txtDesc_->setFocus();
-            else if (watched == txtDesc_) cmdSave_->setFocus();
-            else return QWidget::eventFilter(watched, e);
-            return true;
-        }
+    bool enter = e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return ||
+                                                   static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter);
+    if (watched == cmbYear_ || watched == cmbYear_->lineEdit()) {
+        if (enter || e->type() == QEvent::FocusOut) ShowYearInBox();
+    } else if (enter && (watched == txtDate_ || watched == txtDesc_)) {
+        if (watched == txtDate_) txtDesc_->setFocus();
+        else cmdSave_->setFocus();
+        return true;
     }
     return QWidget::eventFilter(watched, e);
 }

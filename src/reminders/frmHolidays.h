@@ -40,6 +40,8 @@ protected:
 
 private:
     void Refuse(const char* text, QWidget* focus);
+    // The year box names the year whose list is shown.
+    void ShowYearInBox();
 
     Store& s_;
     int year_ = 0;

@@ -417,7 +417,7 @@ void frmReport::PrintThisPage() {
         pr.SetCurrentY(p.top);
         pr.Print(p.label->text());
     }
-    pr.EndDoc();
+    if (!pr.EndDoc()) s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
 }
 
 void frmReport::mnuFileExit_Click() {

@@ -84,26 +84,73 @@ bool SaveNoteToYear(Store& s) {
     return true;
 }
 
-bool QueryUnloadPlannerAndNotes(Store& s) {
+namespace {
+
+// False on Cancel; No is noted in `dropped`.
+bool QueryUnload(const std::function<CloseAnswer()>& query, bool& dropped) {
+    switch (query()) {
+    case CloseAnswer::Cancel: return false;
+    case CloseAnswer::DropEdits: dropped = true; return true;
+    default: return true;
+    }
+}
+
+} // namespace
+
+bool QueryUnloadPlannerAndNotes(Store& s, EditsToDrop& drop) {
     UiFlags& f = s.flags;
-    if (f.gPlannerOpen && f.gPlannerChanged && s.hooks.QueryUnloadPlanner && !s.hooks.QueryUnloadPlanner()) return false;
-    if (f.gNotesOpen && f.gNotesChanged && s.hooks.QueryUnloadNotes && !s.hooks.QueryUnloadNotes()) return false;
+    if (f.gPlannerOpen && f.gPlannerChanged && !drop.planner && s.hooks.QueryUnloadPlanner &&
+        !QueryUnload(s.hooks.QueryUnloadPlanner, drop.planner))
+        return false;
+    if (f.gNotesOpen && f.gNotesChanged && !drop.notes && s.hooks.QueryUnloadNotes &&
+        !QueryUnload(s.hooks.QueryUnloadNotes, drop.notes))
+        return false;
     return true;
 }
 
-namespace {
+bool QueryUnloadPlannerAndNotes(Store& s) {
+    EditsToDrop drop;
+    if (!QueryUnloadPlannerAndNotes(s, drop)) return false;
+    ForgetDroppedEdits(s, drop);
+    return true;
+}
 
-// False when the user cancelled or the save failed (the cancel flag is then set).
-bool CheckForUnsavedIcons(Store& s) {
+void ForgetDroppedEdits(Store& s, const EditsToDrop& drop) {
     UiFlags& f = s.flags;
-    if (!f.gMonthIconsChanged) return true;
+    if (drop.icons) {
+        f.gMonthIconsChanged = false;
+        f.gTemplateMode = false;
+    }
+    if (drop.planner) f.gPlannerChanged = false;
+    if (drop.notes) f.gNotesChanged = false;
+}
+
+void DropEdits(Store& s, const EditsToDrop& drop) {
+    ForgetDroppedEdits(s, drop);
+    if (drop.planner && s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
+    if (drop.notes && s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
+}
+
+void KeepDroppedEdits(Store& s, const EditsToDrop& drop) {
+    UiFlags& f = s.flags;
+    if (drop.icons && f.gMonthViewOpen) {
+        f.gMonthIconsChanged = true;
+        f.gTemplateMode = drop.templateMode;
+    }
+    if (drop.planner && f.gPlannerOpen) f.gPlannerChanged = true;
+    if (drop.notes && f.gNotesOpen) f.gNotesChanged = true;
+}
+
+bool AskAboutChangedIcons(Store& s, EditsToDrop& drop) {
+    UiFlags& f = s.flags;
+    if (!f.gMonthIconsChanged || drop.icons) return true;
     switch (Ask(s, "Monthly Icons have been changed. Do you want to save those changes?", "Month Has Changed")) {
     case MsgAnswer::Yes:
         if (Run(s.hooks.SaveMonthIcons, SaveMonthIconsToFile, s)) return true;
         break;
     case MsgAnswer::No:
-        f.gMonthIconsChanged = false;
-        f.gTemplateMode = false;
+        drop.icons = true;
+        drop.templateMode = f.gTemplateMode;
         return true;
     default: break;
     }
@@ -111,35 +158,53 @@ bool CheckForUnsavedIcons(Store& s) {
     return false;
 }
 
-} // namespace
+bool AskAboutChangedNote(Store& s, EditsToDrop& drop) {
+    UiFlags& f = s.flags;
+    if (!f.gNotesOpen || !f.gNotesChanged || drop.notes) return true;
+    switch (Ask(s, "The Notes have been changed. Do you want to save those changes?", "Notes Have Changed")) {
+    case MsgAnswer::Yes:
+        if (Run(s.hooks.SaveNotes, SaveNoteToYear, s)) return true;
+        break;
+    case MsgAnswer::No:
+        drop.notes = true;
+        return true;
+    default: break;
+    }
+    Stop(s);
+    return false;
+}
+
+bool AskAboutUnsavedChanges(Store& s, EditsToDrop& drop) {
+    UiFlags& f = s.flags;
+    if (!AskAboutChangedIcons(s, drop)) return false;
+    if (f.gPlannerOpen && f.gPlannerChanged && !drop.planner) {
+        switch (Ask(s, "The Planner has been changed. Do you want to save those changes?", "Planner Has Changed")) {
+        case MsgAnswer::Yes:
+            if (!Run(s.hooks.SavePlanner, SavePlannerPageToYear, s)) {
+                Stop(s);
+                return false;
+            }
+            break;
+        case MsgAnswer::No: drop.planner = true; break;
+        default: Stop(s); return false;
+        }
+    }
+    return AskAboutChangedNote(s, drop);
+}
 
 bool MonthIconsSettled(Store& s) {
-    if (CheckForUnsavedIcons(s)) return true;
+    EditsToDrop drop;
+    if (AskAboutChangedIcons(s, drop)) {
+        DropEdits(s, drop);
+        return true;
+    }
     s.flags.gNavigationCancelled = false;
     return false;
 }
 
 void CheckForUnsavedChanges(Store& s) {
-    UiFlags& f = s.flags;
-    if (!CheckForUnsavedIcons(s)) return;
-    if (f.gPlannerOpen && f.gPlannerChanged) {
-        switch (Ask(s, "The Planner has been changed. Do you want to save those changes?", "Planner Has Changed")) {
-        case MsgAnswer::Yes:
-            if (!Run(s.hooks.SavePlanner, SavePlannerPageToYear, s)) {
-                Stop(s);
-                return;
-            }
-            break;
-        case MsgAnswer::No:
-            f.gPlannerChanged = false;
-            if (s.hooks.UnloadPlannerWindow) s.hooks.UnloadPlannerWindow();
-            break;
-        default:
-            Stop(s);
-            return;
-        }
-    }
-    CheckForUnsavedNote(s);
+    EditsToDrop drop;
+    if (AskAboutUnsavedChanges(s, drop)) DropEdits(s, drop);
 }
 
 bool ChangesSettled(Store& s) {
@@ -150,21 +215,8 @@ bool ChangesSettled(Store& s) {
 }
 
 void CheckForUnsavedNote(Store& s) {
-    UiFlags& f = s.flags;
-    if (f.gNotesOpen && f.gNotesChanged) {
-        switch (Ask(s, "The Notes have been changed. Do you want to save those changes?", "Notes Have Changed")) {
-        case MsgAnswer::Yes:
-            if (!Run(s.hooks.SaveNotes, SaveNoteToYear, s)) Stop(s);
-            break;
-        case MsgAnswer::No:
-            f.gNotesChanged = false;
-            if (s.hooks.UnloadNotesWindow) s.hooks.UnloadNotesWindow();
-            break;
-        default:
-            Stop(s);
-            break;
-        }
-    }
+    EditsToDrop drop;
+    if (AskAboutChangedNote(s, drop)) DropEdits(s, drop);
 }
 
 } // namespace orvelle

@@ -6,6 +6,29 @@ namespace orvelle {
 
 struct Store;
 
+// The edits answered No in a step that asks more than one question. They are dropped only once
+// the step goes on: a Cancel at a later question (or a failed save) leaves them changed, to be
+// asked about again.
+struct EditsToDrop {
+    bool icons = false;
+    bool templateMode = false;  // what gTemplateMode was when the icons were dropped
+    bool planner = false;
+    bool notes = false;
+};
+
+// The prompt's questions with the No answers held back in `drop` (a question already answered
+// No there is not asked again): false on Cancel (or a failed save), with gNavigationCancelled set.
+bool AskAboutUnsavedChanges(Store& s, EditsToDrop& drop);
+bool AskAboutChangedIcons(Store& s, EditsToDrop& drop);
+bool AskAboutChangedNote(Store& s, EditsToDrop& drop);
+// Clears the changed flags of the dropped edits; their windows stay (a drawing closes them).
+void ForgetDroppedEdits(Store& s, const EditsToDrop& drop);
+// ForgetDroppedEdits, and the planner and notes windows whose edits were dropped close.
+void DropEdits(Store& s, const EditsToDrop& drop);
+// After a step that forgot them stopped half way: the dropped edits whose windows are still
+// open count as changed again.
+void KeepDroppedEdits(Store& s, const EditsToDrop& drop);
+
 void CheckForUnsavedChanges(Store& s);
 // CheckForUnsavedChanges for a command that goes on only when nothing was cancelled: false on
 // Cancel (or a failed save), with the cancel flag cleared for the next command.
@@ -28,5 +51,7 @@ bool SaveNoteToYear(Store& s);
 // drawing closes): each window with unsaved edits asks its own close question. False when the
 // user cancelled (or a save failed); the command then stops and leaves the view as it was.
 bool QueryUnloadPlannerAndNotes(Store& s);
+// The same with the No answers held back in `drop`, for a step that asks more before it goes on.
+bool QueryUnloadPlannerAndNotes(Store& s, EditsToDrop& drop);
 
 } // namespace orvelle

@@ -9,6 +9,10 @@ namespace orvelle {
 enum class FileDialogMode : int;
 enum class ExportKind : int;
 
+// A window's answer to its close question: nothing to keep it (unchanged, or saved), No to its
+// edits, or Cancel (a failed save counts as Cancel).
+enum class CloseAnswer { Close, DropEdits, Cancel };
+
 struct UiHooks {
     // Save commands of the open windows, run by the save-changes prompt. Return false on failure.
     std::function<bool()> SaveMonthIcons;
@@ -25,10 +29,10 @@ struct UiHooks {
     std::function<void()> UnloadPlannerWindow;
     std::function<void()> UnloadNotesWindow;
     // The close questions of the open planner and notes windows, asked before a command draws a
-    // view over them: Yes saves under the window's own date, No drops the edits; false on
-    // Cancel (or a failed save), and the window stays open.
-    std::function<bool()> QueryUnloadPlanner;
-    std::function<bool()> QueryUnloadNotes;
+    // view over them: Yes saves under the window's own date; No is only answered, and the caller
+    // drops the edits once its command goes on; on Cancel the window stays open.
+    std::function<CloseAnswer()> QueryUnloadPlanner;
+    std::function<CloseAnswer()> QueryUnloadNotes;
     // Loads the planner window (when it is not loaded) and resets its page for a new date.
     std::function<void()> InitializePlannerForm;
     // After the monthly template was saved (today is then the selected date): closes the

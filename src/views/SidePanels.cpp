@@ -1,5 +1,6 @@
 #include "views/SidePanels.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/Twips.h"
 
 #include <QGroupBox>
@@ -39,6 +40,7 @@ SidePanels SidePanels::Build(QWidget* container, double helpLeft, double helpTop
     p.framHelp->setTitle("Help");
     p.lblHelpSubject = Label(p.framHelp, "lblHelpSubject", "Select a Topic Below", 180, 300, 2475, 255);
     p.lstHelp = Make<QListWidget>(p.framHelp, "lstHelp", 180, 600, 2775, 1620);
+    KeepEntriesWhole(p.lstHelp);
     p.lblSubject = Label(p.framHelp, "lblSubject", "Getting Started", 180, 2340, 2715, 255);
     p.lblSubject->setStyleSheet("font-weight: bold");
     p.txtHelp = Make<QPlainTextEdit>(p.framHelp, "txtHelp", 180, 2640, 2775, 2715);

@@ -231,7 +231,8 @@ void frmColors::cmdSave_Click() {
     // anything is written, and Cancel keeps this window and its changes as they are.
     int view = s_.flags.gCalendarView;
     bool redraw = view == 1 || view == 6 || view == 12;
-    if (redraw && !QueryUnloadPlannerAndNotes(s_)) return;
+    EditsToDrop drop;
+    if (redraw && !QueryUnloadPlannerAndNotes(s_, drop)) return;
     MarkerCategories& m = s_.markers;
     auto oldCaptions = m.gMarkerCaptions;
     auto oldColors = m.gMarkerColors;
@@ -250,6 +251,8 @@ void frmColors::cmdSave_Click() {
         m.gMarkerColorTexts = oldTexts;
         return;
     }
+    // Edits answered No go only when the save does.
+    ForgetDroppedEdits(s_, drop);
     // The file keeps the display choices stored before; reading it back hides nothing the user
     // has shown since.
     ReadMarkerColorsKeepingDisplay(s_);

@@ -133,8 +133,11 @@ bool frmIcons::Form_KeyDown(int keyCode, int shift) {
     // its own file leaves them empty): saving them would wipe the file.
     if (!s_.flags.gTemplateMode || !s_.flags.gMonthViewOpen) return true;
     // The year view that follows the save closes a note open over the month: it asks first.
-    if (!QueryUnloadPlannerAndNotes(s_)) return true;
-    if (SaveTemplateIcons(s_) && onTemplateSaved) onTemplateSaved();
+    EditsToDrop drop;
+    if (!QueryUnloadPlannerAndNotes(s_, drop) || !SaveTemplateIcons(s_)) return true;
+    // Edits answered No go only when the save does.
+    ForgetDroppedEdits(s_, drop);
+    if (onTemplateSaved) onTemplateSaved();
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Every window the program opens, drawn with the fonts it ships with: no label, button, check
-// box, frame title or combo box item needs more room than its control shows of it, and no
-// message of the one-month strip runs behind the strip's scroll bar.
+// box, frame title, combo box item or list entry needs more room than its control shows of it,
+// and no message of the one-month strip runs behind the strip's scroll bar.
 #include "common/MainWindowFixture.h"
 #include "common/ReportPlannerDays.h"
 #include "mainwindow/PlannerLauncher.h"
@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -46,6 +47,13 @@ QString Cut(QWidget* c) {
                                                                      : QStyle::SE_PushButtonContents;
         int need = b->fontMetrics().size(Qt::TextShowMnemonic, b->text()).width();
         return st->subElementRect(inside, &opt, b).width() < need ? b->text() : QString();
+    }
+    if (auto* list = qobject_cast<QListWidget*>(c)) {
+        int field = room.width() - (list->width() - list->viewport()->width());
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->sizeHintForIndex(list->model()->index(i, 0)).width() > field) return list->item(i)->text();
+        }
+        return {};
     }
     if (auto* cb = qobject_cast<QComboBox*>(c)) {
         QStyleOptionComboBox opt;

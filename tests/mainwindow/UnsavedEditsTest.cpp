@@ -3,6 +3,7 @@
 #include "common/MainWindowFixture.h"
 #include "mainwindow/MarkCommands.h"
 #include "notes/frmNotes.h"
+#include "notes/frmToDo.h"
 #include "mainwindow/PlannerLauncher.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
@@ -299,6 +300,56 @@ TEST_F(UnsavedEdits, ANoteOverThePlannerClosesOnItsOwnAndThePlannersExitAsksForI
     ASSERT_NE(m.yearView(), nullptr);
     EXPECT_EQ(s->flags.gCalendarView, 12);
     EXPECT_EQ(YearFile(2009, "Notes.dat").find("again"), std::string::npos);
+}
+
+// No at the page's question and then Cancel at the note's: the command stops and the page keeps
+// its typing, still changed, so that a later close asks about it again.
+TEST_F(UnsavedEdits, CancelAtTheNoteKeepsThePageAnsweredNoBefore) {
+    frmMain& m = StartWithPlanner();
+    SetPicker("May", "1", "2009");
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    QPointer<frmPlanner> planner = Planner();
+    ASSERT_NE(planner, nullptr);
+    m.imgOpt_Click(1); // the note of 1 May over the page
+    Settle();
+    ASSERT_NE(Notes(), nullptr);
+    QTest::keyClicks(planner->Page()->txt(0), "Lunch");
+    QTest::keyClicks(Notes()->txtNotes(), "call Ann");
+    auto keptBoth = [&](const char* what, const char* page, const char* note, const std::function<void()>& command) {
+        prompter.Expect(MsgAnswer::No, page).Expect(MsgAnswer::Cancel, note);
+        command();
+        Settle();
+        ASSERT_TRUE(planner && !planner->IsUnloaded()) << what;
+        EXPECT_EQ(planner->Page()->txt(0)->text(), "Lunch") << what;
+        EXPECT_TRUE(s->flags.gPlannerChanged) << what;
+        EXPECT_EQ(NoteText(), "call Ann") << what;
+        EXPECT_TRUE(prompter.Finished()) << what;
+    };
+    keptBoth("planner's exit", "Planner has been changed.", kNoteQuestion,
+             [&] { planner->findChild<QAction*>("mnuFileExit")->trigger(); });
+    keptBoth("view button", "The Planner has been changed.", "The Notes have been changed.", [&] { m.SwitchView(2); });
+    keptBoth("day button", "The Planner has been changed.", "The Notes have been changed.",
+             [&] { planner->Page()->cmdDay(1)->click(); });
+    keptBoth("closing the program", "The Planner has been changed.", "The Notes have been changed.", [&] { m.close(); });
+    EXPECT_EQ(planner->Page()->lblMain()->text(), "Friday, May 1 2009");
+
+    // Closing the program: No to both, then the to-do list refuses to go; the page and the
+    // note stay open with their typing, still to be asked about.
+    m.Menu("mnuManageToDo")->trigger();
+    Settle();
+    auto* todo = m.findChild<frmToDo*>();
+    ASSERT_NE(todo, nullptr);
+    QTest::keyClicks(todo->txt(0), "milk");
+    prompter.Expect(MsgAnswer::No, "The Planner has been changed.")
+        .Expect(MsgAnswer::No, "The Notes have been changed.")
+        .Expect(MsgAnswer::Cancel, "To Do List has been changed.");
+    EXPECT_FALSE(m.close());
+    Settle();
+    ASSERT_TRUE(planner && !planner->IsUnloaded());
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    EXPECT_TRUE(s->flags.gNotesChanged);
+    EXPECT_EQ(NoteText(), "call Ann");
 }
 
 // Marker Options redraws the view over the open note; a cancelled question puts back what the

@@ -198,13 +198,18 @@ TEST_F(ToDoWindowTest, PrintedPageHasTheHeadingTheItemsAndCrossedBoxes) {
     WriteList({{"Call Bob", true}, {"Buy milk", false}, {"Pay rent", true}});
     frmToDo* t = OpenFromManage();
     ASSERT_NE(t, nullptr);
-    // Without a printer nothing comes out and nothing is said.
+    // Without a printer, or with one that starts no job, nothing comes out and the command says so.
+    QAction* print = t->findChild<QAction*>("mnuFilePrint");
     s->flags.gPrinterPresent = false;
-    t->mnuFilePrint_Click();
-    EXPECT_FALSE(PathIsFile(pdf));
+    prompter.Expect(MsgAnswer::OK, "Printer could not be found");
+    print->trigger();
     s->flags.gPrinterPresent = true;
+    qputenv("ORVELLE_PRINT_TO_PDF", QByteArray::fromStdString(dir + "no such folder/todo.pdf"));
+    prompter.Expect(MsgAnswer::OK, "Printer could not be found");
+    print->trigger();
+    EXPECT_TRUE(prompter.Finished());
     qputenv("ORVELLE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
-    t->mnuFilePrint_Click();
+    print->trigger();
     qunsetenv("ORVELLE_PRINT_TO_PDF");
     ASSERT_TRUE(PathIsFile(pdf));
 

@@ -185,6 +185,25 @@ TEST_F(BirthdayWindowTest, FortyTwoRowsPrintOnOnePageAndFortyThreeAskFirst) {
     qunsetenv("ORVELLE_PRINT_TO_PDF");
 }
 
+// Without a printer, or with one that starts no job, every print command says so.
+TEST_F(BirthdayWindowTest, EveryPrintCommandSaysWhenThereIsNoPrinter) {
+    Write("Birthdays.dat", "07/04:00:Bo:****\r\n");
+    OpenWindow();
+    Enter("Bo", "07/04");
+    Get<QListWidget>("lstData_2")->item(0)->setSelected(true);
+    auto print = [&](const char* item) {
+        prompter.Expect(MsgAnswer::OK, "Printer not found.");
+        w->findChild<QAction*>(item)->trigger();
+        EXPECT_TRUE(prompter.Finished()) << item;
+    };
+    s->flags.gPrinterPresent = false;
+    for (const char* item : {"mnuFilePrint", "mnuFilePrintList", "mnuFilePrintSelected"}) print(item);
+    s->flags.gPrinterPresent = true;
+    qputenv("ORVELLE_PRINT_TO_PDF", QByteArray::fromStdString(dir + "no such folder/b.pdf"));
+    for (const char* item : {"mnuFilePrint", "mnuFilePrintList", "mnuFilePrintSelected"}) print(item);
+    qunsetenv("ORVELLE_PRINT_TO_PDF");
+}
+
 TEST_F(BirthdayWindowTest, TheEditorFollowsTheRowTheKeysMoveToInBothLists) {
     Write("Birthdays.dat", "01/02:07:Alan Reed Jr.:1962\r\n03/15:07:Ruth Ann Cole:1925\r\n07/04:00:Bo:****\r\n");
     OpenWindow();

@@ -66,16 +66,38 @@ TEST_F(HolidayWindowTest, AddsAndReplacesWriteTheYearsFileInDateOrder) {
 }
 
 // Only a year chosen from the list changes the year: the keyboard leaving the box chooses none,
-// so the missing list is not reported a second time.
+// so the missing list is not reported a second time, and a year typed into the box is no choice.
 TEST_F(HolidayWindowTest, LeavingTheYearBoxChoosesNoYear) {
     prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2009");
     w = new frmHolidays(*s);
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    Get<QComboBox>("cmbYear")->setFocus();
+    QComboBox* years = Get<QComboBox>("cmbYear");
+    years->setFocus();
     Get<QLineEdit>("txtDesc")->setFocus();
     EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+
+    // Typed, then left or entered: the year shown stays, and the box names it again.
+    for (bool enter : {false, true}) {
+        years->setFocus();
+        years->lineEdit()->selectAll();
+        QTest::keyClicks(years->lineEdit(), "2010");
+        if (enter) QTest::keyClick(years->lineEdit(), Qt::Key_Return);
+        else Get<QLineEdit>("txtDesc")->setFocus();
+        EXPECT_EQ(w->year(), 2009) << enter;
+        EXPECT_EQ(years->currentText(), "2009") << enter;
+    }
+    EXPECT_EQ(prompter.SeenDialogs().size(), 1u);
+    Save("1/1", "New Year");
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "01/01/09:New Year\r\n");
+
+    // The arrow keys choose from the list.
+    prompter.Expect(MsgAnswer::OK, "There is no Holiday List for 2010");
+    years->setFocus();
+    QTest::keyClick(years, Qt::Key_Down);
+    EXPECT_EQ(w->year(), 2010);
+    EXPECT_TRUE(prompter.Finished());
 }
 
 TEST_F(HolidayWindowTest, RemovingTakesTheClickedRowAndTheLastOneDeletesTheFile) {
