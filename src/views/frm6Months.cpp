@@ -1,16 +1,16 @@
 #include "views/frm6Months.h"
 
+#include "platform/Beep.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "views/CalendarViews.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "platform/Beep.h"
 #include "views/ViewNavigation.h"
 
 #include <QEvent>

@@ -4,10 +4,10 @@
 // is the window manager's own account: its active window and its stacking order.
 #include "../common/MainWindowFixture.h"
 
+#include "mainwindow/PlannerLauncher.h"
 #include "notes/TermDialogs.h"
 #include "notes/frmFUT.h"
 #include "notes/frmNotes.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "store/TermLists.h"
 #include "views/frmIconTag.h"
 #include "views/frmIcons.h"
