@@ -10,8 +10,8 @@
 // with the years kept). To compare them side by side:
 //   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10
 //     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
-#include "mainwindow/frmMain.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
 #include "store/Clock.h"

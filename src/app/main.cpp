@@ -1,5 +1,5 @@
-#include "mainwindow/frmMain.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"

@@ -1,8 +1,8 @@
 #include "mainwindow/ExchangeMenus.h"
 
+#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/frmMain.h"
 #include "notes/ExchangeWindows.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "planner/frmPlanner.h"
 #include "store/Exchange.h"
 #include "store/Store.h"

@@ -37,10 +37,7 @@ void OpenPicker(frmMain& m, ReportKind kind) {
         if (month) month->SetKind(kind);
         if (startEnd) startEnd->SetKind(kind);
         if (open->isMinimized()) open->showNormal();
-        OpenAboveWindowsKeptOnTop(open);
-        open->show();
-        open->raise();
-        open->activateWindow();
+        ShowInFront(open);
         return;
     }
     auto generate = [&m](ReportKind k) {

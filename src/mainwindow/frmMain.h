@@ -96,9 +96,6 @@ public:
 
     // Date picker and view switching.
     void LoadComboBoxes();
-    // The date the picker names, when the view of that code (1, 6, 12; 0 for none) can show it;
-    // otherwise a message and nullopt.
-    std::optional<Date> ReadPickerOrRefuse(int view);
     // Writes the selected date into the picker (month name, two-digit day, year).
     void ShowSelectedDateInPicker() override;
     void SwitchView(int index); // 0 one month, 1 six months, 2 twelve months
@@ -165,6 +162,9 @@ private:
     void ConnectCommands();
     void ConnectToolButtons();
     void ClearSelectionOfPicker();
+    // The date the picker names, when the view of that code (1, 6, 12; 0 for none) can show it;
+    // otherwise a message and nullopt.
+    std::optional<Date> ReadPickerOrRefuse(int view);
     // Reads the picker, then asks about unsaved icons, notes and planner pages, and selects the
     // picked date: false when the picker names no date the view of that code can show or a
     // question was cancelled, and the command goes no further.

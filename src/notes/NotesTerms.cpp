@@ -1,8 +1,8 @@
 #include "notes/NotesTerms.h"
 
 #include "notes/BoxText.h"
-#include "platform/KeyCodeTable.h"
 #include "platform/Cp1252.h"
+#include "platform/KeyCodeTable.h"
 #include "platform/MdiChildren.h"
 #include "store/Store.h"
 #include "store/TermCompletion.h"

@@ -32,10 +32,7 @@ template <class Dialog>
 Dialog* Bring(QPointer<Dialog>& slot, Store& store) {
     if (!slot) slot = new Dialog(store);
     // Opened from the terms window, which stays on top: above it.
-    OpenAboveWindowsKeptOnTop(slot);
-    slot->show();
-    slot->raise();
-    slot->activateWindow();
+    ShowInFront(slot);
     return slot.data();
 }
 

@@ -150,10 +150,7 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     for (frmEmailList* f : open) {
         if (!f->isVisible()) continue;
         if (pending != ExportKind::None) f->SetPending(pending);
-        OpenAboveWindowsKeptOnTop(f);
-        f->show();
-        f->raise();
-        f->activateWindow();
+        ShowInFront(f);
         return f;
     }
     auto* f = new frmEmailList(store, pending, parent);

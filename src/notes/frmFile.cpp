@@ -171,10 +171,7 @@ frmFile* frmFile::Open(Store& store, FileDialogMode mode, QWidget* parent) {
     for (frmFile* f : open) {
         if (!f->isVisible()) continue;
         f->SetMode(mode);
-        OpenAboveWindowsKeptOnTop(f);
-        f->show();
-        f->raise();
-        f->activateWindow();
+        ShowInFront(f);
         return f;
     }
     auto* f = new frmFile(store, mode, parent);

@@ -120,15 +120,7 @@ void frmNotes::BuildMenus() {
     mnuPref->setObjectName("mnuPref");
     add(mnuPref, "mnuPrefFut", "Adjust &FUT Preferences", [this] { frmPref::ShowDialog(store_); });
 
-    // Closing the window alone (Ctrl+F4, or the menu bar's close button while it fills the
-    // area) goes through its own question and leaves the window beneath on show.
-    auto* closeWindow = new QAction(this);
-    closeWindow->setObjectName("mnuCloseWindow");
-    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(closeWindow);
-    connect(closeWindow, &QAction::triggered, this, [this] { CloseMdiChild(this); });
-    OfferMenuBarCloseButton(this);
+    OfferClosingAlone(this);
 
     SetMdiChildMenuBar(this, bar);
     ConnectNotesExchange(*this, store_);

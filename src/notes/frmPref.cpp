@@ -61,10 +61,7 @@ frmPref::frmPref(Store& store) : QDialog(nullptr), store_(store) {
 frmPref* frmPref::ShowDialog(Store& store) {
     if (!gPrefDialog) gPrefDialog = new frmPref(store);
     else if (!gPrefDialog->isVisible()) gPrefDialog->Form_Load(); // closed, not yet gone
-    OpenAboveWindowsKeptOnTop(gPrefDialog);
-    gPrefDialog->show();
-    gPrefDialog->raise();
-    gPrefDialog->activateWindow();
+    ShowInFront(gPrefDialog);
     return gPrefDialog.data();
 }
 

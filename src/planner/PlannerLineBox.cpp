@@ -1,8 +1,8 @@
 #include "planner/PlannerLineBox.h"
 
-#include "platform/KeyCodeTable.h"
 #include "platform/Cp1252.h"
 #include "platform/FileCharacters.h"
+#include "platform/KeyCodeTable.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -130,7 +130,7 @@ MsgAnswer QtPrompter::MsgBox(const std::string& text, MsgButtons buttons, const 
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    return Show(BoxText(text), buttons, title, icon, parent_);
+    return Show(BoxText(text), buttons, title, icon);
 }
 
 MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, const std::string& title) {
@@ -138,12 +138,11 @@ MsgAnswer QtPrompter::MsgBoxUtf8(const std::string& text, MsgButtons buttons, co
         ReportHeadless("message box", title, text);
         return DismissAnswer(buttons);
     }
-    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None, parent_);
+    return Show(QString::fromStdString(text), buttons, title, MsgIcon::None);
 }
 
-MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon,
-                           QWidget* parent) {
-    BoxOverAsker<QMessageBox> box(parent);
+MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {
+    BoxOverAsker<QMessageBox> box(parent_);
     box->setWindowTitle(BoxTitle(title));
     box->setTextFormat(Qt::PlainText);
     box->setText(text);

@@ -19,6 +19,8 @@ inline constexpr const char* kAppTitle = "Orvelle";
 
 class QtPrompter : public Prompter {
 public:
+    // A box opens over the window that asked (the active one); over `parent` only when no window
+    // is active and the one the last box opened over has gone.
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     // Texts and titles are Windows-1252; CR LF inside a text is a line break. An empty title
@@ -35,7 +37,7 @@ public:
     static void ShowBoxesWithoutDisplay(bool on);
 
 private:
-    MsgAnswer Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon, QWidget* parent);
+    MsgAnswer Show(const QString& text, MsgButtons buttons, const std::string& title, MsgIcon icon);
     QWidget* parent_;
 };
 

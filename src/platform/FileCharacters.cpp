@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QValidator>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvelle {
@@ -126,10 +127,15 @@ void KeepFileCharactersOnly(QComboBox* box) {
 
 FileTextEdit::FileTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
-        if (checkQueued_) return;
-        QTextDocument* d = document();
-        for (int i = position; i < position + added; ++i) {
-            if (KeptInBox(d->characterAt(i).unicode())) continue;
+        if (checkQueued_ || added <= 0) return;
+        // The added text read at once: a whole note set into the box is read in one go, where
+        // asking the document for each character costs as much as laying the note out.
+        QTextCursor range(document());
+        range.setPosition(position);
+        range.setPosition(std::min(position + added, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+        const QString text = range.selectedText();
+        for (QChar c : text) {
+            if (KeptInBox(c.unicode())) continue;
             checkQueued_ = true;
             QMetaObject::invokeMethod(this, &FileTextEdit::DropCharactersNotKept, Qt::QueuedConnection);
             return;

@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 
+#include <QAction>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -73,8 +74,15 @@ QMenuBar* MdiChildMenuBar(const QWidget* child) {
     return qobject_cast<QMenuBar*>(child->property(kMenuBarProperty).value<QObject*>());
 }
 
-void OfferMenuBarCloseButton(QWidget* child) {
-    if (child) child->setProperty(kCloseButtonProperty, true);
+void OfferClosingAlone(QWidget* child) {
+    if (!child) return;
+    child->setProperty(kCloseButtonProperty, true);
+    auto* closeWindow = new QAction(child);
+    closeWindow->setObjectName("mnuCloseWindow");
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    child->addAction(closeWindow);
+    QObject::connect(closeWindow, &QAction::triggered, child, [child] { CloseMdiChild(child); });
 }
 
 bool CloseMdiChild(QWidget* child) {

@@ -36,9 +36,10 @@ void FocusWithItsWindow(QWidget* box);
 void SetMdiChildMenuBar(QWidget* child, QMenuBar* menuBar);
 QMenuBar* MdiChildMenuBar(const QWidget* child);
 
-// A child that fills the child area (maximised, without a frame of its own) gets one close button
-// at the right end of the frame's menu bar while it is the active child.
-void OfferMenuBarCloseButton(QWidget* child);
+// The child can be closed alone, with its own question, leaving the window beneath on show:
+// Ctrl+F4 anywhere in it, and, while it fills the child area (maximised, without a frame of its
+// own) and is the active child, one close button at the right end of the frame's menu bar.
+void OfferClosingAlone(QWidget* child);
 
 // Closes `child`'s sub-window (or the child) as the user would, with its own close question, and
 // activates the topmost child left in the area, so that the window beneath comes up with its

@@ -89,4 +89,12 @@ void OpenAboveWindowsKeptOnTop(QWidget* dialog) {
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, above);
 }
 
+void ShowInFront(QWidget* dialog) {
+    if (!dialog) return;
+    OpenAboveWindowsKeptOnTop(dialog);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 } // namespace orvelle

@@ -29,5 +29,8 @@ void CenterForm(QWidget* window);
 // Call before showing a dialog: while a window is kept on top, the dialog is kept on top too, so
 // that it opens above that window and can be answered without moving it; otherwise it is not.
 void OpenAboveWindowsKeptOnTop(QWidget* dialog);
+// Shows the dialog above any window kept on top (as above), in front and with the keyboard: one
+// opened again comes back where it can be answered.
+void ShowInFront(QWidget* dialog);
 
 } // namespace orvelle

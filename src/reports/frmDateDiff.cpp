@@ -97,10 +97,7 @@ frmDateDiff* frmDateDiff::Open(Store& store, QWidget* parent, const char* code) 
         w->cmbInterval_->setCurrentText(FromCp1252(IntervalName(code)));
     }
     w->ShowIntervalName();
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     w->txtInput_[0]->setFocus();
     return w;
 }

@@ -82,10 +82,7 @@ frmNumDays* frmNumDays::Open(Store& store, QWidget* parent) {
         w->Form_Load();
         CenterForm(w);
     }
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

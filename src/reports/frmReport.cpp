@@ -126,15 +126,8 @@ void frmReport::BuildMenus() {
     opt->addAction(miles ? "Invert Select" : "Invert Selection", this, [this] { mnuOptInvert_Click(); })
         ->setObjectName("mnuOptInvert");
     opt->addAction("Select All", this, [this] { mnuOptSelectAll_Click(); })->setObjectName("mnuOptSelectAll");
-    // Closing the window alone (Ctrl+F4, or the close button the menu bar shows while it fills
-    // the child area) leaves the window beneath on show, as Esc does.
-    auto* closeWindow = new QAction(this);
-    closeWindow->setObjectName("mnuCloseWindow");
-    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    closeWindow->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(closeWindow);
-    connect(closeWindow, &QAction::triggered, this, [this] { CloseMdiChild(this); });
-    OfferMenuBarCloseButton(this);
+    // As Esc does, Ctrl+F4 and the menu bar's close button leave the window beneath on show.
+    OfferClosingAlone(this);
 }
 
 void frmReport::BuildPage() {

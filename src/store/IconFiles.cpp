@@ -2,6 +2,7 @@
 
 #include "store/Clock.h"
 #include "store/DataFiles.h"
+#include "store/DayFile.h"
 #include "store/ErrorLog.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -81,7 +82,7 @@ std::string IconPicturePath(const Store& s, const std::string& pictureNumber) {
 }
 
 std::string MonthIconFilePath(const Store& s) {
-    return s.gAppPath + FourDigitYear(s.icons.gMonthIconYear) + "/" + s.icons.gMonthIconFileName;
+    return YearFolder(s, s.icons.gMonthIconYear) + s.icons.gMonthIconFileName;
 }
 
 std::string TemplateFilePath(const Store& s) { return s.gAppPath + "Template.dat"; }
@@ -366,7 +367,7 @@ bool Save1MonthIcons(Store& s) {
         LogError(s, "Save1MonthIcons", kErrWriteFailed, "No month is shown.");
         return false;
     }
-    std::string folder = s.gAppPath + FourDigitYear(s.icons.gMonthIconYear);
+    std::string folder = YearFolder(s, s.icons.gMonthIconYear);
     if (!MakeFolder(folder)) {
         LogError(s, "Save1MonthIcons", kErrWriteFailed, "Cannot create the folder " + folder);
         return false;

@@ -1,15 +1,16 @@
 #include "views/CalendarViewWindow.h"
 
 #include "notes/HelpPanel.h"
+#include "platform/Beep.h"
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
-#include "views/CalendarViews.h"
 #include "store/Marks.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 #include "views/DateSelection.h"
 #include "views/KeyPreview.h"
 #include "views/ToDoPane.h"
@@ -115,6 +116,19 @@ void CalendarViewWindow::picMain_MouseMove() {
 bool CalendarViewWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched == picMain && e->type() == QEvent::MouseMove) picMain_MouseMove();
     return QWidget::eventFilter(watched, e);
+}
+
+void CalendarViewWindow::StepTo(std::optional<Date> target, void (*show)(Store&, MainShell&)) {
+    if (!target) {
+        SystemBeep();
+        return;
+    }
+    // The drawing closes a notes or planner window opened over the view: its edits come first.
+    if (!QueryUnloadPlannerAndNotes(s_)) return;
+    s_.dates.gSelectedDate = *target;
+    main_.ShowSelectedDateInPicker();
+    show(s_, main_);
+    picMain->setFocus();
 }
 
 bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {

@@ -63,6 +63,10 @@ protected:
 
     // Moves the view one period forward (+1) or back (-1) and draws it.
     virtual void Step(int direction) = 0;
+    // Where a step lands: none (past the years dates can take) beeps before anything is asked;
+    // otherwise the open note's and planner page's questions come first, then `target` becomes
+    // the selected date and `show` draws the view for it.
+    void StepTo(std::optional<Date> target, void (*show)(Store&, MainShell&));
 
     // Makes picMain; its mouse moves come to eventFilter.
     void MakeMainPicture();

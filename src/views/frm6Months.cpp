@@ -5,12 +5,11 @@
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "views/CalendarViews.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "platform/Beep.h"
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
@@ -93,18 +92,7 @@ void frm6Months::Step(int direction) {
         Date end = DateSerial(YearOf(*first), MonthOf(*first) + 6, 1);
         if (from < *first || from >= end) from = *first;
     }
-    auto target = StepSixMonths(from, direction);
-    // Past the years that dates can take the step is refused before anything is asked.
-    if (!target) {
-        SystemBeep();
-        return;
-    }
-    // The drawing closes a notes or planner window opened over the view: its edits come first.
-    if (!QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = *target;
-    main_.ShowSelectedDateInPicker();
-    Show6MonthCalendar(s_, main_);
-    picMain->setFocus();
+    StepTo(StepSixMonths(from, direction), Show6MonthCalendar);
 }
 
 bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }

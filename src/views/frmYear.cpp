@@ -5,12 +5,11 @@
 #include "platform/MouseState.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "views/CalendarViews.h"
 #include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
+#include "views/CalendarViews.h"
 #include "views/DateSelection.h"
 #include "views/GridHitTest.h"
-#include "platform/Beep.h"
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
@@ -102,18 +101,7 @@ bool frmYear::eventFilter(QObject* watched, QEvent* e) {
 void frmYear::Step(int direction) {
     // From the year on show: a note of another year may have moved the selected date meanwhile.
     int shown = s_.flags.gViewYear != 0 ? s_.flags.gViewYear : s_.dates.gYear;
-    auto target = StepOneYear(shown, direction);
-    // Past the years that dates can take the step is refused before anything is asked.
-    if (!target) {
-        SystemBeep();
-        return;
-    }
-    // The drawing closes a notes or planner window opened over the view: its edits come first.
-    if (!QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = *target;
-    main_.ShowSelectedDateInPicker();
-    Show1YearCalendar(s_, main_);
-    picMain->setFocus();
+    StepTo(StepOneYear(shown, direction), Show1YearCalendar);
 }
 
 void frmYear::cmdMonth_Click(int index) {

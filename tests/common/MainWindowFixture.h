@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <filesystem>
@@ -95,6 +96,29 @@ protected:
     // The centre of cell (column, row) of a month box.
     static void ClickCell(PictureBox* box, int column, int row, Qt::MouseButton b = Qt::LeftButton) {
         Click(box, column + 0.5, row + 1.25, b);
+    }
+    // A pointer move to (x, y) in the box's grid units, as the platform delivers it.
+    static void Hover(PictureBox* box, double x, double y) {
+        QPointF p = box->ToPixels(x, y) + QPointF(box->contentsRect().topLeft());
+        QMouseEvent e(QEvent::MouseMove, p, box->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &e);
+    }
+    // Over the top of a date's cell, clear of its number.
+    static void HoverDate(PictureBox* box, Date d) {
+        Cell c = CellOf(d);
+        Hover(box, c.column + 0.5, c.row + 0.92);
+    }
+
+    // Opens the picked date's note and closes it again: the note's date stays selected while
+    // the view still shows what it showed.
+    void OpenAndCloseNote(const QString& month, const QString& day, const QString& year) {
+        SetPicker(month, day, year);
+        w->Menu("mnuOptDateOpenNotes")->trigger();
+        Settle();
+        auto* notes = w->findChild<QWidget*>("frmNotes");
+        ASSERT_NE(notes, nullptr);
+        notes->parentWidget()->close(); // its sub-window
+        Settle();
     }
 
     std::string dir;

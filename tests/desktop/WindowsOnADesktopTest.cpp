@@ -4,10 +4,10 @@
 // is the window manager's own account: its active window and its stacking order.
 #include "../common/MainWindowFixture.h"
 
+#include "mainwindow/PlannerLauncher.h"
 #include "notes/TermDialogs.h"
 #include "notes/frmFUT.h"
 #include "notes/frmNotes.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "store/TermLists.h"
 #include "views/frmIconTag.h"
 #include "views/frmIcons.h"
@@ -165,12 +165,12 @@ protected:
         const QList<QWidget*> before = QApplication::topLevelWidgets();
         w->Menu(command)->trigger();
         QWidget* opened = nullptr;
-        QTest::qWaitFor([&] {
+        bool came = QTest::qWaitFor([&] {
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->isVisible() && !before.contains(top) && !qobject_cast<QMessageBox*>(top)) opened = top;
             return opened != nullptr;
         }, 5000);
-        return opened;
+        return came ? opened : nullptr;
     }
 
     void WriteTermList() {

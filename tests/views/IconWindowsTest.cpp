@@ -293,21 +293,15 @@ TEST_F(IconWindowsTest, AfterANoteOfAnotherMonthTheViewActsOnTheMonthItShows) {
     Trigger("mnuFileSaveCalendar");
     EXPECT_EQ(File("2009/Mar_Icons.dat"), "17:00 Index:04\r\n");
 
-    auto openAndCloseNote = [this](const QString& month) {
-        SetPicker(month, "05", "2009");
-        Trigger("mnuOptDateOpenNotes");
-        MdiSubWindowOf(frmNotes::Find(w->mdiArea()))->close();
-        Settle();
-    };
     // Next steps from the month on show.
-    openAndCloseNote("May");
+    OpenAndCloseNote("May", "05", "2009");
     view.cmdNext_Click();
     EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2009, 4, 1));
     EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));
 
     // A redraw for the display choices stays on April with its changed icons, whatever month a
     // note has selected since; the selected date stays June's.
-    openAndCloseNote("June");
+    OpenAndCloseNote("June", "05", "2009");
     DragSlot(5, 3, 2); // Wednesday 15 April
     Trigger("mnuEditMarksShowAll");
     EXPECT_EQ(s->view.gMonthViewDate, DateSerial(2009, 4, 1));

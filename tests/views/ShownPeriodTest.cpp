@@ -7,7 +7,6 @@
 #include "views/frmMonth.h"
 #include "views/frmYear.h"
 
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace orvelle {
@@ -23,15 +22,6 @@ protected:
     }
     std::string Bytes(const std::string& name) const { return ReadWholeFile(dir + name).value_or("<missing>"); }
 
-    void OpenAndCloseNote(const char* month, const char* day, const char* year) {
-        SetPicker(month, day, year);
-        w->Menu("mnuOptDateOpenNotes")->trigger();
-        Settle();
-        auto* notes = w->findChild<QWidget*>("frmNotes");
-        ASSERT_NE(notes, nullptr);
-        notes->parentWidget()->close(); // its sub-window
-        Settle();
-    }
     // Whether any point of the date's cell is painted in the colour.
     static bool CellShows(const PictureBox* box, Date d, VbColor colour) {
         Cell c = CellOf(d);
@@ -39,13 +29,6 @@ protected:
             for (double y = c.row + 0.87; y < c.row + 1.65; y += 0.03)
                 if (box->Point(x, y) == colour) return true;
         return false;
-    }
-    // A pointer move over the top of a date's cell, clear of its number.
-    static void HoverDate(PictureBox* box, Date d) {
-        Cell c = CellOf(d);
-        QPointF p = box->ToPixels(c.column + 0.5, c.row + 0.92) + QPointF(box->contentsRect().topLeft());
-        QMouseEvent e(QEvent::MouseMove, p, box->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(box, &e);
     }
 };
 

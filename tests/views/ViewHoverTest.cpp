@@ -6,7 +6,6 @@
 #include "views/frmMonth.h"
 #include "views/frmYear.h"
 
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace orvelle {
@@ -26,17 +25,6 @@ protected:
 
     PictureBox* YearBox(int month) { return w->yearView()->picMonth[month]; }
 
-    // A pointer move to (x, y) in the box's grid units, as the platform delivers it.
-    static void Hover(PictureBox* box, double x, double y) {
-        QPointF p = box->ToPixels(x, y) + QPointF(box->contentsRect().topLeft());
-        QMouseEvent e(QEvent::MouseMove, p, box->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(box, &e);
-    }
-    // Over the top of a date's cell, clear of its number.
-    static void HoverDate(PictureBox* box, Date d) {
-        Cell c = CellOf(d);
-        Hover(box, c.column + 0.5, c.row + 0.92);
-    }
 };
 
 TEST_F(ViewHover, TwelveMonthCaptionsFromPaintedColoursHolidaysAndBirthdays) {

@@ -155,17 +155,8 @@ TEST_F(ViewWindows, TheViewsKeepWithinTheYears100To9999) {
 
 TEST_F(ViewWindows, AfterANoteOfAnotherYearTheViewsStepFromWhatTheyShow) {
     Start();
-    auto openAndCloseNote = [this](const char* month, const char* year) {
-        SetPicker(month, "05", year);
-        w->Menu("mnuOptDateOpenNotes")->trigger();
-        Settle();
-        auto* notes = w->findChild<QWidget*>("frmNotes");
-        ASSERT_NE(notes, nullptr);
-        notes->parentWidget()->close(); // its sub-window
-        Settle();
-    };
     frmYear* y = w->yearView();
-    openAndCloseNote("May", "2010");
+    OpenAndCloseNote("May", "05", "2010");
     ASSERT_EQ(w->yearView(), y);
     ASSERT_EQ(y->cmdMonth[0]->text(), "January, 2009");
     y->cmdNext->click();
@@ -175,7 +166,7 @@ TEST_F(ViewWindows, AfterANoteOfAnotherYearTheViewsStepFromWhatTheyShow) {
     SwitchTo(1, 2009, 3, 10);
     frm6Months* v = w->sixMonthView();
     ASSERT_NE(v, nullptr);
-    openAndCloseNote("May", "2010");
+    OpenAndCloseNote("May", "05", "2010");
     ASSERT_EQ(v->cmdView[0]->text(), "March, 2009");
     v->cmdNext->click();
     EXPECT_EQ(v->cmdView[0]->text(), "September, 2009");
