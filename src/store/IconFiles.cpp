@@ -4,6 +4,7 @@
 #include "store/DataFiles.h"
 #include "store/DayFile.h"
 #include "store/ErrorLog.h"
+#include "store/ListFile.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
 
@@ -56,7 +57,8 @@ std::optional<IconTag> ParseIconTagLine(std::string_view line) {
 
 std::string FormatIconTagLine(int picture, std::string_view caption) {
     std::string n = std::to_string(picture);
-    return std::string(3 - std::min<size_t>(3, n.size()), '0') + n + ":" + std::string(caption);
+    // A pasted line break would split the line and shift every later slot of the palette.
+    return std::string(3 - std::min<size_t>(3, n.size()), '0') + n + ":" + listfile::OneLine(caption);
 }
 
 int TemplateDayInMonth(int day0, int year, int month) {

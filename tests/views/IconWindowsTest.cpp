@@ -518,6 +518,16 @@ TEST_F(IconWindowsTest, TheCaptionEditorRewritesOnlyItsSlotsLine) {
     EXPECT_EQ(last[5], "005:Cable: and more");
     EXPECT_EQ(last[7].substr(3), ":Water");
 
+    // A line break pasted into the caption would split its line and shift every later slot.
+    PressAndMove(Palette().imgIcon[8], Qt::RightButton);
+    editor->txtTag->setText("Gas\r\nbill");
+    editor->cmdSave->click();
+    last = ReadLines(dir + "Icon Tags.dat").value();
+    ASSERT_EQ(last.size(), 96u);
+    EXPECT_EQ(last[8].substr(3), ":Gas  bill");
+    EXPECT_EQ(last[9], before[9]);
+    PressAndMove(Palette().imgIcon[7], Qt::RightButton);
+
     // Nor does a character the file has no byte for come in.
     prompter.Expect(MsgAnswer::OK, "\"ő\" cannot be kept");
     test::TypeText(editor->txtTag, "ő");
