@@ -248,16 +248,16 @@ bool frmToDo::mnuFileSave_Click() {
 
 void frmToDo::mnuFilePrint_Click() {
     // Without a usable printer the command says so, as the calendar's print does.
-    auto noPrinter = [this] { store_.ui->MsgBox("Printer could not be found", MsgButtons::OK, ""); };
-    if (!store_.flags.gPrinterPresent) return noPrinter();
-    PrinterCanvas canvas;
-    if (!canvas.IsActive()) return noPrinter();
+    const char* noPrinter = "Printer could not be found";
+    std::unique_ptr<PrinterCanvas> job = StartPrintJob(store_, noPrinter);
+    if (!job) return;
+    PrinterCanvas& canvas = *job;
     Date today = Clock::Today();
     Ymd d = SplitDate(today);
     QString heading = FromCp1252(MonthAbbrev(d.month) + " " + TwoDigits(d.day) + ", " + std::to_string(d.year)) +
                       " To Do List";
     DrawToDoPage(canvas, heading, rows_);
-    if (!canvas.EndDoc()) noPrinter();
+    if (!canvas.EndDoc()) store_.ui->MsgBox(noPrinter, MsgButtons::OK, "");
 }
 
 void frmToDo::mnuOptMoveDown_Click() {

@@ -1,6 +1,7 @@
 #include "platform/PrinterCanvas.h"
 
 #include "platform/Printer.h"
+#include "store/Store.h"
 
 #include <QPrinter>
 
@@ -28,6 +29,15 @@ bool PrinterCanvas::EndDoc() {
     ended_ = true;
     SetPainter(nullptr);
     return painter_.end();
+}
+
+std::unique_ptr<PrinterCanvas> StartPrintJob(Store& s, const char* noPrinter) {
+    if (s.flags.gPrinterPresent) {
+        auto job = std::make_unique<PrinterCanvas>();
+        if (job->IsActive()) return job;
+    }
+    s.ui->MsgBox(noPrinter, MsgButtons::OK, "");
+    return nullptr;
 }
 
 } // namespace orvelle

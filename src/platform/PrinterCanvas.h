@@ -11,6 +11,8 @@ class QPrinter;
 
 namespace orvelle {
 
+struct Store;
+
 class PrinterCanvas : public Canvas {
 public:
     // Starts a job on MakePrinter()'s printer.
@@ -30,5 +32,9 @@ private:
     QPainter painter_;
     bool ended_ = false;
 };
+
+// A started job on the printer; without a printer, or when no job starts, the user is told
+// `noPrinter` and null comes back, so a print command never ends without a word.
+std::unique_ptr<PrinterCanvas> StartPrintJob(Store& s, const char* noPrinter);
 
 } // namespace orvelle

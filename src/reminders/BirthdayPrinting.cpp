@@ -39,17 +39,11 @@ bool frmBDay::PrinterFound() {
     return false;
 }
 
-bool frmBDay::JobStarted(const PrinterCanvas& p) {
-    // A printer that takes no job says so too, rather than printing nothing without a word.
-    if (p.IsActive()) return true;
-    s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
-    return false;
-}
-
 void frmBDay::mnuFilePrint_Click() {
-    if (txt_[0]->text().isEmpty() || !PrinterFound()) return;
-    PrinterCanvas p;
-    if (!JobStarted(p)) return;
+    if (txt_[0]->text().isEmpty()) return;
+    std::unique_ptr<PrinterCanvas> job = StartPrintJob(s_, kNoPrinter);
+    if (!job) return;
+    PrinterCanvas& p = *job;
     const QString texts[3] = {txt_[0]->text(), txt_[1]->text(), lblAge_->text()};
     for (int i = 0; i < 3; ++i) {
         p.SetCurrentX(kLeft);
@@ -81,8 +75,9 @@ void frmBDay::PrintList(const QStringList& lines) {
         s_.ui->MsgBox("Click OK to begin printing these " + std::to_string(pages) + " pages. Click Cancel to exit.",
                       MsgButtons::OKCancel, "Beginning Print Process") != MsgAnswer::OK)
         return;
-    PrinterCanvas p;
-    if (!JobStarted(p)) return;
+    std::unique_ptr<PrinterCanvas> job = StartPrintJob(s_, kNoPrinter);
+    if (!job) return;
+    PrinterCanvas& p = *job;
     ListFont(p);
     for (int page = 0; page < pages; ++page) {
         if (page > 0) {

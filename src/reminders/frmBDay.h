@@ -20,7 +20,6 @@ class QStackedWidget;
 
 namespace orvelle {
 
-class PrinterCanvas;
 struct Store;
 
 class frmBDay : public QWidget {
@@ -65,9 +64,8 @@ private:
     void ResetEditor();
     void Persist();
     void PrintList(const QStringList& lines);
-    // Without a printer, or with one that starts no job, the print commands say so.
+    // Without a printer the list commands say so before their page-count question.
     bool PrinterFound();
-    bool JobStarted(const PrinterCanvas& p);
     bool lstData_KeyDown(QListWidget* list, int key);
 
     Store& s_;

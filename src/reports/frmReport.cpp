@@ -388,15 +388,9 @@ void frmReport::mnuOptCopy_Click() {
 
 void frmReport::PrintThisPage() {
     // Without a printer the command says so, as the calendar's print does, rather than doing nothing.
-    if (!s_.flags.gPrinterPresent) {
-        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
-        return;
-    }
-    PrinterCanvas pr;
-    if (!pr.IsActive()) {
-        s_.ui->MsgBox(kNoPrinter, MsgButtons::OK, "");
-        return;
-    }
+    std::unique_ptr<PrinterCanvas> job = StartPrintJob(s_, kNoPrinter);
+    if (!job) return;
+    PrinterCanvas& pr = *job;
     for (const Placed& p : printed_) {
         const QFont& f = p.label->font();
         pr.SetFontName(f.family());
