@@ -13,10 +13,15 @@ LayerColours LayerColoursOf(Store& s, int category) {
         return c;
     }
     VbColor colour = s.markers.gMarkerColors[category];
+    c.monthText = colour;
+    // Black stands for "no colour" here: the box stays a plain white one, as when hidden.
+    if (colour == kVbBlack) {
+        s.markers.gMarkTextColor = kVbBlack;
+        return c;
+    }
     GetMarkTextColor(s, static_cast<Color>(colour));
     c.fill = colour;
     c.text = s.markers.gMarkTextColor;
-    c.monthText = colour;
     return c;
 }
 

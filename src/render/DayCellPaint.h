@@ -11,7 +11,9 @@ class PictureBox;
 
 // The colours of one category's layer. A hidden category paints plain cells (a white box with a
 // black number, or a black number on the one-month view) over whatever was painted there; a
-// shown one paints its colour, black included, with the text colour GetMarkTextColor gives.
+// shown one paints its colour with the text colour GetMarkTextColor gives. Black paints like a
+// hidden category on the twelve- and six-month views (in both years of a six-month view alike),
+// so that a holiday or birthday never becomes a black box; the one-month number stays black.
 struct LayerColours {
     VbColor fill = kVbWhite;      // box on the twelve- and six-month views
     VbColor text = kVbBlack;      // number on that box

@@ -133,9 +133,11 @@ TEST_F(SixMonthLayers, BlackCategoryColourIsPaintedInBothYearsAlike) {
     Show(DateSerial(2009, 11, 10));
     PaintThisYear();
     PaintNextYear();
-    EXPECT_EQ(CellFill(*boxes[1], DateSerial(2009, 12, 25)), kVbBlack);
-    EXPECT_EQ(CellFill(*boxes[2], DateSerial(2010, 1, 1)), kVbBlack);
-    EXPECT_TRUE(CellHasColour(*boxes[1], DateSerial(2009, 12, 25), kVbWhite));
+    // Black is no colour: a plain white box with a black number, in both years.
+    EXPECT_EQ(CellFill(*boxes[1], DateSerial(2009, 12, 25)), kVbWhite);
+    EXPECT_EQ(CellFill(*boxes[2], DateSerial(2010, 1, 1)), kVbWhite);
+    EXPECT_TRUE(CellHasColour(*boxes[1], DateSerial(2009, 12, 25), kVbBlack));
+    EXPECT_EQ(s->markers.gMarkTextColor, kVbBlack);
 }
 
 TEST_F(SixMonthLayers, HolidaysWithoutACellAreSkippedAndTheRestPainted) {

@@ -125,3 +125,22 @@ TEST_F(SixMonthView, TwelveMonthViewShowsHolidaysAndBirthdays) {
     EXPECT_EQ(CellFill(*y.picMonth[6], DateSerial(2009, 7, 4)), kHolidayOrange);
     EXPECT_EQ(CellFill(*y.picMonth[2], DateSerial(2009, 3, 14)), kBirthdayMagenta);
 }
+
+TEST_F(SixMonthView, BlackHolidayAndBirthdayColoursPaintPlainBoxesInEveryView) {
+    WriteHolidays(2009, {"12/25/09:Christmas Day"});
+    WriteHolidays(2010, {"01/01/10:New Year's Day"});
+    WriteBirthdays("12/10:-1:Ann Smith:1961\r\n01/20:-1:Bob Jones:****\r\n");
+    s->markers.gMarkerColors[kHolidayCategory] = kVbBlack;
+    s->markers.gMarkerColors[kBirthdayCategory] = kVbBlack;
+    frm6Months& v = Draw(DateSerial(2009, 11, 2));
+    for (auto [box, date] : {std::pair{1, DateSerial(2009, 12, 25)}, {1, DateSerial(2009, 12, 10)},
+                             {2, DateSerial(2010, 1, 1)}, {2, DateSerial(2010, 1, 20)}}) {
+        EXPECT_EQ(CellFill(*v.picMonth[box], date), kVbWhite) << date;
+        EXPECT_TRUE(CellHasColour(*v.picMonth[box], date, kVbBlack)) << date;
+    }
+    s->dates.gSelectedDate = DateSerial(2009, 3, 5);
+    Show1YearCalendar(*s, *main);
+    frmYear& y = *main->yearView();
+    EXPECT_EQ(CellFill(*y.picMonth[11], DateSerial(2009, 12, 25)), kVbWhite);
+    EXPECT_TRUE(CellHasColour(*y.picMonth[11], DateSerial(2009, 12, 25), kVbBlack));
+}
