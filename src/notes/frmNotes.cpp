@@ -146,6 +146,9 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight) {
         // Maximised as the calendar views are, its caption in the main window's title.
         FillTheArea(sub);
+    } else if (!w->isVisible()) {
+        // On a smaller screen the window is taller than the main window's child area.
+        KeepWithinTheArea(sub);
     }
     sub->show();
     area->setActiveSubWindow(sub);

@@ -83,6 +83,14 @@ void FillTheArea(QMdiSubWindow* sub) {
 
 bool FillsTheArea(const QMdiSubWindow* sub) { return sub && sub->property(kFillsAreaProperty).toBool(); }
 
+void KeepWithinTheArea(QMdiSubWindow* sub) {
+    QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    if (!area) return;
+    QSize room = area->viewport()->size();
+    if (sub->width() <= room.width() && sub->height() <= room.height()) return;
+    sub->setGeometry(QRect(QPoint(0, 0), sub->size().boundedTo(room)));
+}
+
 void FocusWithItsWindow(QWidget* box) {
     if (!box) return;
     for (QWidget* w = box->parentWidget(); w; w = w->parentWidget()) {

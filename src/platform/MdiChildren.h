@@ -33,6 +33,9 @@ QMdiSubWindow* MdiSubWindowOf(const QWidget* child);
 // (MdiCaption.h).
 void FillTheArea(QMdiSubWindow* sub);
 bool FillsTheArea(const QMdiSubWindow* sub);
+// Moves `sub` to the area's top left and shrinks it to the area where it is larger: the area has
+// no scroll bars, so a part beyond its edges could not be reached.
+void KeepWithinTheArea(QMdiSubWindow* sub);
 
 // Gives `box` the keyboard together with the window it is in: the MDI sub-window holding it
 // becomes the active one and its top-level window is activated, so typing goes there even when

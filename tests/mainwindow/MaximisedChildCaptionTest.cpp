@@ -91,8 +91,9 @@ TEST_F(MaximisedChildCaption, ThePlannerAndTheReportsNameThemselvesAndGiveTheTit
     EXPECT_EQ(m.windowTitle(), "Orvelle: 2009 Calendar");
 }
 
-// On a smaller screen the note opens in a frame of its own; maximised by the user it keeps its
-// title bar, nothing moves into the menu bar, and the title names it until it is restored.
+// On a smaller screen the note opens in a frame of its own, within the child area; maximised by
+// the user it keeps its title bar, nothing moves into the menu bar, and the title names it until
+// it is restored.
 TEST_F(MaximisedChildCaption, ANoteMaximisedByTheUserIsNamedUntilRestored) {
     SetScreenPixelsForTests(QSize(1023, 768));
     frmMain& m = Start();
@@ -100,6 +101,8 @@ TEST_F(MaximisedChildCaption, ANoteMaximisedByTheUserIsNamedUntilRestored) {
     QMdiSubWindow* sub = MdiSubWindowOf(&notes);
     ASSERT_FALSE(FillsTheArea(sub));
     EXPECT_EQ(m.windowTitle(), "Orvelle: 2009 Calendar");
+    // All of it within reach in the child area, which has no scroll bars.
+    EXPECT_TRUE(m.mdiArea()->viewport()->rect().contains(sub->geometry()));
 
     sub->showMaximized();
     Settle();
