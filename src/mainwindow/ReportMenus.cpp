@@ -1,6 +1,7 @@
 #include "mainwindow/ReportMenus.h"
 
 #include "mainwindow/frmMain.h"
+#include "platform/MdiCaption.h"
 #include "platform/MdiChildren.h"
 #include "platform/WindowRegistry.h"
 #include "reports/ReportPickers.h"
@@ -77,7 +78,8 @@ frmReport& GenerateReportInto(frmMain& m, ReportKind kind) {
     // and into the report, so that Esc closes it straight away.
     m.activateWindow();
     w->setFocus(Qt::OtherFocusReason);
-    m.setWindowTitle(kind == ReportKind::Mileage ? "Orvelle: Mileage Report" : "Orvelle: Expense Report");
+    // Closed alone, the report gives the main window back the caption of what lies beneath.
+    LendFrameCaption(w, kind == ReportKind::Mileage ? "Orvelle: Mileage Report" : "Orvelle: Expense Report");
     return *w;
 }
 

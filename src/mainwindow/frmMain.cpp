@@ -5,6 +5,7 @@
 #include "mainwindow/MainWindowTexts.h"
 #include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
+#include "platform/MdiCaption.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -84,6 +85,8 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
     ConnectCommands();
     // A child with menus of its own (the planner) shows them while it is active.
     menuSwitcher_ = new MdiMenuSwitcher(this, mdi_);
+    // A maximised child's caption, hidden with its title bar, shows in the frame's title.
+    captionFollower_ = new MdiCaptionFollower(this, mdi_);
     mdi_->viewport()->installEventFilter(this);
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
     KeepCaptionsWhole(this);
@@ -92,6 +95,7 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
 frmMain::~frmMain() {
     // The children go after the frame's menu bar; nothing may switch menus by then.
     delete menuSwitcher_;
+    delete captionFollower_;
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->disconnect();
     mdi_->disconnect();
 }
@@ -267,11 +271,7 @@ void frmMain::ShowChild(QWidget* child) {
         child->show();
         return;
     }
-    if (!sub->property("fillsArea").toBool()) {
-        sub->setWindowFlags(Qt::FramelessWindowHint);
-        sub->setProperty("fillsArea", true);
-    }
-    sub->setGeometry(mdi_->viewport()->rect());
+    FillTheArea(sub);
     sub->show();
     mdi_->setActiveSubWindow(sub);
 }
@@ -279,7 +279,7 @@ void frmMain::ShowChild(QWidget* child) {
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     if (watched == mdi_->viewport() && e->type() == QEvent::Resize) {
         for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-            if (sub->property("fillsArea").toBool()) sub->setGeometry(mdi_->viewport()->rect());
+            if (FillsTheArea(sub)) sub->setGeometry(mdi_->viewport()->rect());
         }
     } else if (watched == picTop && e->type() == QEvent::MouseMove) {
         // The bar outside the buttons restores the rest looks.

@@ -179,6 +179,7 @@ private:
     frm6Months* sixMonthView_ = nullptr;
     frmMonth* monthView_ = nullptr;
     QObject* menuSwitcher_ = nullptr;
+    QObject* captionFollower_ = nullptr;
     std::function<void()> initializePlannerForm_;
     std::function<void()> showAlertManager_;
     std::function<void()> showBirthdayManager_;

@@ -220,6 +220,12 @@ bool frmMain::MDIForm_QueryUnload() {
         } else if (s.flags.gMileageReportOpen) {
             CloseChildNamed("frmMileage", {});
         }
+        // The year view closes the page and the note too: those answered No go as No said,
+        // without their own question a second time.
+        EditsToDrop closing;
+        closing.planner = drop.planner;
+        closing.notes = drop.notes;
+        DropEdits(s, closing);
         Show1YearCalendar(s, *this);
     }
     return true;

@@ -144,12 +144,11 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
         sub = AddMdiChild(area, w, kClientWidth, kClientHeight);
     }
     if (ScreenWidthTwips() >= kLargeScreenWidth && ScreenHeightTwips() >= kLargeScreenHeight) {
-        // Maximised as the calendar views are: filling the child area without a frame, since a
-        // maximised sub-window would put its icon and window buttons into the main menu bar.
-        // The main window keeps a sub-window marked so fitted to the area as it resizes.
-        sub->setWindowFlags(Qt::FramelessWindowHint);
-        sub->setProperty("fillsArea", true);
-        sub->setGeometry(area->viewport()->rect());
+        // Maximised as the calendar views are, its caption in the main window's title.
+        FillTheArea(sub);
+    } else if (!w->isVisible()) {
+        // On a smaller screen the window is taller than the main window's child area.
+        KeepWithinTheArea(sub);
     }
     sub->show();
     area->setActiveSubWindow(sub);

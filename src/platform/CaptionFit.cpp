@@ -281,7 +281,7 @@ private:
         if (box == window_) {
             // A child window filling the main window's child area keeps its size.
             if (QMdiSubWindow* sub = MdiSubWindowOf(box)) {
-                if (!sub->property("fillsArea").toBool()) sub->resize(sub->size() + more);
+                if (!FillsTheArea(sub)) sub->resize(sub->size() + more);
                 return;
             }
             if (!box->isWindow()) return;

@@ -4,12 +4,16 @@
 #include "platform/WindowRegistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QToolButton>
 #include <QVariant>
 
@@ -18,11 +22,31 @@ namespace {
 
 constexpr const char* kMenuBarProperty = "orvelleMdiMenuBar";
 constexpr const char* kCloseButtonProperty = "orvelleMenuBarCloseButton";
+constexpr const char* kFillsAreaProperty = "fillsArea";
+
+// A sub-window maximised from its own title bar keeps that bar: left to itself it would move its
+// buttons into the frame's menu bar and rewrite the frame's title, beside MdiCaptionFollower.
+class KeepTitleBarWhenMaximised : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Workspace_FillSpaceOnMaximize) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* SubWindowStyle() {
+    static QPointer<QStyle> style;
+    if (!style) style = new KeepTitleBarWhenMaximised(QStyleFactory::create(QApplication::style()->name()));
+    return style;
+}
 
 } // namespace
 
 QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwips, double clientHeightTwips) {
     auto* sub = new QMdiSubWindow;
+    sub->setStyle(SubWindowStyle());
     sub->setAttribute(Qt::WA_DeleteOnClose);
     child->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(child);
@@ -46,6 +70,25 @@ QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwi
 
 QMdiSubWindow* MdiSubWindowOf(const QWidget* child) {
     return child ? qobject_cast<QMdiSubWindow*>(child->parentWidget()) : nullptr;
+}
+
+void FillTheArea(QMdiSubWindow* sub) {
+    if (!sub) return;
+    if (!FillsTheArea(sub)) {
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->setProperty(kFillsAreaProperty, true);
+    }
+    if (QMdiArea* area = sub->mdiArea()) sub->setGeometry(area->viewport()->rect());
+}
+
+bool FillsTheArea(const QMdiSubWindow* sub) { return sub && sub->property(kFillsAreaProperty).toBool(); }
+
+void KeepWithinTheArea(QMdiSubWindow* sub) {
+    QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    if (!area) return;
+    QSize room = area->viewport()->size();
+    if (sub->width() <= room.width() && sub->height() <= room.height()) return;
+    sub->setGeometry(QRect(QPoint(0, 0), sub->size().boundedTo(room)));
 }
 
 void FocusWithItsWindow(QWidget* box) {
@@ -121,7 +164,7 @@ void MdiMenuSwitcher::Update() {
 void MdiMenuSwitcher::ShowCloseButton() {
     QWidget* child = shownChild_;
     QMdiSubWindow* sub = MdiSubWindowOf(child);
-    bool wanted = sub && child->property(kCloseButtonProperty).toBool() && sub->property("fillsArea").toBool();
+    bool wanted = sub && child->property(kCloseButtonProperty).toBool() && FillsTheArea(sub);
     if (!wanted && !closeButton_) return;
     if (!closeButton_) {
         // As a maximised child window's own close box: no icon of the window, no other buttons.

@@ -19,12 +19,23 @@ namespace orvelle {
 // Puts `child` into a new sub-window of `area` with a client area of the given size in twips
 // (0 keeps the child's own size), registers it as loaded (WindowRegistry.h) and returns the
 // sub-window. The sub-window and the child are deleted when the child closes; the child's
-// window title is the sub-window's caption. The sub-window is not shown yet.
+// window title is the sub-window's caption. Maximised by the user, the sub-window keeps its
+// title bar; the frame's title names it too. The sub-window is not shown yet.
 QMdiSubWindow* AddMdiChild(QMdiArea* area, QWidget* child, double clientWidthTwips = 0,
                            double clientHeightTwips = 0);
 
 // The sub-window that holds `child`, or null when it is not an MDI child.
 QMdiSubWindow* MdiSubWindowOf(const QWidget* child);
+
+// Maximises `sub` the way this program does: it fills the child area without a frame of its own
+// (a maximised sub-window would put its icon and window buttons into the frame's menu bar), and
+// the frame keeps it fitted to the area as that resizes. Its caption goes into the frame's title
+// (MdiCaption.h).
+void FillTheArea(QMdiSubWindow* sub);
+bool FillsTheArea(const QMdiSubWindow* sub);
+// Moves `sub` to the area's top left and shrinks it to the area where it is larger: the area has
+// no scroll bars, so a part beyond its edges could not be reached.
+void KeepWithinTheArea(QMdiSubWindow* sub);
 
 // Gives `box` the keyboard together with the window it is in: the MDI sub-window holding it
 // becomes the active one and its top-level window is activated, so typing goes there even when

@@ -5,6 +5,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
+#include "platform/MdiCaption.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
 #include "store/Marks.h"
@@ -49,6 +50,8 @@ CalendarViewWindow::CalendarViewWindow(Store& s, MainShell& m, HoverView view, c
     : s_(s), main_(m), hover_(view), view_(view), open_(OpenFlag(s, view)), closing_(ClosingFlag(s, view)) {
     setObjectName(look.name);
     setWindowTitle(look.title);
+    // The main window's caption names the view's period.
+    KeepCaptionOutOfFrameTitle(this);
     setFont(DefaultWindowFont());
     ResizeTwips(this, look.width, look.height);
     KeepCaptionsWhole(this);

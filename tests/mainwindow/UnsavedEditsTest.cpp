@@ -5,6 +5,7 @@
 #include "notes/frmNotes.h"
 #include "notes/frmToDo.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "mainwindow/ReportMenus.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
@@ -350,6 +351,44 @@ TEST_F(UnsavedEdits, CancelAtTheNoteKeepsThePageAnsweredNoBefore) {
     EXPECT_TRUE(s->flags.gPlannerChanged);
     EXPECT_TRUE(s->flags.gNotesChanged);
     EXPECT_EQ(NoteText(), "call Ann");
+}
+
+// With a report open, No at the page's and the note's questions and Cancel at the close's
+// confirmation: Cancel closes the report and shows the year, which closes the page and the note
+// too, as No said, without asking about them a second time.
+TEST_F(UnsavedEdits, CancelAtTheCloseConfirmationClosesWhatWasAnsweredNoWithoutAskingAgain) {
+    frmMain& m = StartWithPlanner();
+    SetPicker("May", "1", "2009");
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    QPointer<frmPlanner> planner = Planner();
+    ASSERT_NE(planner, nullptr);
+    m.imgOpt_Click(1); // the note of 1 May over the page
+    Settle();
+    ASSERT_NE(Notes(), nullptr);
+    QTest::keyClicks(planner->Page()->txt(0), "Lunch");
+    QTest::keyClicks(Notes()->txtNotes(), "call Ann");
+    GenerateReportInto(m, ReportKind::Expense);
+    Settle();
+    ASSERT_TRUE(s->flags.gExpenseReportOpen);
+
+    prompter.Expect(MsgAnswer::No, "The Planner has been changed.")
+        .Expect(MsgAnswer::No, "The Notes have been changed.")
+        .Expect(MsgAnswer::Cancel, "Are you sure you want to close the program?");
+    EXPECT_FALSE(m.close());
+    Settle();
+    EXPECT_TRUE(prompter.Finished());
+    EXPECT_FALSE(s->flags.gExpenseReportOpen);
+    EXPECT_TRUE(planner.isNull() || planner->IsUnloaded());
+    EXPECT_EQ(Notes(), nullptr);
+    EXPECT_FALSE(s->flags.gPlannerChanged || s->flags.gNotesChanged);
+    EXPECT_EQ(YearFile(2009, "Planner.dat").find("Lunch"), std::string::npos);
+    EXPECT_EQ(YearFile(2009, "Notes.dat").find("call Ann"), std::string::npos);
+    ASSERT_NE(m.yearView(), nullptr);
+    EXPECT_EQ(s->flags.gCalendarView, 12);
+    EXPECT_TRUE(m.isVisible());
+    // The next close has nothing left to ask about.
+    EXPECT_TRUE(m.close());
 }
 
 // Marker Options redraws the view over the open note; a cancelled question puts back what the

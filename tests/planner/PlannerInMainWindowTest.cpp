@@ -52,7 +52,7 @@ TEST_F(PlannerInMainWindow, OpenPlannerCommandReplacesTheCalendar) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(s->flags.gCalendarView, 0);
     EXPECT_EQ(main->yearView(), nullptr);
-    EXPECT_EQ(main->windowTitle(), "Orvelle: Daily Planner");
+    EXPECT_EQ(main->windowTitle(), "Orvelle: Daily Planner - [Monthly Planner]");
     EXPECT_TRUE(MdiSubWindowOf(w)->isVisible());
     EXPECT_EQ(MdiSubWindowOf(w)->geometry(), main->mdiArea()->viewport()->rect());
     EXPECT_EQ(Box(0)->text(), "From the year file");

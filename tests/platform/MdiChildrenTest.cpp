@@ -1,5 +1,7 @@
 #include "platform/MdiChildren.h"
 
+#include "platform/MdiCaption.h"
+
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 
@@ -93,4 +95,35 @@ TEST_F(Frame, ActiveChildWithItsOwnMenusReplacesTheFrameMenus) {
     viewSub->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(MenuTitles(frame), frameMenus);
+}
+
+// Captions lent by children come back in the right order whichever child goes first, and never
+// over a caption the frame was given meanwhile.
+TEST_F(Frame, LentCaptionsAreGivenBackAsTheChildrenClose) {
+    MdiCaptionFollower follower(&frame, area);
+    frame.setWindowTitle("Calendar");
+    auto open = [this](const QString& caption) {
+        auto* child = new QWidget;
+        child->setWindowTitle(caption);
+        QMdiSubWindow* sub = AddMdiChild(area, child);
+        sub->show();
+        LendFrameCaption(child, "Frame: " + caption);
+        return sub;
+    };
+    auto close = [](QMdiSubWindow* sub) {
+        sub->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    QMdiSubWindow* first = open("One");
+    QMdiSubWindow* second = open("Two");
+    EXPECT_EQ(FrameCaption(&frame), "Frame: Two");
+    close(first);
+    EXPECT_EQ(FrameCaption(&frame), "Frame: Two");
+    close(second);
+    EXPECT_EQ(frame.windowTitle(), "Calendar");
+
+    QMdiSubWindow* third = open("Three");
+    frame.setWindowTitle("Calendar 2010");
+    close(third);
+    EXPECT_EQ(frame.windowTitle(), "Calendar 2010");
 }
