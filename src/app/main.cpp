@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/EnterPressesButton.h"
 #include "platform/SingleInstance.h"
 #include "store/AppPaths.h"
 #include "store/Store.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The desktop matches windows to the installed entry by this name.
     QGuiApplication::setDesktopFileName("orvelle");
+    orvelle::InstallEnterPressesButton(&app);
     if (std::string icon = orvelle::ProgramIconFile(); !icon.empty())
         QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
     orvelle::Store store(orvelle::DefaultDataFolder());

@@ -104,7 +104,10 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
             txt_[i]->setObjectName(QString("txt_%1").arg(i));
             txt_[i]->installEventFilter(this);
             // Name, phone and address are kept in the contacts file; the subject only goes out.
-            if (i < 3) KeepFileCharactersOnly(txt_[i]);
+            if (i < 3) {
+                KeepFileCharactersOnly(txt_[i]);
+                connect(txt_[i], &QLineEdit::textChanged, this, &frmEmailList::FitContactFields);
+            }
             connect(txt_[i], &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
             fields->addWidget(txt_[i], i, 1);
         }
@@ -136,6 +139,7 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
     body->addLayout(left, 2);
     body->addLayout(right, 3);
     resize(760, 440);
+    FitContactFields();
     KeepCaptionsWhole(this);
 }
 
@@ -196,6 +200,17 @@ void frmEmailList::lstNames_Click(int index) {
     s_.exchange.gContactEmail = Trim(c.Email);
     mShowingContact = false;
     mFieldsChanged = false;
+}
+
+void frmEmailList::FitContactFields() {
+    size_t room = LongestContactFields(s_);
+    if (room == std::string::npos) return;
+    size_t used = 0;
+    for (int i = 0; i < 3; ++i) used += static_cast<size_t>(txt_[i]->text().size());
+    for (int i = 0; i < 3; ++i) {
+        size_t others = used - static_cast<size_t>(txt_[i]->text().size());
+        KeepFileTextWithin(txt_[i], room > others ? room - others : 0);
+    }
 }
 
 void frmEmailList::txt_Change(int index) {
@@ -266,31 +281,37 @@ void frmEmailList::cmdOpenEmail_Click() {
         s_.ui->MsgBox("A problem was encountered while attempting to open your email client.", MsgButtons::OK, "");
 }
 
-void frmEmailList::cmdSave_Click() {
+void frmEmailList::cmdSave_Click() { SaveContact(); }
+
+bool frmEmailList::SaveContact() {
     std::string name = Trim(ToCp1252(FieldText(0)));
     std::string phone = Trim(ToCp1252(FieldText(1)));
     std::string email = Trim(ToCp1252(FieldText(2)));
     if (name.empty()) {
         s_.ui->MsgBox("There's no name to add.", MsgButtons::OK, "");
-        return;
+        return false;
     }
     // The file separates the fields by commas: one inside the name or phone would split them.
     if (name.find(',') != std::string::npos || phone.find(',') != std::string::npos) {
         s_.ui->MsgBox("A name or phone number cannot include a comma.", MsgButtons::OK, "");
-        return;
+        return false;
     }
     std::vector<std::string> items = s_.contacts.lstAll;
     items.push_back(ContactLine({name, phone, email}));
-    if (!SaveEmployeeInfo(s_, items)) return;
+    if (!SaveEmployeeInfo(s_, items)) return false;
     ReadEmployeeInfo(s_);
     FillList();
     mFieldsChanged = false;
+    return true;
 }
 
 void frmEmailList::cmdNew_Click() {
-    if (mFieldsChanged && s_.ui->MsgBox("The fields have been changed. Do you want to save them?", MsgButtons::YesNo,
-                                        "") == MsgAnswer::Yes)
-        cmdSave_Click();
+    // A save refused or failed keeps the fields, so what was typed is not lost unsaved.
+    if (mFieldsChanged &&
+        s_.ui->MsgBox("The fields have been changed. Do you want to save them?", MsgButtons::YesNo, "") ==
+            MsgAnswer::Yes &&
+        !SaveContact())
+        return;
     for (int i = 0; i < 5; ++i) SetFieldText(i, QString());
     lstNames_->setCurrentRow(-1);
     mSelectedIndex = -1;

@@ -55,6 +55,10 @@ protected:
 
 private:
     void FillList();
+    // Adds the fields as a contact; false when refused or not written.
+    bool SaveContact();
+    // Name, phone and address share one line of the file: each box gets the room the others leave.
+    void FitContactFields();
     // Runs the waiting export for the chosen contact; true when a file was written.
     bool RunPendingExport();
     QString FieldText(int index) const;

@@ -96,7 +96,7 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
         txt_[i]->setFont(font);
         txt_[i]->setGeometry(Twips(p.textLeft, p.textTop, p.textWidth, p.textHeight));
         txt_[i]->installEventFilter(this);
-        KeepFileCharactersOnly(txt_[i]);
+        KeepFileTextWithin(txt_[i], LongestToDoItem(store_));
         connect(txt_[i], &QLineEdit::textChanged, this, [this, i] { txt_Change(i); });
         cmdDelete_[i] = new QPushButton("Remove", client);
         cmdDelete_[i]->setObjectName(QString("cmdDelete_%1").arg(i));

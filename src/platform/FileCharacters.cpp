@@ -14,6 +14,8 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <limits>
+#include <string>
 #include <utility>
 
 namespace orvelle {
@@ -70,6 +72,20 @@ void Tell(const QString& characters, bool now) {
     else QMetaObject::invokeMethod(QCoreApplication::instance(), &TellWaiting, Qt::QueuedConnection);
 }
 
+void TellTooLong(qsizetype most) {
+    static bool waiting = false;
+    if (std::exchange(waiting, true)) return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [most] {
+            waiting = false;
+            AppPrompter().MsgBox("This box holds at most " + std::to_string(most) +
+                                     " characters, what its line in the file can keep. The text was not put in.",
+                                 MsgButtons::OK, "Text Too Long");
+        },
+        Qt::QueuedConnection);
+}
+
 class KeptOnlyValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -80,12 +96,21 @@ public:
             TellCharactersNotKept(notKept);
             return Invalid;
         }
+        // Only an edit that makes the text longer is refused: text the program sets is its own
+        // (the saves check it), and a longer one may shrink.
+        auto* box = qobject_cast<const QLineEdit*>(parent());
+        if (most >= 0 && composed.size() > most && composed.size() > shown && box && box->isModified()) {
+            TellTooLong(most);
+            return Invalid;
+        }
         if (composed != input) {
             pos = static_cast<int>(Composed(input.left(pos)).size());
             input = composed;
         }
         return Acceptable;
     }
+    qsizetype most = -1;   // no limit
+    qsizetype shown = 0;   // the length of the box's text
 };
 
 } // namespace
@@ -106,7 +131,10 @@ void TellCharactersNotKept(const QString& characters) { Tell(characters, false);
 
 void KeepFileCharactersOnly(QLineEdit* box) {
     if (!box || box->validator()) return;
-    box->setValidator(new KeptOnlyValidator(box));
+    auto* v = new KeptOnlyValidator(box);
+    v->shown = box->text().size();
+    QObject::connect(box, &QLineEdit::textChanged, v, [v](const QString& text) { v->shown = text.size(); });
+    box->setValidator(v);
     // Setting the text (as an assistive tool does) is not refused by the validator, only
     // reported by it: such text loses what cannot be kept.
     QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
@@ -119,6 +147,14 @@ void KeepFileCharactersOnly(QLineEdit* box) {
             },
             Qt::QueuedConnection);
     });
+}
+
+void KeepFileTextWithin(QLineEdit* box, size_t most) {
+    if (!box) return;
+    KeepFileCharactersOnly(box);
+    auto* v = const_cast<KeptOnlyValidator*>(dynamic_cast<const KeptOnlyValidator*>(box->validator()));
+    if (!v) return;
+    v->most = most > static_cast<size_t>(std::numeric_limits<int>::max()) ? -1 : static_cast<qsizetype>(most);
 }
 
 void KeepFileCharactersOnly(QComboBox* box) {

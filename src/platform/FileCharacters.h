@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <cstddef>
+
 class QComboBox;
 class QLineEdit;
 class QMimeData;
@@ -25,6 +27,12 @@ void TellCharactersNotKept(const QString& characters);
 // of its own (digits only) already refuses more and is left alone.
 void KeepFileCharactersOnly(QLineEdit* box);
 void KeepFileCharactersOnly(QComboBox* box);
+
+// Such a box whose text is a field of one line of its file takes at most `most` characters, what
+// the line keeps around the rest of it: typing past that, and a paste or drop that would not fit,
+// are refused whole, told once (std::string::npos: no limit). May be called again as the room
+// changes.
+void KeepFileTextWithin(QLineEdit* box, size_t most);
 
 // A multi-line box that keeps only what its file can.
 class FileTextEdit : public QPlainTextEdit {

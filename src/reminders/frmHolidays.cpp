@@ -202,12 +202,13 @@ void frmHolidays::cmdDelete_Click() {
     // The row's own text names the holiday, so the list and the file cannot disagree about it.
     HolidayBook before = book_;
     if (!book_.Remove(ToCp1252(lstHolidays_->item(row)->text()))) return;
-    saved_ = true;
     if (!SaveHolidayFile()) {
+        // Still in the file, so closing does not call it saved.
         book_ = before;
         return;
     }
     LoadHolidayList();
+    saved_ = true;
 }
 
 void frmHolidays::mnuFileSave_Click() {

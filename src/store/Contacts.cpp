@@ -1,5 +1,6 @@
 #include "store/Contacts.h"
 
+#include "store/DataFiles.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
 
@@ -18,6 +19,11 @@ ContactRecord ParseContactLine(std::string_view line) {
 }
 
 std::string ContactLine(const ContactRecord& c) { return c.Name + "," + c.Phone + "," + c.Email; }
+
+size_t LongestContactFields(const Store& s) {
+    size_t longest = LimitsFor(s.gAppPath + kContactsFile).longestLine;
+    return longest == 0 ? std::string::npos : longest - ContactLine({}).size();
+}
 
 std::string ContactListName(const ContactRecord& c) {
     return listfile::IsBlank(c.Email) ? c.Name : c.Name + ":" + c.Email;

@@ -30,6 +30,9 @@ struct Contacts {
 ContactRecord ParseContactLine(std::string_view line);
 std::string ContactLine(const ContactRecord& c);
 std::string ContactListName(const ContactRecord& c);
+// The most characters a contact's name, phone and address may hold together: the file's longest
+// line less the two commas.
+size_t LongestContactFields(const Store& s);
 
 // Replaces the contacts and both lists with the file's contacts; a missing file gives none.
 void ReadEmployeeInfo(Store& s);

@@ -1,5 +1,6 @@
 #include "store/ToDoList.h"
 
+#include "store/DataFiles.h"
 #include "store/ErrorLog.h"
 #include "store/ListFile.h"
 #include "store/Store.h"
@@ -14,6 +15,11 @@ ToDoItem ParseToDoLine(std::string_view line) {
 
 std::string FormatToDoLine(std::string_view text, bool done) {
     return (done ? kToDoDoneMark : kToDoOpenMark) + listfile::OneLine(text);
+}
+
+size_t LongestToDoItem(const Store& s) {
+    size_t longest = LimitsFor(s.gAppPath + kToDoFile).longestLine;
+    return longest == 0 ? std::string::npos : longest - 1;
 }
 
 void ReadToDoList(Store& s) {

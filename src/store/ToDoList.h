@@ -38,6 +38,8 @@ struct ToDoItem {
 // Any first byte other than the done mark reads as open; an empty line is an empty open item.
 ToDoItem ParseToDoLine(std::string_view line);
 std::string FormatToDoLine(std::string_view text, bool done);
+// The longest item text the file keeps: its longest line less the mark.
+size_t LongestToDoItem(const Store& s);
 
 // Reads the file's first ten lines into the list (a missing file leaves the list as it is); with
 // gShowToDoWindow set copies the texts to gToDoTexts for the window. The calendar views build

@@ -1,5 +1,7 @@
 // One QApplication for each test program that drives widgets, on the offscreen platform unless
 // told otherwise.
+#include "platform/EnterPressesButton.h"
+
 #include <QApplication>
 #include <QFile>
 
@@ -29,6 +31,8 @@ public:
         static char name[] = "orvelle_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
+        // The keys reach the windows as they do in the program.
+        orvelle::InstallEnterPressesButton(app_);
     }
     void TearDown() override { delete app_; }
 

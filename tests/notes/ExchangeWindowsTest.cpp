@@ -1,5 +1,6 @@
 // The open-file dialog and the contact list, driven as the user drives them.
 #include "NotesTestSupport.h"
+#include "common/TypedText.h"
 
 #include "notes/ExchangeWindows.h"
 #include "notes/NotesHooks.h"
@@ -230,6 +231,40 @@ TEST_F(ExchangeWindowsTest, ContactListAssignsAndMails) {
     EXPECT_EQ(Child<QLineEdit>(c, "txt_0")->text(), "");
     EXPECT_EQ(Child<QListWidget>(c, "lstNames")->count(), 2);
     EXPECT_EQ(prompter.SeenDialogs().back().title, "Preparing to Delete Entry");
+}
+
+// Name, phone and address share one line of the contacts file: each box takes the room the
+// other two leave, refusing as typed or pasted what would not fit, and everything taken saves.
+// A new contact whose save was refused keeps its fields.
+TEST_F(ExchangeWindowsTest, ContactBoxesTakeWhatTheirLineKeepsAndARefusedSaveKeepsTheFields) {
+    frmEmailList* c = frmEmailList::Open(store, ExportKind::None, nullptr);
+    auto* name = Child<QLineEdit>(c, "txt_0");
+    auto* phone = Child<QLineEdit>(c, "txt_1");
+    auto* email = Child<QLineEdit>(c, "txt_2");
+    name->setText(QString(16000, 'n'));
+    email->setText(QString(300, 'e'));
+    const QString digits(82, '5'); // 16384 less the two commas, the name and the address
+    test::TypeText(phone, digits);
+    prompter.Expect(MsgAnswer::OK, "This box holds at most 82 characters");
+    test::TypeText(phone, "6");
+    prompter.Expect(MsgAnswer::OK, "This box holds at most 300 characters");
+    test::PasteText(email, "x");
+    EXPECT_EQ(phone->text(), digits);
+    EXPECT_EQ(email->text(), QString(300, 'e'));
+    QTest::mouseClick(Child<QPushButton>(c, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadWholeFile(dir + "Employee Info.dat")->size(), 16384u + 2);
+    // The room one box leaves goes to the others.
+    name->setText("Ann");
+    test::TypeText(phone, "6");
+    EXPECT_EQ(phone->text(), digits + "6");
+
+    prompter.Expect(MsgAnswer::No, "The fields have been changed. Do you want to save them?");
+    QTest::mouseClick(Child<QPushButton>(c, "cmdNew"), Qt::LeftButton);
+    test::TypeText(phone, "555-1234");
+    prompter.Expect(MsgAnswer::Yes, "The fields have been changed. Do you want to save them?")
+        .Expect(MsgAnswer::OK, "There's no name to add.");
+    QTest::mouseClick(Child<QPushButton>(c, "cmdNew"), Qt::LeftButton);
+    EXPECT_EQ(phone->text(), "555-1234");
 }
 
 TEST_F(ExchangeWindowsTest, AssignWithoutContactsSaysSo) {

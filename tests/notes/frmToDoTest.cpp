@@ -1,4 +1,5 @@
 #include "common/MainWindowFixture.h"
+#include "common/TypedText.h"
 
 #include "notes/ToDoRows.h"
 #include "notes/frmToDo.h"
@@ -191,6 +192,29 @@ TEST_F(ToDoWindowTest, AnItemTooLongToBeReadBackIsRefusedAndStaysInTheWindow) {
     EXPECT_TRUE(t->mnuFileSave_Click());
     EXPECT_EQ(s->todo.gToDoLines[1], std::string(100, 'y'));
     EXPECT_FALSE(s->todo.gToDoChanged);
+}
+
+// A line box takes what the file's line keeps besides the done mark: typing past it, or a paste
+// that would not fit, is refused whole as it comes, told once, and the list then saves.
+TEST_F(ToDoWindowTest, ALineBoxTakesOnlyWhatItsLineInTheFileKeeps) {
+    frmToDo* t = OpenFromManage();
+    ASSERT_NE(t, nullptr);
+    const qsizetype most = static_cast<qsizetype>(kLongestListLine) - 1;
+    QLineEdit* box = t->txt(1);
+    box->setFocus();
+    box->setText(QString(most - 2, 'a'));
+    test::TypeText(box, "bc");
+    prompter.Expect(MsgAnswer::OK, "This box holds at most 16383 characters");
+    test::TypeText(box, "d");
+    box->setCursorPosition(5);
+    box->cursorForward(true, 2);
+    prompter.Expect(MsgAnswer::OK, "This box holds at most 16383 characters");
+    test::PasteText(box, "xyz"); // two characters in place of three would not fit
+    EXPECT_EQ(box->text().size(), most);
+    EXPECT_TRUE(box->text().endsWith("abc"));
+    prompter.Expect(MsgAnswer::OK, "To Do List Saved.");
+    EXPECT_TRUE(t->mnuFileSave_Click());
+    EXPECT_EQ(s->todo.gToDoLines[1].size(), static_cast<size_t>(most));
 }
 
 TEST_F(ToDoWindowTest, PrintedPageHasTheHeadingTheItemsAndCrossedBoxes) {

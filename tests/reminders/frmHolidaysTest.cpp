@@ -1,6 +1,7 @@
 #include "ReminderTestSupport.h"
 
 #include "reminders/frmHolidays.h"
+#include "store/DataFiles.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -116,6 +117,20 @@ TEST_F(HolidayWindowTest, RemovingTakesTheClickedRowAndTheLastOneDeletesTheFile)
     w->cmdDelete_Click(); // the first row, as after opening
     EXPECT_FALSE(PathIsFile(dir + "Holidays/2009Holidays.dat"));
     prompter.Expect(MsgAnswer::OK, "Holiday List Saved. Changes will be reflected in your next calendar view.");
+    w->close();
+}
+
+// A removal the file did not take leaves the holiday listed, and closing does not call it saved.
+TEST_F(HolidayWindowTest, ARemovalThatWasNotWrittenIsNotCalledSaved) {
+    Write("Holidays/2009Holidays.dat", "01/01/09:New Year\r\n07/04/09:Independence Day\r\n");
+    w = new frmHolidays(*s);
+    {
+        ScopedSizeLimit limit(10);
+        prompter.Expect(MsgAnswer::OK, "was not saved");
+        w->cmdDelete_Click();
+    }
+    EXPECT_EQ(Get<QListWidget>("lstHolidays")->count(), 2);
+    EXPECT_EQ(Read("Holidays/2009Holidays.dat"), "01/01/09:New Year\r\n07/04/09:Independence Day\r\n");
     w->close();
 }
 
