@@ -217,7 +217,8 @@ TEST_F(ShareTest, ShareThatIsMissingOrHoldsLinksGetsNothing) {
 
 // What the share holds may be a colleague's broken export. A file larger than the program
 // itself writes of its kind is refused at once, unread, naming the file and why; a note at the
-// largest size opens within a second, even as one unbroken run; and a note grown past that size
+// largest size opens within a second, even as one unbroken run and with line ends a mail program
+// added after it (a note longer still is refused); and a note grown past that size
 // is neither saved nor written back, though the user's own longer note still opens and prints.
 // A term list with a term longer than the term boxes take is not copied in.
 TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
@@ -230,7 +231,9 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
         Write(share + name, "07/04/09:");
         fs::resize_file(share + name, 50u << 20);
     }
-    Write(share + "edge.nte", "07/04/09:" + std::string(kLongestNote, 'x'));
+    const std::string mailed = "\r\n \r\n";
+    Write(share + "edge.nte", "07/04/09:" + std::string(kLongestNote, 'x') + mailed);
+    Write(share + "over.nte", "07/04/09:" + std::string(kLongestNote + 1, 'x') + mailed);
     Write(share + "long.fut", "Airport\r\n" + std::string(kLongestTerm + 1, 't'));
     // The user's own note from before there was a limit, four times as long.
     const std::string own =
@@ -241,9 +244,10 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
     struct Refusal {
         const char *name, *menu, *why;
     };
-    for (Refusal r : {Refusal{"line.nte", "mnuFileOpenNotes", "2000009 bytes, more than the 262153 such a file"},
-                      Refusal{"huge.nte", "mnuFileOpenNotes", "52428800 bytes, more than the 262153"},
-                      Refusal{"huge.pln", "mnuFileOpenPlanner", "52428800 bytes, more than the 4111"}}) {
+    for (Refusal r : {Refusal{"line.nte", "mnuFileOpenNotes", "2000009 bytes, more than the 266249 such a file"},
+                      Refusal{"huge.nte", "mnuFileOpenNotes", "52428800 bytes, more than the 266249"},
+                      Refusal{"huge.pln", "mnuFileOpenPlanner", "52428800 bytes, more than the 8205"},
+                      Refusal{"over.nte", "mnuFileOpenNotes", "a note of 262145 characters, more than the 262144"}}) {
         prompter.Expect(MsgAnswer::OK, std::string("The file ") + r.name + " cannot be opened: it holds " + r.why);
         QElapsedTimer t;
         t.start();
@@ -267,7 +271,7 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
     prompter.Expect(MsgAnswer::OK, "An error occurred in SaveExternalNotes.");
     EXPECT_FALSE(notes->mnuFileSave_Click());
     EXPECT_NE(prompter.SeenDialogs().back().text.find("more than the 262144 a note may hold"), std::string::npos);
-    EXPECT_EQ(fs::file_size(share + "edge.nte"), 9 + kLongestNote);
+    EXPECT_EQ(fs::file_size(share + "edge.nte"), 9 + kLongestNote + mailed.size());
     prompter.Expect(MsgAnswer::No, "Text has been changed.");
     notes->CloseWindow();
     // The user's own longer note still opens, and prints line by line in good time, but is
