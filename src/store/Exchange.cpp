@@ -84,8 +84,11 @@ std::string LinkInShare(const Store& s, const std::string& path) {
 
 // The message naming the link that stops an export or an import.
 std::string LinkRefusal(const std::string& link) {
-    return "\"" + NameFromDisk(link) + "\" in the share folder is a link to another place. Nothing is read or written "
-           "through a link in the share.";
+    std::string text = "\"";
+    text += NameFromDisk(link);
+    text += "\" in the share folder is a link to another place. Nothing is read or written through a link in "
+            "the share.";
+    return text;
 }
 
 // The window being exported: its kind, its own export file and what its content is.
