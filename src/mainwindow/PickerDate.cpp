@@ -45,8 +45,14 @@ std::optional<Date> ReadPickerDate(const std::string& month, const std::string& 
 }
 
 std::string InvalidPickerDateMessage(const std::string& month, const std::string& day, const std::string& year) {
-    return "\"" + Trim(month) + " " + Trim(day) + ", " + Trim(year) +
-           "\" is not a valid date. Please choose a month, day and year that form a date.";
+    std::string text = "\"";
+    text += Trim(month);
+    text += ' ';
+    text += Trim(day);
+    text += ", ";
+    text += Trim(year);
+    text += "\" is not a valid date. Please choose a month, day and year that form a date.";
+    return text;
 }
 
 std::string TidyYearText(const std::string& text, int currentYear) {

@@ -8,7 +8,6 @@
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
-#include "store/DateText.h"
 #include "store/Store.h"
 
 #include <QCheckBox>
@@ -329,8 +328,7 @@ void frmBDay::txt_LostFocus(int index) {
     if (index != 1) return;
     // An empty box is no wrong date: the editor empties it itself after every save.
     QString text = txt_[1]->text().trimmed();
-    int year = Clock::CurrentYear();
-    if (!text.isEmpty() && !ParseTypedDate(ToCp1252(text), year, year))
+    if (!text.isEmpty() && !ParseBirthDate(ToCp1252(text), Clock::Today()))
         s_.ui->MsgBox("Invalid Date", MsgButtons::OK, "");
 }
 

@@ -127,9 +127,24 @@ int NoticeOptionOf(std::string_view code) {
     return 5;
 }
 
+std::optional<TypedDate> ParseBirthDate(std::string_view text, Date today) {
+    int currentYear = YearOf(today);
+    auto d = ParseTypedDate(text, currentYear, currentYear);
+    // "2/29" names a birthday whatever year it is typed in.
+    if (!d) d = ParseTypedDate(text, 2000, currentYear);
+    if (!d) return std::nullopt;
+    // Nobody is born in the future: the century of a two-digit year, or the year of a date typed
+    // without one, is the last that puts the date past or today.
+    if (d->shortYear && d->serial() > today) d->year -= 100;
+    if (!d->yearGiven) {
+        d->year = currentYear;
+        while (d->year > 100 && (!IsValidDate(d->year, d->month, d->day) || d->serial() > today)) --d->year;
+    }
+    return d;
+}
+
 BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateText, bool rememberAge, int option,
                                   Date today) {
-    int currentYear = YearOf(today);
     BirthdayCheck c;
     std::string n = listfile::OneLine(listfile::Trim(name));
     if (listfile::IsBlank(n)) {
@@ -137,13 +152,11 @@ BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateTe
         c.nameField = true;
         return c;
     }
-    auto d = ParseTypedDate(listfile::Trim(dateText), currentYear, currentYear);
+    auto d = ParseBirthDate(listfile::Trim(dateText), today);
     if (!d) {
         c.error = "Please enter a date.";
         return c;
     }
-    // Nobody is born in the future: a two-digit year takes the century that puts the date past.
-    if (d->shortYear && d->serial() > today) d->year -= 100;
     if (d->month == 2 && d->day == 29) {
         c.error = kFebruary29Refused;
         return c;

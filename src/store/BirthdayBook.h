@@ -5,6 +5,7 @@
 // birthday is saved as.
 #include "store/Birthdays.h"
 #include "store/Clock.h"
+#include "store/DateText.h"
 
 #include <optional>
 #include <string>
@@ -52,14 +53,19 @@ inline constexpr const char* kNoticeCodes[7] = {"-1", "00", "01", "03", "05", "0
 // The option of a record's code ("-1", "0", "1", ... as read); 5 (seven days) for an unknown one.
 int NoticeOptionOf(std::string_view code);
 
+// The birth date typed into the editor's date box; nullopt when the text names none. A birth
+// date is never after today: a two-digit year takes the century, and a missing year the last
+// year, that puts the date no later than today. 29 February without a year is a date too (the
+// last one not after today), so that the editor can refuse it for what it is.
+std::optional<TypedDate> ParseBirthDate(std::string_view text, Date today);
+
 struct BirthdayCheck {
     std::string line;
     std::string error;
     bool nameField = false; // the refusal is about the name
 };
-// Checks the editor and builds the record. The name is trimmed; the date must be a date (a
-// missing year is today's year, a two-digit one the latest that makes the date no later than
-// today); 29 February is refused; without rememberAge the year is "****".
+// Checks the editor and builds the record. The name is trimmed; the date must be a date
+// (ParseBirthDate); 29 February is refused; without rememberAge the year is "****".
 BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateText, bool rememberAge, int option,
                                   Date today);
 

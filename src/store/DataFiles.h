@@ -25,11 +25,13 @@ constexpr std::uint64_t kPictureFileLimit = 4ull << 20;   // "Images/<n>.ico"
 constexpr size_t kLongestListLine = 16 * 1024;
 // The longest note the notes window saves, and so opens (its text with CR LF line breaks): a
 // note of this size opens in under half a second, whatever bytes it holds. An exported note
-// (".nte") is the date, a ":" and the note; an exported planner day (".pln") is 4109 bytes, with
-// a line end a mail program may have added. Larger files from the share are refused unread.
+// (".nte") is the date, a ":" and the note; an exported planner day (".pln") is 4109 bytes.
+// Both may carry the line ends and blanks that mail programs and editors add at the end of a
+// file; larger files from the share are refused unread.
 constexpr size_t kLongestNote = 256u << 10;
-constexpr std::uint64_t kNotesFileLimit = 9 + kLongestNote;
-constexpr std::uint64_t kPlannerDayFileLimit = 4109 + 2;
+constexpr std::uint64_t kTrailingBlanksRoom = 4u << 10;
+constexpr std::uint64_t kNotesFileLimit = 9 + kLongestNote + kTrailingBlanksRoom;
+constexpr std::uint64_t kPlannerDayFileLimit = 4109 + kTrailingBlanksRoom;
 // The longest term of a term list: what the term dialogs' boxes take.
 constexpr size_t kLongestTerm = 32767;
 // Skipped lines logged per read of a file; the rest are counted in one more entry.

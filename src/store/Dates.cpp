@@ -37,8 +37,12 @@ std::string AmPmClock(int secondsOfDay, bool padHour, bool withSeconds) {
     const char* ampm = h < 12 ? " AM" : " PM";
     int h12 = h % 12 == 0 ? 12 : h % 12;
     std::string out = padHour ? TwoDigits(h12) : std::to_string(h12);
-    out += ":" + TwoDigits(m);
-    if (withSeconds) out += ":" + TwoDigits(s);
+    out += ':';
+    out += TwoDigits(m);
+    if (withSeconds) {
+        out += ':';
+        out += TwoDigits(s);
+    }
     return out + ampm;
 }
 
@@ -92,14 +96,16 @@ std::string CellStampOf(Date d) {
 
 std::string FourDigitYear(int year) {
     std::string s = std::to_string(year);
-    if (year >= 0 && s.size() < 4) s.insert(0, 4 - s.size(), '0');
+    if (year >= 0 && s.size() < 4) return std::string(4 - s.size(), '0') + s;
     return s;
 }
 
 std::string TwoDigits(int n) {
-    std::string s = std::to_string(n < 0 ? -n : n);
-    if (s.size() < 2) s.insert(0, "0");
-    return n < 0 ? "-" + s : s;
+    std::string out = n < 0 ? "-" : "";
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    if (digits.size() < 2) out += '0';
+    out += digits;
+    return out;
 }
 
 std::string FormatMmDdYy(Date d) {

@@ -127,14 +127,16 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
         }
         if (IsBlankText(day->text)) continue;
         // A record is read by its positions, so a short one (an editor strips trailing blanks)
-        // is padded with blanks. Of a long one the page holds the first positions only: the
-        // whole line is copied into Backup before the next save writes the shorter record.
+        // is completed: blanks, and "not done" where its done marks were. Of a long one the page
+        // holds the first positions only: the whole line is copied into Backup before the next
+        // save writes the shorter record.
         if (textLength != 0 && day->text.size() != textLength) {
             std::string odd = "its record has " + std::to_string(day->text.size()) + " characters, not " +
                               std::to_string(textLength);
             if (day->text.size() > textLength && !IsBlankText(std::string_view(day->text).substr(textLength)))
                 skipped.Cut(lineNumber, line, odd);
             else skipped.Note(lineNumber, line, odd);
+            if (day->text.size() < textLength) PadPlannerRecord(day->text);
             day->text.resize(textLength, ' ');
         }
         days.push_back(std::move(*day));

@@ -44,8 +44,9 @@ void ClearDayList(DayListRef list, int year);
 
 // Reads the year's file into the lists. A missing folder or file gives an empty year. Bad lines
 // are logged under procName and skipped; of two lines for one date the first with text counts;
-// blank texts are left out. With textLength (not 0) every text is made that long: padded with
-// blanks, or cut, which (like a skipped line) copies the file into Backup before the next save.
+// blank texts are left out. With textLength (not 0) the texts are planner records of that
+// length: a short one is completed as PadPlannerRecord does, a long one cut, which (like a
+// skipped line) copies the file into Backup before the next save.
 // The open entry keeps its date when that date is still there.
 void ReadDayFile(Store& s, DayListRef list, int year, const std::string& fileName, size_t textLength,
                  const std::string& procName);

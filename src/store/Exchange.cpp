@@ -11,6 +11,7 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -83,8 +84,11 @@ std::string LinkInShare(const Store& s, const std::string& path) {
 
 // The message naming the link that stops an export or an import.
 std::string LinkRefusal(const std::string& link) {
-    return "\"" + NameFromDisk(link) + "\" in the share folder is a link to another place. Nothing is read or written "
-           "through a link in the share.";
+    std::string text = "\"";
+    text += NameFromDisk(link);
+    text += "\" in the share folder is a link to another place. Nothing is read or written through a link in "
+            "the share.";
+    return text;
 }
 
 // The window being exported: its kind, its own export file and what its content is.
@@ -245,23 +249,42 @@ std::optional<Date> ParseDayFileDate(std::string_view text) {
 }
 
 std::optional<ExchangeFileContent> ParsePlannerDayFile(std::string_view content, std::string* why) {
-    const size_t whole = kDayFileHeaderLength + kPlannerRecordLength;
-    if (content.size() < whole) {
-        if (why) *why = "it is " + std::to_string(content.size()) + " bytes long, not " + std::to_string(whole);
-        return std::nullopt;
-    }
-    // What a mail program or an editor added after the day (a line end) is not part of it.
-    content = content.substr(0, whole);
     auto day = ParseHeader(content, why);
-    if (day && day->body.find_first_of("\r\n") != std::string::npos) {
-        if (why) *why = "its day record holds a line break";
+    if (!day) return day;
+    auto fail = [why](std::string text) -> std::optional<ExchangeFileContent> {
+        if (why) *why = std::move(text);
         return std::nullopt;
+    };
+    // Mail programs and editors add line ends and blanks after the day, or strip the record's
+    // own trailing blanks: the record ends at its first line end or its last position, and
+    // only line ends and blanks may follow it.
+    std::string& record = day->body;
+    size_t end = std::min({record.find_first_of("\r\n"), record.size(), static_cast<size_t>(kPlannerRecordLength)});
+    if (record.find_first_not_of(" \r\n", end) != std::string::npos) {
+        if (end < static_cast<size_t>(kPlannerRecordLength)) return fail("its day record holds a line break");
+        return fail("after its day record it holds more than line ends and blanks");
     }
+    record.resize(end);
+    if (IsBlankText(record)) return fail("its day record is empty");
+    PadPlannerRecord(record);
     return day;
 }
 
 std::optional<ExchangeFileContent> ParseNotesFile(std::string_view content, std::string* why) {
-    return ParseHeader(content, why);
+    auto note = ParseHeader(content, why);
+    if (!note) return note;
+    // Line ends and blanks a mail program added after a note of the longest length are not the
+    // note's; a longer note is more than the notes window saves.
+    std::string& text = note->body;
+    while (text.size() > kLongestNote && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    if (text.size() > kLongestNote) {
+        if (why)
+            *why = "it holds a note of " + std::to_string(text.size()) + " characters, more than the " +
+                   std::to_string(kLongestNote) + " a note may hold";
+        return std::nullopt;
+    }
+    return note;
 }
 
 bool SaveExternalPlanner(Store& s, const std::string& contactName) {

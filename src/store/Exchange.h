@@ -4,7 +4,8 @@
 //
 // A day file is the date "mm/dd/yy", a ":" and the content, with no line end: the 4100-byte
 // day record for a planner day (4109 bytes in all), the note text with its CR LF line breaks for
-// notes. Files go to "<share root>Planners And Notes/", or to a sub-folder named after a contact.
+// notes. Files passed around by mail and editors gain line ends and blanks at their end, or
+// lose trailing blanks; the readers take them as the file was written. Files go to "<share root>Planners And Notes/", or to a sub-folder named after a contact.
 // The planner window and the notes window each keep their own export file name and folder, so
 // that an export from one never writes into the other's file.
 #include "store/Dates.h"
@@ -64,9 +65,11 @@ struct ExchangeFileContent {
     Date date = 0;
     std::string body; // the record, or the note text
 };
-// The whole file checked: the date, the ":" after it, and for a planner day a whole record
-// without line breaks (it becomes one line of the year file); a planner day is its first 4109
-// bytes, whatever follows them. nullopt with *why set otherwise.
+// The whole file checked: the date, the ":" after it, and for a planner day a record without
+// line breaks (it becomes one line of the year file). Line ends and blanks after the record are
+// not part of it, and a record cut short is completed as in the year file (PadPlannerRecord);
+// an empty record, or anything else after one, is refused. A note keeps its text, but for line
+// ends and blanks after a note of the longest length. nullopt with *why set otherwise.
 std::optional<ExchangeFileContent> ParsePlannerDayFile(std::string_view content, std::string* why = nullptr);
 std::optional<ExchangeFileContent> ParseNotesFile(std::string_view content, std::string* why = nullptr);
 

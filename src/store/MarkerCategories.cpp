@@ -63,7 +63,8 @@ std::string MarkerLine(const std::string& caption, Color color, bool hidden) {
     std::string line = caption;
     for (char& c : line)
         if (c == '\r' || c == '\n') c = ' ';
-    line += ":" + std::to_string(color);
+    line += ':';
+    line += std::to_string(color);
     if (hidden) line += "*";
     return line;
 }

@@ -152,9 +152,17 @@ std::optional<MarkLine> ParseMarkLine(std::string_view line) {
 }
 
 std::string MarkLineText(const Cell& cell, Color color, const std::string& hover) {
-    std::string line = TwoDigits(cell.month) + ":" + TwoDigits(cell.column) + ":" + TwoDigits(cell.row) + ":" +
-                       std::to_string(color);
-    if (!hover.empty()) line += "-" + listfile::OneLine(hover);
+    std::string line = TwoDigits(cell.month);
+    for (int part : {cell.column, cell.row}) {
+        line += ':';
+        line += TwoDigits(part);
+    }
+    line += ':';
+    line += std::to_string(color);
+    if (!hover.empty()) {
+        line += '-';
+        line += listfile::OneLine(hover);
+    }
     return line;
 }
 

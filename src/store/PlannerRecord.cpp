@@ -92,6 +92,12 @@ void ReadPlannerRecord(std::string_view record, PlannerPage& page) {
     }
 }
 
+void PadPlannerRecord(std::string& record) {
+    if (record.size() >= static_cast<size_t>(kPlannerRecordLength)) return;
+    if (record.size() < static_cast<size_t>(kDoneMarksPos)) record.resize(kDoneMarksPos, ' ');
+    record.resize(kPlannerRecordLength, kOpenMark);
+}
+
 bool IsBlankText(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 } // namespace orvelle

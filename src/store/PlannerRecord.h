@@ -44,6 +44,11 @@ std::string BuildPlannerRecord(const PlannerPage& page);
 // stored bytes (padded to 150); captions are trimmed.
 void ReadPlannerRecord(std::string_view record, PlannerPage& page);
 
+// Completes a record cut short (an editor strips trailing blanks): blanks up to the done marks
+// and the "not done" mark for each done mark it lacks, so that it has the record's layout. A
+// record of full length or longer is left as it is.
+void PadPlannerRecord(std::string& record);
+
 // True when the text holds nothing but blanks.
 bool IsBlankText(std::string_view text);
 

@@ -60,7 +60,7 @@ PictureBox& IconControl(frmMonth& view, int k) {
 void RemovePlacedIconControls(frmMonth& view) {
     auto& pool = view.picIcon;
     for (size_t k = 1; k < pool.size(); ++k) delete pool[k];
-    if (pool.size() > 1) pool.resize(1);
+    if (pool.size() > 1) pool.erase(pool.begin() + 1, pool.end());
     if (!pool.empty()) pool[0]->hide();
 }
 

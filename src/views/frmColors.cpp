@@ -211,7 +211,11 @@ void frmColors::cmdColor_Click(int index) {
 bool frmColors::LabelsCanBeSaved() {
     for (QLabel* l : lblMarker) {
         if (l->text().contains(':')) {
-            s_.ui->MsgBox(kColonInMarkerCaption + ("\"" + ToCp1252(l->text()) + "\"."), MsgButtons::OK, "");
+            std::string text = kColonInMarkerCaption;
+            text += '"';
+            text += ToCp1252(l->text());
+            text += "\".";
+            s_.ui->MsgBox(text, MsgButtons::OK, "");
             return false;
         }
     }

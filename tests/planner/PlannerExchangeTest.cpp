@@ -53,13 +53,16 @@ protected:
         w = Planner();
         ASSERT_NE(w, nullptr);
     }
-    // Picks `name` in the open-file dialog the planner's import opened, and confirms it.
-    void Import(const char* name) {
-        Item("mnuFileImport")->trigger();
+    // Picks `name` in the open-file dialog the planner's import opened (or the main window's
+    // "Open External Planner", turned to the share), and confirms it.
+    void Import(const char* name, bool fromMainWindow = false) {
+        if (fromMainWindow) main->Menu("mnuFileOpenPlanner")->trigger();
+        else Item("mnuFileImport")->trigger();
         frmFile* f = nullptr;
         for (frmFile* d : main->findChildren<frmFile*>())
             if (d->isVisible()) f = d;
         ASSERT_NE(f, nullptr);
+        if (fromMainWindow) f->findChild<QComboBox*>("Drive1")->setCurrentIndex(frmFile::kShare);
         EXPECT_EQ(f->Folder(), share);
         auto* list = f->findChild<QListWidget*>("FileList1");
         auto found = list->findItems(name, Qt::MatchExactly);
@@ -153,7 +156,43 @@ TEST_F(PlannerExchange, MergeOfAnotherYearLeavesTheShownYearAlone) {
     EXPECT_EQ(next.substr(16, 4100), BuildPlannerRecord(summer));
 }
 
-// A cut-off day file is refused before anything changes; the page stays the user's own.
+// Day files passed around by mail and editors open from the main window: one with line ends
+// after it (4113 bytes) as it was written, one whose trailing blanks were stripped, its lost done
+// marks with them, with those to-dos not done; merged, it is a whole record with its marks.
+TEST_F(PlannerExchange, DayFilesWithLineEndsAddedOrBlanksStrippedOpen) {
+    PlannerPage june = PageWith(0, "Field trip");
+    june.gPlannerToDoChecks[2] = true;
+    const std::string record = BuildPlannerRecord(june);
+    std::string stripped = record;
+    stripped.replace(kDoneMarksPos + 3, 7, 7, ' ');
+    stripped.erase(stripped.find_last_not_of(' ') + 1);
+    std::filesystem::create_directories(share);
+    ASSERT_TRUE(WriteFileAtomic(share + "mailed.pln", "06/16/09:" + record + "\r\n\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(share + "trimmed.pln", "06/17/09:" + stripped + "\r\n"));
+    auto checked = [this](int k) {
+        return Label(QString("imgChkBox_%1").arg(k))->pixmap().toImage() ==
+               PlannerPageView::CheckBoxPicture(true).toImage();
+    };
+
+    Import("mailed.pln", true);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Box(0)->text(), "Field trip");
+    EXPECT_EQ(Label("lblMain")->text(), "Tuesday, June 16, 2009");
+    EXPECT_TRUE(checked(2));
+
+    Import("trimmed.pln", true);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Label("lblMain")->text(), "Wednesday, June 17, 2009");
+    EXPECT_EQ(Box(0)->text(), "Field trip");
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(checked(k), k == 2) << k;
+    prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
+    Item("mnuFileMerge")->trigger();
+    Date jun17 = DateSerial(2009, 6, 17);
+    EXPECT_EQ(ReadYear(2009), FormatMmDdYy(jun17) + ":" + CellStampOf(jun17) + ":" + record + "\r\n");
+}
+
+// A day file with no page in it is refused before anything changes; the page stays the user's
+// own.
 TEST_F(PlannerExchange, TruncatedDayFileIsRefused) {
     std::filesystem::create_directories(share);
     ASSERT_TRUE(WriteFileAtomic(share + "cut.pln", "03/09/09:" + std::string(300, ' ')));

@@ -77,8 +77,11 @@ TEST_F(PlannerWindowTest, TypingAndSaveRewriteTheYearsFile) {
 
 TEST_F(PlannerWindowTest, RecordsOfAnyLengthAreReadByPositionAndKeptAtTheNextSave) {
     auto line = [](Date d, std::string record) { return FormatMmDdYy(d) + ":" + CellStampOf(d) + ":" + record; };
-    std::string stripped = BuildPlannerRecord(PageWith(20, "Buy milk"));
-    stripped.replace(kDoneMarksPos, 10, 10, ' ');
+    // The first to-do done; the marks after it lost, and the blanks before them stripped.
+    PlannerPage milk = PageWith(20, "Buy milk");
+    milk.gPlannerToDoChecks[0] = true;
+    std::string stripped = BuildPlannerRecord(milk);
+    stripped.replace(kDoneMarksPos + 1, 9, 9, ' ');
     stripped.erase(stripped.find_last_not_of(' ') + 1);  // as an editor saves it
     std::string longer = BuildPlannerRecord(PageWith(0, "Long day")) + "written past the end";
     std::filesystem::create_directories(dir + "2009");
@@ -88,6 +91,11 @@ TEST_F(PlannerWindowTest, RecordsOfAnyLengthAreReadByPositionAndKeptAtTheNextSav
     Open(kMar3);
     EXPECT_EQ(Box(20)->text(), "Buy milk");
     EXPECT_EQ(Label("lblTime_15")->text(), "09:00 PM");
+    EXPECT_EQ(Label("imgChkBox_0")->pixmap().toImage(), PlannerPageView::CheckBoxPicture(true).toImage());
+    for (int k = 1; k < 10; ++k)
+        EXPECT_EQ(Label(QString("imgChkBox_%1").arg(k))->pixmap().toImage(),
+                  PlannerPageView::CheckBoxPicture(false).toImage())
+            << k;
     QTest::mouseClick(DayButton(0), Qt::LeftButton);
     QTest::keyClicks(Box(1), "Gym");
     prompter.Expect(MsgAnswer::OK, "Planner Records Updated");
@@ -95,7 +103,8 @@ TEST_F(PlannerWindowTest, RecordsOfAnyLengthAreReadByPositionAndKeptAtTheNextSav
 
     std::vector<std::string> lines = SplitLines(ReadYear(2009));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], line(kMar3, BuildPlannerRecord(PageWith(20, "Buy milk"))).replace(16 + kDoneMarksPos, 10, 10, ' '));
+    // The short day is written whole, with the "not done" mark where its marks were missing.
+    EXPECT_EQ(lines[1], line(kMar3, BuildPlannerRecord(milk)));
     EXPECT_EQ(lines[2], line(DateSerial(2009, 3, 4), longer.substr(0, kPlannerRecordLength)));
     // What the page cannot hold is kept in the copy made before the save; the odd lengths are
     // logged once, though the file was read twice.

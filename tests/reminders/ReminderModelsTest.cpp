@@ -87,11 +87,14 @@ TEST(BirthdayAges, CountWholeYearsAcrossLeapDays) {
 TEST(BirthdayRecords, TheBirthYearKeepsItsFourDigits) {
     const Date kToday = DateSerial(2009, 3, 5);
     EXPECT_EQ(BuildBirthdayRecord(" Ann Lee ", "03/15/1925", true, 5, kToday).line, "03/15:07:Ann Lee:1925");
-    EXPECT_EQ(BuildBirthdayRecord("Ann", "3/15", true, 1, kToday).line, "03/15:00:Ann:2009");
+    // Without a year: the last 15 March not after today.
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "3/15", true, 1, kToday).line, "03/15:00:Ann:2008");
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "3/5", true, 1, kToday).line, "03/05:00:Ann:2009");
     EXPECT_EQ(BuildBirthdayRecord("Ann", "3/15/62", false, 0, kToday).line, "03/15:-1:Ann:****");
     EXPECT_EQ(BuildBirthdayRecord("  ", "3/15", true, 5, kToday).error, "Please enter a name in the box provided.");
     EXPECT_EQ(BuildBirthdayRecord("Ann", "03/15/**", true, 5, kToday).error, "Please enter a date.");
-    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29", true, 5, kToday).error, "Please enter a date.");
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29", true, 5, kToday).error, kFebruary29Refused);
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29/09", true, 5, kToday).error, "Please enter a date.");
     EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29/2008", true, 5, kToday).error, kFebruary29Refused);
     // A name holding ":" reads back whole.
     auto r = ParseBirthdayLine(BuildBirthdayRecord("Dr: Who", "1/2/1950", true, 5, kToday).line);

@@ -103,6 +103,30 @@ TEST_F(BirthdayWindowTest, ATwoDigitBirthYearNeverLiesInTheFuture) {
     EXPECT_EQ(Get<QLabel>("lblAge")->text(), "Age = 88");
 }
 
+// A birthday typed without a year takes the last year that puts it no later than today: on
+// 9 December "12/25" is last year's and "12/9" today's. 29 February typed so is no wrong date
+// when its box is left, and Save refuses it for what it is.
+TEST_F(BirthdayWindowTest, ABirthdayTypedWithoutAYearIsNeverInTheFuture) {
+    SetToday(2009, 12, 9);
+    OpenWindow();
+    Enter("Noel", "12/25");
+    w->cmdSave_Click(); // silent
+    Enter("Dee", "12/9");
+    prompter.Expect(MsgAnswer::OK, "Birthdays Updated.");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
+
+    Enter("Leap", "2/29");
+    QLineEdit* date = Get<QLineEdit>("txt_1");
+    date->setFocus();
+    const size_t seen = prompter.SeenDialogs().size();
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(prompter.SeenDialogs().size(), seen);
+    prompter.Expect(MsgAnswer::OK, "February 29 cannot be entered");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
+}
+
 TEST_F(BirthdayWindowTest, DeletingTakesOnlyTheSelectedRecordsWhateverTheirNames) {
     // Names holding ":" and the index mark 0xE0, in a file not in date order.
     Write("Birthdays.dat", "05/01:07:Zed:****\r\n03/05:00:A:B \xE0" "0:1970\r\n01/01:07:Amy:****\r\n");

@@ -122,7 +122,8 @@ TEST_F(ExchangeTest, DamagedDayFilesAreRefused) {
         std::string content;
         const char* why;
     } cases[] = {
-        {"cut.pln", good.substr(0, 2000), "2000 bytes long"},
+        {"blank.pln", good.substr(0, 9) + std::string(2000, ' '), "its day record is empty"},
+        {"more.pln", good + "\r\nPS: call me", "more than line ends and blanks"},
         {"colon.pln", "03/05/09-" + good.substr(9), "does not begin with a date"},
         {"date.pln", "02/30/09:" + good.substr(9), "not a valid date"},
         {"break.pln", good.substr(0, 100) + "\n" + good.substr(101), "line break"},
@@ -142,6 +143,27 @@ TEST_F(ExchangeTest, DamagedDayFilesAreRefused) {
     prompter.Expect(MsgAnswer::OK, "too short");
     EXPECT_FALSE(ReadExternalNotes(*s, Share(), "short.nte"));
     EXPECT_FALSE(s->notes.gExternalNotes);
+}
+
+// Mail programs and editors add line ends and blanks after a day file or strip its trailing
+// blanks: the record reads as written, with the "not done" mark for each done mark it lost.
+TEST_F(ExchangeTest, DayFilesKeepTheirRecordThroughMailAndEditors) {
+    PlannerPage p;
+    p.SetLine(16, "Call Ann");
+    p.gPlannerToDoChecks[0] = true;
+    const std::string record = BuildPlannerRecord(p);
+    for (const std::string& tail : {std::string("\r\n\r\n"), std::string("\n"), std::string(4000, ' ') + "\r\n"}) {
+        auto day = ParsePlannerDayFile("03/05/09:" + record + tail);
+        ASSERT_TRUE(day) << tail.size();
+        EXPECT_EQ(day->body, record);
+    }
+    auto marked = ParsePlannerDayFile("03/05/09:" + record.substr(0, kDoneMarksPos + 1) + "\r\n");
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->body, record);
+    p.gPlannerToDoChecks[0] = false;
+    auto cut = ParsePlannerDayFile("03/05/09:" + record.substr(0, record.find("Call Ann") + 8));
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->body, BuildPlannerRecord(p));
 }
 
 // An imported note comes back as written, and Save (the export) writes it back to its own file

@@ -9,8 +9,10 @@ namespace {
 
 // Types `text` key by key at the end of a box, as the boxes report each key release.
 struct Typist {
+    Typist(std::vector<std::string> t, CompletionRules r) : terms(std::move(t)), rules(r) {}
+
     std::vector<std::string> terms;
-    CompletionRules rules{true, 0, false};
+    CompletionRules rules;
     CompletionWord word;
     std::string box;
     CompletionOffer last;

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 // March 2009 starts on a Sunday: day d sits in column (d - 1) % 7, row (d - 1) / 7.
 std::string MarkLine(int day, long color, const std::string& note = {}) {
-    char cell[16];
+    char cell[32];  // room for any two ints, so the compiler sees no truncation
     std::snprintf(cell, sizeof cell, "02:%02d:%02d:", (day - 1) % 7, (day - 1) / 7);
     return cell + std::to_string(color) + (note.empty() ? "" : "-" + note);
 }
