@@ -161,6 +161,12 @@ BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateTe
         c.error = kFebruary29Refused;
         return c;
     }
+    // A year typed in full is taken as typed, and an age counted from a date to come means
+    // nothing; without "Remember Age" the year is not kept at all.
+    if (rememberAge && d->serial() > today) {
+        c.error = kFutureBirthRefused;
+        return c;
+    }
     std::string year = rememberAge ? std::to_string(d->year) : std::string("****");
     if (year.size() != 4) year = "****";
     if (option < 0 || option > 6) option = 5;

@@ -72,5 +72,7 @@ BirthdayCheck BuildBirthdayRecord(std::string_view name, std::string_view dateTe
 inline constexpr const char* kFebruary29Refused =
     "February 29 cannot be entered as a valid date (Leap Year only). Please\r\n"
     "enter either February 28 or March 1. We apologize for the inconvenience.";
+inline constexpr const char* kFutureBirthRefused =
+    "A birth date cannot be after today. Please check the year, or uncheck Remember Age.";
 
 } // namespace orvelle

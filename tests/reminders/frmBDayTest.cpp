@@ -125,6 +125,16 @@ TEST_F(BirthdayWindowTest, ABirthdayTypedWithoutAYearIsNeverInTheFuture) {
     prompter.Expect(MsgAnswer::OK, "February 29 cannot be entered");
     w->cmdSave_Click();
     EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
+
+    // A year of the future typed in full is refused, unless the year is not kept.
+    Enter("Kid", "12/25/2009");
+    prompter.Expect(MsgAnswer::OK, "A birth date cannot be after today.");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
+    Get<QCheckBox>("chkRememberAge")->setChecked(false);
+    prompter.Expect(MsgAnswer::OK, "Birthdays Updated.");
+    w->cmdSave_Click();
+    EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Kid:****\r\n12/25:07:Noel:2008\r\n");
 }
 
 TEST_F(BirthdayWindowTest, DeletingTakesOnlyTheSelectedRecordsWhateverTheirNames) {
