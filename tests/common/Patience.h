@@ -9,9 +9,9 @@ namespace orvelle::test {
 // For a window to become active, a box to come up, a file or a printed page to appear.
 inline constexpr int kPatienceMs = 30000;
 
-// The most work a step guarded against a hang, or against a cost that grows with the square of
-// its size, may do: many times its honest work under a sanitizer, and still well short of the
-// half minute such a fault takes.
+// The most a step guarded against a hang, or against a cost that grows with the square of its
+// size, may take: in processor time (WorkClock) where it works, on the wall clock where it
+// waits; ten times and more its honest time under a sanitizer on a busy machine.
 inline constexpr long kHangGuardMs = 20000;
 
 // The work this thread has done since the clock was made, in milliseconds of its own processor
