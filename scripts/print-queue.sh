@@ -109,7 +109,7 @@ done
 lpstat -r >/dev/null 2>&1 || missing "a running print server (cupsd did not start: $(tail -n 3 "$dir/log/error_log" "$dir/log/cupsd.out" 2>/dev/null | tr '\n' ' '))"
 # A server that has only just started may still refuse changes for a moment.
 added=""
-for _ in $(seq 20); do
+for _ in $(seq 60); do
   if lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null &&
     lpadmin -p "$sink" -E -v file:/dev/null -P "$ppd" 2>/dev/null && lpadmin -d "$sink" 2>/dev/null; then
     added=yes

@@ -54,7 +54,7 @@ class Program:
         env.pop("QT_QPA_PLATFORM", None)
         self.proc = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = None
-        end = time.time() + 40
+        end = time.time() + 60
         while self.app is None and time.time() < end:
             for a in pyatspi.Registry.getDesktop(0):
                 try:
@@ -81,7 +81,7 @@ class Program:
         walk(root or self.app, 0)
         return out
 
-    def wait(self, role, name, timeout=20):
+    def wait(self, role, name, timeout=60):
         end = time.time() + timeout
         while time.time() < end:
             hits = self.all(role, name)
@@ -114,7 +114,7 @@ class Program:
     def type_into(self, acc, text):
         acc.queryEditableText().setTextContents(text)
 
-    def require_shown(self, role, name, timeout=20):
+    def require_shown(self, role, name, timeout=60):
         """Stops the run unless the widget comes on the screen whole: the pictures are to show what
         a user sees, side panels included."""
         def whole(acc):
@@ -174,8 +174,13 @@ def note(p):
 def planner(p):
     p.pick("March", "05", "2009")
     p.menu("Options", "Date Options", "Open Planner for Selected Date")
-    time.sleep(1.5)
-    lines = [a for a in p.all("text") if a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 200]
+    p.wait("frame", r"Orvelle: Daily Planner")
+    end = time.time() + 60
+    while True:
+        lines = [a for a in p.all("text") if a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 200]
+        if len(lines) >= 8 or time.time() > end:
+            break
+        time.sleep(0.3)
     for acc, text in zip(lines, ["Team stand-up", "", "Dentist - bring card", "", "", "Lunch with Ann",
                                  "", "Budget review"]):
         if text:

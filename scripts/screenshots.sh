@@ -23,13 +23,15 @@ trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
 # The server picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || { echo "screenshots: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")"
-# The program starts maximised on a screen this size; only a window manager carries that out.
-HOME="$tmp" openbox >/dev/null 2>&1 &
+# The program starts maximised on a screen this size; only a window manager carries that out,
+# so the program waits until Openbox has taken the display and runs its start-up command.
+HOME="$tmp" openbox --startup "touch $(printf %q "$tmp/wm-ready")" >/dev/null 2>&1 &
 pids+=($!)
-sleep 1
+for _ in $(seq 300); do [ -e "$tmp/wm-ready" ] && break; sleep 0.1; done
+[ -e "$tmp/wm-ready" ] || { echo "screenshots: openbox did not start" >&2; exit 1; }
 dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   sleep 1; exec /usr/bin/python3 scripts/screenshots.py "$@"' _ "$program" "$out" "$size" \
   2> >(grep -v "Failed to set fd limit" >&2)

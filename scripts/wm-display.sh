@@ -69,7 +69,7 @@ command -v openbox >/dev/null || missing "the window manager openbox (Debian pac
 setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/number" </dev/null >"$dir/xvfb.log" 2>&1 &
 echo $! >"$dir/Xvfb.pid"
 number=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   number=$(tr -dc 0-9 <"$dir/number" 2>/dev/null)
   [ -n "$number" ] && break
   kill -0 "$(cat "$dir/Xvfb.pid")" 2>/dev/null || break
@@ -77,12 +77,17 @@ for _ in $(seq 100); do
 done
 [ -n "$number" ] || missing "a running X server (Xvfb did not start: $(tail -n 3 "$dir/xvfb.log" | tr '\n' ' '))"
 
-# The shipped configuration, never the user's own.
-DISPLAY=":$number" XDG_CONFIG_HOME="$dir/config" setsid openbox --sm-disable </dev/null >"$dir/openbox.log" 2>&1 &
+# The shipped configuration, never the user's own. Openbox runs its start-up command once it
+# has taken the display.
+DISPLAY=":$number" XDG_CONFIG_HOME="$dir/config" setsid openbox --sm-disable --startup "touch $(printf %q "$dir/wm-ready")" \
+  </dev/null >"$dir/openbox.log" 2>&1 &
 echo $! >"$dir/openbox.pid"
-sleep 0.2
-kill -0 "$(cat "$dir/openbox.pid")" 2>/dev/null ||
+for _ in $(seq 300); do
+  [ -e "$dir/wm-ready" ] && break
+  kill -0 "$(cat "$dir/openbox.pid")" 2>/dev/null || break
+  sleep 0.1
+done
+[ -e "$dir/wm-ready" ] ||
   missing "a running window manager (openbox did not start: $(tail -n 3 "$dir/openbox.log" | tr '\n' ' '))"
-# The tests wait until the window manager has taken the display.
 echo ":$number" >"$dir/display"
 exit 0

@@ -1,5 +1,8 @@
 // Installing into a prefix gives a program that finds its shipped files there, a valid menu
 // entry and the program's icon in the icon theme's places.
+#include "common/Patience.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -60,7 +63,9 @@ TEST(Install, PutsProgramDefaultsEntryAndIconsInTheirPlacesAndTheProgramSeedsFro
         app.start(program, {});
         ASSERT_TRUE(app.waitForStarted());
         QString seeded = data + "/Images/143.ico";
-        for (int i = 0; i < 200 && !QFile::exists(seeded); ++i) QThread::msleep(50);
+        // The pictures come once the window has been painted.
+        for (QDeadlineTimer patience(orvelle::test::kPatienceMs); !patience.hasExpired() && !QFile::exists(seeded);)
+            QThread::msleep(50);
         EXPECT_TRUE(QFile::exists(seeded)) << start;
         EXPECT_TRUE(QFile::exists(data + "/Marker Colors.dat")) << start;
         app.kill();

@@ -3,6 +3,7 @@
 // answered by a click once the window manager has given it the keyboard, and what is asserted
 // is the window manager's own account: its active window and its stacking order.
 #include "../common/MainWindowFixture.h"
+#include "../common/Patience.h"
 
 #include "mainwindow/PlannerLauncher.h"
 #include "notes/TermDialogs.h"
@@ -72,7 +73,7 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << WhyNoDesktop();
-        if (!QTest::qWaitFor([] { return !RootWindows("_NET_SUPPORTING_WM_CHECK").empty(); }, 10000))
+        if (!QTest::qWaitFor([] { return !RootWindows("_NET_SUPPORTING_WM_CHECK").empty(); }, test::kPatienceMs))
             GTEST_SKIP() << "no window manager took the display " << qgetenv("DISPLAY").toStdString();
         realBoxes = std::make_unique<ScopedPrompter>(*s, boxes);
         QObject::connect(&watcher, &QTimer::timeout, [this] { AnswerABoxThatIsUp(); });
@@ -103,7 +104,7 @@ protected:
         return QApplication::activeWindow() == window && !active.empty() && active[0] == Id(window);
     }
     static bool Active(QWidget* window) {
-        return QTest::qWaitFor([window] { return ActiveNow(window); }, 5000);
+        return QTest::qWaitFor([window] { return ActiveNow(window); }, test::kPatienceMs);
     }
     // As a click into it: `window` becomes the active window and stays so (a window that is
     // still being framed may hand the keyboard on once more).
@@ -117,14 +118,14 @@ protected:
             window->activateWindow();
             steady.invalidate();
             return false;
-        }, 5000);
+        }, test::kPatienceMs);
     }
     // The window manager shows `window` (it is in its stacking order).
     static bool Shown(QWidget* window) {
         return window && QTest::qWaitFor([window] {
             std::vector<xcb_window_t> all = RootWindows("_NET_CLIENT_LIST_STACKING");
             return window->isVisible() && std::find(all.begin(), all.end(), Id(window)) != all.end();
-        }, 5000);
+        }, test::kPatienceMs);
     }
     static bool Above(QWidget* upper, QWidget* lower) {
         std::vector<xcb_window_t> all = RootWindows("_NET_CLIENT_LIST_STACKING");
@@ -144,7 +145,7 @@ protected:
             upBox = box;
             upSince.start();
         }
-        if (!ActiveNow(box) && upSince.elapsed() < 5000) return;
+        if (!ActiveNow(box) && upSince.elapsed() < test::kPatienceMs) return;
         auto* message = qobject_cast<QMessageBox*>(box);
         auto* input = qobject_cast<QInputDialog*>(box);
         QString text = message ? message->text() : input ? input->labelText() : box->windowTitle();
@@ -169,7 +170,7 @@ protected:
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->isVisible() && !before.contains(top) && !qobject_cast<QMessageBox*>(top)) opened = top;
             return opened != nullptr;
-        }, 5000);
+        }, test::kPatienceMs);
         return came ? opened : nullptr;
     }
 

@@ -1,3 +1,4 @@
+#include "common/KeyboardWaits.h"
 #include "common/MainWindowFixture.h"
 
 #include "notes/frmNoteList.h"
@@ -84,7 +85,7 @@ TEST_F(NoteListTest, MonthFilterAndDeletingTheSelectedNoteByItsDate) {
     EXPECT_EQ(Items(list->lst(0)), (QStringList{"03/04/09", "03/09/09"}));
     // Refilled with nothing selected, also when the focus comes to the list; the keys pick a row.
     list->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([list] { return QApplication::activeWindow() == list; }));
+    ASSERT_TRUE(test::BecomesActive(list));
     list->lst(0)->setFocus(Qt::TabFocusReason);
     prompter.Expect(MsgAnswer::OK, "Nothing has been selected.");
     Click(list, "cmdDelete_0");
@@ -193,7 +194,7 @@ TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAga
     auto* notes = frmNotes::Find(w->mdiArea());
     ASSERT_NE(notes, nullptr);
     // The note comes forward with the keyboard, in front of the search.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }, 1000));
+    EXPECT_TRUE(test::BecomesActive(w));
     EXPECT_EQ(QApplication::focusWidget(), notes->txtNotes());
     EXPECT_EQ(notes->txtNotes()->textCursor().selectedText(), "Lunch");
     EXPECT_TRUE(s->search.gSearchActive);

@@ -1,4 +1,5 @@
 #include "NotesTestSupport.h"
+#include "common/KeyboardWaits.h"
 
 #include "notes/NotesHooks.h"
 #include "notes/TermDialogs.h"
@@ -219,9 +220,10 @@ TEST_F(TermsWindowTest, CommandsFollowTheHighlightedRowAndThePlaceIsKept) {
     EXPECT_EQ(File("Work.fut"), "first\r\nfourth\r\nSecond!");
 
     // A kept place comes back as it was kept, however often the window is opened.
+    const QSize size = w->size() + QSize(40, 30);
     w->move(150, 90);
-    w->resize(w->width() + 40, w->height() + 30);
-    QTest::qWait(20);
+    w->resize(size);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->pos() == QPoint(150, 90) && w->size() == size; }, test::kPatienceMs));
     outer = w->frameGeometry();
     w->mnuWindowSavePosition_Click();
     for (int i = 0; i < 3; ++i) {
@@ -229,7 +231,7 @@ TEST_F(TermsWindowTest, CommandsFollowTheHighlightedRowAndThePlaceIsKept) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         GetUserPreferences(store);
         w = frmFUT::ShowWindow(store);
-        QTest::qWait(20);
+        (void)QTest::qWaitFor([&] { return w->frameGeometry() == outer; }, test::kPatienceMs);
         EXPECT_EQ(w->frameGeometry(), outer) << i;
     }
     SetScreenPixelsForTests(std::nullopt);
@@ -292,9 +294,9 @@ TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     // F3 in the notes box goes to the next list, and the keyboard stays with the notes window.
     WriteList("Zoo.fut", "Zebra");
     w->activateWindow(); // as after a click in the terms window
-    QTest::qWait(20);
+    ASSERT_TRUE(test::BecomesActive(w));
     QTest::keyClick(box, Qt::Key_F3);
-    QTest::qWait(20);
+    EXPECT_TRUE(test::TakesTheKeyboard(box));
     EXPECT_EQ(store.prefs.gFUTFileName, "Zoo.fut");
     EXPECT_EQ(Rows(w->lstFUT()), QStringList({"Zebra"}));
     EXPECT_EQ(QApplication::activeWindow(), box->window());
@@ -302,15 +304,13 @@ TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     QTest::keyClicks(QApplication::focusWidget(), "x");
     EXPECT_TRUE(box->toPlainText().endsWith("x"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
-    QTest::qWait(20);
     EXPECT_EQ(store.prefs.gFUTFileName, "Work.fut");
     // F2: the list of lists takes the keyboard; the pick gives it back.
     QTest::keyClick(box, Qt::Key_F2);
-    QTest::qWait(20);
-    EXPECT_EQ(QApplication::focusWidget(), w->lstMoreFUT());
+    EXPECT_TRUE(test::TakesTheKeyboard(w->lstMoreFUT()));
     QTest::keyClick(w->lstMoreFUT(), Qt::Key_Down);
     QTest::keyClick(w->lstMoreFUT(), Qt::Key_Return);
-    QTest::qWait(20);
+    EXPECT_TRUE(test::TakesTheKeyboard(box));
     EXPECT_EQ(store.prefs.gFUTFileName, "Zoo.fut");
     EXPECT_EQ(QApplication::activeWindow(), box->window());
     EXPECT_EQ(QApplication::focusWidget(), box);

@@ -1,3 +1,4 @@
+#include "common/KeyboardWaits.h"
 #include "common/MainWindowFixture.h"
 #include "common/TypedText.h"
 
@@ -99,7 +100,7 @@ TEST_F(ToDoWindowTest, MovesCarryTheirMarksAndAMoveBlockedByAFilledEndLineChange
     // The menu keys work from inside a line, also where the line has a binding of its own for
     // the key: the list moves up and the line's item is not wiped.
     t->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([t] { return QApplication::activeWindow() == t; }));
+    ASSERT_TRUE(test::BecomesActive(t));
     ClaimsKey claim(t->txt(1), QKeySequence("Ctrl+U"));
     t->txt(1)->setFocus();
     QTest::keyClick(t->txt(1), Qt::Key_U, Qt::ControlModifier);

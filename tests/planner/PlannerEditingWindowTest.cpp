@@ -3,6 +3,7 @@
 // box, the auto-complete accept keys and the wrap of continuance lines.
 #include "FakeTextMeasurer.h"
 #include "PlannerWindowFixture.h"
+#include "common/Patience.h"
 #include "common/TypedText.h"
 #include "planner/PlannerLineChecks.h"
 #include "planner/PlannerLineEditing.h"
@@ -26,7 +27,7 @@ protected:
         Open(kMar5);
         w->show();
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
     }
     void Focus(int i) {
         Box(i)->setFocus(Qt::OtherFocusReason);

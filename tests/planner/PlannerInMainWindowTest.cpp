@@ -1,5 +1,6 @@
 // The planner as the main window opens it: an MDI child in place of the calendar view.
 #include "PlannerWindowFixture.h"
+#include "common/Patience.h"
 
 #include "mainwindow/frmMain.h"
 #include "mainwindow/PlannerLauncher.h"
@@ -97,7 +98,7 @@ TEST_F(PlannerInMainWindow, CaretShowsInTheStatusBarAndClosingLeavesTheBoxesAlon
     w = Planner();
     ASSERT_NE(w, nullptr);
     main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main, test::kPatienceMs));
     Box(32)->setFocus();
     QTest::keyClicks(Box(32), "5");
     EXPECT_EQ(main->lblCurPos->text(), "Text Position = 1");

@@ -2,6 +2,7 @@
 // typed in a line and its accept keys, terms dropped on a line or keyed in from the terms
 // window, F2/F3, and the terms window closing with the planner.
 #include "PlannerWindowFixture.h"
+#include "common/KeyboardWaits.h"
 #include "notes/TermHooks.h"
 #include "notes/frmFUT.h"
 #include "notes/frmPref.h"
@@ -37,7 +38,7 @@ protected:
         Open(DateSerial(2009, 3, 5));
         w->show();
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
     }
     void Drop(int line, const QByteArray& term) {
         QMimeData data;
@@ -112,25 +113,24 @@ TEST_F(PlannerTermsTest, FunctionKeysSwitchListsAndTheTermsWindowClosesWithThePl
     EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
     // Even from the terms window, the keyboard comes back to the line and its window.
     frmFUT::Find()->activateWindow();
-    QTest::qWait(20);
+    ASSERT_TRUE(test::BecomesActive(frmFUT::Find()));
     QTest::keyClick(Box(0), Qt::Key_F3);
-    QTest::qWait(20);
+    EXPECT_TRUE(test::TakesTheKeyboard(Box(0)));
     EXPECT_EQ(s->prefs.gFUTFileName, "Home.fut");
     EXPECT_EQ(s->terms.gFUTTerms, std::vector<std::string>{"Garden"});
     EXPECT_EQ(QApplication::activeWindow(), Box(0)->window());
     ASSERT_EQ(QApplication::focusWidget(), Box(0));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
-    QTest::qWait(20);
     EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
-    QTest::keyClick(Box(0), Qt::Key_F2);
-    QTest::qWait(20);
-    EXPECT_TRUE(s->terms.gShowingMoreFUT);
     QListWidget* more = frmFUT::Find()->lstMoreFUT();
+    QTest::keyClick(Box(0), Qt::Key_F2);
+    EXPECT_TRUE(test::TakesTheKeyboard(more));
+    EXPECT_TRUE(s->terms.gShowingMoreFUT);
     EXPECT_TRUE(more->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), more);
     // A click on a list makes it current and the term list comes back.
     QTest::mouseClick(more->viewport(), Qt::LeftButton, {}, more->visualItemRect(more->item(1)).center());
-    QTest::qWait(20);
+    EXPECT_TRUE(test::TakesTheKeyboard(Box(0)));
     EXPECT_EQ(s->prefs.gFUTFileName, "Work.fut");
     EXPECT_FALSE(more->isVisible());
     EXPECT_EQ(frmFUT::Find()->lstFUT()->count(), 2);

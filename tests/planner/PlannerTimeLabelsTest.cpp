@@ -1,6 +1,7 @@
 // The time labels in the real planner window: bold on click, the Edit menu's Change Time and
 // Delete Time, the time editor with its refusal message, and the continuance lines they make.
 #include "PlannerWindowFixture.h"
+#include "common/Patience.h"
 #include "planner/PlannerLineBox.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/Twips.h"
@@ -19,7 +20,7 @@ protected:
         Open(kMar5);
         w->show();
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
         times = w->TimeLabels();
     }
     QLabel* Time(int i) const { return Label(QString("lblTime_%1").arg(i)); }

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "common/Patience.h"
 #include "common/TypedText.h"
 #include "store/ScriptedPrompter.h"
 #include "store/Store.h"
@@ -157,7 +158,7 @@ TEST_F(RealBoxes, TheMessageNamingCharactersShowsOverTheWindowTypedIn) {
     main.show();
     typedIn.show();
     typedIn.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&typedIn));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&typedIn, test::kPatienceMs));
     QWidget* parent = nullptr;
     QString text;
     WhenBoxShows([&](QWidget* w) {

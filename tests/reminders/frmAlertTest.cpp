@@ -1,5 +1,6 @@
 #include "ReminderTestSupport.h"
 #include "common/FocusTakingPrompter.h"
+#include "common/KeyboardWaits.h"
 #include "common/TypedText.h"
 
 #include "reminders/frmAlert.h"
@@ -24,7 +25,7 @@ struct AlertWindowTest : test::ReminderTest {
         w = new frmAlert(*s);
         w->show();
         w->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }));
+        EXPECT_TRUE(test::BecomesActive(w));
         return w;
     }
     ~AlertWindowTest() override {

@@ -1,5 +1,6 @@
 #include "ReminderTestSupport.h"
 #include "common/FocusTakingPrompter.h"
+#include "common/KeyboardWaits.h"
 
 #include "reminders/frmBDay.h"
 
@@ -28,7 +29,7 @@ struct BirthdayWindowTest : test::ReminderTest {
         w = new frmBDay(*s);
         w->show();
         w->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }));
+        EXPECT_TRUE(test::BecomesActive(w));
         return w;
     }
     template <class T> T* Get(const char* name) { return w->findChild<T*>(name); }

@@ -1,4 +1,5 @@
 #include "ReminderTestSupport.h"
+#include "common/Patience.h"
 
 #include "reminders/frmHolidays.h"
 #include "store/DataFiles.h"
@@ -73,7 +74,7 @@ TEST_F(HolidayWindowTest, LeavingTheYearBoxChoosesNoYear) {
     w = new frmHolidays(*s);
     w->show();
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
     QComboBox* years = Get<QComboBox>("cmbYear");
     years->setFocus();
     Get<QLineEdit>("txtDesc")->setFocus();

@@ -1,5 +1,6 @@
 // The two date calculators, opened from the main window's menu and used as a user would.
 #include "common/FocusTakingPrompter.h"
+#include "common/KeyboardWaits.h"
 #include "common/MainWindowFixture.h"
 #include "reports/frmDateDiff.h"
 #include "reports/frmNumDays.h"
@@ -105,7 +106,7 @@ TEST_F(DateTools, AWrongEndDateIsSaidOnceThoughItsBoxLosesTheFocusToTheMessage) 
     auto* w = m.findChild<frmNumDays*>("frmNumDays");
     ASSERT_TRUE(w);
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
+    ASSERT_TRUE(test::BecomesActive(w));
     test::FocusTakingPrompter boxes(prompter);
     ScopedPrompter real(*s, boxes);
     auto* end = Child<QLineEdit>(w, "txtEnd");

@@ -1,4 +1,5 @@
 #include "common/MainWindowFixture.h"
+#include "common/Patience.h"
 #include "common/ReportPlannerDays.h"
 #include "common/TypedText.h"
 #include "mainwindow/ReportMenus.h"
@@ -293,7 +294,7 @@ TEST_F(ReportWindowsTest, FreshTotalsArePlainThePickerIsReusedAndEscLeaves) {
     captionsWhole(v);
 
     // Right after the build the main window has the keyboard again, and Esc closes the report.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
     QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     ASSERT_NE(keys, nullptr);
     QTest::keyClick(keys, Qt::Key_Escape);
@@ -315,7 +316,7 @@ TEST_F(ReportWindowsTest, FreshTotalsArePlainThePickerIsReusedAndEscLeaves) {
         EXPECT_EQ(v->TotalLabel()->text(), c.recount);
     }
     captionsWhole(v);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
     keys = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     ASSERT_NE(keys, nullptr);
     QTest::keyClick(keys, Qt::Key_Escape);
