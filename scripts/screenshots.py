@@ -174,7 +174,7 @@ def note(p):
 def planner(p):
     p.pick("March", "05", "2009")
     p.menu("Options", "Date Options", "Open Planner for Selected Date")
-    p.wait("frame", r"Orvelle: Daily Planner")
+    p.wait("frame", r"Orvelle: Daily Planner( - .*)?")
     end = time.time() + 60
     while True:
         lines = [a for a in p.all("text") if a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 200]

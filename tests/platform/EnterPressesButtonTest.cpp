@@ -1,3 +1,5 @@
+#include "common/Patience.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -23,7 +25,7 @@ struct Window {
         QObject::connect(edit, &QLineEdit::returnPressed, [this] { ++returns; });
         top->show();
         top->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top, orvelle::test::kPatienceMs));
     }
     void Press(QWidget* to, int key = Qt::Key_Return, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false,
                quint64 at = 0) {
@@ -102,7 +104,7 @@ TEST(EnterPressesButton, APressThatOpensAModalBoxIsNotDeliveredTwice) {
         });
         QTimer::singleShot(0, &box, [&] {
             box.activateWindow();
-            (void)QTest::qWaitForWindowActive(&box);
+            (void)QTest::qWaitForWindowActive(&box, orvelle::test::kPatienceMs);
             ok->setFocus();
             QTest::keyClick(ok, Qt::Key_Return);
         });

@@ -1,6 +1,7 @@
 // Enter on the focused button of the managers presses it, as a user of a desktop program expects.
 #include "ReminderTestSupport.h"
 #include "common/FocusTakingPrompter.h"
+#include "common/KeyboardWaits.h"
 
 #include "reminders/frmAlert.h"
 #include "reminders/frmBDay.h"
@@ -24,7 +25,7 @@ struct EnterOnButtonsTest : test::ReminderTest {
         w = window;
         w->show();
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }));
+        ASSERT_TRUE(test::BecomesActive(w));
     }
     QWidget* Focus(const char* name) {
         auto* c = w->findChild<QWidget*>(name);

@@ -1,5 +1,6 @@
 // The period pickers and the date tools are used from the keyboard alone: a date, Enter, a
 // date, Enter, and Enter on the button their boxes hand the keyboard to.
+#include "common/KeyboardWaits.h"
 #include "common/MainWindowFixture.h"
 #include "reports/frmReport.h"
 
@@ -21,7 +22,7 @@ protected:
         EXPECT_TRUE(window) << name;
         if (!window) return nullptr;
         window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) << name;
+        EXPECT_TRUE(test::BecomesActive(window)) << name;
         return window;
     }
     static QWidget* Focused() { return QApplication::focusWidget(); }
