@@ -49,6 +49,22 @@ protected:
     std::string YearFile(int year, const char* name) const {
         return ReadWholeFile(dir + std::to_string(year) + "/" + name).value_or("");
     }
+    // The page of 1 May 2009 with "Lunch" typed, and its note over it with "call Ann".
+    frmPlanner* TypeIntoPageAndNoteOfMay1() {
+        SetPicker("May", "1", "2009");
+        w->Menu("mnuOptDateOpenPlanner")->trigger();
+        Settle();
+        frmPlanner* planner = Planner();
+        EXPECT_NE(planner, nullptr);
+        if (!planner) return nullptr;
+        w->imgOpt_Click(1);
+        Settle();
+        EXPECT_NE(Notes(), nullptr);
+        if (!Notes()) return nullptr;
+        QTest::keyClicks(planner->Page()->txt(0), "Lunch");
+        QTest::keyClicks(Notes()->txtNotes(), "call Ann");
+        return planner;
+    }
     // Double-clicks 14 January 2009 (a Wednesday in the third week row) and types into its note.
     void TypeNoteOfJanuary14(const char* text) {
         DoubleClick(w->yearView()->picMonth[0], 3.5, 3.25);
@@ -307,16 +323,8 @@ TEST_F(UnsavedEdits, ANoteOverThePlannerClosesOnItsOwnAndThePlannersExitAsksForI
 // its typing, still changed, so that a later close asks about it again.
 TEST_F(UnsavedEdits, CancelAtTheNoteKeepsThePageAnsweredNoBefore) {
     frmMain& m = StartWithPlanner();
-    SetPicker("May", "1", "2009");
-    m.Menu("mnuOptDateOpenPlanner")->trigger();
-    Settle();
-    QPointer<frmPlanner> planner = Planner();
+    QPointer<frmPlanner> planner = TypeIntoPageAndNoteOfMay1();
     ASSERT_NE(planner, nullptr);
-    m.imgOpt_Click(1); // the note of 1 May over the page
-    Settle();
-    ASSERT_NE(Notes(), nullptr);
-    QTest::keyClicks(planner->Page()->txt(0), "Lunch");
-    QTest::keyClicks(Notes()->txtNotes(), "call Ann");
     auto keptBoth = [&](const char* what, const char* page, const char* note, const std::function<void()>& command) {
         prompter.Expect(MsgAnswer::No, page).Expect(MsgAnswer::Cancel, note);
         command();
@@ -358,16 +366,8 @@ TEST_F(UnsavedEdits, CancelAtTheNoteKeepsThePageAnsweredNoBefore) {
 // too, as No said, without asking about them a second time.
 TEST_F(UnsavedEdits, CancelAtTheCloseConfirmationClosesWhatWasAnsweredNoWithoutAskingAgain) {
     frmMain& m = StartWithPlanner();
-    SetPicker("May", "1", "2009");
-    m.Menu("mnuOptDateOpenPlanner")->trigger();
-    Settle();
-    QPointer<frmPlanner> planner = Planner();
+    QPointer<frmPlanner> planner = TypeIntoPageAndNoteOfMay1();
     ASSERT_NE(planner, nullptr);
-    m.imgOpt_Click(1); // the note of 1 May over the page
-    Settle();
-    ASSERT_NE(Notes(), nullptr);
-    QTest::keyClicks(planner->Page()->txt(0), "Lunch");
-    QTest::keyClicks(Notes()->txtNotes(), "call Ann");
     GenerateReportInto(m, ReportKind::Expense);
     Settle();
     ASSERT_TRUE(s->flags.gExpenseReportOpen);
