@@ -222,10 +222,7 @@ bool frmMain::MDIForm_QueryUnload() {
         }
         // The year view closes the page and the note too: those answered No go as No said,
         // without their own question a second time.
-        EditsToDrop closing;
-        closing.planner = drop.planner;
-        closing.notes = drop.notes;
-        DropEdits(s, closing);
+        DropEdits(s, drop);
         Show1YearCalendar(s, *this);
     }
     return true;

@@ -131,10 +131,7 @@ void TellCharactersNotKept(const QString& characters) { Tell(characters, false);
 
 void KeepFileCharactersOnly(QLineEdit* box) {
     if (!box || box->validator()) return;
-    auto* v = new KeptOnlyValidator(box);
-    v->shown = box->text().size();
-    QObject::connect(box, &QLineEdit::textChanged, v, [v](const QString& text) { v->shown = text.size(); });
-    box->setValidator(v);
+    box->setValidator(new KeptOnlyValidator(box));
     // Setting the text (as an assistive tool does) is not refused by the validator, only
     // reported by it: such text loses what cannot be kept.
     QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
@@ -154,6 +151,11 @@ void KeepFileTextWithin(QLineEdit* box, size_t most) {
     KeepFileCharactersOnly(box);
     auto* v = const_cast<KeptOnlyValidator*>(dynamic_cast<const KeptOnlyValidator*>(box->validator()));
     if (!v) return;
+    if (v->most < 0) {
+        // While validating, the box already holds the edit: the length before it is kept here.
+        v->shown = box->text().size();
+        QObject::connect(box, &QLineEdit::textChanged, v, [v](const QString& text) { v->shown = text.size(); });
+    }
     v->most = most > static_cast<size_t>(std::numeric_limits<int>::max()) ? -1 : static_cast<qsizetype>(most);
 }
 

@@ -5,7 +5,8 @@
 // A day file is the date "mm/dd/yy", a ":" and the content, with no line end: the 4100-byte
 // day record for a planner day (4109 bytes in all), the note text with its CR LF line breaks for
 // notes. Files passed around by mail and editors gain line ends and blanks at their end, or
-// lose trailing blanks; the readers take them as the file was written. Files go to "<share root>Planners And Notes/", or to a sub-folder named after a contact.
+// lose trailing blanks; the readers take them as the file was written. Files go to
+// "<share root>Planners And Notes/", or to a sub-folder named after a contact.
 // The planner window and the notes window each keep their own export file name and folder, so
 // that an export from one never writes into the other's file.
 #include "store/Dates.h"

@@ -3,6 +3,7 @@
 // prompter and a pinned clock (Thursday 5 March 2009, 2:05:09 PM). Every test must answer
 // exactly the dialogs it expects.
 #include "mainwindow/ImageButton.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -58,14 +59,16 @@ protected:
         std::filesystem::remove_all(dir, ec);
     }
 
-    // Starts the program's main window as main() does.
-    frmMain& Start() {
+    // Starts the program's main window as main() does; with the planner, as main() wires it.
+    frmMain& Start(bool withPlanner = false) {
         w = new frmMain(*s);
+        if (withPlanner) InstallPlannerWindow(*w);
         w->MDIForm_Load();
         w->show();
         Settle();
         return *w;
     }
+    frmMain& StartWithPlanner() { return Start(true); }
 
     // Lets deferred deletes and posted events run.
     static void Settle() {

@@ -2,7 +2,6 @@
 // and the date functions menu.
 #include "common/MainWindowFixture.h"
 #include "notes/frmNotes.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "store/PlannerRecord.h"
 
 #include "views/frmYear.h"
@@ -15,17 +14,7 @@
 namespace orvelle {
 namespace {
 
-class MainWindowDetails : public MainWindowTest {
-protected:
-    frmMain& StartWithPlanner() {
-        w = new frmMain(*s);
-        InstallPlannerWindow(*w);
-        w->MDIForm_Load();
-        w->show();
-        Settle();
-        return *w;
-    }
-};
+using MainWindowDetails = MainWindowTest;
 
 TEST_F(MainWindowDetails, OpeningThePlannerDisablesTheViewCommandsAndShowsWhatExists) {
     // 12 March 2009 has a note and a page; 13 March has neither.

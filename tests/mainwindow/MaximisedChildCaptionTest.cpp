@@ -1,7 +1,6 @@
 // A child window that fills the main window's child area has no title bar of its own: its caption
 // shows in the main window's title, as long as it is the current child.
 #include "common/MainWindowFixture.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ReportMenus.h"
 #include "notes/frmNotes.h"
 #include "planner/frmPlanner.h"
@@ -19,14 +18,6 @@ namespace {
 
 class MaximisedChildCaption : public MainWindowTest {
 protected:
-    frmMain& StartWithPlanner() {
-        w = new frmMain(*s);
-        InstallPlannerWindow(*w);
-        w->MDIForm_Load();
-        w->show();
-        Settle();
-        return *w;
-    }
     frmNotes* Notes() const { return frmNotes::Find(w->mdiArea()); }
     frmNotes& OpenNote(const QString& month, const QString& day) {
         SetPicker(month, day, "2009");

@@ -4,7 +4,6 @@
 #include "mainwindow/MarkCommands.h"
 #include "notes/frmNotes.h"
 #include "notes/frmToDo.h"
-#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ReportMenus.h"
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
@@ -32,14 +31,6 @@ constexpr const char* kNoteQuestion = "Text has been changed. Do you want to sav
 
 class UnsavedEdits : public MainWindowTest {
 protected:
-    frmMain& StartWithPlanner() {
-        w = new frmMain(*s);
-        InstallPlannerWindow(*w);
-        w->MDIForm_Load();
-        w->show();
-        Settle();
-        return *w;
-    }
     frmNotes* Notes() const { return frmNotes::Find(w->mdiArea()); }
     frmPlanner* Planner() const {
         for (QMdiSubWindow* sub : w->mdiArea()->subWindowList())
