@@ -1,5 +1,6 @@
 #include "views/ToDoPane.h"
 
+#include "platform/CaptionFit.h"
 #include "platform/CheckBoxPicture.h"
 #include "platform/Cp1252.h"
 #include "platform/Twips.h"
@@ -38,6 +39,7 @@ void MakeRow(QWidget* pane, int k) {
     text->setAutoFillBackground(true);
     text->setPalette(text0->palette());
     text->setGeometry(text0->geometry());
+    LeaveTextAsPlaced(text);
     text->hide();
 
     QLabel* number0 = Child(pane, Name("lbl", 0));
@@ -79,6 +81,9 @@ void MakeDesignControls(QWidget* pane) {
     p.setColor(QPalette::WindowText, p.color(QPalette::Text));
     text->setPalette(p);
     SetGeometryTwips(text, 720, 450, 4695, 285);
+    // An item is the user's text: what does not fit its box is cut there, never painted over
+    // the rows beside it.
+    LeaveTextAsPlaced(text);
 
     MakeCheckImage(pane, "imgChkBoxChecked", 9720, 420, true)->hide();
     MakeCheckImage(pane, "imgChkBoxUnChecked", 9720, 60, false)->hide();

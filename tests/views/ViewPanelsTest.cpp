@@ -202,6 +202,39 @@ TEST_F(SidePanels, ToDoPaneShowsDoneAndOpenItemsWithRowsMadeOnce) {
     EXPECT_EQ(Label(pane, "lblToDo_1")->text(), "");
 }
 
+// An item far longer than its box is cut at the box: rendered, the view differs from the same
+// view with an empty first item only inside that item's box.
+TEST_F(SidePanels, ALongToDoItemPaintsOnlyInsideItsBox) {
+    std::string todo = "\xF5" + std::string(16383, 'W') + "\r\n\xF5second\r\n";
+    for (int i = 2; i < 10; ++i) todo += "\xF5\r\n";
+    Write(kToDoFile, todo);
+    StartWide();
+    frmYear* y = w->yearView();
+    QWidget* pane = y->picToDo;
+    ASSERT_TRUE(pane->isVisible());
+    QLabel* item = Label(pane, "lblToDo_0");
+    ASSERT_EQ(item->text().size(), 16383);
+    const QRect box(pane->mapTo(y, QPoint(TwipsToPixelsX(720), TwipsToPixelsY(450))),
+                    QSize(TwipsToPixelsX(4695), TwipsToPixelsY(285)));
+    EXPECT_EQ(QRect(item->mapTo(y, QPoint(0, 0)), item->size()), box);
+    QImage withLong = y->grab().toImage();
+
+    Write(kToDoFile, "\xF5\r\n\xF5second\r\n");
+    ReadToDoList(*s);
+    Settle();
+    QImage withEmpty = y->grab().toImage();
+    ASSERT_EQ(withLong.size(), withEmpty.size());
+    int differing = 0, inside = 0;
+    for (int py = 0; py < withLong.height(); ++py)
+        for (int px = 0; px < withLong.width(); ++px) {
+            if (withLong.pixel(px, py) == withEmpty.pixel(px, py)) continue;
+            if (box.contains(px, py)) ++inside;
+            else ++differing;
+        }
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(differing, 0);
+}
+
 // The pane first shown because the user made a small window larger: its heading shows too.
 TEST_F(SidePanels, ToDoHeadingShowsWhenAGrowingWindowBringsThePane) {
     SetScreenPixelsForTests(QSize(1000, 720));
