@@ -14,6 +14,7 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "views/MonthLabels.h"
 #include "views/ViewLayers.h"
 
@@ -96,6 +97,8 @@ void ApplyMark(Store& s, frmMain& m, int category) {
     s.marks.gLastMarkCaption = s.markers.gMarkerCaptions[category];
     RepaintCell(s, m, which);
     SaveAndShow(s, m, which);
+    // The marked date now offers its mark to clear, also before any press on it.
+    FollowSelectedDateInMarkMenus(s, m);
     mnuOptDateAttachHoverText_Click(s, m);
 }
 

@@ -142,8 +142,10 @@ bool CalendarViewWindow::NavigationKey(int keyCode, bool escapeShowsYear) {
         if (!escapeShowsYear) return false;
         if (!QueryUnloadPlannerAndNotes(s_)) return true;
         // The year on show, or the selected date's where the view shows it: not the year of a
-        // note opened over the view.
-        int year = MarkYearOfSelectedDate(s_) != MarkYear::None ? YearOf(s_.dates.gSelectedDate) : s_.flags.gViewYear;
+        // note opened over the view. The template shows no year of its own; its steps move the
+        // selected date, whose year comes up.
+        bool selectedYear = s_.flags.gTemplateMode || MarkYearOfSelectedDate(s_) != MarkYear::None;
+        int year = selectedYear ? YearOf(s_.dates.gSelectedDate) : s_.flags.gViewYear;
         close();
         Show1YearCalendarOf(s_, main_, year);
         return true;

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "views/MainShell.h"
+#include "store/Marks.h"
 #include "store/NotesStore.h"
 #include "store/Store.h"
 
@@ -37,6 +38,20 @@ void SetCurrentCellStrings(Store& s, const std::string& text, int year) {
 void SetMarkMenus(MainShell& m, std::int16_t markFlag) {
     m.SetMenuEnabled("mnuOptDateQuickMark", markFlag == 0);
     m.SetMenuEnabled("mnuOptDateClearMark", markFlag != 0);
+}
+
+void FollowSelectedDateInMarkMenus(Store& s, MainShell& m) {
+    // The template shows no marks; its menus stay as they were.
+    if (s.flags.gTemplateMode) return;
+    MarkYear which = MarkYearOfSelectedDate(s);
+    std::int16_t flag = 0;
+    YearMarks g = MarksOf(s, which);
+    // Grids of another year than the one the commands would change say nothing of this date.
+    if (which != MarkYear::None && g.year == MarkYearNumber(s, which)) {
+        Cell c = CellOf(s.dates.gSelectedDate);
+        flag = g.flags[c.month][c.column][c.row];
+    }
+    SetMarkMenus(m, flag);
 }
 
 std::string HolidayLabelText(const Store& s, int month, int column, int row) {

@@ -22,6 +22,10 @@ void SetCurrentCellStrings(Store& s, const std::string& text, int year);
 // Quick mark when the cell is unmarked, clear mark when it is marked.
 void SetMarkMenus(MainShell& m, std::int16_t markFlag);
 
+// The same for the selected date, however it was reached (keys, the picker, a step, a mark
+// command): the date the mark commands act on, when the calendar on show holds it.
+void FollowSelectedDateInMarkMenus(Store& s, MainShell& m);
+
 // "Holiday = " and the first holiday of this year's list whose stamp is the cell; a cell without
 // the holiday flag, or whose flagged holiday is no longer in the list, shows "No Holiday Assigned".
 std::string HolidayLabelText(const Store& s, int month, int column, int row);

@@ -15,6 +15,7 @@
 #include "store/Store.h"
 #include "store/TextFile.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "views/MonthIconControls.h"
 #include "views/MonthLabels.h"
 #include "views/ViewLayers.h"
@@ -157,6 +158,9 @@ void Draw(Store& s, MainShell& m) {
 
 } // namespace
 
-void Show1MonthCalendar(Store& s, MainShell& m) { Guarded(s, "Show1MonthCalendar", [&] { Draw(s, m); }); }
+void Show1MonthCalendar(Store& s, MainShell& m) {
+    Guarded(s, "Show1MonthCalendar", [&] { Draw(s, m); });
+    FollowSelectedDateInMarkMenus(s, m);
+}
 
 } // namespace orvelle

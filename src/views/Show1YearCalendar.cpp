@@ -12,6 +12,7 @@
 #include "store/MarkerCategories.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "views/MainShell.h"
 #include "views/ViewLayers.h"
 #include "views/frmYear.h"
@@ -87,18 +88,22 @@ void Draw(Store& s, MainShell& m) {
 // for a changed display or mark keeps the view on its own period, and the commands still act on
 // the date the picker shows. The date's parts stay those of the period drawn, as after any
 // drawing.
-void DrawAround(Store& s, Date shown, const std::function<void()>& draw) {
+void DrawAround(Store& s, MainShell& m, Date shown, const std::function<void()>& draw) {
     Date selected = s.dates.gSelectedDate;
     s.dates.gSelectedDate = shown;
     draw();
     s.dates.gSelectedDate = selected;
+    FollowSelectedDateInMarkMenus(s, m);
 }
 
 } // namespace
 
 std::string YearCaption(int year) { return "Orvelle: " + std::to_string(year) + " Calendar"; }
 
-void Show1YearCalendar(Store& s, MainShell& m) { Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); }); }
+void Show1YearCalendar(Store& s, MainShell& m) {
+    Guarded(s, "Show1YearCalendar", [&] { Draw(s, m); });
+    FollowSelectedDateInMarkMenus(s, m);
+}
 
 void RedrawCurrentView(Store& s, MainShell& m) {
     Date selected = s.dates.gSelectedDate;
@@ -107,7 +112,7 @@ void RedrawCurrentView(Store& s, MainShell& m) {
         // The template is a month of its own, which no selected date moves.
         Date shown = MonthViewDate(s);
         bool sameMonth = YearOf(selected) == YearOf(shown) && MonthOf(selected) == MonthOf(shown);
-        DrawAround(s, s.flags.gTemplateMode || sameMonth ? selected : shown, [&] { Show1MonthCalendar(s, m); });
+        DrawAround(s, m, s.flags.gTemplateMode || sameMonth ? selected : shown, [&] { Show1MonthCalendar(s, m); });
         break;
     }
     case 6: {
@@ -116,7 +121,7 @@ void RedrawCurrentView(Store& s, MainShell& m) {
         auto first = v.sixMonths[0] ? ParseSixMonthTag(v.sixMonths[0]->Tag()) : std::nullopt;
         bool sameMonth = !first || (YearOf(selected) == first->year && MonthOf(selected) == first->month);
         Date from = sameMonth ? selected : DateSerial(first->year, first->month, 1);
-        DrawAround(s, from, [&] { Show6MonthCalendar(s, m); });
+        DrawAround(s, m, from, [&] { Show6MonthCalendar(s, m); });
         break;
     }
     case 12: Show1YearCalendarOf(s, m, s.flags.gViewYear); break;
@@ -126,7 +131,7 @@ void RedrawCurrentView(Store& s, MainShell& m) {
 
 void Show1YearCalendarOf(Store& s, MainShell& m, int year) {
     Date selected = s.dates.gSelectedDate;
-    DrawAround(s, year == 0 || YearOf(selected) == year ? selected : DateSerial(year, 1, 1),
+    DrawAround(s, m, year == 0 || YearOf(selected) == year ? selected : DateSerial(year, 1, 1),
                [&] { Show1YearCalendar(s, m); });
 }
 

@@ -15,6 +15,7 @@
 #include "store/PlannerStore.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "views/ViewLayers.h"
 #include "views/ViewNavigation.h"
 #include "views/frm6Months.h"
@@ -97,6 +98,9 @@ void Draw(Store& s, MainShell& m) {
 
 } // namespace
 
-void Show6MonthCalendar(Store& s, MainShell& m) { Guarded(s, "Show6MonthCalendar", [&] { Draw(s, m); }); }
+void Show6MonthCalendar(Store& s, MainShell& m) {
+    Guarded(s, "Show6MonthCalendar", [&] { Draw(s, m); });
+    FollowSelectedDateInMarkMenus(s, m);
+}
 
 } // namespace orvelle
