@@ -1,6 +1,10 @@
 #include "mainwindow/ImageButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace orvelle {
 
@@ -29,5 +33,32 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent*) { emit MouseMoved(); }
+
+void ImageButton::TakeKeyboard(const QString& name) {
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(name);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* e) {
+    bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!press || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    // A held key presses once.
+    if (e->isAutoRepeat()) return;
+    emit MouseDown(Qt::LeftButton);
+    emit Clicked();
+}
+
+void ImageButton::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QStyleOptionFocusRect o;
+    o.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+}
 
 } // namespace orvelle

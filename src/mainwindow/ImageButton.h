@@ -14,6 +14,9 @@ public:
     explicit ImageButton(QWidget* parent = nullptr, int pictureSize = ToolButtonArt::kSize);
 
     void SetLook(ButtonLook look, const QPixmap& picture);
+    // Tab reaches it, and Space or Enter on it acts as a click of the left button (a press, then
+    // the click); a click of the mouse still leaves the keyboard where it was.
+    void TakeKeyboard(const QString& name);
     ButtonLook Look() const { return look_; }
 
 signals:
@@ -25,6 +28,8 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     ButtonLook look_ = ButtonLook::NoFocus;

@@ -16,7 +16,9 @@
 namespace orvelle {
 namespace {
 
-// Hands the button of every mouse press on a watched widget to a handler.
+// Hands the button of every mouse press on a watched button to a handler, which acts at the
+// press. The button itself sees no press of the mouse, so its clicked signal comes only from the
+// keyboard (Space, Enter) and never repeats what the press has done.
 class MouseDownWatch : public QObject {
 public:
     MouseDownWatch(QObject* parent, std::function<void(Qt::MouseButton)> handler)
@@ -24,7 +26,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress) handler_(static_cast<QMouseEvent*>(e)->button());
+        if (e->type() == QEvent::MouseButtonPress) {
+            handler_(static_cast<QMouseEvent*>(e)->button());
+            return true;
+        }
+        // The second press of a double-click is no press of its own.
+        if (e->type() == QEvent::MouseButtonDblClick || e->type() == QEvent::MouseButtonRelease) return true;
         return QObject::eventFilter(watched, e);
     }
 
@@ -43,6 +50,8 @@ void ApplyLooks(frmMain& m, const ButtonLooks& looks, bool views) {
 
 void frmMain::ConnectToolButtons() {
     cmdAlert->installEventFilter(new MouseDownWatch(cmdAlert, [this](Qt::MouseButton b) { cmdAlert_MouseDown(b); }));
+    // From the keyboard the button opens the alert manager, as the left button does.
+    connect(cmdAlert, &QPushButton::clicked, this, [this] { cmdAlert_MouseDown(Qt::LeftButton); });
     connect(imgAlert, &ImageButton::Clicked, this, [this] { imgAlert_Click(); });
     connect(imgBDay, &ImageButton::Clicked, this, [this] { imgBDay_Click(); });
     // Until the managers are part of the program the pictures are not offered as buttons.

@@ -3,6 +3,7 @@
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuBar.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/ToolBarFocus.h"
 #include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
 #include "platform/MdiCaption.h"
@@ -88,6 +89,17 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
     // A maximised child's caption, hidden with its title bar, shows in the frame's title.
     captionFollower_ = new MdiCaptionFollower(this, mdi_);
     mdi_->viewport()->installEventFilter(this);
+    // Tab and F6 lead out of a calendar view into the picker and the bar's buttons and back.
+    new ToolBarFocus(
+        this, mdi_,
+        [this] {
+            QList<QWidget*> bar{cmbMonth, cmbDay, cmbYear};
+            for (ImageButton* b : imgOpt) bar << b;
+            for (ImageButton* b : imgCal) bar << b;
+            bar << cmdAlert;
+            return bar;
+        },
+        [this](const QWidget* child) { return child == yearView_ || child == sixMonthView_ || child == monthView_; });
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
     KeepCaptionsWhole(this);
 }
@@ -110,7 +122,8 @@ void frmMain::BuildToolBar() {
     h->setContentsMargins(6, 2, 6, 2);
     h->setSpacing(4);
 
-    lblSelect = MakeLabel(picTop, "lblSelect", "Select >");
+    // Alt+S takes the keyboard to the picker from anywhere in the window.
+    lblSelect = MakeLabel(picTop, "lblSelect", "&Select >");
     h->addWidget(lblSelect);
     cmbMonth = MakeCombo(picTop, "cmbMonth", 1560);
     cmbDay = MakeCombo(picTop, "cmbDay", 720);
@@ -120,6 +133,7 @@ void frmMain::BuildToolBar() {
         c->installEventFilter(this);
         c->lineEdit()->installEventFilter(this);
     }
+    lblSelect->setBuddy(cmbMonth);
     static const char* optTips[] = {"Advance Calendar to Selected Date", "Open Notes for Selected Date",
                                     "Open Planner for Selected Date"};
     static const char* calTips[] = {"View 1 Month Calendar", "View 6 Month Calendar", "View Yearly Calendar"};
@@ -128,6 +142,7 @@ void frmMain::BuildToolBar() {
         imgOpt[i] = new ImageButton(picTop);
         imgOpt[i]->setObjectName(QString("imgOpt_%1").arg(i));
         imgOpt[i]->setToolTip(optTips[i]);
+        imgOpt[i]->TakeKeyboard(optTips[i]);
         h->addWidget(imgOpt[i]);
     }
     h->addWidget(Divider(picTop));
@@ -137,6 +152,7 @@ void frmMain::BuildToolBar() {
         imgCal[i] = new ImageButton(picTop);
         imgCal[i]->setObjectName(QString("imgCal_%1").arg(i));
         imgCal[i]->setToolTip(calTips[i]);
+        imgCal[i]->TakeKeyboard(calTips[i]);
         h->addWidget(imgCal[i]);
     }
     h->addWidget(Divider(picTop));
