@@ -8,8 +8,12 @@
 #include <QScreen>
 
 namespace orvelle {
+namespace {
+// A suite of its own: the fixture class is this file's.
+class ErrorBoxOnADesktop : public WindowsOnADesktop {};
+} // namespace
 
-TEST_F(WindowsOnADesktop, TheErrorBoxShowsAllOfALongDescription) {
+TEST_F(ErrorBoxOnADesktop, TheErrorBoxShowsAllOfALongDescription) {
     StartOnDesktop();
     std::string description;
     for (int i = 0; i < 12; ++i) description += "The line is longer than the box allows, shorten the text and save ";
