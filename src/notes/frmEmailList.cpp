@@ -218,6 +218,8 @@ void frmEmailList::txt_Change(int index) {
     mFieldsChanged = true;
     if (index == 0) s_.exchange.gContactName = Trim(ToCp1252(FieldText(0)));
     if (index == 2) s_.exchange.gContactEmail = Trim(ToCp1252(FieldText(2)));
+    if (index == 3 && !FieldText(3).isEmpty()) s_.exchange.gEmailSubject = ToCp1252(FieldText(3));
+    if (index == 4 && !FieldText(4).isEmpty()) s_.exchange.gEmailBody = ToCp1252(FieldText(4));
 }
 
 bool frmEmailList::eventFilter(QObject* watched, QEvent* event) {
@@ -264,8 +266,9 @@ void frmEmailList::cmdAssign_Click() {
 }
 
 std::string frmEmailList::EmailLink() const {
-    QString subject = FieldText(3).trimmed().isEmpty() ? QString(kDefaultSubject) : FieldText(3);
-    QString body = FieldText(4);
+    QString subject = FromCp1252(s_.exchange.gEmailSubject);
+    if (subject.trimmed().isEmpty()) subject = kDefaultSubject;
+    QString body = FromCp1252(s_.exchange.gEmailBody);
     if (body.isEmpty()) body = FieldText(0).trimmed() + "\n\n" + kDefaultBodyEnd;
     return MailtoLink(FieldText(2).trimmed().toStdString(), subject.toStdString(), body.toStdString());
 }

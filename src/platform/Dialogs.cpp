@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -28,17 +29,30 @@ QString BoxText(const std::string& text) {
 }
 
 // Texts come with their own line breaks. The box would wrap each line again at its own, narrower
-// width and leave ragged half lines, so its label is made as wide as the longest line (within the screen).
+// width and leave ragged half lines, so its label is made as wide as the longest line. The box
+// grows no wider than a limit of its own (a thousand pixels at most, less on a narrow screen),
+// and a label wider than that would be cut: a longer line wraps within what the box can show.
 void KeepTheTextsLines(QMessageBox& box, const QString& text) {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!label) return;
     int widest = 0;
     for (const QString& line : text.split(QChar('\n')))
         widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
-    int room = widest;
-    if (QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen())
-        room = screen->availableGeometry().width() * 3 / 4;
-    label->setMinimumWidth(std::min(widest + 2 * label->margin() + 1, room));
+    widest += 2 * label->margin() + 1;
+    QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const int screenWidth = screen->availableGeometry().width();
+    int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+    // What the box puts beside the label: its margins, the icon and the gaps.
+    int beside = 0;
+    if (QLayout* layout = box.layout()) {
+        const QMargins m = layout->contentsMargins();
+        beside += m.left() + m.right() + 2 * std::max(layout->spacing(), 0);
+    }
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")); icon && !icon->pixmap().isNull())
+        beside += icon->sizeHint().width();
+    const int room = std::max(boxLimit - beside - 2 * label->fontMetrics().averageCharWidth(), 0);
+    label->setMinimumWidth(std::min(widest, room));
 }
 
 QString BoxTitle(const std::string& title) { return title.empty() ? QString(kAppTitle) : FromCp1252(title); }
@@ -146,7 +160,6 @@ MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::s
     box->setWindowTitle(BoxTitle(title));
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
-    KeepTheTextsLines(*box, box->text());
     switch (icon) {
     case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
     case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
@@ -162,6 +175,7 @@ MsgAnswer QtPrompter::Show(const QString& text, MsgButtons buttons, const std::s
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    KeepTheTextsLines(*box, box->text());
     switch (box.Run().value_or(-1)) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -1,18 +1,40 @@
 #include "platform/EnterPressesButton.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 namespace orvelle {
 namespace {
 
 bool IsEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
+bool IsModifier(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: return true;
+    default: return false;
+    }
+}
+
 class EnterPressesButton : public QObject {
 public:
-    using QObject::QObject;
+    explicit EnterPressesButton(QCoreApplication* app) : QObject(app) {
+        // The release of an Enter that opened or closed a window goes to the window it went down
+        // in, which a modal box may now block: it never comes through, and the next tap would
+        // count as a repeat. A held key's repeats do not depend on that: they come marked, or as
+        // a release and a press at one time.
+        if (auto* gui = qobject_cast<QGuiApplication*>(app))
+            connect(gui, &QGuiApplication::focusWindowChanged, this, [this] { held_ = false; });
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -35,8 +57,13 @@ protected:
 
 private:
     bool KeyPress(QObject* watched, QKeyEvent* k) {
+        // Another key stops the repeats of a held Enter.
+        if (!IsEnter(k)) {
+            if (!IsModifier(k->key())) held_ = false;
+            return false;
+        }
         // A key event passed on to the parents is seen again: only its first delivery counts.
-        if (!IsEnter(k) || watched != QApplication::focusWidget()) return false;
+        if (watched != QApplication::focusWidget()) return false;
         // The window system does not always mark the repeats of a held key: a press before the
         // release is one, and so is one at the very time of a release (the pair a repeat may
         // come as).

@@ -41,7 +41,8 @@ void ReadEmployeeInfo(Store& s) {
         // The saver writes no empty lines; one added by hand is no contact.
         if (listfile::IsBlank(line)) continue;
         ContactRecord r = ParseContactLine(line);
-        c.lstAll.push_back(ContactLine(r));
+        // The line itself, so that a save writes the other contacts back as they were stored.
+        c.lstAll.push_back(line);
         c.lstNames.push_back(ContactListName(r));
         c.gContacts.push_back(std::move(r));
     }

@@ -20,7 +20,7 @@ struct ContactRecord {
 struct Contacts {
     std::vector<ContactRecord> gContacts;
     int gContactCount = 0;
-    // What the contact window lists: the full line of each contact (its hidden list) and the
+    // What the contact window lists: each contact's line as stored (its hidden list) and the
     // visible entries, name ":" address, or the name alone without an address.
     std::vector<std::string> lstAll;
     std::vector<std::string> lstNames;

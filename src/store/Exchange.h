@@ -46,6 +46,10 @@ struct Exchange {
     // The contact chosen in the contact list.
     std::string gContactName;
     std::string gContactEmail;
+    // The e-mail's subject and contents last typed in the contact list; emptying a box keeps
+    // them, and they outlast the window.
+    std::string gEmailSubject;
+    std::string gEmailBody;
 };
 
 // The share root, ending in "/": the mapped drive's folder, or the data folder when no drive is

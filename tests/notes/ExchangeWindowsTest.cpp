@@ -1,5 +1,6 @@
 // The open-file dialog and the contact list, driven as the user drives them.
 #include "NotesTestSupport.h"
+#include "common/Patience.h"
 #include "common/TypedText.h"
 
 #include "notes/ExchangeWindows.h"
@@ -265,6 +266,43 @@ TEST_F(ExchangeWindowsTest, ContactBoxesTakeWhatTheirLineKeepsAndARefusedSaveKee
         .Expect(MsgAnswer::OK, "There's no name to add.");
     QTest::mouseClick(Child<QPushButton>(c, "cmdNew"), Qt::LeftButton);
     EXPECT_EQ(phone->text(), "555-1234");
+}
+
+// A save writes the other contacts back as they were stored, and emptying the subject or the
+// contents box keeps what was typed there last rather than bringing back the default text.
+TEST_F(ExchangeWindowsTest, ContactLinesStayAsStoredAndAnEmptiedBoxKeepsTheSubjectAndContents) {
+    Write(dir + "Employee Info.dat", "Cyd\r\nAnn Lee,555-1234,ann@example.org\r\n");
+    frmEmailList* c = frmEmailList::Open(store, ExportKind::None, nullptr);
+    c->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c, test::kPatienceMs));
+    auto type = [](QWidget* box, const QString& keys) {
+        box->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), box);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    };
+    auto empty = [](QWidget* box) {
+        box->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    };
+    QTest::mouseClick(Child<QPushButton>(c, "cmdNew"), Qt::LeftButton);
+    type(Child<QLineEdit>(c, "txt_0"), "Dee");
+    QTest::mouseClick(Child<QPushButton>(c, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(ReadWholeFile(dir + "Employee Info.dat"), "Cyd\r\nAnn Lee,555-1234,ann@example.org\r\nDee,,\r\n");
+
+    std::vector<std::string> links;
+    store.hooks.OpenMailLink = [&](const std::string& link) {
+        links.push_back(link);
+        return true;
+    };
+    Child<QListWidget>(c, "lstNames")->setCurrentRow(1);
+    type(Child<QLineEdit>(c, "txt_3"), "Minutes");
+    type(Child<QPlainTextEdit>(c, "txt_4"), "Room 4");
+    empty(Child<QLineEdit>(c, "txt_3"));
+    empty(Child<QPlainTextEdit>(c, "txt_4"));
+    QTest::mouseClick(Child<QPushButton>(c, "cmdOpenEmail"), Qt::LeftButton);
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0], "mailto:ann@example.org?subject=Minutes&body=Room%204");
 }
 
 TEST_F(ExchangeWindowsTest, AssignWithoutContactsSaysSo) {
