@@ -66,11 +66,15 @@ constexpr const char* kStartGreen = "#00ff00";
 
 } // namespace
 
-frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s_(store) {
+// A minimise button and no maximise: kept on top, a maximised alarm would cover the screen.
+constexpr Qt::WindowFlags kAlarmFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint;
+
+frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame), s_(store) {
     setObjectName("frmAlarm");
     setWindowTitle("Pellumi");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The small system font the positions were laid out for.
     setFont(MakeFont("MS Sans Serif", 8));
 
@@ -149,8 +153,9 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     timer2_->setInterval(1000);
     connect(timer2_, &QTimer::timeout, this, &frmAlarm::Timer2_Timer);
 
-    // Sizable; the controls keep their places whatever the size.
-    ResizeTwips(this, 4800, 3600);
+    // One size: the controls keep their places whatever the size, and a window manager offers
+    // maximise for any window that can be resized.
+    setFixedSize(TwipsToPixelsX(4800), TwipsToPixelsY(3600));
     ShowMessage(kPrompt);
     RegisterWindow(this);
     KeepCaptionsWhole(this);
