@@ -157,6 +157,8 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame)
     // maximise for any window that can be resized.
     setFixedSize(TwipsToPixelsX(4800), TwipsToPixelsY(3600));
     ShowMessage(kPrompt);
+    // A time typed at once goes into the time box.
+    txtTime_->setFocus();
     RegisterWindow(this);
     KeepCaptionsWhole(this);
 }
@@ -165,6 +167,8 @@ frmAlarm* frmAlarm::Open(Store& store, QWidget* parent) {
     frmAlarm* w = parent ? parent->findChild<frmAlarm*>("frmAlarm", Qt::FindDirectChildrenOnly) : nullptr;
     bool fresh = !w;
     if (!w) w = new frmAlarm(store, parent);
+    // Armed, it waits minimised: asked for, it comes back.
+    if (w->isMinimized()) w->showNormal();
     MakeMeTopmost(w, true);
     if (fresh) CenterForm(w);
     w->raise();
@@ -281,7 +285,15 @@ void frmAlarm::Timer1_Timer() {
     if (!mAlarmTime || mCheckTime != *mAlarmTime) return;
     timer1_->stop();
     SystemBeep();
-    showNormal();
+    // Back on top without the keyboard: the user may be typing elsewhere, and a key meant
+    // there must not reset the alarm. A window manager gives the keyboard to a window restored
+    // from its minimised state, so a new one takes its place, shown as one that does not ask
+    // for the keyboard (the old one, merely hidden, could still be restored on its way out).
+    if (isMinimized()) {
+        hide();
+        destroy();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     MakeMeTopmost(this, true);
     lblAlarm_->hide();
     mBlinkCount = 0;

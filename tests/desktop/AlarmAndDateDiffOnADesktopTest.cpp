@@ -2,6 +2,7 @@
 // them, and where the keyboard is when the alarm opens, rings and comes back.
 #include "DesktopFixture.h"
 
+#include "platform/Beep.h"
 #include "reminders/frmAlarm.h"
 
 #include <QLineEdit>
@@ -32,9 +33,12 @@ uint32_t MotifFunctions(const QWidget* w) {
     return out;
 }
 
+// A suite of its own: the fixture of each test file is a class of its own.
+class AlarmAndDateDiffOnADesktop : public WindowsOnADesktop {};
+
 } // namespace
 
-TEST_F(WindowsOnADesktop, TheAlarmAndTheDateDifferenceOfferNoMaximise) {
+TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmAndTheDateDifferenceOfferNoMaximise) {
     StartOnDesktop();
     w->Menu("mnuToolsAlarm")->trigger();
     QWidget* alarm = w->findChild<QWidget*>("frmAlarm");
@@ -53,6 +57,58 @@ TEST_F(WindowsOnADesktop, TheAlarmAndTheDateDifferenceOfferNoMaximise) {
     EXPECT_FALSE(MotifFunctions(alarm) & kMwmMaximize);
     EXPECT_FALSE(MotifFunctions(diff) & (kMwmMinimize | kMwmMaximize));
     EXPECT_NE(MotifFunctions(diff), 0u);
+}
+
+// The alarm opens with the keyboard in its time box; when it rings it comes up on top and leaves
+// the keyboard in the window being typed in; armed, Tools > Alarm Clock brings it back.
+TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmTakesTheKeyboardOnlyWhenTheUserOpensIt) {
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    StartOnDesktop();
+    w->Menu("mnuToolsAlarm")->trigger();
+    auto* alarm = w->findChild<frmAlarm*>("frmAlarm");
+    ASSERT_TRUE(alarm && Active(alarm));
+    auto* time = alarm->findChild<QLineEdit*>("txtTime");
+    EXPECT_EQ(QApplication::focusWidget(), time);
+    QTest::keyClicks(QApplication::focusWidget(), "7:30 ");
+    EXPECT_EQ(time->text(), "7:30");
+    auto* start = alarm->findChild<QPushButton*>("cmdStart");
+    EXPECT_FALSE(start->isVisible()); // the space pressed no AM
+    const QPoint place = alarm->frameGeometry().topLeft();
+    alarm->findChild<QPushButton*>("cmdAM")->click();
+    start->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized(); }, test::kPatienceMs));
+
+    // Typing a note when the alarm rings.
+    w->Menu("mnuOptDateOpenNotes")->trigger();
+    frmNotes* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_TRUE(notes && Activate(w));
+    notes->txtNotes()->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "Call");
+    Clock::Set({DateSerial(2009, 3, 5), 7 * 3600 + 30 * 60 + 5});
+    alarm->Timer1_Timer();
+    ASSERT_TRUE(Shown(alarm));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !alarm->isMinimized() && Above(alarm, w); }, test::kPatienceMs));
+    EXPECT_EQ(alarm->frameGeometry().topLeft(), place);
+    QTest::qWait(500); // a window manager that hands the keyboard over does so by now
+    EXPECT_TRUE(ActiveNow(w));
+    QTest::keyClicks(QApplication::focusWidget(), " mom");
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "Call mom");
+    EXPECT_EQ(start->text(), "Reset");
+    EXPECT_GE(beeps, 1);
+
+    // Armed again and minimised, the menu brings it back with the keyboard.
+    start->click();
+    QTest::keyClicks(time, "8:15");
+    alarm->findChild<QPushButton*>("cmdPM")->click();
+    start->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized(); }, test::kPatienceMs));
+    w->Menu("mnuToolsAlarm")->trigger();
+    EXPECT_EQ(w->findChild<frmAlarm*>("frmAlarm"), alarm);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !alarm->isMinimized(); }, test::kPatienceMs));
+    EXPECT_TRUE(Shown(alarm) && Active(alarm));
+    EXPECT_EQ(start->text(), "Reset");
+    SetBeepHook({});
 }
 
 } // namespace orvelle
