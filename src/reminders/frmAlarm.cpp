@@ -66,11 +66,15 @@ constexpr const char* kStartGreen = "#00ff00";
 
 } // namespace
 
-frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s_(store) {
+// A minimise button and no maximise: kept on top, a maximised alarm would cover the screen.
+constexpr Qt::WindowFlags kAlarmFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint;
+
+frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame), s_(store) {
     setObjectName("frmAlarm");
     setWindowTitle("Pellumi");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The small system font the positions were laid out for.
     setFont(MakeFont("MS Sans Serif", 8));
 
@@ -149,9 +153,12 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     timer2_->setInterval(1000);
     connect(timer2_, &QTimer::timeout, this, &frmAlarm::Timer2_Timer);
 
-    // Sizable; the controls keep their places whatever the size.
-    ResizeTwips(this, 4800, 3600);
+    // One size: the controls keep their places whatever the size, and a window manager offers
+    // maximise for any window that can be resized.
+    setFixedSize(TwipsToPixelsX(4800), TwipsToPixelsY(3600));
     ShowMessage(kPrompt);
+    // A time typed at once goes into the time box.
+    txtTime_->setFocus();
     RegisterWindow(this);
     KeepCaptionsWhole(this);
 }
@@ -160,6 +167,8 @@ frmAlarm* frmAlarm::Open(Store& store, QWidget* parent) {
     frmAlarm* w = parent ? parent->findChild<frmAlarm*>("frmAlarm", Qt::FindDirectChildrenOnly) : nullptr;
     bool fresh = !w;
     if (!w) w = new frmAlarm(store, parent);
+    // Armed, it waits minimised: asked for, it comes back.
+    if (w->isMinimized()) w->showNormal();
     MakeMeTopmost(w, true);
     if (fresh) CenterForm(w);
     w->raise();
@@ -276,7 +285,15 @@ void frmAlarm::Timer1_Timer() {
     if (!mAlarmTime || mCheckTime != *mAlarmTime) return;
     timer1_->stop();
     SystemBeep();
-    showNormal();
+    // Back on top without the keyboard: the user may be typing elsewhere, and a key meant
+    // there must not reset the alarm. A window manager gives the keyboard to a window restored
+    // from its minimised state, so a new one takes its place, shown as one that does not ask
+    // for the keyboard (the old one, merely hidden, could still be restored on its way out).
+    if (isMinimized()) {
+        hide();
+        destroy();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     MakeMeTopmost(this, true);
     lblAlarm_->hide();
     mBlinkCount = 0;

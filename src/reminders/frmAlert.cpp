@@ -98,6 +98,8 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     txtMessage_ = new FileTextEdit(this);
     txtMessage_->setObjectName("txtMessage");
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The message is one line of its record: Tab moves on to Save, as in the other boxes.
+    txtMessage_->setTabChangesFocus(true);
 
     auto* save0 = new QPushButton("Save and Continue", this);
     save0->setObjectName("cmdSave_0");

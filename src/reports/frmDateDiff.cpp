@@ -40,7 +40,11 @@ QComboBox* Combo(QWidget* parent, const QString& name, double left, double top, 
 
 } // namespace
 
-frmDateDiff::frmDateDiff(Store& store, QWidget* parent) : QWidget(parent, Qt::Dialog), store_(store) {
+// A fixed border with a close button only.
+constexpr Qt::WindowFlags kDateDiffFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+frmDateDiff::frmDateDiff(Store& store, QWidget* parent) : QWidget(parent, kDateDiffFrame), store_(store) {
     setObjectName("frmDateDiff");
     setWindowTitle("Date Difference");
     setAttribute(Qt::WA_DeleteOnClose);

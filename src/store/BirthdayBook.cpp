@@ -129,9 +129,8 @@ int NoticeOptionOf(std::string_view code) {
 
 std::optional<TypedDate> ParseBirthDate(std::string_view text, Date today) {
     int currentYear = YearOf(today);
+    // A date without a year is read in this year: "2/29" is a date only in a leap year.
     auto d = ParseTypedDate(text, currentYear, currentYear);
-    // "2/29" names a birthday whatever year it is typed in.
-    if (!d) d = ParseTypedDate(text, 2000, currentYear);
     if (!d) return std::nullopt;
     // Nobody is born in the future: the century of a two-digit year, or the year of a date typed
     // without one, is the last that puts the date past or today.

@@ -55,8 +55,8 @@ int NoticeOptionOf(std::string_view code);
 
 // The birth date typed into the editor's date box; nullopt when the text names none. A birth
 // date is never after today: a two-digit year takes the century, and a missing year the last
-// year, that puts the date no later than today. 29 February without a year is a date too (the
-// last one not after today), so that the editor can refuse it for what it is.
+// year, that puts the date no later than today. 29 February without a year is a date only in a
+// leap year (then the last one not after today), so that the editor can refuse it for what it is.
 std::optional<TypedDate> ParseBirthDate(std::string_view text, Date today);
 
 struct BirthdayCheck {

@@ -93,7 +93,9 @@ TEST(BirthdayRecords, TheBirthYearKeepsItsFourDigits) {
     EXPECT_EQ(BuildBirthdayRecord("Ann", "3/15/62", false, 0, kToday).line, "03/15:-1:Ann:****");
     EXPECT_EQ(BuildBirthdayRecord("  ", "3/15", true, 5, kToday).error, "Please enter a name in the box provided.");
     EXPECT_EQ(BuildBirthdayRecord("Ann", "03/15/**", true, 5, kToday).error, "Please enter a date.");
-    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29", true, 5, kToday).error, kFebruary29Refused);
+    // "2/29" without a year is read in this year: no date in 2009, 29 February in 2012.
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29", true, 5, kToday).error, "Please enter a date.");
+    EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29", true, 5, DateSerial(2012, 2, 1)).error, kFebruary29Refused);
     EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29/09", true, 5, kToday).error, "Please enter a date.");
     EXPECT_EQ(BuildBirthdayRecord("Ann", "2/29/2008", true, 5, kToday).error, kFebruary29Refused);
     // A name holding ":" reads back whole.

@@ -266,3 +266,28 @@ TEST_F(AlertWindowTest, TheMessageRefusesWhatTheFileCannotHoldHoweverItComes) {
     QApplication::sendPostedEvents();
     EXPECT_EQ(box->toPlainText(), "Call Ödön Ern");
 }
+
+// The message is one line of its record: Tab moves on to Save, and a tab or other control
+// character pasted in is stored as a blank.
+TEST_F(AlertWindowTest, TabLeavesTheMessageAndNoControlCharacterIsStored) {
+    OpenWindow();
+    Enter("03/10/09", "0", "");
+    auto* box = Get<QPlainTextEdit>("txtMessage");
+    box->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "Lunch");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Get<QPushButton>("cmdSave_0"));
+    EXPECT_EQ(Message(), "Lunch");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Read("Alerts.dat"), "39882:0000:Lunch\r\n");
+
+    w->mnuFileNew_Click();
+    Enter("03/11/09", "0", "");
+    box->setFocus();
+    test::PasteText(QApplication::focusWidget(), "Tea\tfor\x01two");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Read("Alerts.dat"), "39882:0000:Lunch\r\n39883:0000:Tea for two\r\n");
+}

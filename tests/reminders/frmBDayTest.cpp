@@ -105,8 +105,8 @@ TEST_F(BirthdayWindowTest, ATwoDigitBirthYearNeverLiesInTheFuture) {
 }
 
 // A birthday typed without a year takes the last year that puts it no later than today: on
-// 9 December "12/25" is last year's and "12/9" today's. 29 February typed so is no wrong date
-// when its box is left, and Save refuses it for what it is.
+// 9 December "12/25" is last year's and "12/9" today's. 29 February typed so is a date only in
+// a leap year, where Save refuses it for what it is.
 TEST_F(BirthdayWindowTest, ABirthdayTypedWithoutAYearIsNeverInTheFuture) {
     SetToday(2009, 12, 9);
     OpenWindow();
@@ -117,15 +117,27 @@ TEST_F(BirthdayWindowTest, ABirthdayTypedWithoutAYearIsNeverInTheFuture) {
     w->cmdSave_Click();
     EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
 
-    Enter("Leap", "2/29");
+    // Typed as a user types: "2/29" is no date in a common year, and a date in a leap year.
     QLineEdit* date = Get<QLineEdit>("txt_1");
+    Enter("", "");
+    Get<QLineEdit>("txt_0")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "Leap");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), date);
+    QTest::keyClicks(QApplication::focusWidget(), "2/29");
+    prompter.Expect(MsgAnswer::OK, "Please enter a date.");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    prompter.Expect(MsgAnswer::OK, "Invalid Date");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    SetToday(2012, 3, 5);
     date->setFocus();
     const size_t seen = prompter.SeenDialogs().size();
-    QTest::keyClick(date, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(prompter.SeenDialogs().size(), seen);
     prompter.Expect(MsgAnswer::OK, "February 29 cannot be entered");
-    w->cmdSave_Click();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Read("Birthdays.dat"), "12/09:07:Dee:2009\r\n12/25:07:Noel:2008\r\n");
+    SetToday(2009, 12, 9);
 
     // A year of the future typed in full is refused, unless the year is not kept.
     Enter("Kid", "12/25/2009");

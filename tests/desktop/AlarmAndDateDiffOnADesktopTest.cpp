@@ -1,0 +1,114 @@
+// The alarm clock and the date-difference window under a window manager: what it offers for
+// them, and where the keyboard is when the alarm opens, rings and comes back.
+#include "DesktopFixture.h"
+
+#include "platform/Beep.h"
+#include "reminders/frmAlarm.h"
+
+#include <QLineEdit>
+
+namespace orvelle {
+namespace {
+
+// The functions a window asks the window manager for in its Motif hints (0 when it sets none).
+constexpr uint32_t kMwmFunctions = 1, kMwmMinimize = 1 << 3, kMwmMaximize = 1 << 4;
+uint32_t MotifFunctions(const QWidget* w) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return 0;
+    const char* name = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    if (!atom) return 0;
+    xcb_get_property_reply_t* r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, Id(w), atom->atom, atom->atom, 0, 5), nullptr);
+    std::free(atom);
+    if (!r) return 0;
+    uint32_t out = 0;
+    if (xcb_get_property_value_length(r) >= 8) {
+        auto* v = static_cast<uint32_t*>(xcb_get_property_value(r));
+        if (v[0] & kMwmFunctions) out = v[1];
+    }
+    std::free(r);
+    return out;
+}
+
+// A suite of its own: the fixture of each test file is a class of its own.
+class AlarmAndDateDiffOnADesktop : public WindowsOnADesktop {};
+
+} // namespace
+
+TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmAndTheDateDifferenceOfferNoMaximise) {
+    StartOnDesktop();
+    w->Menu("mnuToolsAlarm")->trigger();
+    QWidget* alarm = w->findChild<QWidget*>("frmAlarm");
+    ASSERT_TRUE(alarm && Active(alarm));
+    QWidget* diff = OpenedBy("mnuDateDiffSDays");
+    ASSERT_TRUE(Shown(diff) && Active(diff));
+    for (QWidget* window : {alarm, diff}) {
+        const QStringList actions = WindowAtoms(window, "_NET_WM_ALLOWED_ACTIONS");
+        ASSERT_TRUE(actions.contains("_NET_WM_ACTION_MOVE")) << actions.join(" ").toStdString();
+        for (const char* none : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE"})
+            EXPECT_FALSE(actions.contains(none)) << window->objectName().toStdString() << " offers " << none;
+    }
+    // The alarm asks for a minimise button, the date difference for none (Openbox gives one
+    // to every window of theirs whatever they ask).
+    EXPECT_TRUE(MotifFunctions(alarm) & kMwmMinimize);
+    EXPECT_FALSE(MotifFunctions(alarm) & kMwmMaximize);
+    EXPECT_FALSE(MotifFunctions(diff) & (kMwmMinimize | kMwmMaximize));
+    EXPECT_NE(MotifFunctions(diff), 0u);
+}
+
+// The alarm opens with the keyboard in its time box; when it rings it comes up on top and leaves
+// the keyboard in the window being typed in; armed, Tools > Alarm Clock brings it back.
+TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmTakesTheKeyboardOnlyWhenTheUserOpensIt) {
+    int beeps = 0;
+    SetBeepHook([&] { ++beeps; });
+    StartOnDesktop();
+    w->Menu("mnuToolsAlarm")->trigger();
+    auto* alarm = w->findChild<frmAlarm*>("frmAlarm");
+    ASSERT_TRUE(alarm && Active(alarm));
+    auto* time = alarm->findChild<QLineEdit*>("txtTime");
+    EXPECT_EQ(QApplication::focusWidget(), time);
+    QTest::keyClicks(QApplication::focusWidget(), "7:30 ");
+    EXPECT_EQ(time->text(), "7:30");
+    auto* start = alarm->findChild<QPushButton*>("cmdStart");
+    EXPECT_FALSE(start->isVisible()); // the space pressed no AM
+    const QPoint place = alarm->frameGeometry().topLeft();
+    alarm->findChild<QPushButton*>("cmdAM")->click();
+    start->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized(); }, test::kPatienceMs));
+
+    // Typing a note when the alarm rings.
+    w->Menu("mnuOptDateOpenNotes")->trigger();
+    frmNotes* notes = frmNotes::Find(w->mdiArea());
+    ASSERT_TRUE(notes && Activate(w));
+    notes->txtNotes()->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "Call");
+    Clock::Set({DateSerial(2009, 3, 5), 7 * 3600 + 30 * 60 + 5});
+    alarm->Timer1_Timer();
+    ASSERT_TRUE(Shown(alarm));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !alarm->isMinimized() && Above(alarm, w); }, test::kPatienceMs));
+    EXPECT_EQ(alarm->frameGeometry().topLeft(), place);
+    QTest::qWait(500); // a window manager that hands the keyboard over does so by now
+    EXPECT_TRUE(ActiveNow(w));
+    QTest::keyClicks(QApplication::focusWidget(), " mom");
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "Call mom");
+    EXPECT_EQ(start->text(), "Reset");
+    EXPECT_GE(beeps, 1);
+
+    // Armed again and minimised, the menu brings it back with the keyboard.
+    start->click();
+    QTest::keyClicks(time, "8:15");
+    alarm->findChild<QPushButton*>("cmdPM")->click();
+    start->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized(); }, test::kPatienceMs));
+    w->Menu("mnuToolsAlarm")->trigger();
+    EXPECT_EQ(w->findChild<frmAlarm*>("frmAlarm"), alarm);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !alarm->isMinimized(); }, test::kPatienceMs));
+    EXPECT_TRUE(Shown(alarm) && Active(alarm));
+    EXPECT_EQ(start->text(), "Reset");
+    SetBeepHook({});
+}
+
+} // namespace orvelle
