@@ -134,5 +134,47 @@ TEST_F(ReportPageEditTest, ExpenseEditLeftOpenIsDroppedByThePageChange) {
     EXPECT_EQ(v.TotalLabel()->text(), "260.00");
 }
 
+TEST_F(ReportPageEditTest, MileageEditLeftOpenIsDroppedByThePageChange) {
+    // 45 rows in February 2009: five lines on each of nine days; 40 × 1 mile on page 1, then 174.
+    const char* lastMiles[] = {"30", "40", "50", "24", "30"};
+    for (int d = 1; d <= 9; ++d) {
+        for (int j = 0; j < 5; ++j) {
+            int row = (d - 1) * 5 + j;
+            std::string miles = row < 40 ? "1" : lastMiles[row - 40];
+            days.Mileage(DateSerial(2009, 2, d), j, "Trip " + std::to_string(row), "100",
+                         std::to_string(100 + std::stoi(miles)), miles);
+        }
+    }
+    frmReport& v = Build(ReportKind::Mileage, DateSerial(2009, 2, 1), DateSerial(2009, 2, 28));
+    ASSERT_EQ(v.PageLabel()->text(), "Page 1 of 2");
+    EXPECT_EQ(v.TotalLabel()->text(), "40");
+
+    // Neither the miles box nor an odometer box carries its text onto the next page.
+    for (int column : {4, 3}) {
+        TypeIntoCell(v, column, 29, "999");
+        Page(v, "cmdNext");
+        EXPECT_EQ(v.PageLabel()->text(), "Page 2 of 2");
+        EnterInAnyBoxStillShown(v);
+        EXPECT_FALSE(AnyCellHolds(v, "999"));
+        EXPECT_EQ(v.TotalLabel()->text(), "174");
+        Page(v, "cmdPrev");
+        EXPECT_EQ(v.Cell(column, 29)->text(), column == 4 ? "1" : "101");
+        EXPECT_EQ(v.TotalLabel()->text(), "40");
+    }
+
+    TypeIntoCell(v, 4, 29, "999");
+    Page(v, "cmdNext");
+    EnterInAnyBoxStillShown(v);
+    QTest::mouseClick(v.Cell(0, 0), Qt::LeftButton);
+    EXPECT_EQ(v.TotalLabel()->text(), "144");
+    EXPECT_DOUBLE_EQ(ShownSum(v), 144);
+    EXPECT_EQ(Copied(v), std::make_pair(4, 144.0));
+    QString printed = Printed(v);
+    if (!printed.isEmpty()) {
+        EXPECT_TRUE(printed.contains("144")) << printed.toStdString();
+        EXPECT_FALSE(printed.contains("999")) << printed.toStdString();
+    }
+}
+
 } // namespace
 } // namespace orvelle
