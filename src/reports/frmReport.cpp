@@ -333,7 +333,8 @@ void frmReport::AdjustTheTotals() {
     mPageTotal_ = 0;
     for (int r = 0; r < kReportPageRows; ++r) {
         QLabel* l = cells_[NumberColumn()][r];
-        if (!grey_[r] && cells_[0][r]->isVisibleTo(page_) && !l->text().trimmed().isEmpty()) mPageTotal_ += ReportNumber(ToCp1252(l->text()));
+        bool counts = !grey_[r] && cells_[0][r]->isVisibleTo(page_) && !l->text().trimmed().isEmpty();
+        if (counts) mPageTotal_ += ReportNumber(ToCp1252(l->text()));
     }
     lblTotal_->setText(Q(PageTotalText(kind_, mPageTotal_)));
 }
