@@ -236,10 +236,18 @@ void frmReport::GreyReportLabels() {
     }
 }
 
+void frmReport::CloseEditBox() {
+    for (QLineEdit* e : edits_) e->hide();
+    mEditOpen_ = false;
+}
+
 void frmReport::ShowPage() {
     ReportPages& pg = s_.reports.Pages(kind_);
     int p = pg.gReportPage;
     long n = s_.reports.RowCount(kind_);
+    // The box belongs to a row of the page being left: what it holds is dropped, as a refilled
+    // page drops every edit, and Enter can no longer write it into a row of the new page.
+    CloseEditBox();
     ClearReportLabels();
     GreyReportLabels();
     if (n < pg.gReportPageLastRows[p] + 1) pg.gReportPageLastRows[p] = n - 1;
@@ -254,9 +262,6 @@ void frmReport::ShowPage() {
 }
 
 void frmReport::ShowFirstPage() {
-    // A rebuild into an open viewer starts from an empty page and no open edit.
-    for (QLineEdit* e : edits_) e->hide();
-    mEditOpen_ = false;
     const Reports& rep = s_.reports;
     lblMain_->setText(Q(ReportTitle(kind_, rep.gReportStartDate, rep.gReportEndDate)));
     picNav_->setVisible(rep.RowCount(kind_) >= kReportPageRows);
@@ -323,11 +328,13 @@ void frmReport::EditBox_Enter(int column) {
 }
 
 void frmReport::AdjustTheTotals() {
-    // Text that is no number counts as 0; the sum is kept in double precision.
+    // Text that is no number counts as 0; the sum is kept in double precision. Only the rows
+    // shown count, as only they are copied.
     mPageTotal_ = 0;
     for (int r = 0; r < kReportPageRows; ++r) {
         QLabel* l = cells_[NumberColumn()][r];
-        if (!grey_[r] && !l->text().trimmed().isEmpty()) mPageTotal_ += ReportNumber(ToCp1252(l->text()));
+        bool counts = !grey_[r] && cells_[0][r]->isVisibleTo(page_) && !l->text().trimmed().isEmpty();
+        if (counts) mPageTotal_ += ReportNumber(ToCp1252(l->text()));
     }
     lblTotal_->setText(Q(PageTotalText(kind_, mPageTotal_)));
 }

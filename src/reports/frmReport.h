@@ -75,6 +75,8 @@ private:
     void BuildMenus();
     void BuildPage();
     void ShowPage();
+    // Hides the edit box without writing what it holds.
+    void CloseEditBox();
     void SetRowGrey(int row, bool grey);
     void SetRowVisible(int row, bool visible);
     int NumberColumn() const { return Columns() - 1; }
