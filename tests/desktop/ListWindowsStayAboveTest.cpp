@@ -8,7 +8,10 @@
 
 namespace orvelle {
 
-TEST_F(WindowsOnADesktop, TheNoteListAndTheContactListStayAboveTheMainWindow) {
+// A suite of its own: the fixture of the shared header is a class of each file that includes it.
+struct ListWindowsOnADesktop : WindowsOnADesktop {};
+
+TEST_F(ListWindowsOnADesktop, TheNoteListAndTheContactListStayAboveTheMainWindow) {
     ASSERT_TRUE(MakeFolder(dir + "2009"));
     ASSERT_TRUE(WriteFileAtomic(dir + "2009/Notes.dat", FormatMmDdYy(DateSerial(2009, 3, 9)) + ":" +
                                                             CellStampOf(DateSerial(2009, 3, 9)) + ":" +
