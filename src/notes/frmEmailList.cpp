@@ -60,7 +60,8 @@ std::string Trim(const std::string& text) { return listfile::Trim(text); }
 } // namespace
 
 frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
-    : QWidget(parent, Qt::Window), s_(store), pending_(pending) {
+    : QWidget(parent, parent ? Qt::Tool : Qt::Window), s_(store), pending_(pending) {
+    // A tool window of the main window: it stays above it while the main window shows what it opened.
     setObjectName("frmEmailList");
     setWindowTitle("Email List");
     setAttribute(Qt::WA_DeleteOnClose);

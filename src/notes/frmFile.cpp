@@ -112,9 +112,16 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     FileList1_->setObjectName("FileList1");
     connect(FileList1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { FileList1_Click(NameFromDisk(DiskNameOf(item))); });
-    // A file chosen with the keys counts as clicked.
+    // A file chosen with the keys counts as clicked: moved to, or Return or Space on the file
+    // that stayed current after "Return to List".
     connect(FileList1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item) FileList1_Click(NameFromDisk(DiskNameOf(item)));
+    });
+    connect(FileList1_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { FileList1_Click(NameFromDisk(DiskNameOf(item))); });
+    connect(FileList1_, &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidgetItem* item = FileList1_->currentItem();
+        if (item && item->isSelected() && picFileOpen_->isHidden()) FileList1_Click(NameFromDisk(DiskNameOf(item)));
     });
 
     auto* lblHelp = label("lblHelp", "Double-Click on the Drive or Folder category to find the file you wish to open. "
@@ -271,8 +278,13 @@ void frmFile::FileList1_Click(const std::string& name) {
 
 void frmFile::cmdOpenBack_Click() {
     selected_.clear();
+    // The keyboard goes back to the list, on the file that was picked, no longer selected.
+    QWidget* focus = QApplication::focusWidget();
+    bool fromPanel = focus && picFileOpen_->isAncestorOf(focus);
+    FileList1_->selectionModel()->clearSelection();
     picFileOpen_->hide();
     setWindowTitle(kCaption);
+    if (fromPanel) FileList1_->setFocus(Qt::OtherFocusReason);
 }
 
 void frmFile::cmdOpenCancel_Click() { close(); }

@@ -21,7 +21,8 @@
 namespace orvelle {
 
 frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
-    : QWidget(parent, Qt::Window), store_(store), openers_(std::move(openers)) {
+    : QWidget(parent, parent ? Qt::Tool : Qt::Window), store_(store), openers_(std::move(openers)) {
+    // A tool window of the main window: it stays above it while the main window shows what it opened.
     setObjectName("frmNoteList");
     setWindowTitle("Notes and Planner Management");
     setAttribute(Qt::WA_DeleteOnClose);

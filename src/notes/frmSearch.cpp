@@ -68,6 +68,8 @@ frmSearch::frmSearch(Store& store, EntryOpeners openers, QWidget* parent)
     cmbPhrase_->setEditable(true);
     KeepFileCharactersOnly(cmbPhrase_);
     cmbPhrase_->setInsertPolicy(QComboBox::NoInsert);
+    // The box itself has the keyboard and hands keys to its line edit past any filter there.
+    cmbPhrase_->installEventFilter(this);
     cmbPhrase_->lineEdit()->installEventFilter(this);
     const char* locations[2] = {"Search Notes", "Search Planners"};
     for (int k = 0; k < 2; ++k) {
@@ -181,7 +183,7 @@ void frmSearch::cmdOpen_Click() {
 }
 
 bool frmSearch::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == cmbPhrase_->lineEdit() && e->type() == QEvent::KeyPress) {
+    if ((watched == cmbPhrase_ || watched == cmbPhrase_->lineEdit()) && e->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             cmdSearch_Click();

@@ -1,5 +1,6 @@
 // The open-file dialog and the contact list, driven as the user drives them.
 #include "NotesTestSupport.h"
+#include "common/KeyboardWaits.h"
 #include "common/Patience.h"
 #include "common/TypedText.h"
 
@@ -182,6 +183,36 @@ TEST_F(ExchangeWindowsTest, NotesImportAsksFirstAndSavesBackToTheFile) {
     EXPECT_EQ(ReadWholeFile(share + "memo.nte"), "07/04/09:!line one\r\nline two");
     EXPECT_FALSE(store.flags.gNotesChanged);
     EXPECT_FALSE(std::filesystem::exists(dir + "2009/Notes.dat"));
+}
+
+// With the keys alone: a file picked, "Return to List", and the same file picked again.
+TEST_F(ExchangeWindowsTest, FileDialogReturnToListLeavesTheFileChoosableByKeys) {
+    Write(dir + "Day.pln", "x");
+    QPointer<frmFile> f = frmFile::Open(store, FileDialogMode::ExternalPlanner, nullptr);
+    auto* list = Child<QListWidget>(f, "FileList1");
+    f->activateWindow();
+    list->setFocus();
+    ASSERT_TRUE(test::TakesTheKeyboard(list));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(f->windowTitle(), "Open... Day.pln");
+    auto* back = Child<QPushButton>(f, "cmdOpenBack");
+    while (QApplication::focusWidget() != back) {
+        QWidget* before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), before);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(f->windowTitle(), "Open File From...");
+    EXPECT_EQ(QApplication::focusWidget(), list);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(f->windowTitle(), "Open... Day.pln");
+    QTest::mouseClick(back, Qt::LeftButton);
+    list->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(f->windowTitle(), "Open... Day.pln");
+    QTest::mouseClick(Child<QPushButton>(f, "cmdOpenOK"), Qt::LeftButton);
+    EXPECT_EQ(planners, std::vector<std::string>{dir + "Day.pln"});
 }
 
 TEST_F(ExchangeWindowsTest, ContactListAssignsAndMails) {

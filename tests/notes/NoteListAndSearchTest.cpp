@@ -145,16 +145,21 @@ TEST_F(NoteListTest, SearchCountsHitsWithTheExactMessagesAndKeepsAHistory) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Search for...");
 
-    f->cmbPhrase()->setEditText("  lunch ");
+    // The window opens with the keyboard in the phrase box; Enter there searches.
+    ASSERT_TRUE(test::TakesTheKeyboard(f->cmbPhrase()));
+    f->cmbPhrase()->setEditText("");
+    const size_t seen = prompter.SeenDialogs().size();
+    QTest::keyClicks(QApplication::focusWidget(), "  lunch ");
     prompter.Expect(MsgAnswer::OK);
-    Click(f, "cmdSearch");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(prompter.SeenDialogs().size(), seen + 1);
     EXPECT_EQ(LastMessage(), "Search Phrase appears on 3 dates.");
     EXPECT_EQ(Items(f->lstResults()), (QStringList{"01/09/09", "03/02/09", "03/20/09"}));
     EXPECT_EQ(s->search.gSearchText, "lunch");
 
     SetBox(f, "cmbMonth", "January");
     prompter.Expect(MsgAnswer::OK);
-    QTest::keyClick(f->cmbPhrase()->lineEdit(), Qt::Key_Return);  // Enter searches too
+    Click(f, "cmdSearch");
     EXPECT_EQ(LastMessage(), "Search Phrase appears on 1 date");
 
     f->cmbPhrase()->setEditText("supper");

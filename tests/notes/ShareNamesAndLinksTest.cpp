@@ -11,6 +11,8 @@
 #include "store/DataFiles.h"
 
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -303,4 +305,31 @@ TEST_F(ShareTest, FilesLargerThanTheProgramWritesAreRefusedAtOnce) {
                                    "more than the 32767 a line of it may hold.");
     ImportFromShare("long.fut", [&] { frmFUT::Find()->findChild<QAction*>("mnuFileOpenFUT")->trigger(); });
     EXPECT_FALSE(fs::exists(dir + "long.fut"));
+}
+
+// With the planner open beside the note, No at the question about the changed note drops the
+// edit and opens the file, as it does without the planner; the planner page stays as it was.
+TEST_F(ShareTest, ImportOverAChangedNoteBesideThePlannerOpensTheFileAfterNo) {
+    Write(dir + "Planners And Notes/memo.nte", "07/04/09:from a colleague");
+    StartWithPlanner();
+    SetPicker("May", "1", "2009");
+    w->Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    frmNotes* notes = OpenNotes();
+    ASSERT_NE(notes, nullptr);
+    QTest::keyClicks(notes->txtNotes(), "my own words");
+    ASSERT_TRUE(s->flags.gNotesChanged);
+
+    prompter.Expect(MsgAnswer::No, "The Notes have been changed.");
+    ImportFromShare("memo.nte", [&] { notes->findChild<QAction*>("mnuFileImport")->trigger(); });
+    Settle();
+    notes = frmNotes::Find(w->mdiArea());
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->isVisible());
+    EXPECT_EQ(notes->windowTitle(), "Displaying External Notes for Jul 04, 2009");
+    EXPECT_EQ(notes->txtNotes()->toPlainText(), "from a colleague");
+    EXPECT_TRUE(s->notes.gExternalNotes);
+    EXPECT_FALSE(s->flags.gNotesChanged);
+    EXPECT_FALSE(fs::exists(dir + "2009/Notes.dat"));
+    EXPECT_TRUE(s->flags.gPlannerOpen);
 }
