@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -379,6 +380,23 @@ TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
     QTest::keyClick(d, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+}
+
+TEST_F(TermsWindowTest, EscInTheKeystrokeCountLeavesThePreferences) {
+    GetUserPreferences(store);
+    store.prefs.gAutoStartPosition = 2;
+    QPointer<frmPref> d = frmPref::ShowDialog(store);
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d, test::kPatienceMs));
+    d->txtStartPos()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(test::TakesTheKeyboard(d->txtStartPos()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), "6");
+    ASSERT_EQ(d->txtStartPos()->text(), "6");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(d.isNull() || !d->isVisible());
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 2);
 }
 
 } // namespace
