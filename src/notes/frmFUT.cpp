@@ -87,7 +87,8 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     for (int i = 0; i < 4; ++i) {
         cmdOpt_[i] = new QPushButton(captions[i], picOpt_);
         cmdOpt_[i]->setObjectName(QString("cmdOpt_%1").arg(i));
-        cmdOpt_[i]->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the buttons; a click leaves the keyboard where it is typing.
+        cmdOpt_[i]->setFocusPolicy(Qt::TabFocus);
         SetGeometryTwips(cmdOpt_[i], 0, i * kButtonHeight, kPanelWidth, kButtonHeight);
         connect(cmdOpt_[i], &QPushButton::clicked, this, [this, i] { cmdOpt_Click(i); });
     }
@@ -95,7 +96,7 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     for (int i = 0; i < 3; ++i) {
         cmdCase_[i] = new QPushButton(cases[i], picOpt_);
         cmdCase_[i]->setObjectName(QString("cmdCase_%1").arg(i));
-        cmdCase_[i]->setFocusPolicy(Qt::NoFocus);
+        cmdCase_[i]->setFocusPolicy(Qt::TabFocus);
         SetGeometryTwips(cmdCase_[i], i * kPanelWidth / 3, 4 * kButtonHeight, kPanelWidth / 3, kButtonHeight);
         connect(cmdCase_[i], &QPushButton::clicked, this, [this, i] { cmdCase_Click(i); });
     }

@@ -105,6 +105,8 @@ bool frmPref::eventFilter(QObject* watched, QEvent* e) {
         bool digit = text.size() == 1 && text[0] >= QChar('1') && text[0] <= QChar('9');
         bool editing = k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Left || k->key() == Qt::Key_Right ||
                        k->key() == Qt::Key_Tab || k->key() == Qt::Key_Delete || text.isEmpty();
+        // Esc leaves the dialog from here as from anywhere in it.
+        editing = editing || k->key() == Qt::Key_Escape;
         if (!digit && !editing) return true;
     }
     return QDialog::eventFilter(watched, e);

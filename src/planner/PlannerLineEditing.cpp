@@ -251,7 +251,8 @@ void PlannerLineEditing::WrapLine(int index) {
 
     PlannerLineBox* caretBox = Box(result.caretLine);
     if (result.caretLine != index) {
-        MoveFocus(result.caretLine);
+        // The caret went on into the continuance line: that is the line the user is at now.
+        MoveFocusByKey(result.caretLine);
         ScrollIntoView(result.caretLine, true);
     }
     caretBox->setCursorPosition(result.caretPos);

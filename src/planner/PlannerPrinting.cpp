@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 
 namespace orvelle {
@@ -178,6 +179,9 @@ void mnuFilePreview_Click(frmPlanner& w, Store& s) {
         }
         for (int k = 0; k < 2; ++k) page.cmdDay(k)->show();
         SyncShowMainLabel(w);
+        // Hiding the page took the keyboard from its line; editing goes on where it was.
+        if (QLineEdit* line = page.txt(std::clamp(s.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1)))
+            line->setFocus(Qt::OtherFocusReason);
     }
     UpdatePrintItem(w, s);
 }

@@ -4,6 +4,7 @@
 #include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/Cp1252.h"
+#include "store/ListFile.h"
 #include "store/ShareDrive.h"
 #include "store/Store.h"
 #include "store/ToDoList.h"
@@ -125,9 +126,15 @@ void mnuToDoImport_Click(frmPlanner& w, Store& s) {
     if (anyText && s.ui->MsgBox("This action may overwrite certain existing To Do Items. Continue?", MsgButtons::YesNo,
                                 "Replacing Some To Do Items") != MsgAnswer::Yes)
         return;
-    // The import fills the page buffers and shows them through the planner's page hook.
     ImportToDoListIntoPlanner(s);
-    for (int k = 0; k < PlannerLayout::kCheckImages; ++k) SetDoneFlag(w, s, k, s.page.gPlannerToDoChecks[k]);
+    // Only the to-do boxes take the items, each as typed text: the rest of the page, a line
+    // longer than its slot and the place scrolled to stay as they are.
+    for (int k = 0; k < PlannerLayout::kCheckImages; ++k) {
+        const std::string& item = s.todo.gToDoLines[k];
+        QLineEdit* box = w.Page()->txt(kFirstToDoBox + k);
+        if (!listfile::IsBlank(item) && box->text() != FromCp1252(item)) box->setText(FromCp1252(item));
+        SetDoneFlag(w, s, k, s.page.gPlannerToDoChecks[k]);
+    }
 }
 
 void ConnectPlannerSideCommands(frmPlanner& w, Store& s) {

@@ -42,6 +42,8 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     s_.flags.gPlannerOpen = true;
+    // A new window starts at its first line, not at the line an earlier one was left in.
+    s_.editing.gCurrentPlannerLine = 0;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -224,6 +226,8 @@ void frmPlanner::SelectSearchHit() {
     PlannerPageModel::SearchHit hit = model_.FindSearchHit();
     if (hit.line < 0) return;
     QLineEdit* box = page_->txt(hit.line);
+    // The hit's line is the current one: the terms window gives the keyboard back to it.
+    s_.editing.gCurrentPlannerLine = hit.line;
     box->setFocus();
     box->setSelection(hit.start, hit.length);
     scroll_->ensureWidgetVisible(box);

@@ -59,7 +59,6 @@ void ImportToDoListIntoPlanner(Store& s) {
             s.page.gPlannerToDoChecks[i] = t.gToDoChecks[i];
         }
         if (changed) s.flags.gPlannerChanged = true;
-        if (s.hooks.ShowPlannerPage) s.hooks.ShowPlannerPage();
     }
 }
 

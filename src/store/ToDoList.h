@@ -46,7 +46,8 @@ size_t LongestToDoItem(const Store& s);
 // their To Do pane from gToDoPaneLines and gToDoChecks. It never touches the planner page.
 void ReadToDoList(Store& s);
 // The planner's import of the default list: ReadToDoList, then every non-blank item and all ten
-// done marks go into the open planner page's to-do lines.
+// done marks go into the open planner page's to-do lines. The page's buffers only: the planner
+// window puts the items into its boxes itself, leaving the rest of the page as it is shown.
 void ImportToDoListIntoPlanner(Store& s);
 // Writes gToDoTexts and gToDoChecks to the file (an empty name becomes "To Do.dat" in the
 // caller's variable), clears gToDoChanged and shows "To Do List Saved.". False when the file

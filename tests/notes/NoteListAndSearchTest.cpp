@@ -1,10 +1,12 @@
 #include "common/KeyboardWaits.h"
 #include "common/MainWindowFixture.h"
 
+#include "notes/frmFUT.h"
 #include "notes/frmNoteList.h"
 #include "notes/frmNotes.h"
 #include "notes/frmSearch.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "store/NotesStore.h"
 #include "store/PlannerRecord.h"
@@ -237,6 +239,55 @@ TEST_F(NoteListTest, OpeningAHitSelectsThePhraseAndClosingTheSearchEndsSearchAga
     if (auto* n = frmNotes::Find(w->mdiArea())) {
         EXPECT_FALSE(n->findChild<QMenu*>("mnuEdit")->isEnabled());
     }
+}
+
+TEST_F(NoteListTest, WithTheTermsWindowAPlannerHitIsSelectedAndHasTheKeyboard) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Work.fut", "Meeting\r\n"));
+    PlannerPage page;
+    page.SetLine(5, "See the Dentist");
+    const Date hitDay = DateSerial(2009, 2, 1);
+    WriteYear(2009, "Planner.dat", FormatMmDdYy(hitDay) + ":" + CellStampOf(hitDay) + ":" + BuildPlannerRecord(page) + "\r\n");
+    StartWithPlanner();
+    s->prefs.gFUTFileName = "Work.fut";
+    s->prefs.gShowFUT = true;
+    // An earlier planner was left in its third line.
+    QApplication::setActiveWindow(w);
+    w->Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    auto* earlier = w->findChild<frmPlanner*>("frmPlanner");
+    ASSERT_NE(earlier, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([] { return frmFUT::Find() && frmFUT::Find()->isVisible(); }, test::kPatienceMs));
+    w->activateWindow();
+    ASSERT_TRUE(test::TakesTheKeyboard(earlier->Page()->txt(0)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(QApplication::focusWidget(), earlier->Page()->txt(2));
+    earlier->mnuFileExit_Click();
+    Settle();
+
+    auto* f = OpenFromMenu<frmSearch>("mnuEditFind", "frmSearch");
+    ASSERT_NE(f, nullptr);
+    f->findChild<QRadioButton*>("optLocation_1")->click();
+    f->cmbPhrase()->setEditText("dentist");
+    prompter.Expect(MsgAnswer::OK, "Search Phrase appears on 1 date");
+    Click(f, "cmdSearch");
+    ClickRow(f->lstResults(), 0);
+    Click(f, "cmdOpen");
+    // The terms window comes up beside the page and hands the keyboard back to the page, also
+    // when a window manager sizes its frame before the main window is active again.
+    ASSERT_NE(frmFUT::Find(), nullptr);
+    frmFUT::Find()->resize(frmFUT::Find()->size() + QSize(0, 4));
+    Settle();
+    auto* planner = w->findChild<frmPlanner*>("frmPlanner");
+    ASSERT_NE(planner, nullptr);
+    QLineEdit* hit = planner->Page()->txt(5);
+    ASSERT_TRUE(test::TakesTheKeyboard(hit));
+    EXPECT_EQ(hit->selectedText(), "Dentist");
+    QTest::keyClicks(QApplication::focusWidget(), "Doctor");
+    EXPECT_EQ(hit->text(), "See the Doctor");
+    EXPECT_TRUE(planner->Page()->txt(2)->text().isEmpty());
+    f->close();
+    delete frmFUT::Find();
 }
 
 TEST_F(NoteListTest, ListingAndSearchingAnotherYearLeaveTheOpenNoteSavingUnderItsOwnDate) {

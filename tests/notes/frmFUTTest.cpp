@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -237,6 +238,33 @@ TEST_F(TermsWindowTest, CommandsFollowTheHighlightedRowAndThePlaceIsKept) {
     SetScreenPixelsForTests(std::nullopt);
 }
 
+TEST_F(TermsWindowTest, TabReachesTheButtonsAndAClickLeavesTheKeyboardWhereItWas) {
+    WriteList("Work.fut", "first\r\nsecond\r\nthird");
+    frmFUT* w = Open("Work.fut");
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
+    QListWidget* list = w->lstFUT();
+    list->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(test::TakesTheKeyboard(list));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(w->CurrentRow(), 1);
+    // A click on a button runs it and leaves the keyboard in the list.
+    QTest::mouseClick(Child<QPushButton>(w, "cmdCase_2"), Qt::LeftButton);
+    EXPECT_EQ(Rows(list), QStringList({"FIRST", "SECOND", "THIRD"}));
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    list->setCurrentRow(1);
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, QStringList({"cmdOpt_0", "cmdOpt_1", "cmdOpt_2", "cmdOpt_3"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(File("Work.fut"), "FIRST\r\nTHIRD");
+}
+
 TEST_F(TermsWindowTest, NotesBoxCompletesTakesDropsAndTermsByKey) {
     WriteList("Work.fut", "Meeting\r\nLunch");
     store.prefs.gFUTFileName = "Work.fut";
@@ -379,6 +407,23 @@ TEST_F(TermsWindowTest, PreferencesShowAndStoreTheTermSettings) {
     QTest::keyClick(d, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(store.prefs.gAutoStartPosition, 4);
+}
+
+TEST_F(TermsWindowTest, EscInTheKeystrokeCountLeavesThePreferences) {
+    GetUserPreferences(store);
+    store.prefs.gAutoStartPosition = 2;
+    QPointer<frmPref> d = frmPref::ShowDialog(store);
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d, test::kPatienceMs));
+    d->txtStartPos()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(test::TakesTheKeyboard(d->txtStartPos()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), "6");
+    ASSERT_EQ(d->txtStartPos()->text(), "6");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(d.isNull() || !d->isVisible());
+    EXPECT_EQ(store.prefs.gAutoStartPosition, 2);
 }
 
 } // namespace

@@ -287,6 +287,40 @@ TEST_F(PlannerWrapTest, BlankTypedInsideMovesTheLastTwoWordsWhenEveryBlankFits) 
     EXPECT_EQ(Box(8)->cursorPosition(), 3);
 }
 
+// The wrap takes the user on into the continuance line: the time commands act on its time.
+TEST_F(PlannerWrapTest, AfterTheCaretWrappedTheTimeCommandsActOnItsLine) {
+    OpenWithWideLetters();
+    MakeContinuance(4);
+    QTest::mouseClick(Box(3), Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "aaaa bbbb ");
+    ASSERT_EQ(Focused(), 4);
+    EXPECT_EQ(w->TimeLabels()->TimeLabelIndex(), 4);
+    Item("mnuEditDelete")->trigger();  // the blanked time comes back
+    EXPECT_EQ(Label("lblTime_4")->text(), "10:00 AM");
+    EXPECT_EQ(Label("lblTime_3")->text(), "09:00 AM");
+}
+
+// The default list goes into the to-do boxes only: the rest of the page stays as shown.
+TEST_F(PlannerEditingTest, ImportingTheToDoListLeavesTheRestOfThePageAlone) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "To Do.dat", "\xF3" "Buy milk\r\n"));
+    OpenActive();
+    const QString longLine(200, QChar('w'));
+    Box(0)->setText(longLine);
+    QTest::mouseClick(Box(40), Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "Office");
+    QScrollBar* bar = w->findChild<QScrollArea*>("scrPage")->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int scrolled = bar->value();
+    Item("mnuToDoImport")->trigger();
+    EXPECT_EQ(Box(16)->text(), "Buy milk");
+    EXPECT_TRUE(w->Model().IsDone(0));
+    EXPECT_EQ(Box(0)->text(), longLine);  // red when left, but not cut while it is on screen
+    EXPECT_EQ(bar->value(), scrolled);
+    EXPECT_EQ(QApplication::focusWidget(), Box(40));
+    EXPECT_EQ(Box(40)->cursorPosition(), 6);
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+}
+
 TEST_F(PlannerWrapTest, StopLineNeverWraps) {
     OpenWithWideLetters();
     Focus(3);

@@ -1,5 +1,6 @@
 // The planner page drawn onto a recording target, previewed on the window and printed to PDF.
 #include "PlannerWindowFixture.h"
+#include "common/KeyboardWaits.h"
 
 #include "planner/PlannerPrinting.h"
 #include "planner/PlannerSideCommands.h"
@@ -8,6 +9,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
 
 namespace orvelle {
 namespace {
@@ -142,6 +144,25 @@ TEST_F(PlannerPrintingTest, PreviewHidesThePageAndResumeBringsItAllBack) {
     // The date label is back, and its menu check says so.
     EXPECT_FALSE(Label("lblMain")->isHidden());
     EXPECT_TRUE(Item("mnuOptShowMainLabel")->isChecked());
+}
+
+TEST_F(PlannerPrintingTest, ResumeEditingGivesTheKeyboardBackToItsLine) {
+    Open(kMar5);
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w, test::kPatienceMs));
+    QTest::mouseClick(Box(5), Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "Call");
+    ASSERT_EQ(Box(5)->text(), "Call");
+    QAction* preview = Item("mnuFilePreview");
+    preview->trigger();
+    preview->trigger();
+    ASSERT_EQ(preview->text(), "Print Preview");
+    ASSERT_TRUE(test::TakesTheKeyboard(Box(5)));
+    QTest::keyClicks(QApplication::focusWidget(), " Ann");
+    EXPECT_EQ(Box(5)->text(), "Call Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), Box(6));
 }
 
 TEST_F(PlannerPrintingTest, PrintWritesThePageOnlyWithAPrinterAndSurvivesAFailedJob) {
