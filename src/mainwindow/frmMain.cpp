@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 #include "platform/MdiCaption.h"
 #include "platform/MdiChildren.h"
+#include "platform/ShownEntry.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -132,6 +133,7 @@ void frmMain::BuildToolBar() {
         h->addWidget(c);
         c->installEventFilter(this);
         c->lineEdit()->installEventFilter(this);
+        FollowShownEntry(c);
     }
     lblSelect->setBuddy(cmbMonth);
     static const char* optTips[] = {"Advance Calendar to Selected Date", "Open Notes for Selected Date",

@@ -17,6 +17,7 @@
 #include "platform/Cp1252.h"
 #include "platform/DataFolder.h"
 #include "platform/Printer.h"
+#include "platform/ShownEntry.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "notes/HelpPanel.h"
@@ -303,9 +304,9 @@ void frmMain::LoadComboBoxes() {
     for (const auto& t : PickerDays()) cmbDay->addItem(Q(t));
     for (const auto& t : PickerYears(year)) cmbYear->addItem(Q(t));
     Date today = Clock::Today();
-    cmbMonth->setEditText(Q(MonthName(MonthOf(today))));
-    cmbDay->setEditText(QString::number(DayOf(today)));
-    cmbYear->setEditText(QString::number(YearOf(today)));
+    ShowEntryText(cmbMonth, Q(MonthName(MonthOf(today))));
+    ShowEntryText(cmbDay, QString::number(DayOf(today)));
+    ShowEntryText(cmbYear, QString::number(YearOf(today)));
 }
 
 std::optional<Date> frmMain::ReadPickerOrRefuse(int view) {
@@ -328,9 +329,9 @@ std::optional<Date> frmMain::ReadPickerOrRefuse(int view) {
 
 void frmMain::ShowSelectedDateInPicker() {
     DateComboTexts t = SetDateCombos(store_);
-    cmbMonth->setEditText(Q(t.month));
-    cmbDay->setEditText(Q(t.day));
-    cmbYear->setEditText(Q(t.year));
+    ShowEntryText(cmbMonth, Q(t.month));
+    ShowEntryText(cmbDay, Q(t.day));
+    ShowEntryText(cmbYear, Q(t.year));
 }
 
 void frmMain::ClearSelectionOfPicker() {
@@ -340,7 +341,7 @@ void frmMain::ClearSelectionOfPicker() {
 void frmMain::cmbYear_LostFocus() {
     std::string t = ToCp1252(cmbYear->currentText());
     std::string tidy = TidyYearText(t, Clock::CurrentYear());
-    if (tidy != t) cmbYear->setEditText(Q(tidy));
+    if (tidy != t) ShowEntryText(cmbYear, Q(tidy));
 }
 
 void frmMain::txtDate_Change(const QString& text) {

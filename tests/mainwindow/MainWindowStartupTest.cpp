@@ -59,6 +59,32 @@ TEST_F(StartUp, OpensTheTwelveMonthViewOfTodaysYear) {
     EXPECT_GT(s->help.gHelpCount, 0);
 }
 
+// The picker's arrows step from the date it shows, and Enter there turns the calendar to it.
+TEST_F(StartUp, PickerArrowsStepFromTheShownDate) {
+    frmMain& m = Start();
+    m.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    QTest::mouseClick(m.cmbYear->lineEdit(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), m.cmbYear);
+    key(Qt::Key_Down);
+    EXPECT_EQ(Picker(), "March 5, 2010");
+    key(Qt::Key_Return);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2010, 3, 5));
+    EXPECT_EQ(m.windowTitle(), "Orvelle: 2010 Calendar");
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    EXPECT_EQ(m.cmbYear->currentText(), "2008");
+    QTest::mouseClick(m.cmbMonth->lineEdit(), Qt::LeftButton);
+    key(Qt::Key_Up);
+    QTest::mouseClick(m.cmbDay->lineEdit(), Qt::LeftButton);
+    key(Qt::Key_Down);
+    EXPECT_EQ(Picker(), "February 6, 2008");
+    key(Qt::Key_Return);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2008, 2, 6));
+    EXPECT_EQ(Picker(), "February 6, 2008");
+}
+
 TEST_F(StartUp, WindowSizeFollowsTheScreen) {
     SetScreenPixelsForTests(QSize(1024, 768)); // 15360 x 11520 twips
     frmMain& m = Start();

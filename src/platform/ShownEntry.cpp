@@ -1,0 +1,111 @@
+#include "platform/ShownEntry.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace orvelle {
+namespace {
+
+bool AllDigits(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!c.isDigit()) return false;
+    return true;
+}
+
+// Makes the shown entry current without touching the text, its selection or the box's signals.
+void MatchShownEntry(QComboBox* box) {
+    int i = EntryNamedBy(box, box->currentText());
+    if (i < 0 || i == box->currentIndex()) return;
+    QLineEdit* edit = box->lineEdit();
+    QString text = box->currentText();
+    int cursor = edit ? edit->cursorPosition() : 0;
+    int selStart = edit ? edit->selectionStart() : -1;
+    int selLength = edit ? edit->selectedText().size() : 0;
+    QSignalBlocker block(box);
+    box->setCurrentIndex(i);
+    if (!edit) return;
+    edit->setText(text);
+    if (selStart >= 0) edit->setSelection(selStart, selLength);
+    else edit->setCursorPosition(cursor);
+}
+
+class ShownEntryFilter : public QObject {
+public:
+    explicit ShownEntryFilter(QComboBox* box) : QObject(box), box_(box) {}
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched != box_) return false;
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            switch (static_cast<QKeyEvent*>(e)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_F4:
+                MatchShownEntry(box_);
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // With its text selected the box's completion would put its first entry back.
+                if (box_->lineEdit()) box_->lineEdit()->deselect();
+                break;
+            default:
+                break;
+            }
+            break;
+        case QEvent::Wheel:
+        case QEvent::MouseButtonPress:
+            MatchShownEntry(box_);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QComboBox* box_;
+};
+
+} // namespace
+
+int EntryNamedBy(const QComboBox* box, const QString& text) {
+    QString t = text.trimmed();
+    if (t.isEmpty()) return -1;
+    int exact = box->findText(t, Qt::MatchFixedString);
+    if (exact >= 0) return exact;
+    if (!AllDigits(t)) return -1;
+    bool ok = false;
+    qlonglong n = t.toLongLong(&ok);
+    if (!ok) return -1;
+    for (int i = 0; i < box->count(); ++i) {
+        QString item = box->itemText(i);
+        if (AllDigits(item) && item.toLongLong() == n) return i;
+    }
+    return -1;
+}
+
+void ShowEntryText(QComboBox* box, const QString& text) {
+    int i = EntryNamedBy(box, text);
+    if (i >= 0 && i != box->currentIndex()) {
+        QString before = box->currentText();
+        QSignalBlocker block(box);
+        box->setCurrentIndex(i);
+        box->setEditText(before);
+    }
+    box->setEditText(text);
+}
+
+void FollowShownEntry(QComboBox* box) {
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->installEventFilter(new ShownEntryFilter(box));
+}
+
+} // namespace orvelle
