@@ -1,5 +1,6 @@
 #include "notes/MonthYearBoxes.h"
 
+#include "platform/ShownEntry.h"
 #include "store/Clock.h"
 #include "store/Dates.h"
 
@@ -16,9 +17,9 @@ void LoadMonthAndYearBoxes(QComboBox* cmbMonth, QComboBox* cmbYear) {
     int current = Clock::CurrentYear();
     for (int y = kFirstListedYear; y <= LastListedYear(current); ++y) cmbYear->addItem(QString::number(y));
     // A current year outside the list still stands in the box.
-    cmbYear->setEditText(QString::number(current));
-    int at = cmbYear->findText(QString::number(current));
-    if (at >= 0) cmbYear->setCurrentIndex(at);
+    ShowEntryText(cmbYear, QString::number(current));
+    FollowShownEntry(cmbYear);
+    if (cmbMonth->isEditable()) FollowShownEntry(cmbMonth);
 }
 
 int ChosenMonth(const QComboBox* cmbMonth) {
@@ -31,7 +32,7 @@ int ChosenYear(QComboBox* cmbYear) {
     int y = cmbYear->currentText().trimmed().toInt(&ok);
     if (!ok || y < 1900 || y > 9999) {
         y = Clock::CurrentYear();
-        cmbYear->setEditText(QString::number(y));
+        ShowEntryText(cmbYear, QString::number(y));
     }
     return y;
 }

@@ -105,6 +105,9 @@ void ShowEntryText(QComboBox* box, const QString& text) {
 
 void FollowShownEntry(QComboBox* box) {
     box->setInsertPolicy(QComboBox::NoInsert);
+    // A window that fills its boxes again asks again; one filter is enough.
+    if (box->property("followsShownEntry").toBool()) return;
+    box->setProperty("followsShownEntry", true);
     box->installEventFilter(new ShownEntryFilter(box));
 }
 

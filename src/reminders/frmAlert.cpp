@@ -6,6 +6,7 @@
 #include "platform/FileCharacters.h"
 #include "platform/FocusLeave.h"
 #include "platform/Fonts.h"
+#include "platform/ShownEntry.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -91,6 +92,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
         c->setObjectName(QStringList{"cmbMonth", "cmbDay", "cmbYear"}[n++]);
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
+        FollowShownEntry(c);
         connect(c, &QComboBox::activated, this, [this] { cmbDate_Click(); });
     }
 
@@ -295,9 +297,9 @@ void frmAlert::ShowEditorDate(Date d) {
     shownText_ = Q(FormatMmDdYy(d));
     txtDate_->setText(shownText_);
     QSignalBlocker b1(cmbMonth_), b2(cmbDay_), b3(cmbYear_);
-    cmbMonth_->setEditText(Q(FormatMmmm(d)));
-    cmbDay_->setEditText(Q(TwoDigits(DayOf(d))));
-    cmbYear_->setEditText(QString::number(YearOf(d)));
+    ShowEntryText(cmbMonth_, Q(FormatMmmm(d)));
+    ShowEntryText(cmbDay_, Q(TwoDigits(DayOf(d))));
+    ShowEntryText(cmbYear_, QString::number(YearOf(d)));
 }
 
 void frmAlert::cmbDate_Click() {

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/ShownEntry.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
@@ -48,6 +49,7 @@ frmHolidays::frmHolidays(Store& store, QWidget* parent) : QWidget(parent, Qt::Wi
     cmbYear_->setObjectName("cmbYear");
     cmbYear_->setEditable(true);
     cmbYear_->setInsertPolicy(QComboBox::NoInsert);
+    FollowShownEntry(cmbYear_);
     connect(cmbYear_, &QComboBox::activated, this, &frmHolidays::cmbYear_Click);
     lstHolidays_ = new QListWidget(this);
     lstHolidays_->setObjectName("lstHolidays");
@@ -108,8 +110,7 @@ void frmHolidays::ShowYearInBox() {
     // the keyboard leaving it (or Enter) for a choice of that item, which would load that year.
     QString year = QString::number(year_);
     if (cmbYear_->currentText() == year) return;
-    if (int i = cmbYear_->findText(year); i >= 0) cmbYear_->setCurrentIndex(i);
-    cmbYear_->setEditText(year);
+    ShowEntryText(cmbYear_, year);
 }
 
 frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {

@@ -3,6 +3,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/Fonts.h"
+#include "platform/ShownEntry.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -26,6 +27,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, double l, double t, doubl
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
     c->setEditable(true);
+    FollowShownEntry(c);
     SetGeometryTwips(c, l, t, w, 315);
     return c;
 }
@@ -84,8 +86,8 @@ void frmSelectMonth::LoadComboBoxes() {
     cmbMonth->addItem("All Months");
     for (int m = 1; m <= 12; ++m) cmbMonth->addItem(QString::fromStdString(MonthName(m)));
     for (int y = kFirstListedYear; y <= LastListedYear(CurrentYear()); ++y) cmbYear->addItem(YearText(y));
-    cmbMonth->setEditText("All Months");
-    cmbYear->setEditText(YearText(CurrentYear()));
+    ShowEntryText(cmbMonth, "All Months");
+    ShowEntryText(cmbYear, YearText(CurrentYear()));
 }
 
 void frmSelectMonth::cmdReport_Click() {
@@ -161,9 +163,9 @@ void frmSelectStartEnd::LoadComboBoxes() {
     }
     Date today = Clock::Today();
     for (int i = 0; i < 2; ++i) {
-        cmbMonth[i]->setEditText(QString::fromStdString(MonthName(MonthOf(today))));
-        cmbDay[i]->setEditText(QString::number(DayOf(today)));
-        cmbYear[i]->setEditText(YearText(YearOf(today)));
+        ShowEntryText(cmbMonth[i], QString::fromStdString(MonthName(MonthOf(today))));
+        ShowEntryText(cmbDay[i], QString::number(DayOf(today)));
+        ShowEntryText(cmbYear[i], YearText(YearOf(today)));
         txtInput[i]->setText(QString::fromStdString(FormatMmmDdYyyy(today)));
     }
 }
@@ -176,9 +178,9 @@ void frmSelectStartEnd::ComboClick(int i) {
 }
 
 void frmSelectStartEnd::SetCombosFrom(int i, Date d) {
-    cmbMonth[i]->setEditText(QString::fromStdString(MonthName(MonthOf(d))));
-    cmbDay[i]->setEditText(QString::fromStdString(TwoDigits(DayOf(d))));
-    cmbYear[i]->setEditText(YearText(YearOf(d)));
+    ShowEntryText(cmbMonth[i], QString::fromStdString(MonthName(MonthOf(d))));
+    ShowEntryText(cmbDay[i], QString::fromStdString(TwoDigits(DayOf(d))));
+    ShowEntryText(cmbYear[i], YearText(YearOf(d)));
 }
 
 void frmSelectStartEnd::txtInput_LostFocus(int i) {

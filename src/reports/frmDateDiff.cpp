@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/ShownEntry.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
@@ -34,6 +35,7 @@ QComboBox* Combo(QWidget* parent, const QString& name, double left, double top, 
     c->setObjectName(name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    FollowShownEntry(c);
     SetGeometryTwips(c, left, top, width, 315);
     return c;
 }
@@ -119,9 +121,9 @@ void frmDateDiff::LoadComboBoxes() {
     Ymd today = SplitDate(Clock::Today());
     for (int i = 0; i < 2; ++i) {
         QSignalBlocker a(cmbMonth_[i]), b(cmbDay_[i]), c(cmbYear_[i]);
-        cmbMonth_[i]->setCurrentText(FromCp1252(MonthName(today.month)));
-        cmbDay_[i]->setCurrentText(QString::number(today.day));
-        cmbYear_[i]->setCurrentText(QString::number(today.year));
+        ShowEntryText(cmbMonth_[i], FromCp1252(MonthName(today.month)));
+        ShowEntryText(cmbDay_[i], QString::number(today.day));
+        ShowEntryText(cmbYear_[i], QString::number(today.year));
     }
     RebuildRow(0);
     RebuildRow(1);
@@ -141,9 +143,9 @@ bool frmDateDiff::TakeTypedDate(int index) {
     if (!d) return false;
     Ymd y = SplitDate(*d);
     // Each box's change rebuilds the row; the last one leaves the typed date in the text box.
-    cmbMonth_[index]->setCurrentText(FromCp1252(MonthName(y.month)));
-    cmbDay_[index]->setCurrentText(FromCp1252(TwoDigits(y.day)));
-    cmbYear_[index]->setCurrentText(QString::number(y.year));
+    ShowEntryText(cmbMonth_[index], FromCp1252(MonthName(y.month)));
+    ShowEntryText(cmbDay_[index], FromCp1252(TwoDigits(y.day)));
+    ShowEntryText(cmbYear_[index], QString::number(y.year));
     RebuildRow(index);
     return true;
 }

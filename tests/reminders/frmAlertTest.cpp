@@ -6,6 +6,7 @@
 #include "reminders/frmAlert.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -290,4 +291,31 @@ TEST_F(AlertWindowTest, TabLeavesTheMessageAndNoControlCharacterIsStored) {
     prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(Read("Alerts.dat"), "39882:0000:Lunch\r\n39883:0000:Tea for two\r\n");
+}
+
+// The date boxes step from the date they show, and Return at a box entered by Tab keeps it.
+TEST_F(AlertWindowTest, TheDateBoxesStepFromTheShownDateAndReturnKeepsIt) {
+    OpenWindow();
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto* year = Get<QComboBox>("cmbYear");
+    year->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), year);
+    key(Qt::Key_Return);
+    EXPECT_EQ(year->currentText(), "2009");
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/05/09");
+    key(Qt::Key_Down);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/05/10");
+    key(Qt::Key_Up);
+    EXPECT_EQ(year->currentText(), "2009");
+    auto* day = Get<QComboBox>("cmbDay");
+    day->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/05/09");
+    key(Qt::Key_Down);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/06/09");
+    Get<QLineEdit>("txtValue")->setText("1");
+    Get<QPlainTextEdit>("txtMessage")->setPlainText("Dentist");
+    prompter.Expect(MsgAnswer::OK, "Alert List Updated.");
+    Click("cmdSave_0");
+    EXPECT_EQ(Read("Alerts.dat"), "39878:0001:Dentist\r\n");
 }

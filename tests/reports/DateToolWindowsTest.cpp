@@ -124,5 +124,34 @@ TEST_F(DateTools, AWrongEndDateIsSaidOnceThoughItsBoxLosesTheFocusToTheMessage) 
     EXPECT_EQ(prompter.SeenDialogs().size(), 2u);
 }
 
+// Down, Up and Return at the box that has the keyboard step from the date the row shows and keep it.
+TEST_F(DateTools, TheRowBoxesStepFromTheShownDateAndReturnKeepsIt) {
+    frmMain& m = Start();
+    m.Menu("mnuDateDiffSWeeks")->trigger();
+    auto* w = m.findChild<frmDateDiff*>("frmDateDiff");
+    ASSERT_TRUE(w);
+    w->activateWindow();
+    ASSERT_TRUE(test::BecomesActive(w));
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto* end = Child<QLineEdit>(w, "txtInput_1");
+    auto* day = Child<QComboBox>(w, "cmbDay_1");
+    auto* year = Child<QComboBox>(w, "cmbYear_1");
+    day->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), day);
+    key(Qt::Key_Return);
+    EXPECT_EQ(end->text(), "Mar 05, 2009");
+    key(Qt::Key_Down);
+    EXPECT_EQ(end->text(), "Mar 06, 2009");
+    year->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    EXPECT_EQ(end->text(), "Mar 06, 2009");
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    EXPECT_EQ(end->text(), "Mar 06, 2010");
+    Child<QPushButton>(w, "cmdDateDiff")->click();
+    EXPECT_EQ(Child<QLineEdit>(w, "txtAnswer")->text(), "52");
+}
+
 } // namespace
 } // namespace orvelle

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -378,6 +379,42 @@ TEST_F(ReportWindowsTest, MonthPickerPeriodsAndJunk) {
     p.cmbMonth->setEditText("Smarch");
     prompter.Expect(MsgAnswer::OK, "An invalid date has been entered. Please adjust.");
     p.cmdReport_Click();
+}
+
+// The picker's boxes step from the period they show, and Return at a box entered by Tab keeps it.
+TEST_F(ReportWindowsTest, PickerBoxesStepFromTheShownPeriodAndReturnKeepsIt) {
+    Start();
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto active = [](QWidget* p) {
+        p->show();
+        p->activateWindow();
+        return QTest::qWaitForWindowActive(p);
+    };
+    ReportKind built = ReportKind::Mileage;
+    QPointer<frmSelectMonth> p = new frmSelectMonth(*s, ReportKind::Expense, [&](ReportKind k) { built = k; });
+    ASSERT_TRUE(active(p));
+    p->cmbYear->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), p->cmbYear);
+    key(Qt::Key_Return);
+    EXPECT_EQ(p->cmbYear->currentText(), "2009");
+    key(Qt::Key_Down);
+    EXPECT_EQ(p->cmbYear->currentText(), "2010");
+    p->cmdReport_Click();
+    EXPECT_EQ(built, ReportKind::Expense);
+    EXPECT_EQ(s->reports.gReportStartDate, DateSerial(2010, 1, 1));
+    delete p.data();
+
+    QPointer<frmSelectStartEnd> range = new frmSelectStartEnd(*s, ReportKind::Expense, [](ReportKind) {});
+    ASSERT_TRUE(active(range));
+    range->cmbDay[1]->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    key(Qt::Key_Down);
+    range->cmbYear[1]->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    EXPECT_EQ(range->cmbYear[1]->currentText(), "2009");
+    range->cmdReport_Click();
+    EXPECT_EQ(s->reports.gReportEndDate, DateSerial(2009, 3, 6));
+    delete range.data();
 }
 
 TEST_F(ReportWindowsTest, PrintSaysWhenThereIsNoPrinterAndPrintsTheTabs) {
