@@ -93,14 +93,8 @@ int EntryNamedBy(const QComboBox* box, const QString& text) {
 }
 
 void ShowEntryText(QComboBox* box, const QString& text) {
-    int i = EntryNamedBy(box, text);
-    if (i >= 0 && i != box->currentIndex()) {
-        QString before = box->currentText();
-        QSignalBlocker block(box);
-        box->setCurrentIndex(i);
-        box->setEditText(before);
-    }
     box->setEditText(text);
+    MatchShownEntry(box);
 }
 
 void FollowShownEntry(QComboBox* box) {

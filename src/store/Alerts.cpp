@@ -17,14 +17,8 @@ std::optional<AlertFields> ParseAlertLine(std::string_view line) {
 std::optional<std::string> FormatAlertLine(Date date, int period, std::string_view message) {
     if (date < 10000 || date > 99999 || period < 0 || period > 9999) return std::nullopt;
     std::string p = std::to_string(period);
-    // The message is one line of plain text: a line break, a tab or any other control character
-    // (pasted in) is a blank.
-    std::string text(message);
-    for (char& c : text) {
-        auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7f) c = ' ';
-    }
-    return std::to_string(date) + ":" + std::string(4 - p.size(), '0') + p + ":" + text;
+    // The message is one line of plain text, whatever was pasted into it.
+    return std::to_string(date) + ":" + std::string(4 - p.size(), '0') + p + ":" + listfile::PlainLine(message);
 }
 
 bool IsAlertPending(Date alertDate, int period, Date today) { return today <= alertDate && alertDate <= today + period; }

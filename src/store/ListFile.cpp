@@ -42,6 +42,15 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
+std::string PlainLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f) c = ' ';
+    }
+    return out;
+}
+
 bool Save(Store& s, const std::string& procName, const std::string& path, const std::vector<std::string>& items) {
     std::vector<std::string> lines;
     for (const auto& item : items) {

@@ -22,6 +22,8 @@ bool IsBlank(std::string_view text);
 std::string Trim(std::string_view text);
 // A record is one line: line breaks inside it would split it into two records on the next read.
 std::string OneLine(std::string_view text);
+// One line of plain text: every control character (a line break, a tab, one pasted in) is a blank.
+std::string PlainLine(std::string_view text);
 
 // Replaces the file with the non-empty items, each ended by CR LF; with nothing to write the file
 // is removed. A failure is reported through LogError under procName and leaves the old file; a
