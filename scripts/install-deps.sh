@@ -8,13 +8,14 @@ set -euo pipefail
 
 # The fonts are the program's own: the window fonts, and the colour emoji its icons are drawn from.
 build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-noto-color-emoji)
-# A virtual screen, a window manager and the accessibility bus that drives the program's windows.
-desktop=(xvfb xauth openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick)
+# A virtual screen, a window manager and the accessibility bus and pointer that drive the program's
+# windows.
+desktop=(xvfb xauth openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool)
 # GoogleTest and benchmark; pdftotext and a PDF print queue for the printing tests; the desktop
-# entry checker; the X client library the desktop tests read the window manager with; clang and
+# entry checker; the X client libraries the desktop tests read the window manager and type with; clang and
 # its sanitizer runtime for the fuzzers; the locale generator.
 tests=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils cups printer-driver-cups-pdf
-       desktop-file-utils clang libclang-rt-14-dev locales libxcb1-dev)
+       desktop-file-utils clang libclang-rt-14-dev locales libxcb1-dev libxcb-xtest0-dev)
 
 group=${1:-build}
 case "$group" in

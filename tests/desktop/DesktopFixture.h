@@ -3,6 +3,7 @@
 // is in front, where the keyboard goes, the stacking order and what the window manager offers.
 #include "../common/MainWindowFixture.h"
 #include "../common/Patience.h"
+#include "RealKeys.h"
 
 #include "mainwindow/PlannerLauncher.h"
 #include "notes/TermDialogs.h"
