@@ -214,6 +214,8 @@ void frmPlanner::InitializePlannerForm() {
 
 void frmPlanner::ShowPlannerPage() {
     pageShown_ = true;
+    // The page brought up is where the user works now, also before its window has the keyboard.
+    s_.terms.typingIn = TypingBox::PlannerLine;
     model_.LoadFromPage();
     RefreshPage();
     ShowDateCaption(s_.planner.gThisYearsPlannerIndex >= 0);
