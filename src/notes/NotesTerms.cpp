@@ -104,6 +104,9 @@ void NotesTermBox::KeyTermIn(const std::string& term) {
 
 bool NotesTermBox::eventFilter(QObject* watched, QEvent* e) {
     if (watched == box_) {
+        // The terms window writes here, and gives the keyboard back here, until another box
+        // takes the keyboard.
+        if (e->type() == QEvent::FocusIn && attached_) store_.terms.typingIn = TypingBox::NotesBox;
         if (e->type() == QEvent::KeyPress && txtNotes_KeyDown(static_cast<QKeyEvent*>(e))) return true;
         if (e->type() == QEvent::KeyRelease) {
             auto* k = static_cast<QKeyEvent*>(e);

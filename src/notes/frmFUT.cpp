@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -39,10 +40,24 @@ const char* const kDesignCaption = "Frequent Terms";
 const char* const kDisableCaption = "Disable Auto Complete";
 const char* const kEnableCaption = "Enable Auto Complete";
 
-void FocusTypingBox(Store& s) {
-    if (s.flags.gPlannerOpen && s.hooks.FocusPlannerLine) s.hooks.FocusPlannerLine();
-    else if (s.flags.gNotesOpen && s.hooks.FocusNotesBox) s.hooks.FocusNotesBox();
-}
+// A command button that knows whether the click running it came from the mouse (the window
+// manager then gave this window the keyboard) or from a key (the user was working here).
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    bool ClickedByMouse() const { return byMouse_; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QPointer<CommandButton> self(this);
+        byMouse_ = true;
+        QPushButton::mouseReleaseEvent(e);
+        if (self) byMouse_ = false;
+    }
+
+private:
+    bool byMouse_ = false;
+};
 
 } // namespace
 
@@ -85,20 +100,24 @@ frmFUT::frmFUT(Store& store) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTo
     ResizeTwips(picOpt_, kPanelWidth, 5 * kButtonHeight);
     const char* captions[4] = {kDisableCaption, "Add New Term to List", "Edit Selected Term", "Remove Selected Term"};
     for (int i = 0; i < 4; ++i) {
-        cmdOpt_[i] = new QPushButton(captions[i], picOpt_);
+        auto* button = new CommandButton(captions[i], picOpt_);
+        cmdOpt_[i] = button;
         cmdOpt_[i]->setObjectName(QString("cmdOpt_%1").arg(i));
         // Tab reaches the buttons; a click leaves the keyboard where it is typing.
         cmdOpt_[i]->setFocusPolicy(Qt::TabFocus);
         SetGeometryTwips(cmdOpt_[i], 0, i * kButtonHeight, kPanelWidth, kButtonHeight);
-        connect(cmdOpt_[i], &QPushButton::clicked, this, [this, i] { cmdOpt_Click(i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i, button] { RunCommand(button->ClickedByMouse(), [this, i] { cmdOpt_Click(i); }); });
     }
     const char* cases[3] = {"abc", "Abc", "ABC"};
     for (int i = 0; i < 3; ++i) {
-        cmdCase_[i] = new QPushButton(cases[i], picOpt_);
+        auto* button = new CommandButton(cases[i], picOpt_);
+        cmdCase_[i] = button;
         cmdCase_[i]->setObjectName(QString("cmdCase_%1").arg(i));
         cmdCase_[i]->setFocusPolicy(Qt::TabFocus);
         SetGeometryTwips(cmdCase_[i], i * kPanelWidth / 3, 4 * kButtonHeight, kPanelWidth / 3, kButtonHeight);
-        connect(cmdCase_[i], &QPushButton::clicked, this, [this, i] { cmdCase_Click(i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i, button] { RunCommand(button->ClickedByMouse(), [this, i] { cmdCase_Click(i); }); });
     }
     BuildMenus();
     // Narrower, the buttons would not fit below the lists.
@@ -115,15 +134,17 @@ void frmFUT::BuildMenus() {
     auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, slot);
+        connect(a, &QAction::triggered, this, [this, slot] { RunCommand(menuByMouse_, slot); });
         return a;
     };
     Store& s = store_;
     mnuFile_ = bar->addMenu("&File");
     mnuFile_->setObjectName("mnuFile");
     add(mnuFile_, "mnuFileShowAll", "Show All Frequent Terms Files", [&s] { mnuFileShowAll(s); });
-    mnuFileOpenFUT_ = add(mnuFile_, "mnuFileOpenFUT", "&Open Another Frequent Terms File", [&s] {
-        if (s.hooks.ShowFileDialogForTerms) s.hooks.ShowFileDialogForTerms();
+    mnuFileOpenFUT_ = add(mnuFile_, "mnuFileOpenFUT", "&Open Another Frequent Terms File", [this] {
+        if (!store_.hooks.ShowFileDialogForTerms) return;
+        openedWindow_ = true;
+        store_.hooks.ShowFileDialogForTerms();
     });
     add(mnuFile_, "mnuFileNewFUT", "Create &New Frequent Terms File", [this] { mnuFileNewFUT_Click(); });
     mnuFileDelete_ = add(mnuFile_, "mnuFileDelete", "Delete this Frequent Terms List", [&s] { DeleteCurrentFUTFile(s); });
@@ -139,6 +160,27 @@ void frmFUT::BuildMenus() {
     QMenu* window = bar->addMenu("&Window");
     window->setObjectName("mnuWindow");
     add(window, "mnuWindowSavePosition", "Save Window Position and Size", [this] { mnuWindowSavePosition_Click(); });
+    // A menu's command is chosen by a mouse release or by a key in the open menu.
+    for (QMenu* menu : {mnuFile_, edit, window}) menu->installEventFilter(this);
+}
+
+void frmFUT::RunCommand(bool byMouse, const std::function<void()>& command) {
+    QPointer<frmFUT> self(this);
+    openedWindow_ = false;
+    openedDialog_ = nullptr;
+    command();
+    if (!self || !byMouse || unloaded_) return;
+    // A click took the keyboard from the box being typed in: it goes back there, unless the
+    // command opened a window the user goes on in (the open-file dialog, the list of lists).
+    // A term dialog has the keyboard until it closes, and then gives it back there.
+    Store& s = store_;
+    if (openedDialog_) {
+        connect(openedDialog_, &QDialog::finished, openedDialog_, [&s] { FocusTypingBox(s); },
+                Qt::SingleShotConnection);
+        return;
+    }
+    if (openedWindow_ || s.terms.gShowingMoreFUT) return;
+    FocusTypingBox(s);
 }
 
 frmFUT* frmFUT::Find() {
@@ -302,14 +344,14 @@ void frmFUT::cmdOpt_Click(int index) {
         s.prefs.gAutoCompleteOn = cmdOpt_[0]->text() != kDisableCaption;
         cmdOpt_[0]->setText(s.prefs.gAutoCompleteOn ? kDisableCaption : kEnableCaption);
         break;
-    case 1: frmAddFUT::ShowDialog(s); break;
+    case 1: openedDialog_ = frmAddFUT::ShowDialog(s); break;
     case 2: {
         int row = CurrentRow();
         if (row < 0) {
             s.ui->MsgBox("Nothing selected to edit.", MsgButtons::OK, "");
             return;
         }
-        frmEditFUT::ShowDialog(s, lstFUT_->item(row)->text());
+        openedDialog_ = frmEditFUT::ShowDialog(s, lstFUT_->item(row)->text());
         break;
     }
     case 3: RemoveFUTTerm(s, CurrentRow()); break;
@@ -322,7 +364,7 @@ void frmFUT::cmdCase_Click(int index) { ChangeFUTCase(store_, index); }
 void frmFUT::mnuFileNewFUT_Click() {
     CreateNewFUTFile(store_);
     if (!store_.terms.gFUTFileCreated) return;
-    frmAddFUT::ShowDialog(store_);
+    openedDialog_ = frmAddFUT::ShowDialog(store_);
     store_.terms.rows.clear();
     RefreshFromStore();
 }
@@ -340,8 +382,16 @@ bool frmFUT::lstFUT_KeyDown(int keyCode) {
     if (row < 0) return true;
     Store& s = store_;
     std::string term = ToCp1252(lstFUT_->item(row)->text());
-    if (s.flags.gNotesOpen && s.hooks.KeyTermIntoNotes) s.hooks.KeyTermIntoNotes(term);
-    else if (s.flags.gPlannerOpen && s.hooks.KeyTermIntoPlanner) s.hooks.KeyTermIntoPlanner(term);
+    // Into the box the keyboard goes back to, which it then has.
+    switch (TypingWindow(s)) {
+    case TypingBox::NotesBox:
+        if (s.hooks.KeyTermIntoNotes) s.hooks.KeyTermIntoNotes(term);
+        break;
+    case TypingBox::PlannerLine:
+        if (s.hooks.KeyTermIntoPlanner) s.hooks.KeyTermIntoPlanner(term);
+        break;
+    case TypingBox::None: break;
+    }
     return true;
 }
 
@@ -364,6 +414,11 @@ void frmFUT::StartDrag() {
 }
 
 bool frmFUT::eventFilter(QObject* watched, QEvent* e) {
+    if (qobject_cast<QMenu*>(watched)) {
+        if (e->type() == QEvent::MouseButtonRelease) menuByMouse_ = true;
+        else if (e->type() == QEvent::KeyPress) menuByMouse_ = false;
+        return QWidget::eventFilter(watched, e);
+    }
     if (e->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(e)->key();
         if (watched == lstFUT_ && lstFUT_KeyDown(key)) return true;

@@ -2,9 +2,13 @@
 // The terms window: the current list of frequently used terms in a small window kept above the
 // others beside the planner or the notes window. It shows the store's term state (TermLists)
 // and hands every command to the store; hooks.RefreshTermsWindow makes it look again.
+#include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
+
+#include <functional>
 
 class QAction;
 class QListWidget;
@@ -57,6 +61,9 @@ protected:
 
 private:
     void BuildMenus();
+    // Runs a command of the window; one that a click started gives the keyboard back to the
+    // box being typed in afterwards.
+    void RunCommand(bool byMouse, const std::function<void()>& command);
     void StartDrag();
     void KeepGeometry();
     // Sizes the client so that the outer frame is placeOuter_, once the frame is known.
@@ -79,6 +86,11 @@ private:
     QRect placeOuter_;
     bool unloaded_ = false;
     bool wasShowingMore_ = false;
+    // The last command chosen in one of the window's menus was chosen with the mouse.
+    bool menuByMouse_ = false;
+    // The command running opened a window that takes the keyboard, or one of the term dialogs.
+    bool openedWindow_ = false;
+    QPointer<QDialog> openedDialog_;
 };
 
 } // namespace orvelle

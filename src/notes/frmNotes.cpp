@@ -156,6 +156,8 @@ frmNotes* frmNotes::ShowPreparedNote(Store& store, QMdiArea* area) {
     // The note goes into the box at its final width: a long note is laid out once.
     w->LoadPreparedNote();
     w->txtNotes_->setFocus();
+    // The note brought up is where the user works now, also before its window has the keyboard.
+    store.terms.typingIn = TypingBox::NotesBox;
     ShowTermsWithTypingWindow(store);
     return w;
 }

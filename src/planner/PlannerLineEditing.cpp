@@ -214,6 +214,21 @@ void PlannerLineEditing::ReturnFocusToLastLine() {
     box->setCursorPosition(mLostFocusCaret);
 }
 
+void PlannerLineEditing::MakeCurrentLine(int index) {
+    PlannerLineBox* box = Box(index);
+    if (!box) return;
+    // A line holding the focus is left by the focus move itself; one that kept its colour when
+    // the window lost the keyboard is left here, or two lines would show as current.
+    for (int i = 0; i < PlannerLayout::kBoxes; ++i) {
+        QLineEdit* other = page_.txt(i);
+        if (i != index && !other->hasFocus() && other->property("BackColor").toLongLong() == kFocusBackColor)
+            txt_LostFocus(i);
+    }
+    box->setFocus(Qt::OtherFocusReason);
+    if (!box->hasFocus()) txt_GotFocus(index);
+    emit lineEntered(index);
+}
+
 void PlannerLineEditing::txt_Change(int index) {
     if (s_.flags.gPlannerLoading) return;
     QLineEdit* box = page_.txt(index);

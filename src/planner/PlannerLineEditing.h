@@ -50,6 +50,10 @@ public:
 
     // Gives the focus back to the box that last lost it, with the caret where it was then.
     void ReturnFocusToLastLine();
+    // The program moves the user to line `index` (a search hit): the line shown as current
+    // before is left, and this one is current, cyan and the one the time commands act on, also
+    // while another window has the keyboard (the focus itself only moves once this one gets it).
+    void MakeCurrentLine(int index);
 
     // Widths come from the screen's fonts unless a test brings its own measurer.
     void UseTextMeasurer(std::unique_ptr<TextMeasurer> measurer);

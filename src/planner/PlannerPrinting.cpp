@@ -2,6 +2,8 @@
 
 #include "planner/PlannerPageModel.h"
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerLineBox.h"
+#include "planner/PlannerTimeLabels.h"
 #include "planner/frmPlanner.h"
 #include "platform/PrinterCanvas.h"
 #include "platform/Twips.h"
@@ -179,8 +181,11 @@ void mnuFilePreview_Click(frmPlanner& w, Store& s) {
         }
         for (int k = 0; k < 2; ++k) page.cmdDay(k)->show();
         SyncShowMainLabel(w);
-        // Hiding the page took the keyboard from its line; editing goes on where it was.
-        if (QLineEdit* line = page.txt(std::clamp(s.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1)))
+        // Hiding the page took the keyboard from its line; editing goes on where it was: in the
+        // time editor when one was open, else in the current line.
+        PlannerTimeLabels* times = w.TimeLabels();
+        if (times && times->EditorOpen()) times->txtTime()->setFocus(Qt::OtherFocusReason);
+        else if (QLineEdit* line = page.txt(std::clamp(s.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1)))
             line->setFocus(Qt::OtherFocusReason);
     }
     UpdatePrintItem(w, s);

@@ -99,6 +99,9 @@ void PlannerTerms::KeyTermIn(const std::string& term) {
 }
 
 bool PlannerTerms::eventFilter(QObject* watched, QEvent* e) {
+    // The terms window writes into this page, and gives the keyboard back to it, until another
+    // box takes the keyboard.
+    if (e->type() == QEvent::FocusIn && attached_) s_.terms.typingIn = TypingBox::PlannerLine;
     if (e->type() != QEvent::DragEnter && e->type() != QEvent::DragMove && e->type() != QEvent::Drop)
         return QObject::eventFilter(watched, e);
     auto* box = qobject_cast<PlannerLineBox*>(watched);

@@ -53,6 +53,7 @@ public:
     // The label the Edit menu's time commands act on: the one last pressed, or the appointment
     // line the user has moved to since; 0 before either.
     int TimeLabelIndex() const { return mTimeLabelIndex; }
+    bool EditorOpen() const { return editorLabel_ >= 0; }
     PlannerLineBox* txtTime() const { return txtTime_; }
     QPushButton* cmdOK() const { return cmdOK_; }
 

@@ -32,9 +32,16 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvelle {
+namespace {
+
+// Room kept between a search hit's line and the edge of the page's view.
+constexpr double kHitMarginTwips = 300;
+
+} // namespace
 
 frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(store), model_(store) {
     setObjectName("frmPlanner");
@@ -63,10 +70,14 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     page_ = new PlannerPageView;
     scroll_->setWidget(page_);
     layout->addWidget(scroll_);
+    scroll_->viewport()->installEventFilter(this);
+    // Once the user scrolls, the page stays where it was put.
+    connect(scroll_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { hitShown_ = -1; });
     ConnectPage();
     // The boxes scroll the page through the window's own page keys.
     auto pageKey = [this](int keyCode) { Form_KeyDown(keyCode == 33 ? Qt::Key_PageUp : Qt::Key_PageDown); };
     editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
+    connect(editing_, &PlannerLineEditing::lineEntered, this, [this] { hitShown_ = -1; });
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
     ConnectPlannerExchange(*this, s_);
     terms_ = new PlannerTerms(s_, *page_, *editing_, this);
@@ -214,10 +225,13 @@ void frmPlanner::InitializePlannerForm() {
 
 void frmPlanner::ShowPlannerPage() {
     pageShown_ = true;
+    // The page brought up is where the user works now, also before its window has the keyboard.
+    s_.terms.typingIn = TypingBox::PlannerLine;
     model_.LoadFromPage();
     RefreshPage();
     ShowDateCaption(s_.planner.gThisYearsPlannerIndex >= 0);
     scroll_->verticalScrollBar()->setValue(0);
+    hitShown_ = -1;
     SelectSearchHit();
     emit pageShown();
 }
@@ -226,11 +240,24 @@ void frmPlanner::SelectSearchHit() {
     PlannerPageModel::SearchHit hit = model_.FindSearchHit();
     if (hit.line < 0) return;
     QLineEdit* box = page_->txt(hit.line);
-    // The hit's line is the current one: the terms window gives the keyboard back to it.
-    s_.editing.gCurrentPlannerLine = hit.line;
-    box->setFocus();
+    // The hit's line is the one current line: cyan, where the keyboard goes (the terms window
+    // gives it back there too) and the one the time commands act on.
+    editing_->MakeCurrentLine(hit.line);
     box->setSelection(hit.start, hit.length);
-    scroll_->ensureWidgetVisible(box);
+    hitShown_ = hit.line;
+    ShowHitWithHeading();
+}
+
+void frmPlanner::ShowHitWithHeading() {
+    QLineEdit* box = hitShown_ >= 0 ? page_->txt(hitShown_) : nullptr;
+    if (!box) return;
+    // The least scroll that shows the line keeps the date heading above it in sight whenever
+    // both fit. The window may still be taking its size: this runs again as the page's view
+    // resizes, until the user scrolls.
+    const int margin = TwipsToPixelsY(kHitMarginTwips);
+    const int below = box->geometry().bottom() + margin - scroll_->viewport()->height();
+    const int above = box->y() - margin;
+    scroll_->verticalScrollBar()->setValue(std::max(0, std::min(below, above)));
 }
 
 void frmPlanner::OpenPlannerFor(Date date) {
@@ -347,8 +374,13 @@ void frmPlanner::mnuFileExit_Click() {
 }
 
 void frmPlanner::mnuFileQuit_Click() {
-    // Every window closes with its own question; Cancel at any of them keeps the program open.
-    UnloadAllFormsAndEnd();
+    // The page's and the note's questions come before any window closes: Cancel there keeps
+    // every window as it was, the terms window too. The windows then close last first, each
+    // with its own question; a refusal keeps the program open with the edits answered No.
+    EditsToDrop drop;
+    if (!QueryUnloadPlannerAndNotes(s_, drop)) return;
+    ForgetDroppedEdits(s_, drop);
+    if (!UnloadAllFormsAndEnd()) KeepDroppedEdits(s_, drop);
 }
 
 void frmPlanner::mnuOptShowMainLabel_Click() {
@@ -375,6 +407,7 @@ void frmPlanner::ScrollOnPageKey(int key) {
 }
 
 bool frmPlanner::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == scroll_->viewport()) ShowHitWithHeading();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier && Form_KeyDown(key->key())) return true;

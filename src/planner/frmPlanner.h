@@ -93,6 +93,8 @@ private:
     // The date of the page on show: the window's own, not the program's selected date.
     Date PageDate() const;
     void SelectSearchHit();
+    // Scrolls the search hit's line into sight together with the date heading above it.
+    void ShowHitWithHeading();
     void Form_Unload();
 
     Store& s_;
@@ -106,6 +108,8 @@ private:
     bool unloaded_ = false;
     bool refreshing_ = false;
     bool pageShown_ = false;
+    // The search hit's line while the page is kept showing it, -1 once the user scrolled.
+    int hitShown_ = -1;
 };
 
 } // namespace orvelle

@@ -57,12 +57,6 @@ void Refresh(Store& s) {
     if (s.hooks.RefreshTermsWindow) s.hooks.RefreshTermsWindow();
 }
 
-// The line or box being typed in gets the focus back after a list change.
-void FocusTypingBox(Store& s) {
-    if (s.flags.gPlannerOpen && s.hooks.FocusPlannerLine) s.hooks.FocusPlannerLine();
-    else if (s.flags.gNotesOpen && s.hooks.FocusNotesBox) s.hooks.FocusNotesBox();
-}
-
 bool AnyFUTFile(Store& s) { return !ListFUTFiles(s.gAppPath).empty(); }
 
 // Saves the changed rows and reads the list back. A failed save (told by the writer) puts the
@@ -471,6 +465,24 @@ bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoComp
     p.gFUTFileName = current;
     Refresh(s);
     return true;
+}
+
+TypingBox TypingWindow(const Store& s) {
+    const bool planner = s.flags.gPlannerOpen, notes = s.flags.gNotesOpen;
+    if (planner && notes) return s.terms.typingIn == TypingBox::NotesBox ? TypingBox::NotesBox : TypingBox::PlannerLine;
+    return planner ? TypingBox::PlannerLine : notes ? TypingBox::NotesBox : TypingBox::None;
+}
+
+void FocusTypingBox(Store& s) {
+    switch (TypingWindow(s)) {
+    case TypingBox::PlannerLine:
+        if (s.hooks.FocusPlannerLine) s.hooks.FocusPlannerLine();
+        break;
+    case TypingBox::NotesBox:
+        if (s.hooks.FocusNotesBox) s.hooks.FocusNotesBox();
+        break;
+    case TypingBox::None: break;
+    }
 }
 
 bool TermListKey(Store& s, bool f2) {

@@ -13,6 +13,9 @@ namespace orvelle {
 
 struct Store;
 
+// The window whose box the terms window writes into and gives the keyboard back to.
+enum class TypingBox { None, PlannerLine, NotesBox };
+
 struct TermLists {
     // The current list's terms as last read, in file order; completion matches against these.
     std::vector<std::string> gFUTTerms;
@@ -34,6 +37,9 @@ struct TermLists {
     std::string caption;
     // The word being typed in a planner line or the notes box, for the completion.
     CompletionWord gCompletionWord;
+    // Of the planner and notes windows, the one the user worked in last (set by the windows as
+    // their box gets the keyboard or they are brought up).
+    TypingBox typingIn = TypingBox::None;
 };
 
 // Drag data of a term dragged out of the terms window (the term's bytes).
@@ -105,6 +111,13 @@ int StartPositionFromText(const std::string& text);
 // "Save and Exit" of the term preferences: lines 11 to 14, saved and read back; the current
 // list stays current.
 bool SaveTermPreferences(Store& s, bool showFUT, bool minimizeFUT, bool autoCompleteWord, int startPosition);
+
+// The box the terms window writes into and gives the keyboard back to: the planner's current
+// line or the notes box; when both windows are open, the one of the window the user worked in
+// last (the planner's while that is not known). None when neither is open.
+TypingBox TypingWindow(const Store& s);
+// Gives that box the keyboard, with its window.
+void FocusTypingBox(Store& s);
 
 // F2 (list of lists) or F3 (next list) in the planner or notes window: only while the terms
 // window is loaded; true when the key was taken.

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 using namespace orvelle;
 
@@ -324,4 +325,52 @@ TEST_F(NoteListTest, ListingAndSearchingAnotherYearLeaveTheOpenNoteSavingUnderIt
     ASSERT_TRUE(notes->mnuFileSave_Click());
     EXPECT_EQ(ReadYear(2026, "Notes.dat"), NoteLine(DateSerial(2026, 6, 1), "Plan ahead"));
     EXPECT_EQ(ReadYear(2025, "Notes.dat"), y2025);
+}
+
+// A planner page shown for a search hit has one current line, the hit's: cyan, with the
+// keyboard, and the one the time commands act on; and the page shows its date heading with it.
+TEST_F(NoteListTest, APlannerHitIsTheOneCurrentLineUnderItsDateHeading) {
+    PlannerPage page;
+    page.SetLine(9, "See the Dentist");
+    const Date hitDay = DateSerial(2009, 2, 1);
+    WriteYear(2009, "Planner.dat", FormatMmDdYy(hitDay) + ":" + CellStampOf(hitDay) + ":" + BuildPlannerRecord(page) + "\r\n");
+    StartWithPlanner();
+    auto* f = OpenFromMenu<frmSearch>("mnuEditFind", "frmSearch");
+    ASSERT_NE(f, nullptr);
+    f->findChild<QRadioButton*>("optLocation_1")->click();
+    f->cmbPhrase()->setEditText("dentist");
+    prompter.Expect(MsgAnswer::OK, "Search Phrase appears on 1 date");
+    Click(f, "cmdSearch");
+    ClickRow(f->lstResults(), 0);
+    Click(f, "cmdOpen");
+    Settle();
+    auto* planner = w->findChild<frmPlanner*>("frmPlanner");
+    ASSERT_NE(planner, nullptr);
+    PlannerPageView* view = planner->Page();
+    auto* scroll = planner->findChild<QScrollArea*>("scrPage");
+    auto shown = [scroll](QWidget* control) {
+        QRect r(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
+        return scroll->viewport()->rect().contains(r);
+    };
+    EXPECT_TRUE(shown(view->lblMain()));
+    EXPECT_TRUE(shown(view->txt(9)));
+
+    // Moved to another line, then the same hit viewed again from the search window.
+    w->activateWindow();
+    QTest::mouseClick(view->txt(2), Qt::LeftButton);
+    ASSERT_TRUE(test::TakesTheKeyboard(view->txt(2)));
+    f->activateWindow();
+    ASSERT_TRUE(test::BecomesActive(f));
+    Click(f, "cmdOpen");
+    Settle();
+    ASSERT_TRUE(test::TakesTheKeyboard(view->txt(9)));
+    for (int i = 0; i < 60; ++i)
+        EXPECT_EQ(view->txt(i)->property("BackColor").toLongLong() == 0xFFFF00, i == 9) << i;
+    planner->findChild<QAction*>("mnuEditDelete")->trigger();
+    EXPECT_EQ(s->page.gTimeCaptions[9], "");
+    EXPECT_EQ(s->page.gTimeCaptions[2], "08:00 AM");
+    QTest::keyClicks(QApplication::focusWidget(), "Doctor");
+    EXPECT_EQ(view->txt(9)->text(), "See the Doctor");
+    s->flags.gPlannerChanged = false;
+    f->close();
 }

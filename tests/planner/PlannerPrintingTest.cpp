@@ -163,6 +163,19 @@ TEST_F(PlannerPrintingTest, ResumeEditingGivesTheKeyboardBackToItsLine) {
     EXPECT_EQ(Box(5)->text(), "Call Ann");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), Box(6));
+
+    // With the time editor open, editing goes on in the editor.
+    Item("mnuEditTime")->trigger();
+    QLineEdit* editor = w->findChild<QLineEdit*>("txtTime");
+    ASSERT_TRUE(test::TakesTheKeyboard(editor));
+    preview->trigger();
+    preview->trigger();
+    ASSERT_TRUE(test::TakesTheKeyboard(editor));
+    QTest::keyClicks(QApplication::focusWidget(), "9:30PM");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(s->page.gTimeCaptions[6], "09:30 PM");
+    EXPECT_EQ(Box(6)->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), Box(6));
 }
 
 TEST_F(PlannerPrintingTest, PrintWritesThePageOnlyWithAPrinterAndSurvivesAFailedJob) {

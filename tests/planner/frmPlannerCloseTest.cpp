@@ -2,6 +2,9 @@
 // imported page that must not overwrite a stored day unasked.
 #include "PlannerWindowFixture.h"
 
+#include "notes/TermHooks.h"
+#include "notes/frmFUT.h"
+
 #include <QTest>
 
 namespace orvelle {
@@ -108,8 +111,15 @@ TEST_F(PlannerWindowTest, ExitAndEscGoBackToTheCalendarUnlessCancelled) {
 }
 
 TEST_F(PlannerWindowTest, CancelAtQuitKeepsTheProgramOpen) {
+    // The terms window beside the page, loaded after it.
+    ASSERT_TRUE(WriteFileAtomic(dir + "Work.fut", "Meeting"));
+    ASSERT_TRUE(WriteFileAtomic(dir + "Zoo.fut", "Lion"));
+    s->prefs.gFUTFileName = "Work.fut";
+    s->prefs.gShowFUT = true;
+    InstallTermHooks(*s);
     Open(kMar5);
     w->show();
+    ASSERT_NE(frmFUT::Find(), nullptr);
     QTest::keyClicks(Box(0), "Busy day");
     prompter.Expect(MsgAnswer::Cancel, kCloseQuestion);
     Item("mnuFileQuit")->trigger();
@@ -118,6 +128,13 @@ TEST_F(PlannerWindowTest, CancelAtQuitKeepsTheProgramOpen) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(s->flags.gPlannerOpen);
     EXPECT_EQ(Box(0)->text(), "Busy day");
+    // Nothing closed before the answer: the terms window is there and F3 switches its list.
+    frmFUT* terms = frmFUT::Find();
+    ASSERT_NE(terms, nullptr);
+    EXPECT_TRUE(terms->isVisible());
+    QTest::keyClick(Box(0), Qt::Key_F3);
+    EXPECT_EQ(terms->windowTitle(), "Zoo");
+    delete terms;
 }
 
 // A page whose edits nobody has settled is never dropped by the unload: its question comes.
