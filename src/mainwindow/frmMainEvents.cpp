@@ -23,6 +23,7 @@
 #include "notes/HelpPanel.h"
 #include "notes/NotesHooks.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "store/Clock.h"
@@ -108,6 +109,8 @@ void frmMain::ConnectCommands() {
     };
     s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
     s.hooks.ShowSelectedDateInPicker = [this] { ShowSelectedDateInPicker(); };
+    // However the selected date moves, the date menu's mark items offer what its cell allows.
+    s.hooks.SelectedDateChanged = [this] { FollowSelectedDateInMarkMenus(store_, *this); };
     s.hooks.TemplateSaved = [this] { ShowYearViewAlone(*this); };
     InstallNotesHooks(s, mdi_, [this] { ShowYearViewAlone(*this); });
 }
@@ -163,13 +166,12 @@ void frmMain::MDIForm_Load() {
     });
     s.flags.gHighlightToday = true;
     s.view.gToday = Clock::Today();
-    s.dates.gSelectedDate = s.view.gToday;
+    SelectDate(s, s.view.gToday);
     s.flags.gViewYear = YearOf(s.view.gToday);
     s.notes.gThisYearsNoteIndex = s.notes.gNextYearsNoteIndex = -1;
     s.planner.gThisYearsPlannerIndex = s.planner.gNextYearsPlannerIndex = -1;
     s.icons.gIconControlsInUse[0] = -1;
     LoadComboBoxes();
-    SetDateVariables(s);
     ReadMarkerColors(s);
     ApplyMarkerCaptions();
     ReadAlerts(s);
@@ -184,6 +186,8 @@ void frmMain::MDIForm_Load() {
     LoadHelpTopics(s, this);
     lblDate->setText(Q(TodayLabelText(s.view.gToday)));
     for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
+    // Today's own mark is offered to clear from the start.
+    FollowSelectedDateInMarkMenus(s, *this);
     lblTemplate->hide();
     s.flags.gMainWindowLoading = false;
 }
@@ -363,8 +367,7 @@ bool frmMain::LeaveForPickerDate(int view) {
     // have closed the page or note the command then does not replace.
     auto date = ReadPickerOrRefuse(view);
     if (!date || !ChangesSettled(store_)) return false;
-    store_.dates.gSelectedDate = *date;
-    SetDateVariables(store_);
+    SelectDate(store_, *date);
     return true;
 }
 
