@@ -10,12 +10,14 @@
 #include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ReportMenus.h"
 #include "mainwindow/ReminderMenus.h"
 #include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/DataFolder.h"
+#include "platform/MdiChildren.h"
 #include "platform/Printer.h"
 #include "platform/ShownEntry.h"
 #include "platform/Twips.h"
@@ -399,15 +401,19 @@ void frmMain::imgOpt_Click(int index) {
     } else if (index == 1) {
         DisplayThisNote(s);
     } else {
-        OpenPlannerForSelectedDate();
+        OpenPlannerForSelectedDate(true);
     }
 }
 
-void frmMain::OpenPlannerForSelectedDate() {
+void frmMain::OpenPlannerForSelectedDate(bool takeKeyboard) {
     // Until the planner window is there the command has nothing to open.
     if (!initializePlannerForm_) return;
     initializePlannerForm_();
     OpenThePlanner(store_);
+    if (!takeKeyboard) return;
+    // Also a page that was open already, while the keyboard stayed in the bar that ran this.
+    QMdiSubWindow* front = mdi_->activeSubWindow();
+    if (QWidget* line = front ? PlannerCurrentLine(front->widget(), store_) : nullptr) FocusWithItsWindow(line);
 }
 
 // --- Menu commands ------------------------------------------------------------------------
@@ -428,7 +434,7 @@ void frmMain::mnuOptDateOpenNotes_Click() {
 }
 
 void frmMain::mnuOptDateOpenPlanner_Click() {
-    if (LeaveForPickerDate()) OpenPlannerForSelectedDate();
+    if (LeaveForPickerDate()) OpenPlannerForSelectedDate(true);
 }
 
 void frmMain::mnuOptCalNumbersOffset_Click() {
