@@ -1,11 +1,13 @@
 #include "mainwindow/PlannerLauncher.h"
 
 #include "mainwindow/frmMain.h"
+#include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
 #include "store/Store.h"
 #include "views/CalendarViews.h"
 
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -24,6 +26,13 @@ frmPlanner& LoadPlannerWindow(frmMain& main) {
     // Shown once the store has put the date's page in it, after the calendar view has gone.
     QObject::connect(planner, &frmPlanner::pageShown, &main, [&main, planner] { main.ShowChild(planner); });
     return *planner;
+}
+
+QWidget* PlannerCurrentLine(QWidget* child, const Store& store) {
+    auto* planner = qobject_cast<frmPlanner*>(child);
+    if (!planner || planner->IsUnloaded()) return nullptr;
+    int line = store.editing.gCurrentPlannerLine;
+    return line >= 0 && line < PlannerLayout::kBoxes ? planner->Page()->txt(line) : nullptr;
 }
 
 void InstallPlannerWindow(frmMain& main) {

@@ -2,8 +2,11 @@
 // Puts the planner window into the main window: the main window's planner command loads it as
 // an MDI child filling the child area, and the planner's exits and day buttons update the
 // main window.
+class QWidget;
+
 namespace orvelle {
 
+struct Store;
 class frmMain;
 class frmPlanner;
 
@@ -13,5 +16,9 @@ void InstallPlannerWindow(frmMain& main);
 // The loaded planner window, loading it into the child area first when it is not loaded;
 // its page is not reset here.
 frmPlanner& LoadPlannerWindow(frmMain& main);
+
+// When `child` is the planner window: its current line (the one the time commands act on),
+// where the keyboard goes back into the page. Null for any other window.
+QWidget* PlannerCurrentLine(QWidget* child, const Store& store);
 
 } // namespace orvelle

@@ -13,6 +13,9 @@ bool TakesTab(const QWidget* w) {
     return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
 }
 
+// A control the program may hand the keyboard to, though Tab may pass it by (the planner's lines).
+bool TakesFocus(const QWidget* w) { return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; }
+
 // The controls inside `child` that Tab visits, in the order the window's own Tab takes them.
 QList<QWidget*> TabChain(QWidget* child) {
     QList<QWidget*> out;
@@ -29,8 +32,9 @@ QList<QWidget*> TabChain(QWidget* child) {
 } // namespace
 
 ToolBarFocus::ToolBarFocus(QWidget* frame, QMdiArea* area, std::function<QList<QWidget*>()> bar,
-                           std::function<bool(const QWidget*)> isView)
-    : QObject(frame), frame_(frame), area_(area), bar_(std::move(bar)), isView_(std::move(isView)) {
+                           std::function<bool(const QWidget*)> isView, std::function<QWidget*(QWidget*)> typingBox)
+    : QObject(frame), frame_(frame), area_(area), bar_(std::move(bar)), isView_(std::move(isView)),
+      typingBox_(std::move(typingBox)) {
     qApp->installEventFilter(this);
 }
 
@@ -46,24 +50,37 @@ QWidget* ToolBarFocus::ActiveChild() const {
     return sub && sub->isVisible() ? sub->widget() : nullptr;
 }
 
+bool ToolBarFocus::InArea(const QWidget* w) const { return w && area_->isAncestorOf(w); }
+
+QWidget* ToolBarFocus::Entry(QWidget* child, Way way) const {
+    if (isView_(child)) {
+        QList<QWidget*> chain = TabChain(child);
+        if (way == Way::Back)
+            if (QWidget* last = child->focusWidget(); last && TakesTab(last)) return last;
+        if (chain.isEmpty()) return nullptr;
+        return way == Way::End ? chain.last() : chain.first();
+    }
+    // The other windows are entered where the user types in them, from either end of the bar.
+    if (QWidget* box = typingBox_ ? typingBox_(child) : nullptr; TakesFocus(box)) return box;
+    QWidget* last = child->focusWidget();
+    if (TakesFocus(last) && (last == child || child->isAncestorOf(last))) return last;
+    QList<QWidget*> chain = TabChain(child);
+    if (!chain.isEmpty()) return chain.first();
+    return TakesFocus(child) ? child : nullptr;
+}
+
 QWidget* ToolBarFocus::Next(QWidget* focus, bool forward) const {
     QList<QWidget*> bar = Bar();
     QWidget* child = ActiveChild();
-    bool view = child && isView_(child);
     if (int i = static_cast<int>(bar.indexOf(focus)); i >= 0) {
         int to = forward ? i + 1 : i - 1;
         if (to >= 0 && to < bar.size()) return bar[to];
-        // Off the end of the bar: into the view, at the end Tab enters from.
-        if (view) {
-            QList<QWidget*> chain = TabChain(child);
-            if (!chain.isEmpty()) return forward ? chain.first() : chain.last();
-        } else if (child && child->focusWidget() && TakesTab(child->focusWidget())) {
-            // Another window gets back the control it had.
-            return child->focusWidget();
-        }
+        // Off the end of the bar: into the window below, at the end Tab enters from.
+        if (child)
+            if (QWidget* in = Entry(child, forward ? Way::Start : Way::End)) return in;
         return forward ? bar.first() : bar.last();
     }
-    if (!view || bar.isEmpty() || !child->isAncestorOf(focus)) return nullptr;
+    if (!child || !isView_(child) || bar.isEmpty() || !child->isAncestorOf(focus)) return nullptr;
     // Within the view the view's own Tab goes on; only its wrap-around leads out to the bar.
     QList<QWidget*> chain = TabChain(child);
     if (chain.isEmpty()) return nullptr;
@@ -74,14 +91,11 @@ QWidget* ToolBarFocus::Next(QWidget* focus, bool forward) const {
 
 QWidget* ToolBarFocus::Toggle(QWidget* focus) const {
     QList<QWidget*> bar = Bar();
-    QWidget* child = ActiveChild();
     if (bar.contains(focus)) {
-        if (!child) return nullptr;
-        if (QWidget* last = child->focusWidget(); last && TakesTab(last)) return last;
-        QList<QWidget*> chain = TabChain(child);
-        return chain.isEmpty() ? nullptr : chain.first();
+        QWidget* child = ActiveChild();
+        return child ? Entry(child, Way::Back) : nullptr;
     }
-    if (child && isView_(child) && child->isAncestorOf(focus) && !bar.isEmpty()) return bar.first();
+    if (InArea(focus) && !bar.isEmpty()) return bar.first();
     return nullptr;
 }
 
@@ -92,17 +106,36 @@ bool ToolBarFocus::eventFilter(QObject* watched, QEvent* e) {
     if (!focus || watched != focus || focus->window() != frame_) return false;
     auto* k = static_cast<QKeyEvent*>(e);
     Qt::KeyboardModifiers mods = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+    const bool back = k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier);
     QWidget* to = nullptr;
     Qt::FocusReason reason = Qt::TabFocusReason;
-    if (mods == Qt::NoModifier && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
-        bool forward = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
-        to = Next(focus, forward);
-        if (!forward) reason = Qt::BacktabFocusReason;
+    if (mods == Qt::NoModifier && tab) {
+        to = Next(focus, !back);
+        if (back) reason = Qt::BacktabFocusReason;
     } else if (mods == Qt::NoModifier && k->key() == Qt::Key_F6) {
         to = Toggle(focus);
         reason = Qt::ShortcutFocusReason;
+    } else if (mods == Qt::ControlModifier && (tab || k->key() == Qt::Key_F6)) {
+        if (Bar().contains(focus)) {
+            // The keyboard is in no child window: the one in front takes it back.
+            QWidget* child = ActiveChild();
+            to = child ? Entry(child, Way::Back) : nullptr;
+            reason = Qt::ShortcutFocusReason;
+        } else if (k->key() == Qt::Key_F6 && InArea(focus)) {
+            // As Ctrl+Tab there: the next window comes to the front with its keyboard.
+            if (back) area_->activatePreviousSubWindow();
+            else area_->activateNextSubWindow();
+            QWidget* child = ActiveChild();
+            to = child && !child->isAncestorOf(QApplication::focusWidget()) ? Entry(child, Way::Back) : nullptr;
+            if (!to) return true;
+            reason = Qt::ShortcutFocusReason;
+        }
     }
     if (!to) return false;
+    // A line of the planner or notes is entered as it was left: Tab's select-all would let the
+    // next key typed replace the whole line.
+    if (!isView_(ActiveChild()) && InArea(to)) reason = Qt::OtherFocusReason;
     to->setFocus(reason);
     return true;
 }

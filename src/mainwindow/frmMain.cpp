@@ -3,6 +3,7 @@
 #include "mainwindow/ImageButton.h"
 #include "mainwindow/MainMenuBar.h"
 #include "mainwindow/MainWindowTexts.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ToolBarFocus.h"
 #include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
@@ -90,7 +91,8 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
     // A maximised child's caption, hidden with its title bar, shows in the frame's title.
     captionFollower_ = new MdiCaptionFollower(this, mdi_);
     mdi_->viewport()->installEventFilter(this);
-    // Tab and F6 lead out of a calendar view into the picker and the bar's buttons and back.
+    // Tab and F6 lead from the window in the child area into the picker and the bar's buttons
+    // and back.
     new ToolBarFocus(
         this, mdi_,
         [this] {
@@ -100,7 +102,8 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
             bar << cmdAlert;
             return bar;
         },
-        [this](const QWidget* child) { return child == yearView_ || child == sixMonthView_ || child == monthView_; });
+        [this](const QWidget* child) { return child == yearView_ || child == sixMonthView_ || child == monthView_; },
+        [this](QWidget* child) { return PlannerCurrentLine(child, store_); });
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
     KeepCaptionsWhole(this);
 }
@@ -136,6 +139,7 @@ void frmMain::BuildToolBar() {
         FollowShownEntry(c);
     }
     lblSelect->setBuddy(cmbMonth);
+    lblSelect->installEventFilter(this);
     static const char* optTips[] = {"Advance Calendar to Selected Date", "Open Notes for Selected Date",
                                     "Open Planner for Selected Date"};
     static const char* calTips[] = {"View 1 Month Calendar", "View 6 Month Calendar", "View Yearly Calendar"};
@@ -304,6 +308,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         picTop_MouseMove();
     } else if (watched == lblDate && e->type() == QEvent::MouseMove) {
         lblDate_MouseMove();
+    } else if (watched == lblSelect && e->type() == QEvent::Shortcut) {
+        // Alt+S selects the month as Tab does, also with the keyboard in the month box already,
+        // so that a month typed next replaces it.
+        cmbMonth->setFocus(Qt::ShortcutFocusReason);
+        cmbMonth->lineEdit()->selectAll();
+        return true;
     } else if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         bool picker = watched == cmbMonth || watched == cmbDay || watched == cmbYear ||

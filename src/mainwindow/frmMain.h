@@ -125,7 +125,8 @@ public:
     void SetBirthdayManagerOpener(std::function<void()> open);
 
     // Loads the planner window and clears its page; then OpenThePlanner shows the date's page.
-    void OpenPlannerForSelectedDate();
+    // `takeKeyboard`: the page then has the keyboard, in its current line, wherever it was.
+    void OpenPlannerForSelectedDate(bool takeKeyboard = false);
     void SetInitializePlannerForm(std::function<void()> f) { initializePlannerForm_ = std::move(f); }
 
     // Connects a menu item to its command and enables it. Items nobody has wired stay disabled.

@@ -10,12 +10,14 @@
 #include "mainwindow/MarkerMenus.h"
 #include "mainwindow/MainWindowTexts.h"
 #include "mainwindow/PickerDate.h"
+#include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ReportMenus.h"
 #include "mainwindow/ReminderMenus.h"
 #include "mainwindow/TermMenus.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Cp1252.h"
 #include "platform/DataFolder.h"
+#include "platform/MdiChildren.h"
 #include "platform/Printer.h"
 #include "platform/ShownEntry.h"
 #include "platform/Twips.h"
@@ -23,6 +25,7 @@
 #include "notes/HelpPanel.h"
 #include "notes/NotesHooks.h"
 #include "views/CalendarViews.h"
+#include "views/DateSelection.h"
 #include "store/Alerts.h"
 #include "store/Birthdays.h"
 #include "store/Clock.h"
@@ -108,6 +111,8 @@ void frmMain::ConnectCommands() {
     };
     s.hooks.ReplaceViewWithPlanner = [this] { ReplaceViewWithPlanner(); };
     s.hooks.ShowSelectedDateInPicker = [this] { ShowSelectedDateInPicker(); };
+    // However the selected date moves, the date menu's mark items offer what its cell allows.
+    s.hooks.SelectedDateChanged = [this] { FollowSelectedDateInMarkMenus(store_, *this); };
     s.hooks.TemplateSaved = [this] { ShowYearViewAlone(*this); };
     InstallNotesHooks(s, mdi_, [this] { ShowYearViewAlone(*this); });
 }
@@ -163,13 +168,12 @@ void frmMain::MDIForm_Load() {
     });
     s.flags.gHighlightToday = true;
     s.view.gToday = Clock::Today();
-    s.dates.gSelectedDate = s.view.gToday;
+    SelectDate(s, s.view.gToday);
     s.flags.gViewYear = YearOf(s.view.gToday);
     s.notes.gThisYearsNoteIndex = s.notes.gNextYearsNoteIndex = -1;
     s.planner.gThisYearsPlannerIndex = s.planner.gNextYearsPlannerIndex = -1;
     s.icons.gIconControlsInUse[0] = -1;
     LoadComboBoxes();
-    SetDateVariables(s);
     ReadMarkerColors(s);
     ApplyMarkerCaptions();
     ReadAlerts(s);
@@ -184,6 +188,8 @@ void frmMain::MDIForm_Load() {
     LoadHelpTopics(s, this);
     lblDate->setText(Q(TodayLabelText(s.view.gToday)));
     for (const char* item : kOneMonthOnlyItems) SetMenuEnabled(item, false);
+    // Today's own mark is offered to clear from the start.
+    FollowSelectedDateInMarkMenus(s, *this);
     lblTemplate->hide();
     s.flags.gMainWindowLoading = false;
 }
@@ -363,8 +369,7 @@ bool frmMain::LeaveForPickerDate(int view) {
     // have closed the page or note the command then does not replace.
     auto date = ReadPickerOrRefuse(view);
     if (!date || !ChangesSettled(store_)) return false;
-    store_.dates.gSelectedDate = *date;
-    SetDateVariables(store_);
+    SelectDate(store_, *date);
     return true;
 }
 
@@ -396,15 +401,19 @@ void frmMain::imgOpt_Click(int index) {
     } else if (index == 1) {
         DisplayThisNote(s);
     } else {
-        OpenPlannerForSelectedDate();
+        OpenPlannerForSelectedDate(true);
     }
 }
 
-void frmMain::OpenPlannerForSelectedDate() {
+void frmMain::OpenPlannerForSelectedDate(bool takeKeyboard) {
     // Until the planner window is there the command has nothing to open.
     if (!initializePlannerForm_) return;
     initializePlannerForm_();
     OpenThePlanner(store_);
+    if (!takeKeyboard) return;
+    // Also a page that was open already, while the keyboard stayed in the bar that ran this.
+    QMdiSubWindow* front = mdi_->activeSubWindow();
+    if (QWidget* line = front ? PlannerCurrentLine(front->widget(), store_) : nullptr) FocusWithItsWindow(line);
 }
 
 // --- Menu commands ------------------------------------------------------------------------
@@ -425,7 +434,7 @@ void frmMain::mnuOptDateOpenNotes_Click() {
 }
 
 void frmMain::mnuOptDateOpenPlanner_Click() {
-    if (LeaveForPickerDate()) OpenPlannerForSelectedDate();
+    if (LeaveForPickerDate()) OpenPlannerForSelectedDate(true);
 }
 
 void frmMain::mnuOptCalNumbersOffset_Click() {

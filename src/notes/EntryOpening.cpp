@@ -44,13 +44,11 @@ bool OpenYearEntry(Store& s, const EntryOpeners& openers, EntryKind kind, int ye
         }
     }
     Date before = s.dates.gSelectedDate;
-    s.dates.gSelectedDate = *date;
-    SetDateVariables(s);
+    SelectDate(s, *date);
     if (planner) {
         openers.openPlanner();
     } else if (!DisplayThisNote(s)) {
-        s.dates.gSelectedDate = before;
-        SetDateVariables(s);
+        SelectDate(s, before);
         return false;
     }
     if (openers.dateSelected) openers.dateSelected();

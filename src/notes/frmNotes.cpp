@@ -301,8 +301,7 @@ void frmNotes::cmdPlanner_Click() {
     }
     // The planner opens on the note's own date, whatever date was selected meanwhile.
     if (s.notes.gLoadedNoteDate != 0 && s.notes.gLoadedNoteDate != s.dates.gSelectedDate) {
-        s.dates.gSelectedDate = s.notes.gLoadedNoteDate;
-        SetDateVariables(s);
+        SelectDate(s, s.notes.gLoadedNoteDate);
     }
     if (s.hooks.ShowSelectedDateInPicker) s.hooks.ShowSelectedDateInPicker();
     // The planner window is loaded (when it is not) with a fresh page; without one the store's

@@ -32,12 +32,10 @@ bool MergePlannerPage(Store& s, Date target) {
     // The merged page becomes the page of its own date.
     Date pageDate = s.planner.gPlannerPageDate;
     s.planner.gPlannerPageDate = target;
-    s.dates.gSelectedDate = target;
-    SetDateVariables(s);
+    SelectDate(s, target);
     if (!SavePlannerPageToYear(s)) {
         s.planner.gPlannerPageDate = pageDate;
-        s.dates.gSelectedDate = before;
-        SetDateVariables(s);
+        SelectDate(s, before);
         return false;
     }
     s.planner.gExternalPlanner = false;

@@ -261,8 +261,7 @@ void frmPlanner::ShowHitWithHeading() {
 }
 
 void frmPlanner::OpenPlannerFor(Date date) {
-    s_.dates.gSelectedDate = date;
-    SetDateVariables(s_);
+    SelectDate(s_, date);
     InitializePlannerForm();
     pageShown_ = false;
     OpenThePlanner(s_);

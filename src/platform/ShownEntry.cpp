@@ -33,6 +33,12 @@ void MatchShownEntry(QComboBox* box) {
     else edit->setCursorPosition(cursor);
 }
 
+// A text that names no entry (a year outside the list): a step would start from whichever entry
+// was current last, far from what is shown.
+bool ShowsNoEntry(const QComboBox* box) {
+    return !box->currentText().trimmed().isEmpty() && EntryNamedBy(box, box->currentText()) < 0;
+}
+
 class ShownEntryFilter : public QObject {
 public:
     explicit ShownEntryFilter(QComboBox* box) : QObject(box), box_(box) {}
@@ -40,12 +46,17 @@ public:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (watched != box_) return false;
         switch (e->type()) {
-        case QEvent::KeyPress:
-            switch (static_cast<QKeyEvent*>(e)->key()) {
+        case QEvent::KeyPress: {
+            auto* k = static_cast<QKeyEvent*>(e);
+            switch (k->key()) {
             case Qt::Key_Up:
             case Qt::Key_Down:
             case Qt::Key_PageUp:
             case Qt::Key_PageDown:
+                // Alt+Down opens the list and Ctrl+arrows complete; the plain steps stay put.
+                if (!(k->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) && ShowsNoEntry(box_)) return true;
+                MatchShownEntry(box_);
+                break;
             case Qt::Key_Home:
             case Qt::Key_End:
             case Qt::Key_F4:
@@ -55,12 +66,17 @@ public:
             case Qt::Key_Enter:
                 // With its text selected the box's completion would put its first entry back.
                 if (box_->lineEdit()) box_->lineEdit()->deselect();
+                ChooseNamedEntry();
                 break;
             default:
                 break;
             }
             break;
+        }
         case QEvent::Wheel:
+            if (ShowsNoEntry(box_)) return true;
+            MatchShownEntry(box_);
+            break;
         case QEvent::MouseButtonPress:
             MatchShownEntry(box_);
             break;
@@ -71,6 +87,17 @@ public:
     }
 
 private:
+    // Return chooses the entry the text names, as the box itself does for the entry's own text:
+    // "05" is taken as the 5th, as "5" is, and stays as typed.
+    void ChooseNamedEntry() {
+        const QString text = box_->currentText();
+        int i = EntryNamedBy(box_, text);
+        if (i < 0 || box_->findText(text, Qt::MatchFixedString) >= 0) return; // the box's own
+        MatchShownEntry(box_);
+        emit box_->activated(i);
+        emit box_->textActivated(box_->itemText(i));
+    }
+
     QComboBox* box_;
 };
 

@@ -15,8 +15,10 @@ int EntryNamedBy(const QComboBox* box, const QString& text);
 void ShowEntryText(QComboBox* box, const QString& text);
 
 // From now on the arrows, the page keys, the wheel and the drop-down start from the entry the
-// box shows (also one typed), and Return never replaces the text (by the first entry when the
-// text is selected) nor adds it to the list.
+// box shows (also one typed), and while the text names no entry (a year outside the list) the
+// arrows and the wheel leave it as it is. Return never replaces the text (by the first entry when
+// the text is selected) nor adds it to the list, and chooses the entry the text names as the
+// entry's own text would ("05" the 5th).
 void FollowShownEntry(QComboBox* box);
 
 } // namespace orvelle

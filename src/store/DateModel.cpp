@@ -87,6 +87,12 @@ void SetDateVariables(Store& s) {
     d.gYY = TwoDigits(ymd.year % 100);
 }
 
+void SelectDate(Store& s, Date d) {
+    s.dates.gSelectedDate = d;
+    SetDateVariables(s);
+    if (s.hooks.SelectedDateChanged) s.hooks.SelectedDateChanged();
+}
+
 void ClearDateHolders(Store& s) {
     BlankGrid(s.dates.gThisYearsDateHolders);
     BlankGrid(s.dates.gNextYearsDateHolders);

@@ -62,6 +62,10 @@ struct DateComboTexts {
 };
 
 void SetDateVariables(Store& s);
+// The one way the selected date moves: `d` becomes the selected date, its values are derived and
+// the windows that follow it are told (s.hooks.SelectedDateChanged). Code that only lends the
+// selected date to a reader and gives it straight back assigns it directly.
+void SelectDate(Store& s, Date d);
 // Blanks both date grids and both mark-flag grids.
 void ClearDateHolders(Store& s);
 void AssignThisYearsDateHolders(Store& s);

@@ -375,8 +375,7 @@ bool ReadExternalPlanner(Store& s, const std::string& folder, const std::string&
     s.flags.gCalendarView = 0;
     if (s.hooks.ReplaceViewWithPlanner) s.hooks.ReplaceViewWithPlanner();
     // The file's date is the page's date and the selected date: the day buttons step from it.
-    s.dates.gSelectedDate = file->date;
-    SetDateVariables(s);
+    SelectDate(s, file->date);
     s.planner.gPlannerPageDate = file->date;
     ReadPlannerRecord(file->body, s.page);
     s.planner.gExternalPlanner = true;

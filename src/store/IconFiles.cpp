@@ -360,7 +360,7 @@ bool WriteTemplateIcons(Store& s) {
 bool SaveTemplateIcons(Store& s) {
     if (!WriteTemplateIcons(s)) return false;
     s.flags.gTemplateMode = false;
-    s.dates.gSelectedDate = Clock::Today();
+    SelectDate(s, Clock::Today());
     return true;
 }
 

@@ -40,6 +40,9 @@ struct UiHooks {
     std::function<void()> TemplateSaved;
     // Writes the selected date into the main window's date picker.
     std::function<void()> ShowSelectedDateInPicker;
+    // The selected date has moved (SelectDate): what follows it, such as the date menu's mark
+    // items, follows it now.
+    std::function<void()> SelectedDateChanged;
     // Repaints the open calendar view after a manager saved.
     std::function<void()> RedrawCurrentView;
     // Refreshes the main window's alert and birthday indicators.

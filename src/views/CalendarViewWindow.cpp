@@ -128,7 +128,7 @@ void CalendarViewWindow::StepTo(std::optional<Date> target, void (*show)(Store&,
     }
     // The drawing closes a notes or planner window opened over the view: its edits come first.
     if (!QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = *target;
+    SelectDate(s_, *target);
     main_.ShowSelectedDateInPicker();
     show(s_, main_);
     picMain->setFocus();

@@ -87,9 +87,8 @@ void OpenNoteOnDoubleClick(Store& s, MainShell& m) {
     auto date = m.PickerDate();
     // Texts typed into the picker that form no date leave the selection alone.
     if (!date) return;
-    s.dates.gSelectedDate = *date;
+    SelectDate(s, *date);
     if (s.dates.gSelectedDate != s.view.gHoverDate) return;
-    SetDateVariables(s);
     DisplayThisNote(s);
 }
 

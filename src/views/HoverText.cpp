@@ -152,10 +152,7 @@ HoverOutcome ComposeHover(const Store& s, const HoverRequest& r) {
         o.toolTip = AddBirthdaysToHover(o.toolTip, BirthdayNamesAtCell(s, stamps, m, c, w));
     }
 
-    if (six) {
-        o.markFlag = (next ? s.marks.gNextYearsMarkFlags : s.marks.gThisYearsMarkFlags)[m][c][w];
-        if (o.dateBox->empty()) return o;
-    }
+    if (six && o.dateBox->empty()) return o;
     // Lists that hold another year than the grid's say nothing about this cell.
     const int gridYear = next ? s.dates.nextYearsGridYear : s.dates.thisYearsGridYear;
     const int notesYear = next ? s.notes.nextYearsNotesYear : s.notes.thisYearsNotesYear;

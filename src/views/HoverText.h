@@ -76,8 +76,6 @@ struct HoverOutcome {
     std::optional<std::string> dateBox;
     // One-month view over a date: the date menu is offered.
     bool dateMenuEnabled = false;
-    // Six-month view over a date: the cell's mark flag switches quick mark and clear mark.
-    std::optional<std::int16_t> markFlag;
     // Whether the date has a note and a planner page; nullopt leaves the buttons alone.
     std::optional<bool> noteExists;
     std::optional<bool> plannerExists;

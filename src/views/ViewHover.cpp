@@ -68,7 +68,6 @@ void ViewHover::Handle(Store& s, MainShell& m, PictureBox& box, int month, bool 
         if (m.DateBoxText() != text) m.SetDateBoxText(text);
     }
     if (o.dateMenuEnabled) m.SetMenuEnabled("mnuDateOptions", true);
-    if (o.markFlag) SetMarkMenus(m, *o.markFlag);
     if (o.noteExists) m.SetOptLook(1, *o.noteExists ? ButtonLook::Exists : ButtonLook::NoFocus);
     if (o.plannerExists) m.SetOptLook(2, *o.plannerExists ? ButtonLook::Exists : ButtonLook::NoFocus);
     mLastHoverX = x;

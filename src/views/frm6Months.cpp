@@ -100,7 +100,7 @@ bool frm6Months::cmdView_KeyDown(int, int keyCode, int shift) { return Form_KeyD
 void frm6Months::cmdView_Click(int index) {
     auto first = MonthCaptionDate(ToCp1252(cmdView[index]->text()));
     if (!first || !QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = *first;
+    SelectDate(s_, *first);
     main_.ShowSelectedDateInPicker();
     s_.flags.gSixMonthViewOpen = false;
     Show1MonthCalendar(s_, main_);
@@ -131,11 +131,8 @@ void frm6Months::picMonth_MouseDown(int index, int button, int, double x, double
     const auto& grid = next ? s.dates.gNextYearsDateHolders : s.dates.gThisYearsDateHolders;
     auto date = ReadPressedCell(grid, month, hit.column, hit.row, v.gSixMonthPanelYear);
     if (!date) return;
-    const auto& marks = next ? s.marks.gNextYearsMarkFlags : s.marks.gThisYearsMarkFlags;
-    SetMarkMenus(main_, marks[month][hit.column][hit.row]);
-    s.dates.gSelectedDate = *date;
     // The mark and save commands choose next year's tables by the date's own year.
-    SetDateVariables(s);
+    SelectDate(s, *date);
     main_.ShowSelectedDateInPicker();
     if (button == kRightButton) PopUpDateMenu(main_);
 }

@@ -190,7 +190,7 @@ void frmMonth::Step(int direction) {
         SystemBeep();
         return;
     }
-    s_.dates.gSelectedDate = *target;
+    SelectDate(s_, *target);
     main_.ShowSelectedDateInPicker();
     Show1MonthCalendar(s_, main_);
     // Out of template mode the month's left panel comes back as it was.
@@ -222,8 +222,7 @@ void frmMonth::picMonth_MouseDown(int button, int, double x, double y) {
     }
     auto date = ReadPressedCell(s.dates.gThisYearsDateHolders, month, hit.column, hit.row, s.dates.thisYearsGridYear);
     if (!date) return;
-    SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[month][hit.column][hit.row]);
-    s.dates.gSelectedDate = *date;
+    SelectDate(s, *date);
     main_.ShowSelectedDateInPicker();
     main_.SetHolidayText(FromCp1252(HolidayLabelText(s, month, hit.column, hit.row)));
     if (button == kRightButton) {

@@ -109,7 +109,7 @@ void frmYear::cmdMonth_Click(int index) {
     // year typed into the picker but not yet applied cannot send the view elsewhere.
     auto first = MonthCaptionDate(ToCp1252(cmdMonth[index]->text()));
     if (!first || !QueryUnloadPlannerAndNotes(s_)) return;
-    s_.dates.gSelectedDate = *first;
+    SelectDate(s_, *first);
     s_.dates.gCurrentCellMonth = MonthOf(*first) - 1;
     main_.ShowSelectedDateInPicker();
     s_.flags.gYearViewOpen = false;
@@ -135,9 +135,8 @@ void frmYear::picMonth_MouseDown(int index, int button, int, double x, double y)
     }
     auto date = ReadPressedCell(s.dates.gThisYearsDateHolders, index, hit.column, hit.row, s.dates.thisYearsGridYear);
     if (!date) return;
-    s.dates.gSelectedDate = *date;
+    SelectDate(s, *date);
     main_.SetHolidayText(FromCp1252(HolidayLabelText(s, index, hit.column, hit.row)));
-    SetMarkMenus(main_, s.marks.gThisYearsMarkFlags[index][hit.column][hit.row]);
     main_.ShowSelectedDateInPicker();
     if (button == kRightButton) PopUpDateMenu(main_);
 }

@@ -313,6 +313,16 @@ TEST_F(AlertWindowTest, TheDateBoxesStepFromTheShownDateAndReturnKeepsIt) {
     EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/05/09");
     key(Qt::Key_Down);
     EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/06/09");
+    // A day typed with a leading zero, as the boxes write it, is taken at Return as without one.
+    day->lineEdit()->selectAll();
+    QTest::keyClicks(day, "04");
+    key(Qt::Key_Return);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/04/09");
+    EXPECT_EQ(day->currentText(), "04");
+    day->lineEdit()->selectAll();
+    QTest::keyClicks(day, "6");
+    key(Qt::Key_Return);
+    EXPECT_EQ(Get<QLineEdit>("txtDate")->text(), "03/06/09");
     Get<QLineEdit>("txtValue")->setText("1");
     Get<QPlainTextEdit>("txtMessage")->setPlainText("Dentist");
     prompter.Expect(MsgAnswer::OK, "Alert List Updated.");

@@ -151,6 +151,16 @@ TEST_F(DateTools, TheRowBoxesStepFromTheShownDateAndReturnKeepsIt) {
     EXPECT_EQ(end->text(), "Mar 06, 2010");
     Child<QPushButton>(w, "cmdDateDiff")->click();
     EXPECT_EQ(Child<QLineEdit>(w, "txtAnswer")->text(), "52");
+
+    // A year typed before the list is no start for the arrows: the row keeps it.
+    end->setFocus();
+    end->setText("7/4/1976");
+    key(Qt::Key_Return);
+    year->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    EXPECT_EQ(year->currentText(), "1976");
+    EXPECT_EQ(end->text(), "Jul 04, 1976");
 }
 
 } // namespace

@@ -412,7 +412,13 @@ TEST_F(ReportWindowsTest, PickerBoxesStepFromTheShownPeriodAndReturnKeepsIt) {
     range->cmbYear[1]->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Return);
     EXPECT_EQ(range->cmbYear[1]->currentText(), "2009");
+    // A day typed with a leading zero, as the picker writes it itself, is taken at Return.
+    range->cmbDay[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(range->cmbDay[0], "02");
+    key(Qt::Key_Return);
+    EXPECT_EQ(range->txtInput[0]->text(), "Mar 02, 2009");
     range->cmdReport_Click();
+    EXPECT_EQ(s->reports.gReportStartDate, DateSerial(2009, 3, 2));
     EXPECT_EQ(s->reports.gReportEndDate, DateSerial(2009, 3, 6));
     delete range.data();
 }

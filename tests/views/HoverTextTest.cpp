@@ -153,10 +153,7 @@ TEST_F(HoverText, DateBoxAndButtonsDifferByView) {
     EXPECT_EQ(year.noteExists, true);
     EXPECT_EQ(year.plannerExists, false);
     EXPECT_FALSE(year.dateMenuEnabled);
-    EXPECT_FALSE(year.markFlag.has_value());
     EXPECT_TRUE(Over(newYear, kVbWhite, HoverView::OneMonth).dateMenuEnabled);
-    s.marks.gThisYearsMarkFlags[c.month][c.column][c.row] = -1;
-    EXPECT_EQ(Over(newYear, kVbWhite, HoverView::SixMonths).markFlag, -1);
 
     // 28 December 2008 stands in January's first row but is no date of January.
     HoverRequest r;

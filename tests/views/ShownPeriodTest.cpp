@@ -91,6 +91,7 @@ TEST_F(ShownPeriod, AfterANoteOfAnotherYearTheYearViewKeepsItsYear) {
     Start();
     frmYear* year = w->yearView();
     ClickCell(year->picMonth[2], 2, 1); // offers to clear the mark of 10 March
+    ASSERT_TRUE(w->MenuEnabled("mnuOptDateClearMark"));
     OpenAndCloseNote("May", "05", "2010");
 
     // The note button tells of the shown year's notes, not of 2010's in the same cells.
@@ -99,9 +100,11 @@ TEST_F(ShownPeriod, AfterANoteOfAnotherYearTheYearViewKeepsItsYear) {
     HoverDate(year->picMonth[5], DateSerial(2009, 6, 17));
     EXPECT_EQ(w->imgOpt[1]->Look(), ButtonLook::Exists);
 
-    // The date commands cannot work on a date the calendar does not show, and say so.
+    // The date commands cannot work on a date the calendar does not show, and say so; there is
+    // no mark of it on show to clear.
     HoverDate(year->picMonth[2], DateSerial(2009, 3, 10)); // offers the hover note
-    for (const char* item : {"mnuOptDateMarkAs_3", "mnuOptDateAttachHoverText", "mnuOptDateClearMark"}) {
+    EXPECT_FALSE(w->MenuEnabled("mnuOptDateClearMark"));
+    for (const char* item : {"mnuOptDateMarkAs_3", "mnuOptDateAttachHoverText", "mnuOptDateQuickMark"}) {
         ASSERT_TRUE(w->MenuEnabled(item)) << item;
         prompter.Expect(MsgAnswer::OK, kDateNotOnCalendar);
         w->Menu(item)->trigger();

@@ -100,11 +100,18 @@ TEST_F(ViewHover, SixMonthBoxOfTheNextYearUsesNextYearsTables) {
     ASSERT_EQ(six->cmdView[4]->text(), "January, 2010");
     w->Wire("mnuOptDateQuickMark", [] {});
     w->Wire("mnuOptDateClearMark", [] {});
+    Cell sep = CellOf(DateSerial(2009, 9, 10));
+    ClickCell(six->picMonth[0], sep.column, sep.row);
     Cell c = CellOf(DateSerial(2010, 1, 6));
     s->marks.gNextYearsMarkFlags[c.month][c.column][c.row] = -1;
     HoverDate(six->picMonth[4], DateSerial(2010, 1, 6));
     EXPECT_EQ(s->view.gSixMonthPanelIsNextYear, 1);
     EXPECT_EQ(w->txtDate->text(), "01/06/10");
+    // The mark items stay with the selected date, which the commands act on; a press selects.
+    EXPECT_TRUE(w->MenuEnabled("mnuOptDateQuickMark"));
+    EXPECT_FALSE(w->MenuEnabled("mnuOptDateClearMark"));
+    ClickCell(six->picMonth[4], c.column, c.row);
+    EXPECT_EQ(s->dates.gSelectedDate, DateSerial(2010, 1, 6));
     EXPECT_FALSE(w->MenuEnabled("mnuOptDateQuickMark"));
     EXPECT_TRUE(w->MenuEnabled("mnuOptDateClearMark"));
     // The head band of a box of this year empties the date box.
