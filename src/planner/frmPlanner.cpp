@@ -352,9 +352,11 @@ void frmPlanner::closeEvent(QCloseEvent* event) {
 }
 
 void frmPlanner::focusInEvent(QFocusEvent* event) {
-    // The window itself takes the focus when it is opened or activated; typing belongs in a line.
+    // The window itself takes the focus when it is opened or activated; typing belongs in a line,
+    // or in the print preview, whatever brought the keyboard, while that covers the page.
     QWidget::focusInEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
+    if (PlannerPreviewOverlay* preview = PreviewOverlay(*this)) preview->setFocus(event->reason());
+    else if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
         page_->txt(0)->setFocus(event->reason());
 }
 
