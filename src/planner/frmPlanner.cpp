@@ -10,6 +10,7 @@
 #include "planner/PlannerSideCommands.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/CaptionFit.h"
+#include "platform/CloseQuestions.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
@@ -101,6 +102,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     };
     s_.hooks.QueryUnloadPlanner = [this] { return AskToClose(); };
     RegisterWindow(this);
+    SetCloseQuestion(this, [this] { return AskToClose(); }, [this](bool changed) { s_.flags.gPlannerChanged = changed; });
     ShowTermsWithTypingWindow(s_);
     KeepCaptionsWhole(this);
 }
@@ -376,9 +378,9 @@ void frmPlanner::mnuFileExit_Click() {
 }
 
 void frmPlanner::mnuFileQuit_Click() {
-    // The page's and the note's questions come before any window closes: Cancel there keeps
-    // every window as it was, the terms window too. The windows then close last first, each
-    // with its own question; a refusal keeps the program open with the edits answered No.
+    // The page's and the note's questions come first, then those of the other windows, last
+    // loaded first, all before any window closes: Cancel at any of them keeps every window as
+    // it was, the terms window too, and the edits answered No.
     EditsToDrop drop;
     if (!QueryUnloadPlannerAndNotes(s_, drop)) return;
     ForgetDroppedEdits(s_, drop);
