@@ -6,6 +6,7 @@
 #include "notes/NotesTerms.h"
 #include "notes/frmPref.h"
 #include "platform/CaptionFit.h"
+#include "platform/CloseQuestions.h"
 #include "platform/Cp1252.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
@@ -83,6 +84,7 @@ frmNotes::frmNotes(Store& store, QWidget* parent) : QWidget(parent), store_(stor
         p.gFUTWidth = 2805;
         p.gFUTHeight = 6345;
     }
+    SetCloseQuestion(this, [this] { return AskToClose(); }, [this](bool changed) { store_.flags.gNotesChanged = changed; });
     KeepCaptionsWhole(this);
 }
 

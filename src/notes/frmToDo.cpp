@@ -2,6 +2,7 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/CheckBoxPicture.h"
+#include "platform/CloseQuestions.h"
 #include "platform/Cp1252.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
@@ -106,6 +107,8 @@ frmToDo::frmToDo(Store& store, QWidget* parent) : QWidget(parent, Qt::Window), s
     }
     adjustSize();
     RegisterWindow(this);
+    // The end of the program asks about the list before any window closes.
+    SetCloseQuestion(this, [this] { return AskToClose(); }, [this](bool changed) { store_.todo.gToDoChanged = changed; });
     KeepCaptionsWhole(this);
 }
 
@@ -276,15 +279,21 @@ void frmToDo::mnuOptMoveUp_Click() {
     if (rows_.texts != before.texts || rows_.done != before.done) store_.todo.gToDoChanged = true;
 }
 
-bool frmToDo::Form_QueryUnload() {
-    ToDoList& t = store_.todo;
-    if (!t.gToDoChanged) return true;
+CloseAnswer frmToDo::AskToClose() {
+    if (!store_.todo.gToDoChanged) return CloseAnswer::Close;
     switch (store_.ui->MsgBox("To Do List has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
                               "To Do List Changed")) {
-    case MsgAnswer::Yes: return mnuFileSave_Click(); // a failed save keeps the window and its edits
-    case MsgAnswer::No: t.gToDoChanged = false; return true;
-    default: return false;
+    // A failed save keeps the window and its edits.
+    case MsgAnswer::Yes: return mnuFileSave_Click() ? CloseAnswer::Close : CloseAnswer::Cancel;
+    case MsgAnswer::No: return CloseAnswer::DropEdits;
+    default: return CloseAnswer::Cancel;
     }
+}
+
+bool frmToDo::Form_QueryUnload() {
+    CloseAnswer a = AskToClose();
+    if (a == CloseAnswer::DropEdits) store_.todo.gToDoChanged = false;
+    return a != CloseAnswer::Cancel;
 }
 
 void frmToDo::Form_Unload() {

@@ -4,6 +4,7 @@
 // store's gToDoTexts; nothing reaches "To Do.dat" (or the calendar's To Do pane and the
 // planner's import) before Save.
 #include "notes/ToDoRows.h"
+#include "store/UiHooks.h"
 
 #include <QWidget>
 
@@ -40,8 +41,10 @@ public:
     void mnuFilePrint_Click();
     void mnuOptMoveDown_Click();
     void mnuOptMoveUp_Click();
-    // The close question; true when the window may close.
+    // The close question; true when the window may close. AskToClose only answers it: No
+    // leaves the edits to the caller to drop.
     bool Form_QueryUnload();
+    CloseAnswer AskToClose();
     void Form_Unload();
 
     const ToDoRows& Rows() const { return rows_; }

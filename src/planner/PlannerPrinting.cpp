@@ -108,6 +108,9 @@ PlannerPreviewOverlay::PlannerPreviewOverlay(QWidget* page) : QWidget(page) {
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setGeometry(page->rect());
+    // The preview holds the keyboard while it shows: its keys (the page keys, Esc, F2/F3) reach
+    // the window through it, and nothing typed lands in a control it covers.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PlannerPreviewOverlay::paintEvent(QPaintEvent*) {
@@ -157,6 +160,7 @@ void mnuFilePreview_Click(frmPlanner& w, Store& s) {
     QAction* item = Item(w, "mnuFilePreview");
     PlannerPageView& page = *w.Page();
     auto* overlay = page.findChild<PlannerPreviewOverlay*>("picPreview", Qt::FindDirectChildrenOnly);
+    PlannerTimeLabels* times = w.TimeLabels();
     if (item->text() == kPreviewCaption) {
         item->setText(kResumeCaption);
         for (int k = 0; k < 2; ++k) page.cmdDay(k)->hide();
@@ -166,9 +170,21 @@ void mnuFilePreview_Click(frmPlanner& w, Store& s) {
         overlay->show();
         overlay->raise();
         overlay->update();
+        // The keyboard leaves the hidden line, or the time editor, for the preview; an open editor
+        // stays open, hidden until editing resumes.
+        if (times) times->SetEditorShown(false);
+        overlay->setFocus(Qt::OtherFocusReason);
     } else if (item->text() == kResumeCaption) {
         item->setText(kPreviewCaption);
+        // Where editing goes on, taken before the page shows: a line that gets the keyboard as it
+        // shows becomes the current one.
+        const int line = std::clamp(s.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1);
         if (overlay) {
+            // A hidden control that asked for the keyboard meanwhile (a menu closing gives it back
+            // to the control it was opened from) would take it as it shows: the preview takes it
+            // first, so that only the control chosen below gets it.
+            overlay->clearFocus();
+            overlay->setFocus(Qt::OtherFocusReason);
             overlay->Clear();
             overlay->hide();
         }
@@ -181,12 +197,13 @@ void mnuFilePreview_Click(frmPlanner& w, Store& s) {
         }
         for (int k = 0; k < 2; ++k) page.cmdDay(k)->show();
         SyncShowMainLabel(w);
-        // Hiding the page took the keyboard from its line; editing goes on where it was: in the
-        // time editor when one was open, else in the current line.
-        PlannerTimeLabels* times = w.TimeLabels();
-        if (times && times->EditorOpen()) times->txtTime()->setFocus(Qt::OtherFocusReason);
-        else if (QLineEdit* line = page.txt(std::clamp(s.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1)))
-            line->setFocus(Qt::OtherFocusReason);
+        // Editing goes on where it was: in the time editor when one is open, else in the current line.
+        if (times && times->EditorOpen()) {
+            times->SetEditorShown(true);
+            times->txtTime()->setFocus(Qt::OtherFocusReason);
+        } else if (QLineEdit* box = page.txt(line)) {
+            box->setFocus(Qt::OtherFocusReason);
+        }
     }
     UpdatePrintItem(w, s);
 }

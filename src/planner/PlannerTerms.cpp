@@ -40,9 +40,7 @@ PlannerTerms::PlannerTerms(Store& s, PlannerPageView& page, PlannerLineEditing& 
         box->installEventFilter(this);
     }
     s_.hooks.KeyTermIntoPlanner = [this](const std::string& term) { KeyTermIn(term); };
-    s_.hooks.FocusPlannerLine = [this] {
-        FocusWithItsWindow(LineBox(page_, s_.editing.gCurrentPlannerLine));
-    };
+    s_.hooks.FocusPlannerLine = [this] { FocusWithItsWindow(TypingPlace(LineBox(page_, s_.editing.gCurrentPlannerLine))); };
     SetDefaultFUTGeometry(s_, ScreenWidthTwips());
 }
 
@@ -53,6 +51,12 @@ void PlannerTerms::Detach() {
     attached_ = false;
     s_.hooks.KeyTermIntoPlanner = nullptr;
     s_.hooks.FocusPlannerLine = nullptr;
+}
+
+QWidget* PlannerTerms::TypingPlace(QLineEdit* box) const {
+    // While a print preview hides the lines, the window puts the keyboard in the preview.
+    if (box && box->isHidden()) return qobject_cast<QWidget*>(parent());
+    return box;
 }
 
 void PlannerTerms::txt_KeyUp(int index, int keyCode, int shift) {
@@ -95,6 +99,11 @@ void PlannerTerms::KeyTermIn(const std::string& term) {
     int index = s_.editing.gCurrentPlannerLine;
     QLineEdit* box = LineBox(page_, index);
     if (!box) return;
+    // A print preview covers the page: a term would land in a line nobody sees.
+    if (box->isHidden()) {
+        FocusWithItsWindow(TypingPlace(box));
+        return;
+    }
     SetLineAndFocus(index, TextWithKeyedTerm(BoxBytes(box->text()), term, false));
 }
 

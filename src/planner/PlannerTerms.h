@@ -6,6 +6,9 @@
 
 #include <string>
 
+class QLineEdit;
+class QWidget;
+
 namespace orvelle {
 
 struct Store;
@@ -30,6 +33,9 @@ protected:
 
 private:
     void SetLineAndFocus(int index, const std::string& text);
+    // Where the keyboard goes back to for `box`: the box, or the window while a print preview
+    // hides the lines.
+    QWidget* TypingPlace(QLineEdit* box) const;
 
     Store& s_;
     PlannerPageView& page_;

@@ -13,6 +13,7 @@
 #include "store/Store.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace orvelle {
 
@@ -53,6 +55,7 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
         if (editorLabel_ >= 0) MarkPageChanged();
     });
     txtTime_->hide();
+    txtTime_->installEventFilter(this);
 
     cmdOK_ = new QPushButton("ok", &page_);
     cmdOK_->setObjectName("cmdOK");
@@ -85,6 +88,11 @@ PlannerTimeLabels::PlannerTimeLabels(Store& s, PlannerPageModel& model, PlannerP
 QAction* PlannerTimeLabels::Item(const char* name) const { return menus_ ? menus_->findChild<QAction*>(name) : nullptr; }
 
 bool PlannerTimeLabels::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtTime_) {
+        if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn)
+            KeepEditorSelection(*static_cast<QFocusEvent*>(event));
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
     for (int i = 0; i < PlannerLayout::kTimeLabels; ++i) {
         if (watched != page_.lblTime(i)) continue;
@@ -131,6 +139,7 @@ void PlannerTimeLabels::ShowTimeChangeBox(int index) {
     MoveTwips(cmdOK_, left - (kOkWidth + kOkGap), top);
     txtTime_->setText(FromCp1252(s_.page.gTimeCaptions[index]));
     editorLabel_ = index;
+    keptSelection_.reset();
     txtTime_->show();
     cmdOK_->show();
     txtTime_->raise();
@@ -191,6 +200,35 @@ void PlannerTimeLabels::CloseTimeEditor() {
     txtTime_->hide();
     cmdOK_->hide();
     editorLabel_ = -1;
+    keptSelection_.reset();
+}
+
+void PlannerTimeLabels::SetEditorShown(bool shown) {
+    if (editorLabel_ < 0) return;
+    txtTime_->setVisible(shown);
+    cmdOK_->setVisible(shown);
+    if (!shown) return;
+    txtTime_->raise();
+    cmdOK_->raise();
+}
+
+void PlannerTimeLabels::KeepEditorSelection(const QFocusEvent& e) {
+    const Qt::FocusReason why = e.reason();
+    if (e.lostFocus()) {
+        // The line editor drops its selection when a menu or another control takes the keyboard
+        // (not when another window or a popup does); a time typed when it comes back still
+        // replaces what was selected.
+        if (why == Qt::ActiveWindowFocusReason || why == Qt::PopupFocusReason) keptSelection_.reset();
+        else keptSelection_ = {txtTime_->text(), txtTime_->selectionStart(), txtTime_->selectionLength(),
+                               txtTime_->cursorPosition()};
+        return;
+    }
+    const std::optional<KeptSelection> k = std::exchange(keptSelection_, std::nullopt);
+    // A click places the caret itself.
+    if (!k || why == Qt::MouseFocusReason || k->text != txtTime_->text()) return;
+    if (k->length <= 0) txtTime_->setCursorPosition(k->caret);
+    else if (k->caret == k->start) txtTime_->setSelection(k->start + k->length, -k->length);
+    else txtTime_->setSelection(k->start, k->length);
 }
 
 void PlannerTimeLabels::mnuEditDelete_Click() {

@@ -6,12 +6,14 @@
 // of the page, asked about before the page is left.
 #include <QObject>
 #include <QPoint>
+#include <QString>
 
 #include <array>
 #include <optional>
 #include <string>
 
 class QAction;
+class QFocusEvent;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -49,6 +51,9 @@ public:
     void ManageLabelVisibilty();
     // Closes the editor without touching its label (another date is being shown).
     void CloseTimeEditor();
+    // Hides an open editor and shows it again, still open over its label: a print preview
+    // covers the page, and nothing typed may land in an editor the user cannot see.
+    void SetEditorShown(bool shown);
 
     // The label the Edit menu's time commands act on: the one last pressed, or the appointment
     // line the user has moved to since; 0 before either.
@@ -62,6 +67,7 @@ protected:
 
 private:
     void SetCaption(int index, const std::string& caption);
+    void KeepEditorSelection(const QFocusEvent& e);
     void MarkPageChanged();
     void RetagAppointmentLines();
     QAction* Item(const char* name) const;
@@ -79,6 +85,13 @@ private:
     std::array<std::string, 16> mSavedTimeCaptions;
     // The label the open editor belongs to; -1 while it is closed.
     int editorLabel_ = -1;
+    // The editor's text, selection and caret when it last lost the keyboard, given back when it
+    // gets it again with the same text.
+    struct KeptSelection {
+        QString text;
+        int start = -1, length = 0, caret = 0;
+    };
+    std::optional<KeptSelection> keptSelection_;
     // Where the mouse pressed the label, for the popup menu.
     std::optional<QPoint> popupAt_;
 };

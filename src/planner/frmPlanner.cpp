@@ -10,6 +10,7 @@
 #include "planner/PlannerSideCommands.h"
 #include "planner/PlannerTimeLabels.h"
 #include "platform/CaptionFit.h"
+#include "platform/CloseQuestions.h"
 #include "platform/Cp1252.h"
 #include "platform/MdiChildren.h"
 #include "platform/Twips.h"
@@ -101,6 +102,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     };
     s_.hooks.QueryUnloadPlanner = [this] { return AskToClose(); };
     RegisterWindow(this);
+    SetCloseQuestion(this, [this] { return AskToClose(); }, [this](bool changed) { s_.flags.gPlannerChanged = changed; });
     ShowTermsWithTypingWindow(s_);
     KeepCaptionsWhole(this);
 }
@@ -351,9 +353,11 @@ void frmPlanner::closeEvent(QCloseEvent* event) {
 }
 
 void frmPlanner::focusInEvent(QFocusEvent* event) {
-    // The window itself takes the focus when it is opened or activated; typing belongs in a line.
+    // The window itself takes the focus when it is opened or activated; typing belongs in a line,
+    // or in the print preview, whatever brought the keyboard, while that covers the page.
     QWidget::focusInEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
+    if (PlannerPreviewOverlay* preview = PreviewOverlay(*this)) preview->setFocus(event->reason());
+    else if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
         page_->txt(0)->setFocus(event->reason());
 }
 
@@ -373,9 +377,9 @@ void frmPlanner::mnuFileExit_Click() {
 }
 
 void frmPlanner::mnuFileQuit_Click() {
-    // The page's and the note's questions come before any window closes: Cancel there keeps
-    // every window as it was, the terms window too. The windows then close last first, each
-    // with its own question; a refusal keeps the program open with the edits answered No.
+    // The page's and the note's questions come first, then those of the other windows, last
+    // loaded first, all before any window closes: Cancel at any of them keeps every window as
+    // it was, the terms window too, and the edits answered No.
     EditsToDrop drop;
     if (!QueryUnloadPlannerAndNotes(s_, drop)) return;
     ForgetDroppedEdits(s_, drop);

@@ -1,5 +1,7 @@
 #include "platform/WindowRegistry.h"
 
+#include "platform/CloseQuestions.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
@@ -49,6 +51,13 @@ bool UnloadAllFormsAndEnd() {
     if (running) return true;
     running = true;
     QList<QWidget*> windows = LoadedWindows();
+    // Every question comes before any window closes: a Cancel leaves them all open.
+    NotedNoAnswers noted;
+    if (!AskCloseQuestionsLastFirst(windows, noted)) {
+        running = false;
+        return false;
+    }
+    noted.DropEdits();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         QPointer<QWidget> w = *it;
         if (w.isNull()) continue; // closed along with an earlier one
@@ -56,6 +65,7 @@ bool UnloadAllFormsAndEnd() {
         QWidget* target = w;
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) target = sub;
         if (!target->close()) {
+            noted.KeepEdits();
             running = false;
             return false;
         }

@@ -13,9 +13,11 @@ void RegisterWindow(QWidget* window);
 // The loaded windows, first loaded first.
 QList<QWidget*> LoadedWindows();
 
-// Closes every loaded window, the last loaded first; each window's close handler may refuse
-// (ignore the close event), which stops the shutdown at once and returns false with the
-// program still running. Otherwise the event loop is told to quit and true is returned.
+// Closes every loaded window, the last loaded first, once every window with a close question
+// (platform/CloseQuestions.h) has asked it, in the same order: Cancel there closes nothing. A
+// window's close handler may still refuse (ignore the close event), which stops the shutdown at
+// once and returns false with the program still running. Otherwise the event loop is told to
+// quit and true is returned.
 // A call made while a shutdown is already running returns true at once.
 bool UnloadAllFormsAndEnd();
 

@@ -2,6 +2,7 @@
 // calendar moves on around them.
 #include "common/MainWindowFixture.h"
 #include "mainwindow/MarkCommands.h"
+#include "notes/frmFUT.h"
 #include "notes/frmNotes.h"
 #include "notes/frmToDo.h"
 #include "mainwindow/ReportMenus.h"
@@ -350,6 +351,53 @@ TEST_F(UnsavedEdits, CancelAtTheNoteKeepsThePageAnsweredNoBefore) {
     EXPECT_TRUE(s->flags.gPlannerChanged);
     EXPECT_TRUE(s->flags.gNotesChanged);
     EXPECT_EQ(NoteText(), "call Ann");
+}
+
+// Exit the Program with the to-do list loaded before the planner and its terms window: every
+// question comes before any window closes, so Cancel at the list's keeps the page, the terms
+// window and F3; with No at both, the program ends without keeping either edit.
+TEST_F(UnsavedEdits, ExitTheProgramAsksEveryWindowBeforeClosingAny) {
+    ASSERT_TRUE(WriteFileAtomic(dir + "Work.fut", "Meeting"));
+    ASSERT_TRUE(WriteFileAtomic(dir + "Zoo.fut", "Lion"));
+    frmMain& m = StartWithPlanner();
+    s->prefs.gFUTFileName = "Work.fut";
+    s->prefs.gShowFUT = true;
+    m.Menu("mnuManageToDo")->trigger();
+    Settle();
+    QPointer<frmToDo> todo = m.findChild<frmToDo*>();
+    ASSERT_NE(todo, nullptr);
+    QTest::keyClicks(todo->txt(0), "milk");
+    m.Menu("mnuOptDateOpenPlanner")->trigger();
+    Settle();
+    QPointer<frmPlanner> planner = Planner();
+    ASSERT_NE(planner, nullptr);
+    QPointer<frmFUT> terms = frmFUT::Find();
+    ASSERT_NE(terms, nullptr);
+    QTest::keyClicks(planner->Page()->txt(0), "Lunch");
+
+    prompter.Expect(MsgAnswer::No, "Planner has been changed.").Expect(MsgAnswer::Cancel, "To Do List has been changed.");
+    planner->findChild<QAction*>("mnuFileQuit")->trigger();
+    Settle();
+    EXPECT_TRUE(prompter.Finished());
+    ASSERT_TRUE(planner && !planner->IsUnloaded());
+    EXPECT_EQ(planner->Page()->txt(0)->text(), "Lunch");
+    EXPECT_TRUE(s->flags.gPlannerChanged);
+    ASSERT_TRUE(todo && todo->isVisible());
+    EXPECT_EQ(todo->txt(0)->text(), "milk");
+    EXPECT_TRUE(s->todo.gToDoChanged);
+    ASSERT_TRUE(terms && terms->isVisible());
+    QTest::keyClick(planner->Page()->txt(0), Qt::Key_F3);
+    EXPECT_EQ(terms->windowTitle(), "Zoo");
+    EXPECT_TRUE(m.isVisible());
+
+    prompter.Expect(MsgAnswer::No, "Planner has been changed.").Expect(MsgAnswer::No, "To Do List has been changed.");
+    planner->findChild<QAction*>("mnuFileQuit")->trigger();
+    Settle();
+    EXPECT_TRUE(planner.isNull() || planner->IsUnloaded());
+    EXPECT_TRUE(todo.isNull() || !todo->isVisible());
+    EXPECT_TRUE(terms.isNull() || !terms->isVisible());
+    EXPECT_EQ(YearFile(2009, "Planner.dat").find("Lunch"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(dir + "To Do.dat").value_or("").find("milk"), std::string::npos);
 }
 
 // With a report open, No at the page's and the note's questions and Cancel at the close's

@@ -1,5 +1,7 @@
 #include "platform/WindowRegistry.h"
 
+#include "platform/CloseQuestions.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 using namespace orvelle;
@@ -73,6 +76,40 @@ TEST(WindowRegistry, TheMainWindowsOwnUnloadMayCallItAgain) {
     EXPECT_TRUE(UnloadAllFormsAndEnd());
     EXPECT_TRUE(nested);
     EXPECT_EQ(log, (std::vector<std::string>{"frmYear", "frmMain"}));
+}
+
+// Windows with a close question ask it, the last loaded first, before any window closes; a No
+// is carried out only once the end goes on, and counts again when a later refusal stops it.
+TEST(WindowRegistry, EveryCloseQuestionComesBeforeAnyWindowCloses) {
+    std::vector<std::string> log, asked;
+    auto main = std::make_unique<Probe>(log, "frmMain");
+    auto todo = std::make_unique<Probe>(log, "frmToDo");
+    auto notes = std::make_unique<Probe>(log, "frmNotes");
+    std::map<QWidget*, CloseAnswer> answer;
+    std::map<QWidget*, bool> changed;
+    for (auto [w, name] : {std::pair<QWidget*, std::string>{todo.get(), "frmToDo"}, {notes.get(), "frmNotes"}}) {
+        changed[w] = true;
+        SetCloseQuestion(w, [&, w, name] {
+            asked.push_back(name);
+            return answer[w];
+        }, [&, w](bool c) { changed[w] = c; });
+    }
+    answer = {{notes.get(), CloseAnswer::DropEdits}, {todo.get(), CloseAnswer::Cancel}};
+    EXPECT_FALSE(UnloadAllFormsAndEnd());
+    EXPECT_EQ(asked, (std::vector<std::string>{"frmNotes", "frmToDo"}));
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(changed[notes.get()]);
+
+    answer[todo.get()] = CloseAnswer::DropEdits;
+    auto stubborn = std::make_unique<Probe>(log, "frmAlarm", true);
+    EXPECT_FALSE(UnloadAllFormsAndEnd());
+    EXPECT_EQ(log, (std::vector<std::string>{"frmAlarm"}));
+    EXPECT_TRUE(changed[notes.get()] && changed[todo.get()]);
+    stubborn.reset();
+    log.clear();
+    EXPECT_TRUE(UnloadAllFormsAndEnd());
+    EXPECT_EQ(log, (std::vector<std::string>{"frmNotes", "frmToDo", "frmMain"}));
+    EXPECT_FALSE(changed[notes.get()] || changed[todo.get()]);
 }
 
 TEST(WindowRegistry, DestroyedWindowsLeaveTheList) {
