@@ -205,6 +205,13 @@ INSTANTIATE_TEST_SUITE_P(MainMenus, WindowsTakeTheKeyboard, ::testing::Values(
     Road{"AlarmClock", From::MainWindow, {"alt+t", "Return"}, "frmAlarm", "txtTime"},
     Road{"HelpContents", From::MainWindow, {"alt+h", "Return"}, "frmHelp"}));
 
+// The main window's buttons, reached from the date picker (Alt+S) by Tab.
+INSTANTIATE_TEST_SUITE_P(MainButtons, WindowsTakeTheKeyboard, ::testing::Values(
+    Road{"NotesButton", From::MainWindow, {"alt+s", "Tab", "Tab", "Tab", "Tab", "space"}, "frmNotes", "txtNotes"},
+    Road{"PlannerButton", From::MainWindow, {"alt+s", "Tab", "Tab", "Tab", "Tab", "Tab", "space"}, "frmPlanner"},
+    Road{"AlertButton", From::MainWindow,
+         {"alt+s", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "space"}, "frmAlert"}));
+
 // The menus of the notes window and the planner, shown in the main window while they are active.
 INSTANTIATE_TEST_SUITE_P(NotesAndPlannerMenus, WindowsTakeTheKeyboard, ::testing::Values(
     Road{"NotesExportAndAssign", From::Notes, {"alt+f", "Down", "Down", "Down", "Return"}, "frmEmailList", "lstNames"},
