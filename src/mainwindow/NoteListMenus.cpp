@@ -4,6 +4,7 @@
 #include "notes/frmNoteList.h"
 #include "notes/frmSearch.h"
 #include "notes/frmToDo.h"
+#include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
 namespace orvelle {
@@ -14,10 +15,8 @@ void ConnectNoteListMenus(frmMain& m) {
         EntryOpeners o;
         o.openPlanner = [&m] { m.OpenPlannerForSelectedDate(); };
         o.dateSelected = [&m] { m.ShowSelectedDateInPicker(); };
-        o.entryShown = [&m] {
-            m.raise();
-            m.activateWindow();
-        };
+        // The note or the page has the keyboard in the main window, which comes to the front.
+        o.entryShown = [&m] { ShowInFront(&m); };
         return o;
     };
     s.hooks.ShowToDoWindow = [&s, &m] { frmToDo::Open(s, &m); };

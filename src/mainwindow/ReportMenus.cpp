@@ -49,8 +49,7 @@ void OpenPicker(frmMain& m, ReportKind kind) {
     auto* w = new frmSelectMonth(s, kind, generate, &m);
     CenterForm(w);
     // A dialog to answer: above a window kept on top, such as the terms window.
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
+    ShowInFront(w);
 }
 
 } // namespace
@@ -76,8 +75,7 @@ frmReport& GenerateReportInto(frmMain& m, ReportKind kind) {
     m.ShowChild(w);
     // The picker that started the build has gone: the keyboard comes back to the main window
     // and into the report, so that Esc closes it straight away.
-    m.activateWindow();
-    w->setFocus(Qt::OtherFocusReason);
+    FocusWithItsWindow(w);
     // Closed alone, the report gives the main window back the caption of what lies beneath.
     LendFrameCaption(w, kind == ReportKind::Mileage ? "Orvelle: Mileage Report" : "Orvelle: Expense Report");
     return *w;

@@ -6,6 +6,7 @@
 #include "platform/CurrentRow.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
+#include "platform/TabKeys.h"
 #include "platform/WindowRegistry.h"
 #include "store/Contacts.h"
 #include "store/ListFile.h"
@@ -60,8 +61,10 @@ std::string Trim(const std::string& text) { return listfile::Trim(text); }
 } // namespace
 
 frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Tool : Qt::Window), s_(store), pending_(pending) {
-    // A tool window of the main window: it stays above it while the main window shows what it opened.
+    : QWidget(parent, parent ? Qt::Dialog : Qt::Window), s_(store), pending_(pending) {
+    // A modeless dialog of the main window: it stays above it while the main window shows what it
+    // opened, and its Alt+letters open its own menus only (a tool window would share them with
+    // the main window's).
     setObjectName("frmEmailList");
     setWindowTitle("Email List");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -115,6 +118,8 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
     }
     txtBody_ = new QPlainTextEdit(this);
     txtBody_->setObjectName("txt_4");
+    // Enter starts a new line in the contents; Tab leaves them for the buttons.
+    TabMovesOn(txtBody_);
     connect(txtBody_, &QPlainTextEdit::textChanged, this, [this] { txt_Change(4); });
     fields->addWidget(txtBody_, 4, 1);
 
@@ -162,8 +167,7 @@ frmEmailList* frmEmailList::Open(Store& store, ExportKind pending, QWidget* pare
     f->Form_Load();
     CenterForm(f);
     // An export from the notes or the planner waits here, beside the terms window kept on top.
-    OpenAboveWindowsKeptOnTop(f);
-    f->show();
+    ShowInFront(f);
     return f;
 }
 

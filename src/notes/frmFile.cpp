@@ -184,8 +184,7 @@ frmFile* frmFile::Open(Store& store, FileDialogMode mode, QWidget* parent) {
     auto* f = new frmFile(store, mode, parent);
     CenterForm(f);
     // The terms window, kept on top, opens it for another list: above that window.
-    OpenAboveWindowsKeptOnTop(f);
-    f->show();
+    ShowInFront(f);
     return f;
 }
 

@@ -91,9 +91,7 @@ frmHelp* frmHelp::Open(Store& store, QWidget* parent) {
         CenterForm(w);
     }
     w->FillTopics();
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
 #include "platform/Fonts.h"
+#include "platform/TabKeys.h"
 #include "platform/WindowRegistry.h"
 #include "store/Store.h"
 
@@ -21,8 +22,10 @@
 namespace orvelle {
 
 frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Tool : Qt::Window), store_(store), openers_(std::move(openers)) {
-    // A tool window of the main window: it stays above it while the main window shows what it opened.
+    : QWidget(parent, parent ? Qt::Dialog : Qt::Window), store_(store), openers_(std::move(openers)) {
+    // A modeless dialog of the main window: it stays above it while the main window shows what it
+    // opened, and its Alt+letters open its own menus only (a tool window would share them with
+    // the main window's).
     setObjectName("frmNoteList");
     setWindowTitle("Notes and Planner Management");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,6 +53,7 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
     cmbYear_->setObjectName("cmbYear");
     cmbYear_->setEditable(true);
     QComboBox* boxes[2] = {cmbMonth_, cmbYear_};
+    QList<QWidget*> tabOrder;
     for (int k = 0; k < 2; ++k) {
         auto* lblList = new QLabel(listCaptions[k], this);
         lblList->setObjectName(QString("lblList_%1").arg(k));
@@ -69,6 +73,7 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
         connect(cmdDeleteAll, &QPushButton::clicked, this, [this, k] { cmdDeleteAll_Click(k); });
         auto* lbl = new QLabel(boxCaptions[k], this);
         lbl->setObjectName(QString("lbl_%1").arg(k));
+        tabOrder << lst_[k] << cmdOpen << cmdDelete << cmdDeleteAll << boxes[k];
 
         int col = k * 2;
         grid->addWidget(lblList, 0, col, 1, 2);
@@ -83,6 +88,8 @@ frmNoteList::frmNoteList(Store& store, EntryOpeners openers, QWidget* parent)
     cmdLoad->setObjectName("cmdLoad");
     connect(cmdLoad, &QPushButton::clicked, this, &frmNoteList::cmdLoad_Click);
     grid->addWidget(cmdLoad, 7, 1, 1, 2);
+    // Tab runs down each panel in turn, its box last, so the window opens in the notes list.
+    TabInOrder(tabOrder << cmdLoad);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
@@ -104,9 +111,7 @@ frmNoteList* frmNoteList::Open(Store& store, EntryOpeners openers, QWidget* pare
         if (!parent) orphan = w;
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

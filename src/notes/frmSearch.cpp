@@ -122,10 +122,7 @@ frmSearch* frmSearch::Open(Store& store, EntryOpeners openers, QWidget* parent) 
         if (!parent) orphan = w;
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
-    w->cmbPhrase_->setFocus();
+    ShowInFront(w, w->cmbPhrase_);
     return w;
 }
 

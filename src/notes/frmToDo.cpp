@@ -123,9 +123,7 @@ frmToDo* frmToDo::Open(Store& store, QWidget* parent) {
         w->FillFromStore();
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QScreen>
 
@@ -19,6 +20,9 @@ void Prune() {
     Windows().removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
 }
 
+// Marks a window that is kept on top for its own sake, not for a window kept on top beside it.
+constexpr const char* kKeptOnTopProperty = "orvelleKeptOnTop";
+
 bool AWindowIsKeptOnTop(const QWidget* except) {
     const QList<QWidget*> windows = QApplication::topLevelWidgets();
     for (const QWidget* w : windows) {
@@ -26,6 +30,16 @@ bool AWindowIsKeptOnTop(const QWidget* except) {
             return true;
     }
     return false;
+}
+
+// The first control Tab reaches in the window, or null.
+QWidget* FirstControl(QWidget* window) {
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
+            w->isVisibleTo(window))
+            return w;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -78,6 +92,7 @@ bool UnloadAllFormsAndEnd() {
 void MakeMeTopmost(QWidget* window, bool onTop) {
     if (!window || !onTop) return;
     window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setProperty(kKeptOnTopProperty, true);
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window->show();
 }
@@ -92,19 +107,27 @@ void CenterForm(QWidget* window) {
 }
 
 void OpenAboveWindowsKeptOnTop(QWidget* dialog) {
-    if (!dialog) return;
+    if (!dialog || dialog->property(kKeptOnTopProperty).toBool()) return;
     const bool above = AWindowIsKeptOnTop(dialog);
     // Changing the flags hides a shown window; the caller shows it again.
     if (dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != above)
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint, above);
 }
 
-void ShowInFront(QWidget* dialog) {
-    if (!dialog) return;
-    OpenAboveWindowsKeptOnTop(dialog);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+void ShowInFront(QWidget* window, QWidget* focus) {
+    if (!window) return;
+    if (!qobject_cast<QMainWindow*>(window)) OpenAboveWindowsKeptOnTop(window);
+    if (window->isMinimized()) window->showNormal();
+    else window->show();
+    window->raise();
+    // Before the activation: a window that is not active yet takes it as the control to give the
+    // keyboard to once it is.
+    if (!focus) focus = window->focusWidget();
+    if (!focus || !focus->isVisibleTo(window) || !focus->isEnabled()) focus = FirstControl(window);
+    if (focus) focus->setFocus(Qt::OtherFocusReason);
+    // On X11 this sends the window manager the activation request (_NET_ACTIVE_WINDOW), once the
+    // window is mapped.
+    window->activateWindow();
 }
 
 } // namespace orvelle

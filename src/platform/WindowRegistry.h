@@ -22,7 +22,7 @@ QList<QWidget*> LoadedWindows();
 bool UnloadAllFormsAndEnd();
 
 // With onTop, keeps the window above all ordinary windows and shows it without activating it;
-// without, does nothing.
+// without, does nothing. Such a window stays on top when it is later opened by ShowInFront.
 void MakeMeTopmost(QWidget* window, bool onTop);
 
 // Centres the window on its screen unless it is minimised (a maximised one is moved too).
@@ -31,8 +31,12 @@ void CenterForm(QWidget* window);
 // Call before showing a dialog: while a window is kept on top, the dialog is kept on top too, so
 // that it opens above that window and can be answered without moving it; otherwise it is not.
 void OpenAboveWindowsKeptOnTop(QWidget* dialog);
-// Shows the dialog above any window kept on top (as above), in front and with the keyboard: one
-// opened again comes back where it can be answered.
-void ShowInFront(QWidget* dialog);
+// Opens a window for a command: shown (a minimised one restored), in front, above any window
+// kept on top (as above; the main window is never put among them), and active with the keyboard
+// in `focus`, else in the control it had, else in its first control. The window manager is
+// asked for the activation outright: some give a new tool or dialog window no keyboard of their
+// own accord. Every window a command opens comes through here, except those shown without
+// taking the keyboard (MakeMeTopmost: the terms window, the icon palette, the ringing alarm).
+void ShowInFront(QWidget* window, QWidget* focus = nullptr);
 
 } // namespace orvelle

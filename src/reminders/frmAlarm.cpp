@@ -3,12 +3,14 @@
 #include "platform/Beep.h"
 #include "platform/CaptionFit.h"
 #include "platform/Fonts.h"
+#include "platform/TabKeys.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "reminders/AlarmTime.h"
 #include "store/Clock.h"
 #include "store/Store.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -143,6 +145,12 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame)
     QPushButton* exit = button("cmdExit", "EXIT", 1740, 2640, 1215);
     exit->hide();
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    // Tab goes as the controls stand on screen: Start above, then AM, the time box and PM, then
+    // the hours and the minutes, row by row.
+    QList<QWidget*> order{cmdStart_, cmdAM_, txtTime_, cmdPM_};
+    for (QPushButton* b : cmdHour_) order << b;
+    for (QPushButton* b : cmdMinute_) order << b;
+    TabInOrder(order);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -159,6 +167,12 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame)
     ShowMessage(kPrompt);
     // A time typed at once goes into the time box.
     txtTime_->setFocus();
+    // A click anywhere in it is the user opening it (KeepOffTheKeyboard).
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() != this) lastOther_ = now->window();
+    });
     RegisterWindow(this);
     KeepCaptionsWhole(this);
 }
@@ -167,13 +181,12 @@ frmAlarm* frmAlarm::Open(Store& store, QWidget* parent) {
     frmAlarm* w = parent ? parent->findChild<frmAlarm*>("frmAlarm", Qt::FindDirectChildrenOnly) : nullptr;
     bool fresh = !w;
     if (!w) w = new frmAlarm(store, parent);
-    // Armed, it waits minimised: asked for, it comes back.
-    if (w->isMinimized()) w->showNormal();
     MakeMeTopmost(w, true);
     if (fresh) CenterForm(w);
-    w->raise();
-    // Opened by the user, it takes the keyboard: a time typed next goes into its time box.
-    w->activateWindow();
+    // Opened by the user, it takes the keyboard, a time typed next going into its time box;
+    // armed, it waits minimised and comes back.
+    w->userOpened_ = true;
+    ShowInFront(w, w->txtTime_);
     return w;
 }
 
@@ -201,7 +214,29 @@ void frmAlarm::cmdMinute_Click(int index) {
 
 void frmAlarm::txtTime_Change() { mTimeText = txtTime_->text(); }
 
+bool frmAlarm::Armed() const { return cmdStart_->text() == "Reset"; }
+
+void frmAlarm::KeepOffTheKeyboard() {
+    // Nothing in it has the keyboard until the user opens it, so that a key that was meant
+    // elsewhere (Return) presses nothing here while the keyboard goes back.
+    setFocus(Qt::OtherFocusReason);
+    QWidget* back = lastOther_;
+    if (!back || !back->isVisible() || back->isMinimized()) back = parentWidget() ? parentWidget()->window() : nullptr;
+    if (back && back != this) back->activateWindow();
+}
+
+bool frmAlarm::event(QEvent* e) {
+    // Armed, it takes the keyboard only when the user opens it: a window manager hands it on to
+    // the ringing alarm when the window in use closes (Alt+F4), where a Return would reset it.
+    if (e->type() == QEvent::WindowActivate && Armed() && !userOpened_) KeepOffTheKeyboard();
+    return QWidget::event(e);
+}
+
 bool frmAlarm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress && Armed() && !userOpened_) {
+        userOpened_ = true;
+        ShowInFront(this);
+    }
     if (watched == txtTime_ && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         QString t = k->text();
@@ -253,6 +288,7 @@ void frmAlarm::cmdStart_Click() {
             return;
         }
         timer1_->start();
+        userOpened_ = false;
         showMinimized();
         ShowMessage("Time is Set for " + mAlarmText + ".");
         cmdStart_->setText("Reset");
@@ -284,6 +320,7 @@ void frmAlarm::Timer1_Timer() {
     mCheckText = QString::fromStdString(AlarmTimeText(minute));
     if (!mAlarmTime || mCheckTime != *mAlarmTime) return;
     timer1_->stop();
+    userOpened_ = false;
     SystemBeep();
     // Back on top without the keyboard: the user may be typing elsewhere, and a key meant
     // there must not reset the alarm. A window manager gives the keyboard to a window restored

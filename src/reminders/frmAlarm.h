@@ -2,6 +2,7 @@
 // The alarm clock: hour and minute buttons (or a typed time), AM or PM, Start; a check every ten
 // seconds rings once with six beeps and a blinking message. Nothing is stored: closing the
 // window cancels the alarm. The time comes from Clock and the beeps go through SystemBeep.
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -38,6 +39,7 @@ public:
     std::optional<int> AlarmMinute() const { return mAlarmTime; }
 
 protected:
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -45,6 +47,10 @@ private:
     void SetTime(bool pm);
     void ShowMessage(const QString& text);
     void SetTimeButtonsEnabled(bool on);
+    // From Start until Reset.
+    bool Armed() const;
+    // Hands the keyboard back to the window the user was in (else the main window).
+    void KeepOffTheKeyboard();
 
     Store& s_;
     QString mTimeText, mHourText, mMinuteText, mAlarmText, mCheckText;
@@ -62,6 +68,9 @@ private:
     std::array<QPushButton*, 12> cmdMinute_{};
     QTimer* timer1_;
     QTimer* timer2_;
+    // The user opened it (its menu command, a click) since it was armed or rang.
+    bool userOpened_ = false;
+    QPointer<QWidget> lastOther_;
 };
 
 } // namespace orvelle

@@ -7,6 +7,7 @@
 #include "platform/FocusLeave.h"
 #include "platform/Fonts.h"
 #include "platform/ShownEntry.h"
+#include "platform/TabKeys.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
 #include "store/DateText.h"
@@ -101,7 +102,7 @@ frmAlert::frmAlert(Store& store, QWidget* parent) : QWidget(parent, Qt::Window),
     txtMessage_->setObjectName("txtMessage");
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The message is one line of its record: Tab moves on to Save, as in the other boxes.
-    txtMessage_->setTabChangesFocus(true);
+    TabMovesOn(txtMessage_);
 
     auto* save0 = new QPushButton("Save and Continue", this);
     save0->setObjectName("cmdSave_0");
@@ -212,9 +213,7 @@ frmAlert* frmAlert::Open(Store& store, QWidget* parent) {
         w = new frmAlert(store, parent);
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

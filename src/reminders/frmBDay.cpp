@@ -176,9 +176,7 @@ frmBDay* frmBDay::Open(Store& store, QWidget* parent) {
         w = new frmBDay(store, parent);
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

@@ -119,9 +119,7 @@ frmHolidays* frmHolidays::Open(Store& store, QWidget* parent) {
         w = new frmHolidays(store, parent);
         CenterForm(w);
     }
-    w->show();
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

@@ -111,9 +111,8 @@ void frmSelectMonth::cmdReport_Click() {
 void frmSelectMonth::cmdSelectStartEnd_Click() {
     auto* w = new frmSelectStartEnd(s_, kind_, generate_, parentWidget());
     CenterForm(w);
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
     close();
+    ShowInFront(w);
 }
 
 // --- Start and End Date Selection ---------------------------------------------------------
@@ -219,9 +218,8 @@ void frmSelectStartEnd::cmdReport_Click() {
 void frmSelectStartEnd::cmdSelectMonth_Click() {
     auto* w = new frmSelectMonth(s_, kind_, generate_, parentWidget());
     CenterForm(w);
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
     close();
+    ShowInFront(w);
 }
 
 bool frmSelectStartEnd::eventFilter(QObject* watched, QEvent* e) {

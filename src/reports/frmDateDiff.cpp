@@ -103,8 +103,7 @@ frmDateDiff* frmDateDiff::Open(Store& store, QWidget* parent, const char* code) 
         w->cmbInterval_->setCurrentText(FromCp1252(IntervalName(code)));
     }
     w->ShowIntervalName();
-    ShowInFront(w);
-    w->txtInput_[0]->setFocus();
+    ShowInFront(w, w->txtInput_[0]);
     return w;
 }
 

@@ -127,11 +127,8 @@ frmColors* frmColors::Open(Store& s, QWidget* parent, std::function<void()> cate
     auto* w = parent ? parent->findChild<frmColors*>("frmColors", Qt::FindDirectChildrenOnly) : nullptr;
     bool fresh = !w;
     if (fresh) w = new frmColors(s, parent, std::move(categoriesRead));
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
     if (fresh) CenterForm(w);
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

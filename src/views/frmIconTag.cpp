@@ -115,11 +115,8 @@ void frmIconTag::OpenForSlot(int slot) {
     gIconTagIconNumber = tag ? tag->picture : 0;
     ShowPicture(imgSelectedIcon, gIconTagIconNumber);
     if (!isVisible()) PlaceBesidePalette();
-    show();
-    raise();
     // The caption is typed next: the keyboard comes here from the palette.
-    activateWindow();
-    txtTag->setFocus();
+    ShowInFront(this, txtTag);
 }
 
 void frmIconTag::imgIcon_Click(int index) {

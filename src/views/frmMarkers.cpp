@@ -66,11 +66,8 @@ frmMarkers* frmMarkers::Open(Store& s, QWidget* parent, MarkerDisplayCommands co
     bool fresh = !w;
     if (fresh) w = new frmMarkers(s, parent, std::move(commands));
     else w->LoadCheckBoxes();
-    OpenAboveWindowsKeptOnTop(w);
-    w->show();
     if (fresh) CenterForm(w);
-    w->raise();
-    w->activateWindow();
+    ShowInFront(w);
     return w;
 }
 

@@ -111,4 +111,59 @@ TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmTakesTheKeyboardOnlyWhenTheUserOpensI
     SetBeepHook({});
 }
 
+// Opened by its keys, the alarm is typed in from its time box and Tab goes as its controls stand
+// on screen. Ringing, it is not handed the keyboard: when the window the user types in closes
+// (Alt+F4), the keyboard goes back to the main window and a Return meant there leaves the alarm
+// as it is.
+TEST_F(AlarmAndDateDiffOnADesktop, TabGoesAsShownAndTheRingingAlarmIsNotHandedTheKeyboard) {
+    SetBeepHook([] {});
+    StartOnDesktop();
+    ASSERT_TRUE(test::Tap({"alt+t", "Return"}));
+    auto* alarm = w->findChild<frmAlarm*>("frmAlarm");
+    ASSERT_TRUE(alarm && Active(alarm));
+    auto visit = [](std::initializer_list<const char*> keys) {
+        QStringList seen;
+        for (const char* key : keys) {
+            EXPECT_TRUE(test::Tap({key}));
+            seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+        }
+        return seen;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget(); }, test::kPatienceMs));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtTime");
+    EXPECT_EQ(visit({"Tab", "Tab", "shift+Tab", "shift+Tab", "shift+Tab"}),
+              QStringList({"cmdPM", "cmdHour_0", "cmdPM", "txtTime", "cmdAM"}));
+    ASSERT_TRUE(test::Tap({"Tab"}) && test::TypeKeys("7:30") && test::Tap({"shift+Tab", "space"}));
+    auto* start = alarm->findChild<QPushButton*>("cmdStart");
+    ASSERT_TRUE(start->isVisible());
+    // Start stands above the row of AM and PM.
+    EXPECT_EQ(visit({"shift+Tab"}), QStringList({"cmdStart"}));
+    ASSERT_TRUE(test::Tap({"space"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized(); }, test::kPatienceMs));
+    ASSERT_TRUE(Active(w));
+
+    // The alert manager has the keyboard when the alarm rings; Alt+F4 closes it.
+    ASSERT_TRUE(test::Tap({"alt+m", "Return"}));
+    QPointer<QWidget> alerts = w->findChild<QWidget*>("frmAlert");
+    ASSERT_TRUE(alerts && Active(alerts));
+    Clock::Set({DateSerial(2009, 3, 5), 7 * 3600 + 30 * 60 + 5});
+    alarm->Timer1_Timer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alarm->isMinimized() && Shown(alarm); }, test::kPatienceMs));
+    QTest::qWait(500); // a window manager that hands the keyboard over does so by now
+    EXPECT_TRUE(ActiveNow(alerts));
+    ASSERT_TRUE(test::Tap({"alt+F4"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts || !alerts->isVisible(); }, test::kPatienceMs));
+    EXPECT_TRUE(Active(w));
+    QTest::qWait(500);
+    EXPECT_FALSE(ActiveNow(alarm));
+    ASSERT_TRUE(test::Tap({"Return"}));
+    EXPECT_TRUE(start->isVisible() && start->text() == "Reset");
+    EXPECT_TRUE(alarm->AlarmMinute().has_value());
+
+    // A click on it is the user opening it: it takes the keyboard.
+    QTest::mouseClick(alarm->findChild<QLineEdit*>("txtTime"), Qt::LeftButton);
+    EXPECT_TRUE(Active(alarm));
+    SetBeepHook({});
+}
+
 } // namespace orvelle

@@ -344,3 +344,25 @@ TEST_F(ExchangeWindowsTest, AssignWithoutContactsSaysSo) {
 }
 
 } // namespace
+
+// Enter moves from field to field and starts a new line in the contents; Tab leaves the contents
+// for the buttons, as from the other boxes, and Shift+Tab comes back; no tab is typed.
+TEST_F(ExchangeWindowsTest, ContactFieldsMoveOnByEnterAndTheContentsByTab) {
+    frmEmailList* c = frmEmailList::Open(store, ExportKind::None, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c, test::kPatienceMs));
+    Child<QLineEdit>(c, "txt_0")->setFocus();
+    for (const char* next : {"txt_1", "txt_2", "txt_3", "txt_4"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), next);
+    }
+    auto* contents = Child<QPlainTextEdit>(c, "txt_4");
+    QTest::keyClicks(QApplication::focusWidget(), "Room 4");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "at 9");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(contents->toPlainText(), "Room 4\nat 9");
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdAssign");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), contents);
+    EXPECT_EQ(contents->toPlainText(), "Room 4\nat 9");
+}

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -143,4 +145,22 @@ TEST(WindowHelpers, TopmostOnlyWhenAskedAndCentredUnlessMinimised) {
     before = w.pos();
     CenterForm(&w);
     EXPECT_EQ(w.pos(), before);
+}
+
+// A window opened by a command comes above a window kept on top; the main window is never put
+// among those, and a window kept on top for its own sake stays on top when it is opened so.
+TEST(WindowHelpers, ShowInFrontKeepsTheWindowsKeptOnTopAsTheyAre) {
+    QMainWindow main;
+    main.show();
+    QWidget kept(&main, Qt::Window);
+    MakeMeTopmost(&kept, true);
+    QWidget dialog(&main, Qt::Dialog);
+    ShowInFront(&dialog);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    ShowInFront(&main);
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    dialog.hide();
+    ShowInFront(&kept);
+    EXPECT_TRUE(kept.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&kept));
 }
