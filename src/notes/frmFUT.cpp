@@ -237,7 +237,9 @@ void frmFUT::Form_Resize() {
             SetGeometryTwips(list, kListMargin, kListMargin, innerWidth - 150, innerHeight - kBelowLists);
         MoveTwips(picOpt_, innerWidth / 2 - kPanelWidth / 2, innerHeight - kBelowLists + kPanelGap);
     }
-    if (isVisible()) FocusTypingBox(store_);
+    // A resize by the user (its frame dragged) took the keyboard; the window coming up, framed or
+    // placed never had it (it maps without asking for it), and is not raced for it.
+    if (isVisible() && isActiveWindow()) FocusTypingBox(store_);
     KeepGeometry();
 }
 

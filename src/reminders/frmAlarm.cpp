@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QValidator>
 
 namespace orvelle {
@@ -173,6 +174,12 @@ frmAlarm::frmAlarm(Store& store, QWidget* parent) : QWidget(parent, kAlarmFrame)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && now->window() != this) lastOther_ = now->window();
     });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        if (now && now == windowHandle()) return;
+        cameFrom_ = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (now && top->windowHandle() == now) cameFrom_ = top;
+    });
     RegisterWindow(this);
     KeepCaptionsWhole(this);
 }
@@ -225,10 +232,32 @@ void frmAlarm::KeepOffTheKeyboard() {
     if (back && back != this) back->activateWindow();
 }
 
+bool frmAlarm::SwitchedHereByTheUser() const {
+    QWidget* from = cameFrom_;
+    return from && from != this && from->isVisible() && !from->isMinimized();
+}
+
+bool frmAlarm::OwnBoxUp() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    for (QWidget* w = modal ? modal->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (w == this) return true;
+    return false;
+}
+
 bool frmAlarm::event(QEvent* e) {
     // Armed, it takes the keyboard only when the user opens it: a window manager hands it on to
     // the ringing alarm when the window in use closes (Alt+F4), where a Return would reset it.
-    if (e->type() == QEvent::WindowActivate && Armed() && !userOpened_) KeepOffTheKeyboard();
+    if (e->type() == QEvent::WindowActivate && Armed() && !userOpened_) {
+        if (SwitchedHereByTheUser()) {
+            userOpened_ = true;
+            // As its menu command opens it: a time typed next goes into the time box.
+            txtTime_->setFocus(Qt::ActiveWindowFocusReason);
+        } else {
+            KeepOffTheKeyboard();
+        }
+    }
+    // Left, it is opened anew the next time: a window manager's fallback does not count.
+    if (e->type() == QEvent::WindowDeactivate && Armed() && !OwnBoxUp()) userOpened_ = false;
     return QWidget::event(e);
 }
 

@@ -51,6 +51,13 @@ private:
     bool Armed() const;
     // Hands the keyboard back to the window the user was in (else the main window).
     void KeepOffTheKeyboard();
+    // The window manager gave it the keyboard because the user switched here from a window of
+    // the program that is still there (Alt+Tab, a click on its frame); not because the window
+    // the user was in closed or went away (its fallback), nor from another program, where the
+    // two cannot be told apart.
+    bool SwitchedHereByTheUser() const;
+    // One of its own boxes (help, a refused time) is up over it.
+    bool OwnBoxUp() const;
 
     Store& s_;
     QString mTimeText, mHourText, mMinuteText, mAlarmText, mCheckText;
@@ -68,9 +75,13 @@ private:
     std::array<QPushButton*, 12> cmdMinute_{};
     QTimer* timer1_;
     QTimer* timer2_;
-    // The user opened it (its menu command, a click) since it was armed or rang.
+    // The user opened it (its menu command, a click, a switch) since it last lost the keyboard,
+    // was armed or rang.
     bool userOpened_ = false;
+    // The last window of the program that had the keyboard, and the window (or none, when it
+    // was another program's) that had it just before this one.
     QPointer<QWidget> lastOther_;
+    QPointer<QWidget> cameFrom_;
 };
 
 } // namespace orvelle

@@ -1,6 +1,7 @@
 // The alarm clock and the date-difference window under a window manager: what it offers for
 // them, and where the keyboard is when the alarm opens, rings and comes back.
 #include "DesktopFixture.h"
+#include "RealClicks.h"
 
 #include "platform/Beep.h"
 #include "reminders/frmAlarm.h"
@@ -119,8 +120,9 @@ TEST_F(AlarmAndDateDiffOnADesktop, TabGoesAsShownAndTheRingingAlarmIsNotHandedTh
     SetBeepHook([] {});
     StartOnDesktop();
     ASSERT_TRUE(test::Tap({"alt+t", "Return"}));
-    auto* alarm = w->findChild<frmAlarm*>("frmAlarm");
-    ASSERT_TRUE(alarm && Active(alarm));
+    frmAlarm* alarm = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (alarm = w->findChild<frmAlarm*>("frmAlarm")) != nullptr; }, test::kPatienceMs));
+    ASSERT_TRUE(Active(alarm));
     auto visit = [](std::initializer_list<const char*> keys) {
         QStringList seen;
         for (const char* key : keys) {
@@ -163,6 +165,72 @@ TEST_F(AlarmAndDateDiffOnADesktop, TabGoesAsShownAndTheRingingAlarmIsNotHandedTh
     // A click on it is the user opening it: it takes the keyboard.
     QTest::mouseClick(alarm->findChild<QLineEdit*>("txtTime"), Qt::LeftButton);
     EXPECT_TRUE(Active(alarm));
+    SetBeepHook({});
+}
+
+// Armed or ringing, the alarm takes the keyboard when the user switches to it (Alt+Tab from a
+// window of the program, a click on its title bar), the typed key landing in its time box; the
+// window manager's fallback, when the window the user left it for closes, does not count.
+TEST_F(AlarmAndDateDiffOnADesktop, TheUsersSwitchReachesTheAlarmAndTheFallbackDoesNot) {
+    SetBeepHook([] {});
+    StartOnDesktop();
+    ASSERT_TRUE(test::Tap({"alt+t", "Return"}));
+    frmAlarm* alarm = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (alarm = w->findChild<frmAlarm*>("frmAlarm")) != nullptr; }, test::kPatienceMs));
+    ASSERT_TRUE(Active(alarm));
+    auto* time = alarm->findChild<QLineEdit*>("txtTime");
+    auto* start = alarm->findChild<QPushButton*>("cmdStart");
+    ASSERT_TRUE(test::TypeKeys("7:30") && test::Tap({"shift+Tab", "space", "shift+Tab", "space"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alarm->isMinimized() && start->text() == "Reset"; }, test::kPatienceMs));
+    ASSERT_TRUE(Active(w));
+    // The switch lands the next key in the time box, where it changes nothing armed.
+    auto switchedTo = [&](const char* typed) {
+        const QString before = time->text();
+        return Active(alarm) && QTest::qWaitFor([&] { return QApplication::focusWidget() == time; }, test::kPatienceMs) &&
+               test::TypeKeys(typed) && QTest::qWaitFor([&] { return time->text() == before + typed; }, test::kPatienceMs);
+    };
+
+    // Minimised and armed, Alt+Tab brings it back.
+    ASSERT_TRUE(test::SwitchWindows());
+    EXPECT_TRUE(switchedTo("1"));
+    EXPECT_FALSE(alarm->isMinimized());
+    ASSERT_TRUE(test::SwitchWindows());
+    ASSERT_TRUE(Active(w));
+
+    // Ringing: Alt+Tab, and a click on its title bar.
+    Clock::Set({DateSerial(2009, 3, 5), 7 * 3600 + 30 * 60 + 5});
+    alarm->Timer1_Timer();
+    ASSERT_TRUE(Shown(alarm));
+    QTest::qWait(500); // a window manager that hands the keyboard over does so by now
+    ASSERT_TRUE(ActiveNow(w));
+    ASSERT_TRUE(test::SwitchWindows());
+    EXPECT_TRUE(switchedTo("2"));
+    ASSERT_TRUE(test::SwitchWindows());
+    ASSERT_TRUE(Active(w));
+    // Half way up the title bar.
+    ASSERT_TRUE(test::ClickAt(alarm, QPoint(alarm->width() / 2, (alarm->frameGeometry().top() - alarm->geometry().top()) / 2)));
+    EXPECT_TRUE(switchedTo("3"));
+    // One of its own boxes, answered, leaves it with the keyboard.
+    Answer("1. Select a Time", QMessageBox::Ok);
+    ASSERT_TRUE(test::Tap({"alt+h", "Return"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answers.empty(); }, test::kPatienceMs));
+    EXPECT_TRUE(Active(alarm));
+    QTest::qWait(500);
+    EXPECT_TRUE(ActiveNow(alarm));
+
+    // From the alarm to the alert manager; Alt+F4 there does not leave the keyboard in the
+    // alarm, and a Return meant for the main window resets nothing.
+    w->Menu("mnuManageAlerts")->trigger();
+    QPointer<QWidget> alerts = w->findChild<QWidget*>("frmAlert");
+    ASSERT_TRUE(alerts && Active(alerts));
+    ASSERT_TRUE(test::Tap({"alt+F4"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alerts || !alerts->isVisible(); }, test::kPatienceMs));
+    EXPECT_TRUE(Active(w));
+    QTest::qWait(500);
+    EXPECT_FALSE(ActiveNow(alarm));
+    ASSERT_TRUE(test::Tap({"Return"}));
+    EXPECT_TRUE(start->isVisible() && start->text() == "Reset");
+    EXPECT_TRUE(alarm->AlarmMinute().has_value());
     SetBeepHook({});
 }
 

@@ -106,6 +106,21 @@ inline bool Tap(std::initializer_list<const char*> chords) {
     return true;
 }
 
+// Alt+Tab as a user types it. The window manager takes the keyboard at the Tab and switches when
+// Alt comes up; Alt is held a moment, since a release sent at once can reach the window in front
+// before the window manager has taken the keyboard (and opens its menu bar instead).
+inline bool SwitchWindows() {
+    xcb_keycode_t alt = KeyFor(KeySymNamed("alt")).first, tab = KeyFor(KeySymNamed("tab")).first;
+    if (!XConnection() || !alt || !tab) return false;
+    FakeKey(alt, true);
+    FakeKey(tab, true);
+    FakeKey(tab, false);
+    LetKeysArrive(300);
+    FakeKey(alt, false);
+    LetKeysArrive();
+    return true;
+}
+
 // Types printable ASCII text key by key.
 inline bool TypeKeys(const QString& text) {
     for (QChar ch : text) {

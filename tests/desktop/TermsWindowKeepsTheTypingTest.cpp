@@ -11,6 +11,8 @@
 
 #include <QMdiSubWindow>
 
+#include <optional>
+
 namespace orvelle {
 
 struct TermsWindowKeepsTheTyping : WindowsOnADesktop {
@@ -42,6 +44,79 @@ struct TermsWindowKeepsTheTyping : WindowsOnADesktop {
         test::ClickAt(menu, menu->actionGeometry(item).center());
     }
 };
+
+// What a window tells the window manager of its user's last action on it (0: it is not to be
+// given the keyboard when it maps), kept on the window or on the one it names for it.
+uint32_t UserTime(const QWidget* window) {
+    xcb_connection_t* c = test::XConnection();
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        xcb_atom_t a = r ? r->atom : XCB_NONE;
+        std::free(r);
+        return a;
+    };
+    auto read = [c](xcb_window_t on, xcb_atom_t name, xcb_atom_t type) -> std::optional<uint32_t> {
+        xcb_get_property_reply_t* r = xcb_get_property_reply(c, xcb_get_property(c, 0, on, name, type, 0, 1), nullptr);
+        std::optional<uint32_t> out;
+        if (r && xcb_get_property_value_length(r) >= 4) out = *static_cast<uint32_t*>(xcb_get_property_value(r));
+        std::free(r);
+        return out;
+    };
+    xcb_window_t on = Id(window);
+    if (auto other = read(on, atom("_NET_WM_USER_TIME_WINDOW"), XCB_ATOM_WINDOW)) on = *other;
+    return read(on, atom("_NET_WM_USER_TIME"), XCB_ATOM_CARDINAL).value_or(~0u);
+}
+
+// Opened by their menu keys with the terms window beside them, the note and the planner keep the
+// keyboard from the moment the terms window maps: it asks the window manager for none and is never
+// the active window, so the first key typed lands in the note or the line. A click on it still
+// gives it the keyboard, and Tab goes on from its list to its buttons.
+TEST_F(TermsWindowKeepsTheTyping, TheTermsWindowComesUpWithoutTheKeyboard) {
+    StartOnDesktop();
+    WriteTermList();
+    struct Opening {
+        std::vector<const char*> keys;
+        const char* window;
+    };
+    for (const Opening& opening : {Opening{{"alt+o", "Down", "Right", "Return"}, "frmNotes"},
+                                   Opening{{"alt+o", "Down", "Right", "Down", "Return"}, "frmPlanner"}}) {
+        SCOPED_TRACE(opening.window);
+        ASSERT_TRUE(Activate(w));
+        for (const char* key : opening.keys) ASSERT_TRUE(test::Tap({key}));
+        // Watched from the keys on until a while after it is shown.
+        frmFUT* terms = nullptr;
+        bool termsActive = false;
+        QElapsedTimer shown;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            terms = frmFUT::Find();
+            const std::vector<xcb_window_t> active = RootWindows("_NET_ACTIVE_WINDOW");
+            if (terms && terms->internalWinId() && !active.empty() && active[0] == terms->internalWinId())
+                termsActive = true;
+            if (terms && terms->isVisible() && !shown.isValid()) shown.start();
+            return shown.isValid() && shown.elapsed() >= 1000;
+        }, 3 * test::kPatienceMs));
+        EXPECT_FALSE(termsActive);
+        EXPECT_EQ(UserTime(terms), 0u);
+        ASSERT_TRUE(ActiveNow(w));
+        auto* box = qobject_cast<QWidget*>(QApplication::focusWidget());
+        ASSERT_TRUE(box && box->window() == w && w->findChild<QWidget*>(opening.window)->isAncestorOf(box));
+        EXPECT_TRUE(TypedInto(box, "q", "q"));
+
+        // A click on its list gives it the keyboard, and Tab reaches its first button.
+        QListWidget* list = terms->lstFUT();
+        test::ClickAt(list->viewport(), list->visualItemRect(list->item(0)).center());
+        EXPECT_TRUE(Active(terms));
+        ASSERT_TRUE(test::Tap({"Tab"}));
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() == Button("cmdOpt_0"); }, test::kPatienceMs));
+
+        // Closed, its window takes the terms window with it.
+        Answer("has been changed. Do you want to save the changes?", QMessageBox::No);
+        ASSERT_TRUE(Activate(w));
+        w->mdiArea()->activeSubWindow()->close();
+        ASSERT_TRUE(QTest::qWaitFor([] { return frmFUT::Find() == nullptr; }, test::kPatienceMs));
+    }
+}
 
 TEST_F(TermsWindowKeepsTheTyping, AClickedButtonLeavesTheKeyboardInTheNote) {
     StartOnDesktop();
