@@ -413,7 +413,7 @@ void frmMain::OpenPlannerForSelectedDate(bool takeKeyboard) {
     if (!takeKeyboard) return;
     // Also a page that was open already, while the keyboard stayed in the bar that ran this.
     QMdiSubWindow* front = mdi_->activeSubWindow();
-    if (QWidget* line = front ? PlannerCurrentLine(front->widget(), store_) : nullptr) FocusWithItsWindow(line);
+    if (QWidget* line = front ? PlannerCurrentLine(front->widget()) : nullptr) FocusWithItsWindow(line);
 }
 
 // --- Menu commands ------------------------------------------------------------------------
