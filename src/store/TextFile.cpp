@@ -12,6 +12,28 @@
 namespace orvelle {
 namespace fs = std::filesystem;
 
+namespace {
+
+FileStamp StampFrom(const struct stat& st) {
+    FileStamp f;
+    f.device = static_cast<std::uint64_t>(st.st_dev);
+    f.inode = static_cast<std::uint64_t>(st.st_ino);
+    f.size = static_cast<std::uint64_t>(st.st_size);
+    f.modifiedSec = st.st_mtim.tv_sec;
+    f.modifiedNsec = st.st_mtim.tv_nsec;
+    f.changedSec = st.st_ctim.tv_sec;
+    f.changedNsec = st.st_ctim.tv_nsec;
+    return f;
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return StampFrom(st);
+}
+
 FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
     FileRead r;
     // Non-blocking, so that opening a named pipe returns at once instead of waiting for a writer.
@@ -30,10 +52,13 @@ FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
         return r;
     }
     r.size = static_cast<std::uint64_t>(st.st_size);
+    r.stamp = StampFrom(st);
     size_t got = 0;
     bool tooLarge = r.size > limit;
     if (!tooLarge) {
-        r.content.resize(static_cast<size_t>(r.size));
+        // One byte more than the file holds tells the end of the file from a file that grows,
+        // without growing the buffer for the read that finds the end.
+        r.content.resize(static_cast<size_t>(std::min<std::uint64_t>(r.size, limit) + 1));
         while (true) {
             // The file may grow while it is read: read on, but never past the limit.
             if (got == r.content.size()) {

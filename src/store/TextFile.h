@@ -12,11 +12,23 @@ namespace orvelle {
 // The outcome of reading one file. Only regular files are read (a link to one is fine): a pipe
 // or a device would block or never end.
 enum class ReadStatus { Ok, Missing, NotAFile, TooLarge, Unreadable };
+
+// Which file a path names and which version of it: a file replaced, written or touched since
+// gets another stamp.
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modifiedSec = 0, modifiedNsec = 0, changedSec = 0, changedNsec = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of what the path leads to, or nullopt when nothing is there.
+std::optional<FileStamp> StampOf(const std::string& path);
+
 struct FileRead {
     ReadStatus status = ReadStatus::Missing;
     std::string content;      // the bytes, when Ok
     std::uint64_t size = 0;   // the size on disk, when known
     std::string why;          // a reason for the user, when not Ok and not Missing
+    FileStamp stamp;          // of the file as it was opened, when it is a regular file
 };
 
 // Reads at most `limit` bytes of a regular file; a larger file is refused unread.
