@@ -1,19 +1,25 @@
 // Start-up to the painted twelve-month view beside a bare Qt main window started the same way.
 // Cold: a fresh process each time (this program runs itself with ORVELLE_BENCH_CHILD set), which
-// makes the application, runs the start routine as the program does (lock, stale temporary
-// files, shipped defaults), makes the window, shows and paints it, and tells the parent through a
-// pipe. The time is from starting the process to that word: what comes after the first paint
-// (the pictures a first start copies, the flush, the way out) is not start-up. The first start
-// is on a folder that does not exist yet; a later start is on a folder as a new user has it
-// after that. Warm: windows made one after another in this process, whose application already
-// runs. Also on a folder with ten years of full planner and notes files (start-up must not grow
-// with the years kept). To compare them side by side:
+// makes the application and then goes through the program's own start (StartProgram: the
+// desktop name, Enter on buttons, the window icon, lock, stale temporary files, shipped
+// defaults, the main window's load), shows and paints the window, and tells the parent through
+// a pipe. The time is from starting the process to that word: what comes after the first paint
+// (the pictures a first start copies, the printer check, the flush, the way out) is not start-up.
+// The bare windows are made in the same process image on the same platform, and the one with
+// text shows it in the windows' own face (DefaultWindowFont), as every window of the program
+// does: a face is the cost any window with text pays once. The first start is on a folder that
+// does not exist yet; a later start is on a folder as a new user has it after that. Warm:
+// windows made one after another in this process, whose application already runs. Also on a
+// folder with ten years of full planner and notes files (start-up must not grow with the years
+// kept). To compare them side by side:
 //   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10
 //     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+#include "ColdStartChild.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "mainwindow/ProgramStart.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
-#include "platform/SingleInstance.h"
+#include "platform/Fonts.h"
 #include "store/Clock.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -53,6 +59,8 @@ QApplication& App() {
 
 // A data folder as a new user has it: the shipped defaults and nothing else.
 std::string ShippedDefaults() { return std::string(ORVELLE_BINARY_DIR) + "/defaults/"; }
+// The window icon as the build tree has it for the program beside it.
+std::string ProgramIcon() { return std::string(ORVELLE_BINARY_DIR) + "/icons/hicolor/256x256/apps/orvelle.png"; }
 
 std::string NewTempFolder(const char* name) {
     std::string t = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
@@ -115,6 +123,7 @@ void StartBare() {
 // The same with one line of text: what the font set-up costs any window that shows text.
 void StartBareWithText() {
     QMainWindow w;
+    w.setFont(orvelle::DefaultWindowFont());
     w.resize(800, 600);
     QLabel label(QStringLiteral("Select >"), &w);
     ShowAndPaint(w);
@@ -128,22 +137,21 @@ void StartMainWindow(const std::string& dir) {
 }
 
 // What the program's main does up to its event loop.
-bool StartProgram(const std::string& dir) {
-    orvelle::Store store(dir);
-    auto lock = orvelle::StartRoutine(store, ShippedDefaults());
-    if (!lock) return false;
-    orvelle::frmMain w(store);
-    orvelle::InstallPlannerWindow(w);
-    w.MDIForm_Load();
-    ShowAndPaint(w);
+bool StartProgram(QApplication& app, const std::string& dir) {
+    auto program = orvelle::StartProgram(app, {dir, ShippedDefaults(), ProgramIcon()});
+    if (!program) return false;
+    ShowAndPaint(*program->window);
     return true;
 }
 
-// The child's whole life, run before the benchmark library's main; ShowAndPaint ends it.
-const bool kChild = [] {
+} // namespace
+
+// The child's whole life, from the bench's main once every static object of the program is made,
+// as the program's own main starts; ShowAndPaint ends it.
+void RunColdStartChild() {
     const char* what = std::getenv("ORVELLE_BENCH_CHILD");
     const char* pipe = std::getenv("ORVELLE_BENCH_PIPE");
-    if (!what || !pipe) return false;
+    if (!what || !pipe) return;
     gPaintedPipe = std::atoi(pipe);
     EnsureOffscreen();
     int argc = 1;
@@ -152,9 +160,11 @@ const bool kChild = [] {
     QApplication app(argc, argv);
     if (std::string(what) == "bare") StartBare();
     else if (std::string(what) == "text") StartBareWithText();
-    else StartProgram(what);
+    else StartProgram(app, what);
     std::_Exit(1); // not painted
-}();
+}
+
+namespace {
 
 // Runs this program as a child for one cold start: the iteration's time is from the spawn to the
 // child's word that its window is painted.
