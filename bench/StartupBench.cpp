@@ -14,7 +14,9 @@
 // kept). To compare them side by side:
 //   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10
 //     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
-#include "ColdStartChild.h"
+// With ORVELLE_BENCH_COMPARE=<another build's orvelle_bench> its cold starts run in the same run
+// as "Compared..." (RegisterComparedColdStarts): a before and an after under the same load.
+#include "ColdStart.h"
 #include "mainwindow/PlannerLauncher.h"
 #include "mainwindow/ProgramStart.h"
 #include "mainwindow/frmMain.h"
@@ -32,6 +34,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -62,9 +65,21 @@ std::string ShippedDefaults() { return std::string(ORVELLE_BINARY_DIR) + "/defau
 // The window icon as the build tree has it for the program beside it.
 std::string ProgramIcon() { return std::string(ORVELLE_BINARY_DIR) + "/icons/hicolor/256x256/apps/orvelle.png"; }
 
+// The folders this run made, removed when it ends (a cold-start child ends without removing).
+struct MadeFolders {
+    std::vector<std::string> paths;
+    ~MadeFolders() {
+        std::error_code ec;
+        for (const std::string& p : paths) std::filesystem::remove_all(p, ec);
+    }
+};
+MadeFolders gMadeFolders;
+
 std::string NewTempFolder(const char* name) {
     std::string t = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
-    return std::string(mkdtemp(t.data())) + "/";
+    std::string made = std::string(mkdtemp(t.data())) + "/";
+    gMadeFolders.paths.push_back(made);
+    return made;
 }
 
 const std::string& DataFolder() {
@@ -166,9 +181,9 @@ void RunColdStartChild() {
 
 namespace {
 
-// Runs this program as a child for one cold start: the iteration's time is from the spawn to the
-// child's word that its window is painted.
-void ColdStart(benchmark::State& state, const std::string& what) {
+// Runs `program` (this one unless another build is compared) as a child for one cold start: the
+// iteration's time is from the spawn to the child's word that its window is painted.
+void ColdStart(benchmark::State& state, const std::string& what, const char* program = "/proc/self/exe") {
     int fds[2];
     if (::pipe(fds) != 0) {
         state.SkipWithError("cannot make a pipe");
@@ -180,11 +195,11 @@ void ColdStart(benchmark::State& state, const std::string& what) {
     envp.push_back(child.data());
     envp.push_back(pipe.data());
     envp.push_back(nullptr);
-    char self[] = "/proc/self/exe";
-    char* argv[] = {self, nullptr};
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
     pid_t pid = 0;
     auto started = std::chrono::steady_clock::now();
-    if (posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()) != 0) {
+    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
         state.SkipWithError("cannot start the child");
         ::close(fds[0]);
         ::close(fds[1]);
@@ -256,3 +271,19 @@ void BM_WarmMainWindowTenFullYears(benchmark::State& state) {
 BENCHMARK(BM_WarmMainWindowTenFullYears)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+void RegisterComparedColdStarts() {
+    const char* other = std::getenv("ORVELLE_BENCH_COMPARE");
+    if (!other || !*other) return;
+    static const std::string program = other;
+    auto add = [](const char* name, std::function<std::string()> what) {
+        benchmark::RegisterBenchmark(name, [what](benchmark::State& state) {
+            std::string w = what();
+            for (auto _ : state) ColdStart(state, w, program.c_str());
+        })->Unit(benchmark::kMillisecond)->UseManualTime();
+    };
+    add("BM_ComparedColdBareQtWindow", [] { return std::string("bare"); });
+    add("BM_ComparedColdBareQtWindowWithText", [] { return std::string("text"); });
+    add("BM_ComparedColdMainWindowToTwelveMonthView", [] { return DataFolder(); });
+    add("BM_ComparedColdMainWindowTenFullYears", [] { return LargeDataFolder(); });
+}

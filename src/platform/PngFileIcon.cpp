@@ -19,13 +19,22 @@ std::unique_ptr<QImageReader> PngReader(const QString& file) {
     return reader;
 }
 
+// The picture in the form a pixmap keeps a picture with transparency in, converted as making the
+// pixmap would convert it: the GUI thread then makes the pixmap without a copy of its own.
+QImage Decoded(const QString& file) {
+    QImage image = PngReader(file)->read();
+    if (image.hasAlphaChannel() && image.format() == QImage::Format_ARGB32)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
 // Answers as an icon made of the file's one picture would (one size, in the normal mode and off
 // state). The picture is decoded beside the window's making, on a thread of its own, and waited
 // for by whatever first needs its pixels or its size.
 class PngFileIconEngine : public QIconEngine {
 public:
     explicit PngFileIconEngine(const QString& file)
-        : file_(file), decoded_(std::async(std::launch::async, [file] { return PngReader(file)->read(); }).share()) {}
+        : file_(file), decoded_(std::async(std::launch::async, [file] { return Decoded(file); }).share()) {}
     PngFileIconEngine(const PngFileIconEngine& other)
         : QIconEngine(other), file_(other.file_), decoded_(other.decoded_), icon_(other.icon_), size_(other.size_) {}
 
@@ -60,9 +69,9 @@ private:
     const QIcon& Loaded() {
         if (!icon_) {
             // A pixmap is made on the GUI thread only.
-            const QImage& image = decoded_.get();
+            QImage image = decoded_.get();
             size_ = image.size();
-            icon_ = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+            icon_ = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(std::move(image)));
         }
         return *icon_;
     }

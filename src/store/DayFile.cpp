@@ -193,6 +193,10 @@ std::optional<DayFileLines> TakeReadAhead(const std::string& path, int year, siz
 void ReadDayFileAhead(const Store& s, int year, const std::string& fileName, size_t textLength) {
     std::string path = YearFolder(s, year) + fileName;
     std::uint64_t limit = LimitsFor(path).size;
+    // A thread of its own costs more than reading a small file (a new user has none at all).
+    constexpr std::uint64_t kWorthReadingAhead = 64 * 1024;
+    auto stamp = StampOf(path);
+    if (!stamp || stamp->size < kWorthReadingAhead) return;
     auto ahead = std::make_unique<ReadAhead>();
     ahead->year = year;
     ahead->textLength = textLength;
