@@ -121,9 +121,10 @@ struct DayFileLines {
     std::vector<Remark> remarks;
 };
 
-DayFileLines TakeApart(std::string_view content, int year, size_t textLength) {
+// `lines` gives the file's lines one by one (a LineCutter or a FileLines).
+template <class Lines>
+DayFileLines TakeApart(Lines& lines, int year, size_t textLength) {
     DayFileLines out;
-    LineCutter lines(content);
     std::string_view line;
     size_t lineNumber = 0;
     while (lines.Next(line)) {
@@ -203,8 +204,12 @@ void ReadDayFileAhead(const Store& s, int year, const std::string& fileName, siz
     // Only the file and pure functions of its bytes: the store is not touched on that thread.
     ahead->lines = std::async(std::launch::async, [path, limit, year, textLength] {
         std::optional<std::pair<FileStamp, DayFileLines>> out;
-        FileRead r = ReadRegularFile(path, limit);
-        if (r.status == ReadStatus::Ok) out.emplace(r.stamp, TakeApart(r.content, year, textLength));
+        // Gone through once, the file is read a piece at a time rather than into a buffer of its
+        // size. Whatever goes wrong is left to the read that takes it, which reads the file itself.
+        FileLines lines;
+        if (!lines.Open(path, limit)) return out;
+        DayFileLines read = TakeApart(lines, year, textLength);
+        if (!lines.Failed()) out.emplace(lines.Stamp(), std::move(read));
         return out;
     });
     std::lock_guard<std::mutex> lock(ReadAheadMutex());
@@ -225,7 +230,8 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
     } else {
         auto content = skipped.Read();
         if (!content) return;
-        read = TakeApart(*content, year, textLength);
+        LineCutter lines(*content);
+        read = TakeApart(lines, year, textLength);
     }
     for (const Remark& r : read.remarks) {
         switch (r.kind) {

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <algorithm>
+#include <cstddef>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,6 +95,64 @@ FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
     r.content.resize(got);
     r.status = ReadStatus::Ok;
     return r;
+}
+
+FileLines::~FileLines() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileLines::Open(const std::string& path, std::uint64_t limit) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > limit) return false;
+    stamp_ = StampFrom(st);
+    limit_ = limit;
+    return true;
+}
+
+// Appends the next piece of the file to what is left of the buffer; false at the end of the file.
+bool FileLines::Fill() {
+    constexpr size_t kPiece = 64 * 1024;
+    if (pos_ > 0) {
+        buffer_.erase(0, pos_);
+        pos_ = 0;
+    }
+    size_t had = buffer_.size();
+    buffer_.resize(had + kPiece);
+    ssize_t n;
+    do n = ::read(fd_, buffer_.data() + had, kPiece);
+    while (n < 0 && errno == EINTR);
+    buffer_.resize(had + static_cast<size_t>(std::max<ssize_t>(n, 0)));
+    if (n < 0) failed_ = true;
+    total_ += static_cast<std::uint64_t>(std::max<ssize_t>(n, 0));
+    if (total_ > limit_) failed_ = true;
+    if (n <= 0 || failed_) end_ = true;
+    return n > 0 && !failed_;
+}
+
+bool FileLines::Next(std::string_view& line) {
+    if (fd_ < 0 || failed_) return false;
+    while (true) {
+        size_t end = buffer_.find_first_of("\r\n", pos_);
+        // A CR that ends what is read so far may be the first half of a CR LF.
+        if (end != std::string::npos && !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !end_)) {
+            line = std::string_view(buffer_).substr(pos_, end - pos_);
+            pos_ = end + 1;
+            if (buffer_[end] == '\r' && pos_ < buffer_.size() && buffer_[pos_] == '\n') ++pos_;
+            return true;
+        }
+        if (!end_) {
+            // The line being cut moves to the front of the buffer and the next piece comes in.
+            Fill();
+            if (failed_) return false;
+            continue;
+        }
+        if (pos_ >= buffer_.size()) return false;
+        line = std::string_view(buffer_).substr(pos_);
+        pos_ = buffer_.size();
+        return true;
+    }
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t limit) {

@@ -34,6 +34,33 @@ struct FileRead {
 // Reads at most `limit` bytes of a regular file; a larger file is refused unread.
 FileRead ReadRegularFile(const std::string& path, std::uint64_t limit);
 
+// A regular file's lines read a piece at a time, cut as SplitLines cuts them (CR LF, LF or a lone
+// CR; a final line break makes no empty last line), for a reader that goes through a large file
+// once: its bytes then need no buffer of the file's size.
+class FileLines {
+public:
+    FileLines() = default;
+    FileLines(const FileLines&) = delete;
+    FileLines& operator=(const FileLines&) = delete;
+    ~FileLines();
+    // False when the path is not a regular file of at most `limit` bytes or cannot be opened.
+    bool Open(const std::string& path, std::uint64_t limit);
+    const FileStamp& Stamp() const { return stamp_; }
+    // The next line, valid until the next call; false at the end, or when reading failed or went
+    // past the limit (Failed).
+    bool Next(std::string_view& line);
+    bool Failed() const { return failed_; }
+
+private:
+    bool Fill();
+    int fd_ = -1;
+    std::uint64_t limit_ = 0, total_ = 0;
+    std::string buffer_;
+    size_t pos_ = 0;
+    bool end_ = false, failed_ = false;
+    FileStamp stamp_;
+};
+
 // Far above any data file; readers of the data files use their own, smaller limits.
 constexpr std::uint64_t kAnyFileLimit = 256ull << 20;
 
