@@ -114,6 +114,8 @@ bool FileLines::Open(const std::string& path, std::uint64_t limit) {
 // Appends the next piece of the file to what is left of the buffer; false at the end of the file.
 bool FileLines::Fill() {
     constexpr size_t kPiece = 64 * 1024;
+    cr_.reset();
+    lf_.reset();
     if (pos_ > 0) {
         buffer_.erase(0, pos_);
         pos_ = 0;
@@ -131,10 +133,21 @@ bool FileLines::Fill() {
     return n > 0 && !failed_;
 }
 
+size_t FileLines::Find(char c, std::optional<size_t>& known) const {
+    if (!known || (*known != std::string::npos && *known < pos_)) {
+        const void* p = std::memchr(buffer_.data() + pos_, c, buffer_.size() - pos_);
+        known = p ? static_cast<size_t>(static_cast<const char*>(p) - buffer_.data()) : std::string::npos;
+    }
+    return *known;
+}
+
 bool FileLines::Next(std::string_view& line) {
     if (fd_ < 0 || failed_) return false;
     while (true) {
-        size_t end = buffer_.find_first_of("\r\n", pos_);
+        // The first line end after pos_. The next CR and LF are found with memchr and
+        // remembered until a piece comes in, so every byte is scanned once whichever line end
+        // the file uses.
+        size_t end = std::min(Find('\r', cr_), Find('\n', lf_));
         // A CR that ends what is read so far may be the first half of a CR LF.
         if (end != std::string::npos && !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !end_)) {
             line = std::string_view(buffer_).substr(pos_, end - pos_);

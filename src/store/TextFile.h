@@ -53,11 +53,14 @@ public:
 
 private:
     bool Fill();
+    // The position of the next `c` at or after pos_ (npos for none in the buffer), remembered.
+    size_t Find(char c, std::optional<size_t>& known) const;
     int fd_ = -1;
     std::uint64_t limit_ = 0, total_ = 0;
     std::string buffer_;
     size_t pos_ = 0;
     bool end_ = false, failed_ = false;
+    std::optional<size_t> cr_, lf_;
     FileStamp stamp_;
 };
 
