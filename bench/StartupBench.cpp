@@ -286,4 +286,13 @@ void RegisterComparedColdStarts() {
     add("BM_ComparedColdBareQtWindowWithText", [] { return std::string("text"); });
     add("BM_ComparedColdMainWindowToTwelveMonthView", [] { return DataFolder(); });
     add("BM_ComparedColdMainWindowTenFullYears", [] { return LargeDataFolder(); });
+    benchmark::RegisterBenchmark("BM_ComparedColdFirstStartOnANewFolder", [](benchmark::State& state) {
+        const std::string parent = NewTempFolder("orvelle-bench-first");
+        int n = 0;
+        for (auto _ : state) {
+            std::string dir = parent + std::to_string(n++) + "/";
+            ColdStart(state, dir, program.c_str());
+            std::filesystem::remove_all(dir);
+        }
+    })->Unit(benchmark::kMillisecond)->UseManualTime();
 }
