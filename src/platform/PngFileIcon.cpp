@@ -22,6 +22,10 @@ std::unique_ptr<QImageReader> PngReader(const QString& file) {
 // The picture in the form a pixmap keeps a picture with transparency in, converted as making the
 // pixmap would convert it: the GUI thread then makes the pixmap without a copy of its own.
 QImage Decoded(const QString& file) {
+    // The first picture read without its format named (the style's own icons, as the menu bar is
+    // made) has every image plugin loaded and asked about it; asked here first, they are loaded
+    // on this thread instead of the GUI thread.
+    (void)QImageReader(file).format();
     QImage image = PngReader(file)->read();
     if (image.hasAlphaChannel() && image.format() == QImage::Format_ARGB32)
         image.convertTo(QImage::Format_ARGB32_Premultiplied);

@@ -1,8 +1,8 @@
 #pragma once
-// An icon kept in a PNG file, read when it is first drawn or measured rather than when it is
-// made. A window icon made at start would otherwise be decoded (and Qt would first try every
-// image-format plugin on the file) before the first window is painted, though many platforms
-// never ask for its pixels and those that do ask only when they give a window its icon.
+// An icon kept in a PNG file, decoded on a thread of its own from the moment it is made and waited
+// for by whatever first draws or measures it. A window icon made at start would otherwise be
+// decoded on the GUI thread before the first window is made, after Qt had loaded every image
+// plugin to ask each whether it knows the file; the plugins are loaded on that thread too.
 #include <QIcon>
 #include <QString>
 
