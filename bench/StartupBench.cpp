@@ -1,19 +1,27 @@
 // Start-up to the painted twelve-month view beside a bare Qt main window started the same way.
 // Cold: a fresh process each time (this program runs itself with ORVELLE_BENCH_CHILD set), which
-// makes the application, runs the start routine as the program does (lock, stale temporary
-// files, shipped defaults), makes the window, shows and paints it, and tells the parent through a
-// pipe. The time is from starting the process to that word: what comes after the first paint
-// (the pictures a first start copies, the flush, the way out) is not start-up. The first start
-// is on a folder that does not exist yet; a later start is on a folder as a new user has it
-// after that. Warm: windows made one after another in this process, whose application already
-// runs. Also on a folder with ten years of full planner and notes files (start-up must not grow
-// with the years kept). To compare them side by side:
+// makes the application and then goes through the program's own start (StartProgram: the
+// desktop name, Enter on buttons, the window icon, lock, stale temporary files, shipped
+// defaults, the main window's load), shows and paints the window, and tells the parent through
+// a pipe. The time is from starting the process to that word: what comes after the first paint
+// (the pictures a first start copies, the printer check, the flush, the way out) is not start-up.
+// The bare windows are made in the same process image on the same platform, and the one with
+// text shows it in the windows' own face (DefaultWindowFont), as every window of the program
+// does: a face is the cost any window with text pays once. The first start is on a folder that
+// does not exist yet; a later start is on a folder as a new user has it after that. Warm:
+// windows made one after another in this process, whose application already runs. Also on a
+// folder with ten years of full planner and notes files (start-up must not grow with the years
+// kept). To compare them side by side:
 //   orvelle_bench --benchmark_filter=Cold --benchmark_repetitions=10
 //     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+// With ORVELLE_BENCH_COMPARE=<another build's orvelle_bench> its cold starts run in the same run
+// as "Compared..." (RegisterComparedColdStarts): a before and an after under the same load.
+#include "ColdStart.h"
 #include "mainwindow/PlannerLauncher.h"
+#include "mainwindow/ProgramStart.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DataFolder.h"
-#include "platform/SingleInstance.h"
+#include "platform/Fonts.h"
 #include "store/Clock.h"
 #include "store/Store.h"
 #include "store/TextFile.h"
@@ -26,6 +34,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -53,10 +62,24 @@ QApplication& App() {
 
 // A data folder as a new user has it: the shipped defaults and nothing else.
 std::string ShippedDefaults() { return std::string(ORVELLE_BINARY_DIR) + "/defaults/"; }
+// The window icon as the build tree has it for the program beside it.
+std::string ProgramIcon() { return std::string(ORVELLE_BINARY_DIR) + "/icons/hicolor/256x256/apps/orvelle.png"; }
+
+// The folders this run made, removed when it ends (a cold-start child ends without removing).
+struct MadeFolders {
+    std::vector<std::string> paths;
+    ~MadeFolders() {
+        std::error_code ec;
+        for (const std::string& p : paths) std::filesystem::remove_all(p, ec);
+    }
+};
+MadeFolders gMadeFolders;
 
 std::string NewTempFolder(const char* name) {
     std::string t = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
-    return std::string(mkdtemp(t.data())) + "/";
+    std::string made = std::string(mkdtemp(t.data())) + "/";
+    gMadeFolders.paths.push_back(made);
+    return made;
 }
 
 const std::string& DataFolder() {
@@ -115,6 +138,7 @@ void StartBare() {
 // The same with one line of text: what the font set-up costs any window that shows text.
 void StartBareWithText() {
     QMainWindow w;
+    w.setFont(orvelle::DefaultWindowFont());
     w.resize(800, 600);
     QLabel label(QStringLiteral("Select >"), &w);
     ShowAndPaint(w);
@@ -128,22 +152,21 @@ void StartMainWindow(const std::string& dir) {
 }
 
 // What the program's main does up to its event loop.
-bool StartProgram(const std::string& dir) {
-    orvelle::Store store(dir);
-    auto lock = orvelle::StartRoutine(store, ShippedDefaults());
-    if (!lock) return false;
-    orvelle::frmMain w(store);
-    orvelle::InstallPlannerWindow(w);
-    w.MDIForm_Load();
-    ShowAndPaint(w);
+bool StartProgram(QApplication& app, const std::string& dir) {
+    auto program = orvelle::StartProgram(app, {dir, ShippedDefaults(), ProgramIcon()});
+    if (!program) return false;
+    ShowAndPaint(*program->window);
     return true;
 }
 
-// The child's whole life, run before the benchmark library's main; ShowAndPaint ends it.
-const bool kChild = [] {
+} // namespace
+
+// The child's whole life, from the bench's main once every static object of the program is made,
+// as the program's own main starts; ShowAndPaint ends it.
+void RunColdStartChild() {
     const char* what = std::getenv("ORVELLE_BENCH_CHILD");
     const char* pipe = std::getenv("ORVELLE_BENCH_PIPE");
-    if (!what || !pipe) return false;
+    if (!what || !pipe) return;
     gPaintedPipe = std::atoi(pipe);
     EnsureOffscreen();
     int argc = 1;
@@ -152,13 +175,15 @@ const bool kChild = [] {
     QApplication app(argc, argv);
     if (std::string(what) == "bare") StartBare();
     else if (std::string(what) == "text") StartBareWithText();
-    else StartProgram(what);
+    else StartProgram(app, what);
     std::_Exit(1); // not painted
-}();
+}
 
-// Runs this program as a child for one cold start: the iteration's time is from the spawn to the
-// child's word that its window is painted.
-void ColdStart(benchmark::State& state, const std::string& what) {
+namespace {
+
+// Runs `program` (this one unless another build is compared) as a child for one cold start: the
+// iteration's time is from the spawn to the child's word that its window is painted.
+void ColdStart(benchmark::State& state, const std::string& what, const char* program = "/proc/self/exe") {
     int fds[2];
     if (::pipe(fds) != 0) {
         state.SkipWithError("cannot make a pipe");
@@ -170,11 +195,11 @@ void ColdStart(benchmark::State& state, const std::string& what) {
     envp.push_back(child.data());
     envp.push_back(pipe.data());
     envp.push_back(nullptr);
-    char self[] = "/proc/self/exe";
-    char* argv[] = {self, nullptr};
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
     pid_t pid = 0;
     auto started = std::chrono::steady_clock::now();
-    if (posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()) != 0) {
+    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
         state.SkipWithError("cannot start the child");
         ::close(fds[0]);
         ::close(fds[1]);
@@ -246,3 +271,28 @@ void BM_WarmMainWindowTenFullYears(benchmark::State& state) {
 BENCHMARK(BM_WarmMainWindowTenFullYears)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+void RegisterComparedColdStarts() {
+    const char* other = std::getenv("ORVELLE_BENCH_COMPARE");
+    if (!other || !*other) return;
+    static const std::string program = other;
+    auto add = [](const char* name, std::function<std::string()> what) {
+        benchmark::RegisterBenchmark(name, [what](benchmark::State& state) {
+            std::string w = what();
+            for (auto _ : state) ColdStart(state, w, program.c_str());
+        })->Unit(benchmark::kMillisecond)->UseManualTime();
+    };
+    add("BM_ComparedColdBareQtWindow", [] { return std::string("bare"); });
+    add("BM_ComparedColdBareQtWindowWithText", [] { return std::string("text"); });
+    add("BM_ComparedColdMainWindowToTwelveMonthView", [] { return DataFolder(); });
+    add("BM_ComparedColdMainWindowTenFullYears", [] { return LargeDataFolder(); });
+    benchmark::RegisterBenchmark("BM_ComparedColdFirstStartOnANewFolder", [](benchmark::State& state) {
+        const std::string parent = NewTempFolder("orvelle-bench-first");
+        int n = 0;
+        for (auto _ : state) {
+            std::string dir = parent + std::to_string(n++) + "/";
+            ColdStart(state, dir, program.c_str());
+            std::filesystem::remove_all(dir);
+        }
+    })->Unit(benchmark::kMillisecond)->UseManualTime();
+}

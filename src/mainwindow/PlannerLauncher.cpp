@@ -1,7 +1,6 @@
 #include "mainwindow/PlannerLauncher.h"
 
 #include "mainwindow/frmMain.h"
-#include "planner/PlannerPageView.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
 #include "store/Store.h"
@@ -28,11 +27,9 @@ frmPlanner& LoadPlannerWindow(frmMain& main) {
     return *planner;
 }
 
-QWidget* PlannerCurrentLine(QWidget* child, const Store& store) {
+QWidget* PlannerCurrentLine(QWidget* child) {
     auto* planner = qobject_cast<frmPlanner*>(child);
-    if (!planner || planner->IsUnloaded()) return nullptr;
-    int line = store.editing.gCurrentPlannerLine;
-    return line >= 0 && line < PlannerLayout::kBoxes ? planner->Page()->txt(line) : nullptr;
+    return planner && !planner->IsUnloaded() ? planner->TypingControl() : nullptr;
 }
 
 void InstallPlannerWindow(frmMain& main) {

@@ -6,7 +6,6 @@ class QWidget;
 
 namespace orvelle {
 
-struct Store;
 class frmMain;
 class frmPlanner;
 
@@ -17,8 +16,9 @@ void InstallPlannerWindow(frmMain& main);
 // its page is not reset here.
 frmPlanner& LoadPlannerWindow(frmMain& main);
 
-// When `child` is the planner window: its current line (the one the time commands act on),
-// where the keyboard goes back into the page. Null for any other window.
-QWidget* PlannerCurrentLine(QWidget* child, const Store& store);
+// When `child` is the planner window: where the keyboard goes back into the page, its current
+// line (the one the time commands act on) or the time editor the user was in. Null for any
+// other window.
+QWidget* PlannerCurrentLine(QWidget* child);
 
 } // namespace orvelle

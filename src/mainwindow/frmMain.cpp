@@ -103,7 +103,7 @@ frmMain::frmMain(Store& store, QWidget* parent) : QMainWindow(parent), store_(st
             return bar;
         },
         [this](const QWidget* child) { return child == yearView_ || child == sixMonthView_ || child == monthView_; },
-        [this](QWidget* child) { return PlannerCurrentLine(child, store_); });
+        [this](QWidget* child) { return PlannerCurrentLine(child); });
     resize(TwipsToPixelsX(12000), TwipsToPixelsY(9000));
     KeepCaptionsWhole(this);
 }

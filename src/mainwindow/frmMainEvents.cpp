@@ -306,9 +306,15 @@ void frmMain::ApplyMarkerCaptions() {
 
 void frmMain::LoadComboBoxes() {
     int year = Clock::CurrentYear();
-    for (const auto& t : PickerMonthNames()) cmbMonth->addItem(Q(t));
-    for (const auto& t : PickerDays()) cmbDay->addItem(Q(t));
-    for (const auto& t : PickerYears(year)) cmbYear->addItem(Q(t));
+    // Each list goes in at once: item by item, every entry is a change of its own to the box.
+    auto texts = [](const std::vector<std::string>& entries) {
+        QStringList out;
+        for (const auto& t : entries) out << Q(t);
+        return out;
+    };
+    cmbMonth->addItems(texts(PickerMonthNames()));
+    cmbDay->addItems(texts(PickerDays()));
+    cmbYear->addItems(texts(PickerYears(year)));
     Date today = Clock::Today();
     ShowEntryText(cmbMonth, Q(MonthName(MonthOf(today))));
     ShowEntryText(cmbDay, QString::number(DayOf(today)));
@@ -413,7 +419,7 @@ void frmMain::OpenPlannerForSelectedDate(bool takeKeyboard) {
     if (!takeKeyboard) return;
     // Also a page that was open already, while the keyboard stayed in the bar that ran this.
     QMdiSubWindow* front = mdi_->activeSubWindow();
-    if (QWidget* line = front ? PlannerCurrentLine(front->widget(), store_) : nullptr) FocusWithItsWindow(line);
+    if (QWidget* line = front ? PlannerCurrentLine(front->widget()) : nullptr) FocusWithItsWindow(line);
 }
 
 // --- Menu commands ------------------------------------------------------------------------

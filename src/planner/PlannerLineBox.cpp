@@ -4,6 +4,7 @@
 #include "platform/FileCharacters.h"
 #include "platform/KeyCodeTable.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -91,6 +92,14 @@ void PlannerLineBox::focusInEvent(QFocusEvent* e) {
 }
 
 void PlannerLineBox::focusOutEvent(QFocusEvent* e) {
+    // A click between the page's boxes gives the keyboard to the window around them, which hands
+    // it straight back: the box is not left and keeps its selection.
+    QWidget* to = QApplication::focusWidget();
+    if (to && to != this && to->isAncestorOf(this)) {
+        QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QLineEdit::focusOutEvent(&kept);
+        return;
+    }
     // Opening a menu or switching to another program does not leave the box, nor does the
     // window closing around it.
     bool leaves = e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason && isVisible();

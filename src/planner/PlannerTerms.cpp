@@ -40,7 +40,9 @@ PlannerTerms::PlannerTerms(Store& s, PlannerPageView& page, PlannerLineEditing& 
         box->installEventFilter(this);
     }
     s_.hooks.KeyTermIntoPlanner = [this](const std::string& term) { KeyTermIn(term); };
-    s_.hooks.FocusPlannerLine = [this] { FocusWithItsWindow(TypingPlace(LineBox(page_, s_.editing.gCurrentPlannerLine))); };
+    // The window hands the keyboard on to where typing belongs: an open time editor being typed
+    // in, else the current line, or the print preview while that covers the page.
+    s_.hooks.FocusPlannerLine = [this] { FocusWithItsWindow(qobject_cast<QWidget*>(this->parent())); };
     SetDefaultFUTGeometry(s_, ScreenWidthTwips());
 }
 
@@ -51,12 +53,6 @@ void PlannerTerms::Detach() {
     attached_ = false;
     s_.hooks.KeyTermIntoPlanner = nullptr;
     s_.hooks.FocusPlannerLine = nullptr;
-}
-
-QWidget* PlannerTerms::TypingPlace(QLineEdit* box) const {
-    // While a print preview hides the lines, the window puts the keyboard in the preview.
-    if (box && box->isHidden()) return qobject_cast<QWidget*>(parent());
-    return box;
 }
 
 void PlannerTerms::txt_KeyUp(int index, int keyCode, int shift) {
@@ -101,7 +97,7 @@ void PlannerTerms::KeyTermIn(const std::string& term) {
     if (!box) return;
     // A print preview covers the page: a term would land in a line nobody sees.
     if (box->isHidden()) {
-        FocusWithItsWindow(TypingPlace(box));
+        FocusWithItsWindow(qobject_cast<QWidget*>(parent()));
         return;
     }
     SetLineAndFocus(index, TextWithKeyedTerm(BoxBytes(box->text()), term, false));

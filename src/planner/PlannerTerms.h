@@ -33,9 +33,6 @@ protected:
 
 private:
     void SetLineAndFocus(int index, const std::string& text);
-    // Where the keyboard goes back to for `box`: the box, or the window while a print preview
-    // hides the lines.
-    QWidget* TypingPlace(QLineEdit* box) const;
 
     Store& s_;
     PlannerPageView& page_;

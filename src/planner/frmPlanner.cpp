@@ -1,5 +1,6 @@
 #include "planner/frmPlanner.h"
 
+#include "planner/PlannerLineBox.h"
 #include "planner/PlannerLineEditing.h"
 #include "planner/PlannerExchange.h"
 #include "planner/PlannerMerge.h"
@@ -80,6 +81,7 @@ frmPlanner::frmPlanner(Store& store, QWidget* parent) : QWidget(parent), s_(stor
     editing_ = new PlannerLineEditing(s_, model_, *page_, scroll_, pageKey, this);
     connect(editing_, &PlannerLineEditing::lineEntered, this, [this] { hitShown_ = -1; });
     timeLabels_ = new PlannerTimeLabels(s_, model_, *page_, menuBar_, *editing_, this);
+    timeLabels_->txtTime()->installEventFilter(this);
     ConnectPlannerExchange(*this, s_);
     terms_ = new PlannerTerms(s_, *page_, *editing_, this);
     ConnectPlannerPrinting(*this, s_);
@@ -352,13 +354,23 @@ void frmPlanner::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+QLineEdit* frmPlanner::TypingControl() const {
+    if (inTimeEditor_ && timeLabels_->EditorOpen()) return timeLabels_->txtTime();
+    return page_->txt(std::clamp(s_.editing.gCurrentPlannerLine, 0, PlannerLayout::kBoxes - 1));
+}
+
 void frmPlanner::focusInEvent(QFocusEvent* event) {
-    // The window itself takes the focus when it is opened or activated; typing belongs in a line,
-    // or in the print preview, whatever brought the keyboard, while that covers the page.
+    // The window itself takes the keyboard when it is opened or activated with nothing of its own
+    // in focus, and when a click lands between the page's boxes (the date heading, a time label,
+    // the margins). Typing belongs where the user was, or in the print preview while that covers
+    // the page.
     QWidget::focusInEvent(event);
-    if (PlannerPreviewOverlay* preview = PreviewOverlay(*this)) preview->setFocus(event->reason());
-    else if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason)
-        page_->txt(0)->setFocus(event->reason());
+    if (PlannerPreviewOverlay* preview = PreviewOverlay(*this)) {
+        preview->setFocus(event->reason());
+        return;
+    }
+    QLineEdit* to = TypingControl();
+    if (to->isVisible()) to->setFocus(Qt::OtherFocusReason);
 }
 
 void frmPlanner::showEvent(QShowEvent* event) {
@@ -411,6 +423,10 @@ void frmPlanner::ScrollOnPageKey(int key) {
 
 bool frmPlanner::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize && watched == scroll_->viewport()) ShowHitWithHeading();
+    const bool timeEditor = timeLabels_ && watched == timeLabels_->txtTime();
+    if (event->type() == QEvent::FocusIn) inTimeEditor_ = timeEditor;
+    // The editor's own keys (Esc backs out of it) are its own.
+    if (timeEditor) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier && Form_KeyDown(key->key())) return true;

@@ -14,6 +14,7 @@
 #include <array>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
@@ -52,6 +53,9 @@ public:
     PlannerLineEditing* Editing() const { return editing_; }
     PlannerTimeLabels* TimeLabels() const { return timeLabels_; }
     QMenuBar* MenuBar() const { return menuBar_; }
+    // Where the keyboard goes back into the page: the open time editor when the user was in it,
+    // else the current line (line 0 on a page just opened), its caret where it was left.
+    QLineEdit* TypingControl() const;
 
     // The event procedures, public so the main window and tests can drive them.
     void cmdDay_Click(int index);
@@ -110,6 +114,8 @@ private:
     bool pageShown_ = false;
     // The search hit's line while the page is kept showing it, -1 once the user scrolled.
     int hitShown_ = -1;
+    // The open time editor, not a line, was the last to have the keyboard.
+    bool inTimeEditor_ = false;
 };
 
 } // namespace orvelle

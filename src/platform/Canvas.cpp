@@ -182,8 +182,9 @@ double Canvas::Advance(const QString& text) const {
     return ShapedAdvance({DrawingFont(), drawingFontKey_, Device(), text}, Metrics());
 }
 
-QPointF Canvas::ToPixels(double x, double y) const {
-    Extent e = Frame();
+QPointF Canvas::ToPixels(double x, double y) const { return ToPixels(Frame(), x, y); }
+
+QPointF Canvas::ToPixels(const Extent& e, double x, double y) const {
     double px = e.scaleWidth != 0 ? (x - scaleLeft_) * e.deviceWidth / e.scaleWidth : 0;
     double py = e.scaleHeight != 0 ? (y - scaleTop_) * e.deviceHeight / e.scaleHeight : 0;
     return {px, py};
@@ -223,6 +224,17 @@ template <class F> void Canvas::Paint(F&& draw) {
     Changed();
 }
 
+void Canvas::DrawLines(QPainter& p, const QFont& font, const QString& text, QPointF at) {
+    const QFontMetricsF& fm = Metrics();
+    const QStringList lines = text.split(QChar('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (const Piece& piece : TabbedPieces(fm, lines[i], [this](const QString& t) { return Advance(t); })) {
+            QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
+            DrawShaped(p, {font, drawingFontKey_, p.device(), piece.text}, from);
+        }
+    }
+}
+
 void Canvas::Print(const QString& text, bool newLine) {
     QString t = NormalizeLineEnds(text);
     QPointF at = ToPixels(currentX_, currentY_);
@@ -231,14 +243,7 @@ void Canvas::Print(const QString& text, bool newLine) {
     Paint([&](QPainter& p) {
         p.setFont(f);
         p.setPen(color);
-        const QFontMetricsF& fm = Metrics();
-        const QStringList lines = t.split(QChar('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            for (const Piece& piece : TabbedPieces(fm, lines[i], [this](const QString& t) { return Advance(t); })) {
-                QPointF from(at.x() + piece.x, at.y() + i * fm.lineSpacing());
-                DrawShaped(p, {f, drawingFontKey_, p.device(), piece.text}, from);
-            }
-        }
+        DrawLines(p, f, t, at);
     });
     if (newLine) {
         currentX_ = scaleLeft_;
@@ -246,6 +251,43 @@ void Canvas::Print(const QString& text, bool newLine) {
     } else {
         currentX_ += TextWidth(t.section('\n', -1));
     }
+}
+
+void Canvas::PrintEach(const std::vector<PlacedText>& texts) {
+    if (texts.empty()) return;
+    Extent e = Frame();
+    QFont f = DrawingFont();
+    Paint([&](QPainter& p) {
+        p.setFont(f);
+        // Texts of one line and no tab, in the same colour one after another, go down together.
+        std::vector<QString> normalized;
+        normalized.reserve(texts.size());
+        std::vector<PlacedKey> together;
+        std::optional<VbColor> pen;
+        for (const PlacedText& t : texts) {
+            if (pen != t.color) {
+                DrawShapedTogether(p, together);
+                together.clear();
+                pen = t.color;
+                p.setPen(ColorFromVb(t.color));
+            }
+            normalized.push_back(NormalizeLineEnds(t.text));
+            const QString& text = normalized.back();
+            QPointF at = ToPixels(e, t.x, t.y);
+            if (text.contains(QChar('\n')) || text.contains(QChar('\t'))) {
+                DrawShapedTogether(p, together);
+                together.clear();
+                DrawLines(p, f, text, at);
+            } else if (!text.isEmpty()) {
+                together.push_back({{f, drawingFontKey_, p.device(), text}, at});
+            }
+        }
+        DrawShapedTogether(p, together);
+    });
+    const PlacedText& last = texts.back();
+    foreColor_ = last.color;
+    currentX_ = scaleLeft_;
+    currentY_ = last.y + TextHeight(NormalizeLineEnds(last.text));
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, std::optional<VbColor> color) {

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QImage;
 class QPaintDevice;
@@ -64,6 +65,17 @@ public:
     // (every 8 average character widths from the text's start). With newLine the position then
     // moves to the scale's left edge one text height lower, else to the end of the text.
     void Print(const QString& text, bool newLine = true);
+    // A text with its top left at (x, y) in user units, in its own colour.
+    struct PlacedText {
+        double x = 0, y = 0;
+        QString text;
+        VbColor color = kVbBlack;
+    };
+    // The same as setting the colour and the position and printing each text in turn, drawn in
+    // one go: opening the device for each of hundreds of short texts (the day numbers of a
+    // year) costs more than drawing them. Afterwards the colour is the last text's, the current
+    // position where printing it would have left it.
+    void PrintEach(const std::vector<PlacedText>& texts);
     // A line from (x1, y1) to (x2, y2); the current position moves to (x2, y2).
     void Line(double x1, double y1, double x2, double y2, std::optional<VbColor> color = {});
     // The outline of the box with these corners.
@@ -99,6 +111,9 @@ private:
         double deviceWidth = 0, deviceHeight = 0, scaleWidth = 0, scaleHeight = 0;
     };
     Extent Frame() const;
+    QPointF ToPixels(const Extent& e, double x, double y) const;
+    // The lines of `text` (line ends made "\n") with the first one's top left at `at`, in pixels.
+    void DrawLines(QPainter& p, const QFont& font, const QString& text, QPointF at);
     // A text's advance with the drawing font on the current device (shaped once, see ShapedTexts).
     double Advance(const QString& text) const;
     QRect PixelRect(double x1, double y1, double x2, double y2) const;

@@ -18,21 +18,67 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <QHash>
+
 #include <algorithm>
+#include <unordered_map>
 
 namespace orvelle {
 namespace {
 
-constexpr const char* kKeeperProperty = "orvelleCaptionKeeper";
-constexpr const char* kAsPlacedProperty = "orvelleTextAsPlaced";
-constexpr const char* kEntriesWholeProperty = "orvelleEntriesWhole";
+// What a widget is to the keepers. Kept beside the widgets rather than as properties: every fit
+// asks it of every control, and a property is looked up by name through the class first.
+enum Mark { kKeeperMark = 1, kAsPlacedMark = 2, kEntriesWholeMark = 4 };
+
+QHash<const QObject*, int>& Marks() {
+    static QHash<const QObject*, int> marks;
+    return marks;
+}
+
+bool Marked(const QObject* o, Mark mark) {
+    const QHash<const QObject*, int>& marks = Marks();
+    auto it = marks.constFind(o);
+    return it != marks.cend() && (*it & mark) != 0;
+}
+
+void SetMark(QObject* o, Mark mark) {
+    QHash<const QObject*, int>& marks = Marks();
+    auto it = marks.find(o);
+    if (it != marks.end()) {
+        *it |= mark;
+        return;
+    }
+    marks.insert(o, mark);
+    QObject::connect(o, &QObject::destroyed, [o] { Marks().remove(o); });
+}
 // Pixels kept between a grown control and the one it moves along, and inside a grown frame.
 constexpr int kGap = 4;
 // Room around a button's text besides the style's own frame.
 constexpr int kButtonPadding = 6;
 
+// Every fit asks again for the width of every button's caption, mostly unchanged: a caption is
+// measured once per font (the line height stands for the screen's resolution, which the font's
+// metrics depend on too).
 int TextWidth(const QWidget* c, const QString& text) {
-    return c->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+    struct Key {
+        QFont font;
+        int lineHeight;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const { return qHashMulti(0, k.font, k.lineHeight, k.text); }
+    };
+    static std::unordered_map<Key, int, KeyHash> widths;
+    QFontMetrics fm = c->fontMetrics();
+    Key key{c->font(), fm.height(), text};
+    auto it = widths.find(key);
+    if (it != widths.end()) return it->second;
+    // Bounded: captions the user types (contacts, terms) come and go.
+    if (widths.size() >= 4096) widths.clear();
+    int width = fm.size(Qt::TextShowMnemonic, text).width();
+    widths.emplace(std::move(key), width);
+    return width;
 }
 
 // The size `c` needs to show its text whole, 0 across what its text does not decide; not valid
@@ -68,7 +114,7 @@ QSize Need(QWidget* c) {
         int icon = b->icon().isNull() ? 0 : b->iconSize().width() + kGap;
         return {frame + icon + TextWidth(b, b->text()) + kButtonPadding, 0};
     }
-    if (auto* list = qobject_cast<QListView*>(c); list && list->property(kEntriesWholeProperty).toBool()) {
+    if (auto* list = qobject_cast<QListView*>(c); list && Marked(list, kEntriesWholeMark)) {
         QAbstractItemModel* model = list->model();
         int widest = 0, rows = 0;
         for (int i = 0; model && i < model->rowCount(list->rootIndex()); ++i) {
@@ -112,7 +158,7 @@ bool IsViewport(const QWidget* w) {
 
 // Another window's business: a window of its own, an MDI sub-window, or a keeper of its own.
 bool OtherWindow(const QWidget* w) {
-    return w->isWindow() || qobject_cast<const QMdiSubWindow*>(w) || w->property(kKeeperProperty).toBool();
+    return w->isWindow() || qobject_cast<const QMdiSubWindow*>(w) || Marked(w, kKeeperMark);
 }
 
 QList<QWidget*> Controls(QWidget* box) {
@@ -187,7 +233,7 @@ void GrowToText(QWidget* c) {
 class CaptionKeeper : public QObject {
 public:
     explicit CaptionKeeper(QWidget* window) : QObject(window), window_(window) {
-        window->setProperty(kKeeperProperty, true);
+        SetMark(window, kKeeperMark);
         Watch(window);
         Fit();
     }
@@ -240,7 +286,7 @@ private:
     }
 
     bool Fitted(QWidget* c) const {
-        return !ManagedByLayout(c) && c->isVisibleTo(window_) && !c->property(kAsPlacedProperty).toBool();
+        return !ManagedByLayout(c) && c->isVisibleTo(window_) && !Marked(c, kAsPlacedMark);
     }
 
     // Fits the controls of `box` left to right, then grows `box` around its captions and
@@ -256,7 +302,7 @@ private:
             QRect was = c->geometry();
             FitInside(c);
             if (Fitted(c)) GrowToText(c);
-            else if (ManagedByLayout(c) && c->property(kEntriesWholeProperty).toBool()) AskLayoutForRoom(c);
+            else if (ManagedByLayout(c) && Marked(c, kEntriesWholeMark)) AskLayoutForRoom(c);
             QRect now = c->geometry();
             if (now.right() > was.right()) Push(box, c, was, Qt::Horizontal);
             if (now.bottom() > was.bottom()) Push(box, c, was, Qt::Vertical);
@@ -303,12 +349,12 @@ private:
 };
 
 void KeepCaptionsWhole(QWidget* window) {
-    if (window && !window->property(kKeeperProperty).toBool()) new CaptionKeeper(window);
+    if (window && !Marked(window, kKeeperMark)) new CaptionKeeper(window);
 }
 
 void KeepEntriesWhole(QListView* list) {
     if (!list) return;
-    list->setProperty(kEntriesWholeProperty, true);
+    SetMark(list, kEntriesWholeMark);
     // Entries added or changed later ask for room again, through the box that holds the list.
     auto askForRoom = [list] {
         if (QWidget* box = list->parentWidget()) QCoreApplication::postEvent(box, new QEvent(QEvent::LayoutRequest));
@@ -320,7 +366,7 @@ void KeepEntriesWhole(QListView* list) {
 }
 
 void LeaveTextAsPlaced(QWidget* control) {
-    if (control) control->setProperty(kAsPlacedProperty, true);
+    if (control) SetMark(control, kAsPlacedMark);
 }
 
 } // namespace orvelle

@@ -7,8 +7,32 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstdlib>
+#include <sys/mman.h>
 
 namespace orvelle {
+namespace {
+
+// A picture of `size` whose memory is made present in one call: it is written whole at once
+// (filled with the back colour), and a page at a time the system would stop at every page of
+// it (the twelve-month view alone has a megabyte of pictures to fill before its first paint).
+QImage PresentImage(QSize size) {
+#ifdef MADV_POPULATE_WRITE
+    constexpr size_t kPage = 4096;
+    size_t bytesPerLine = static_cast<size_t>(size.width()) * 4;
+    size_t bytes = (bytesPerLine * static_cast<size_t>(size.height()) + kPage - 1) / kPage * kPage;
+    if (bytes < 4 * kPage) return QImage(size, QImage::Format_RGB32);
+    if (void* memory = std::aligned_alloc(kPage, bytes)) {
+        ::madvise(memory, bytes, MADV_POPULATE_WRITE); // without it the pages come one by one
+        return QImage(static_cast<uchar*>(memory), size.width(), size.height(),
+                      static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32, [](void* m) { std::free(m); },
+                      memory);
+    }
+#endif
+    return QImage(size, QImage::Format_RGB32);
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -31,7 +55,7 @@ void PictureBox::PrepareDevice() const {
     qreal ratio = devicePixelRatioF();
     QSize want = (QSizeF(contentsRect().size().expandedTo(QSize(1, 1))) * ratio).toSize();
     if (image_.size() == want && image_.devicePixelRatio() == ratio) return;
-    QImage next(want, QImage::Format_RGB32);
+    QImage next = PresentImage(want);
     next.setDevicePixelRatio(ratio);
     // The picture's resolution follows the screen's, so point sizes match the other controls.
     int dpm = static_cast<int>(std::lround(logicalDpiX() / 0.0254));

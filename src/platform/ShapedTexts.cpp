@@ -52,15 +52,7 @@ Shaped& Find(const TextKey& key) {
     return texts[key.text];
 }
 
-} // namespace
-
-double ShapedAdvance(const TextKey& key, const QFontMetricsF& metrics) {
-    Shaped& s = Find(key);
-    if (!s.advance) s.advance = metrics.horizontalAdvance(key.text);
-    return *s.advance;
-}
-
-void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft) {
+Shaped& Laid(const TextKey& key) {
     Shaped& s = Find(key);
     if (!s.layout) {
         s.layout = std::make_unique<QTextLayout>(key.text, key.font, key.device);
@@ -77,18 +69,79 @@ void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft) {
         s.layout->endLayout();
         s.runs = s.layout->glyphRuns();
     }
-    // Glyph runs are the quickest way onto a picture, and draw the same pixels as the layout
-    // when nothing scales them. They carry no underline or strike-out, a scaled picture (a
-    // high-resolution screen) draws large glyphs another way, and print jobs keep the layout's
-    // own way of drawing text: the layout draws all of those.
+    return s;
+}
+
+// Glyph runs are the quickest way onto a picture, and draw the same pixels as the layout when
+// nothing scales them. They carry no underline or strike-out, a scaled picture (a
+// high-resolution screen) draws large glyphs another way, and print jobs keep the layout's own
+// way of drawing text: the layout draws all of those.
+bool RunsDrawAlike(QPainter& painter, const QFont& font) {
     QPaintEngine* engine = painter.paintEngine();
     bool plainPicture = engine && engine->type() == QPaintEngine::Raster &&
                         painter.deviceTransform().type() <= QTransform::TxTranslate;
-    if (!plainPicture || key.font.underline() || key.font.strikeOut() || key.font.overline()) {
+    return plainPicture && !font.underline() && !font.strikeOut() && !font.overline();
+}
+
+} // namespace
+
+double ShapedAdvance(const TextKey& key, const QFontMetricsF& metrics) {
+    Shaped& s = Find(key);
+    if (!s.advance) s.advance = metrics.horizontalAdvance(key.text);
+    return *s.advance;
+}
+
+void DrawShaped(QPainter& painter, const TextKey& key, const QPointF& topLeft) {
+    Shaped& s = Laid(key);
+    if (!RunsDrawAlike(painter, key.font)) {
         s.layout->draw(&painter, topLeft);
         return;
     }
     for (const QGlyphRun& run : s.runs) painter.drawGlyphRun(topLeft, run);
+}
+
+void DrawShapedTogether(QPainter& painter, const std::vector<PlacedKey>& texts) {
+    // One run per font face in a row: a text whose glyphs come from a fallback face, or a run
+    // whose glyphs stand for a split ligature, ends the run being gathered.
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    QRawFont face;
+    auto flush = [&] {
+        if (glyphs.isEmpty()) return;
+        QGlyphRun together;
+        together.setRawFont(face);
+        together.setGlyphIndexes(glyphs);
+        // Each glyph where the text's own run would put it from the text's top left.
+        together.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), together);
+        glyphs.clear();
+        positions.clear();
+    };
+    for (const PlacedKey& t : texts) {
+        Shaped& s = Laid(t.key);
+        if (!RunsDrawAlike(painter, t.key.font)) {
+            flush();
+            s.layout->draw(&painter, t.topLeft);
+            continue;
+        }
+        for (const QGlyphRun& run : s.runs) {
+            if (run.flags() != QGlyphRun::GlyphRunFlags() || run.rawFont() != face) {
+                flush();
+                face = run.rawFont();
+            }
+            if (run.flags() != QGlyphRun::GlyphRunFlags()) {
+                painter.drawGlyphRun(t.topLeft, run);
+                continue;
+            }
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype i = 0; i < std::min(indexes.size(), at.size()); ++i) {
+                glyphs.append(indexes[i]);
+                positions.append(t.topLeft + at[i]);
+            }
+        }
+    }
+    flush();
 }
 
 } // namespace orvelle

@@ -4,6 +4,8 @@
 #include "platform/PictureBox.h"
 #include "store/Store.h"
 
+#include <vector>
+
 namespace orvelle {
 
 YearGridPainter::YearGridPainter(const Store& s) : s_(s) {
@@ -42,26 +44,30 @@ void YearGridPainter::DrawDayNumbers(PictureBox& box, int month) const {
     // Today's key, when today lies in the drawn year.
     std::string todayKey = YearOf(today) == s_.view.gThisYear ? FormatMmDdYy(today) : std::string();
     VbColor todayFill = s_.markers.gMarkerColors[kTodayCategory];
+    // The numbers go onto the box together; today's fill goes under its number, drawn in the
+    // same order as cell by cell.
+    std::vector<Canvas::PlacedText> numbers;
+    VbColor color = box.ForeColor();
     for (int c = 0; c < 7; ++c) {
         for (int r = 0; r < 6; ++r) {
             const std::string& cell = grid[month][c][r];
             if (IsBlankDateCell(cell) || cell.size() < 5) continue;
             int day = (cell[3] - '0') * 10 + (cell[4] - '0');
             if (day < 1 || day > 31) continue;
-            QString text = QString::number(day);
             if (!todayKey.empty() && cell == todayKey) {
                 if (s_.flags.gHighlightToday) {
+                    box.PrintEach(numbers);
+                    numbers.clear();
                     box.FilledBox(c + 0.1, r + 0.85, c + 0.9, r + 1.65, todayFill);
-                    box.SetForeColor(s_.markers.gMarkTextColor);
+                    color = s_.markers.gMarkTextColor;
                 }
             } else {
-                box.SetForeColor(kVbBlack);
+                color = kVbBlack;
             }
-            box.SetCurrentX(c + 0.5 - NumberWidth(box, day) / 2);
-            box.SetCurrentY(r + 1);
-            box.Print(text);
+            numbers.push_back({c + 0.5 - NumberWidth(box, day) / 2, static_cast<double>(r + 1), QString::number(day), color});
         }
     }
+    box.PrintEach(numbers);
     box.SetForeColor(kVbBlack);
 }
 

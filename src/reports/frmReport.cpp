@@ -442,6 +442,16 @@ bool frmReport::eventFilter(QObject* watched, QEvent* e) {
     } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
         CloseMdiChild(this);
         return true;
+    } else if (e->type() == QEvent::FocusIn && mEditOpen_) {
+        // A click on the page, a row or the frame, or the window coming back to the front, gives
+        // the keyboard to the window only to find the cell being edited: it goes on there.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+        const bool blank = watched == this || watched == parentWidget() || qobject_cast<QAbstractScrollArea*>(watched);
+        if (blank && (why == Qt::MouseFocusReason || why == Qt::ActiveWindowFocusReason || why == Qt::OtherFocusReason)) {
+            for (QLineEdit* open : edits_) {
+                if (open->isVisibleTo(this)) open->setFocus(Qt::OtherFocusReason);
+            }
+        }
     } else if (e->type() == QEvent::ParentChange && watched == this) {
         // The frame around the window can hold the keyboard too.
         if (QWidget* frame = parentWidget()) frame->installEventFilter(this);

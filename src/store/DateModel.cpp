@@ -122,6 +122,11 @@ void AssignNextYearsDateholders(Store& s) {
     d.nextYearsGridYear = d.gYear + 1;
 }
 
+void LoadYearsDataAhead(const Store& s, int year) {
+    ReadNotesAhead(s, year);
+    ReadPlannerAhead(s, year);
+}
+
 void LoadThisYearsData(Store& s) {
     ClearDateHolders(s);
     SetDateVariables(s);

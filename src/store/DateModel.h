@@ -73,6 +73,9 @@ void AssignNextYearsDateholders(Store& s);
 // Clears the grids, derives the date values, reads the year's notes and planner records and
 // fills the shown year's grid; every view calls it before it draws.
 void LoadThisYearsData(Store& s);
+// The files LoadThisYearsData reads for `year`, read ahead on threads of their own: at start the
+// first view's year is known before the main window is made.
+void LoadYearsDataAhead(const Store& s, int year);
 // True when the selected date lies in the next year a year-spanning six-month view shows: its
 // notes and planner page then belong to next year's lists and file.
 bool SelectedDateInSpannedYear(const Store& s);

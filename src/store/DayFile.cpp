@@ -8,6 +8,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <utility>
 
 namespace orvelle {
 namespace {
@@ -100,20 +105,26 @@ void ClearDayList(DayListRef l, int year) {
     l.year = year;
 }
 
-void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, size_t textLength,
-                 const std::string& procName) {
-    std::string openKey;
-    if (l.year == year && l.index >= 0 && static_cast<size_t>(l.index) < l.dates.size()) openKey = l.dates[l.index];
-    ClearDayList(l, year);
+namespace {
 
-    std::string path = YearFolder(s, year) + fileName;
-    SkippedLines skipped(s, procName, path);
-    auto content = skipped.Read();
-    if (!content) return;
-
+// What reading a day file makes of its bytes before anything in the store changes: the lines
+// taken apart, and what is to be said about the odd ones, in the order the reading meets them.
+struct Remark {
+    enum Kind { kSkip, kCut, kNote } kind;
+    size_t lineNumber;
+    std::string line;
+    std::string why;
+};
+struct DayFileLines {
     std::vector<DayLine> days;
-    std::vector<size_t> lineNumbers;  // of each entry in days
-    LineCutter lines(*content);
+    std::vector<size_t> lineNumbers; // of each entry in days
+    std::vector<Remark> remarks;
+};
+
+// `lines` gives the file's lines one by one (a LineCutter or a FileLines).
+template <class Lines>
+DayFileLines TakeApart(Lines& lines, int year, size_t textLength) {
+    DayFileLines out;
     std::string_view line;
     size_t lineNumber = 0;
     while (lines.Next(line)) {
@@ -122,7 +133,7 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
         std::string why;
         auto day = ParseDayLine(line, year, &why);
         if (!day) {
-            skipped.Skip(lineNumber, line, why);
+            out.remarks.push_back({Remark::kSkip, lineNumber, std::string(line), why});
             continue;
         }
         if (IsBlankText(day->text)) continue;
@@ -133,15 +144,104 @@ void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, 
         if (textLength != 0 && day->text.size() != textLength) {
             std::string odd = "its record has " + std::to_string(day->text.size()) + " characters, not " +
                               std::to_string(textLength);
-            if (day->text.size() > textLength && !IsBlankText(std::string_view(day->text).substr(textLength)))
-                skipped.Cut(lineNumber, line, odd);
-            else skipped.Note(lineNumber, line, odd);
+            bool cut = day->text.size() > textLength && !IsBlankText(std::string_view(day->text).substr(textLength));
+            out.remarks.push_back({cut ? Remark::kCut : Remark::kNote, lineNumber, std::string(line), odd});
             if (day->text.size() < textLength) PadPlannerRecord(day->text);
             day->text.resize(textLength, ' ');
         }
-        days.push_back(std::move(*day));
-        lineNumbers.push_back(lineNumber);
+        out.days.push_back(std::move(*day));
+        out.lineNumbers.push_back(lineNumber);
     }
+    return out;
+}
+
+// A file being read ahead, and the file as it was when the read began.
+struct ReadAhead {
+    int year;
+    size_t textLength;
+    std::future<std::optional<std::pair<FileStamp, DayFileLines>>> lines;
+};
+
+std::mutex& ReadAheadMutex() {
+    static std::mutex m;
+    return m;
+}
+
+std::map<std::string, std::unique_ptr<ReadAhead>>& ReadAheads() {
+    static std::map<std::string, std::unique_ptr<ReadAhead>> files;
+    return files;
+}
+
+// The lines read ahead for `path`, when they were read for this year and length and the file is
+// still the one read; the read ahead is used up either way.
+std::optional<DayFileLines> TakeReadAhead(const std::string& path, int year, size_t textLength) {
+    std::unique_ptr<ReadAhead> ahead;
+    {
+        std::lock_guard<std::mutex> lock(ReadAheadMutex());
+        auto it = ReadAheads().find(path);
+        if (it == ReadAheads().end()) return std::nullopt;
+        ahead = std::move(it->second);
+        ReadAheads().erase(it);
+    }
+    auto read = ahead->lines.get();
+    if (!read || ahead->year != year || ahead->textLength != textLength) return std::nullopt;
+    if (StampOf(path) != std::optional<FileStamp>(read->first)) return std::nullopt;
+    return std::move(read->second);
+}
+
+} // namespace
+
+void ReadDayFileAhead(const Store& s, int year, const std::string& fileName, size_t textLength) {
+    std::string path = YearFolder(s, year) + fileName;
+    std::uint64_t limit = LimitsFor(path).size;
+    // A thread of its own costs more than reading a small file (a new user has none at all).
+    constexpr std::uint64_t kWorthReadingAhead = 64 * 1024;
+    auto stamp = StampOf(path);
+    if (!stamp || stamp->size < kWorthReadingAhead) return;
+    auto ahead = std::make_unique<ReadAhead>();
+    ahead->year = year;
+    ahead->textLength = textLength;
+    // Only the file and pure functions of its bytes: the store is not touched on that thread.
+    ahead->lines = std::async(std::launch::async, [path, limit, year, textLength] {
+        std::optional<std::pair<FileStamp, DayFileLines>> out;
+        // Gone through once, the file is read a piece at a time rather than into a buffer of its
+        // size. Whatever goes wrong is left to the read that takes it, which reads the file itself.
+        FileLines lines;
+        if (!lines.Open(path, limit)) return out;
+        DayFileLines read = TakeApart(lines, year, textLength);
+        if (!lines.Failed()) out.emplace(lines.Stamp(), std::move(read));
+        return out;
+    });
+    std::lock_guard<std::mutex> lock(ReadAheadMutex());
+    ReadAheads()[path] = std::move(ahead);
+}
+
+void ReadDayFile(Store& s, DayListRef l, int year, const std::string& fileName, size_t textLength,
+                 const std::string& procName) {
+    std::string openKey;
+    if (l.year == year && l.index >= 0 && static_cast<size_t>(l.index) < l.dates.size()) openKey = l.dates[l.index];
+    ClearDayList(l, year);
+
+    std::string path = YearFolder(s, year) + fileName;
+    SkippedLines skipped(s, procName, path);
+    DayFileLines read;
+    if (auto ahead = TakeReadAhead(path, year, textLength)) {
+        read = std::move(*ahead);
+    } else {
+        auto content = skipped.Read();
+        if (!content) return;
+        LineCutter lines(*content);
+        read = TakeApart(lines, year, textLength);
+    }
+    for (const Remark& r : read.remarks) {
+        switch (r.kind) {
+        case Remark::kSkip: skipped.Skip(r.lineNumber, r.line, r.why); break;
+        case Remark::kCut: skipped.Cut(r.lineNumber, r.line, r.why); break;
+        case Remark::kNote: skipped.Note(r.lineNumber, r.line, r.why); break;
+        }
+    }
+    std::vector<DayLine>& days = read.days;
+    std::vector<size_t>& lineNumbers = read.lineNumbers;
 
     // Sorted with their line numbers, so that a second entry for a date is logged where it is.
     std::vector<size_t> order(days.size());

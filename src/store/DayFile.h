@@ -51,6 +51,13 @@ void ClearDayList(DayListRef list, int year);
 void ReadDayFile(Store& s, DayListRef list, int year, const std::string& fileName, size_t textLength,
                  const std::string& procName);
 
+// Starts reading the year's file and taking its lines apart on a thread of its own, beside the
+// making of the main window: the year's planner file alone can hold megabytes. The next
+// ReadDayFile of that file takes the lines so read when the file is still the one that was read
+// (the same file, size and times) and says what it has to say about them then, as when it reads
+// the file itself; otherwise it reads the file itself.
+void ReadDayFileAhead(const Store& s, int year, const std::string& fileName, size_t textLength);
+
 // Position of the date key in the lists, or -1.
 int FindDay(const DayListRef& list, std::string_view key);
 

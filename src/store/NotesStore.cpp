@@ -90,6 +90,8 @@ std::string DecodeNoteText(std::string_view stored) {
     return out;
 }
 
+void ReadNotesAhead(const Store& s, int year) { ReadDayFileAhead(s, year, kNotesFile, 0); }
+
 void ReadThisYearsNotes(Store& s) {
     ReadDayFile(s, s.notes.ThisYear(), SelectedYear(s), kNotesFile, 0, "ReadThisYearsNotes");
 }

@@ -76,6 +76,8 @@ bool NoteFitsItsReaders(Store& s, const std::string& procName, std::string_view 
 
 // This year = the selected date's year; next year = the year after the shown view's.
 void ReadThisYearsNotes(Store& s);
+// The year's notes file read ahead for the next read of that year (ReadDayFileAhead).
+void ReadNotesAhead(const Store& s, int year);
 void ReadNextYearsNotes(Store& s);
 // Puts the lists back on the years of the calendar's date grids where a note of another year
 // has taken their place, so that the calendar tells by cell which dates have notes. Only while

@@ -70,6 +70,8 @@ void BuildPlannerExtracts(PlannerStore& p) {
     }
 }
 
+void ReadPlannerAhead(const Store& s, int year) { ReadDayFileAhead(s, year, kPlannerFile, kPlannerRecordLength); }
+
 void ReadThisYearsPlanner(Store& s) {
     ReadDayFile(s, s.planner.ThisYear(), YearOf(s.dates.gSelectedDate), kPlannerFile, kPlannerRecordLength,
                 "ReadThisYearsPlanner");

@@ -71,6 +71,8 @@ void BuildPlannerExtracts(PlannerStore& p);
 
 // This year = the selected date's year; next year = the year after the shown view's.
 void ReadThisYearsPlanner(Store& s);
+// The year's planner file read ahead for the next read of that year (ReadDayFileAhead).
+void ReadPlannerAhead(const Store& s, int year);
 void ReadNextYearsPlanner(Store& s);
 // Rewrite the year file from the lists; "Planner Records Updated" / "Planner Saved". This
 // year's writer refuses more than 366 days ("Bad Planner Count"). False, with gPlannerChanged

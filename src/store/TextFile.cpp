@@ -5,12 +5,35 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <algorithm>
+#include <cstddef>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvelle {
 namespace fs = std::filesystem;
+
+namespace {
+
+FileStamp StampFrom(const struct stat& st) {
+    FileStamp f;
+    f.device = static_cast<std::uint64_t>(st.st_dev);
+    f.inode = static_cast<std::uint64_t>(st.st_ino);
+    f.size = static_cast<std::uint64_t>(st.st_size);
+    f.modifiedSec = st.st_mtim.tv_sec;
+    f.modifiedNsec = st.st_mtim.tv_nsec;
+    f.changedSec = st.st_ctim.tv_sec;
+    f.changedNsec = st.st_ctim.tv_nsec;
+    return f;
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return StampFrom(st);
+}
 
 FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
     FileRead r;
@@ -30,10 +53,13 @@ FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
         return r;
     }
     r.size = static_cast<std::uint64_t>(st.st_size);
+    r.stamp = StampFrom(st);
     size_t got = 0;
     bool tooLarge = r.size > limit;
     if (!tooLarge) {
-        r.content.resize(static_cast<size_t>(r.size));
+        // One byte more than the file holds tells the end of the file from a file that grows,
+        // without growing the buffer for the read that finds the end.
+        r.content.resize(static_cast<size_t>(std::min<std::uint64_t>(r.size, limit) + 1));
         while (true) {
             // The file may grow while it is read: read on, but never past the limit.
             if (got == r.content.size()) {
@@ -69,6 +95,77 @@ FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
     r.content.resize(got);
     r.status = ReadStatus::Ok;
     return r;
+}
+
+FileLines::~FileLines() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileLines::Open(const std::string& path, std::uint64_t limit) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > limit) return false;
+    stamp_ = StampFrom(st);
+    limit_ = limit;
+    return true;
+}
+
+// Appends the next piece of the file to what is left of the buffer; false at the end of the file.
+bool FileLines::Fill() {
+    constexpr size_t kPiece = 64 * 1024;
+    cr_.reset();
+    lf_.reset();
+    if (pos_ > 0) {
+        buffer_.erase(0, pos_);
+        pos_ = 0;
+    }
+    size_t had = buffer_.size();
+    buffer_.resize(had + kPiece);
+    ssize_t n;
+    do n = ::read(fd_, buffer_.data() + had, kPiece);
+    while (n < 0 && errno == EINTR);
+    buffer_.resize(had + static_cast<size_t>(std::max<ssize_t>(n, 0)));
+    if (n < 0) failed_ = true;
+    total_ += static_cast<std::uint64_t>(std::max<ssize_t>(n, 0));
+    if (total_ > limit_) failed_ = true;
+    if (n <= 0 || failed_) end_ = true;
+    return n > 0 && !failed_;
+}
+
+size_t FileLines::Find(char c, std::optional<size_t>& known) const {
+    if (!known || (*known != std::string::npos && *known < pos_)) {
+        const void* p = std::memchr(buffer_.data() + pos_, c, buffer_.size() - pos_);
+        known = p ? static_cast<size_t>(static_cast<const char*>(p) - buffer_.data()) : std::string::npos;
+    }
+    return *known;
+}
+
+bool FileLines::Next(std::string_view& line) {
+    if (fd_ < 0 || failed_) return false;
+    while (true) {
+        // The first line end after pos_. The next CR and LF are found with memchr and
+        // remembered until a piece comes in, so every byte is scanned once whichever line end
+        // the file uses.
+        size_t end = std::min(Find('\r', cr_), Find('\n', lf_));
+        // A CR that ends what is read so far may be the first half of a CR LF.
+        if (end != std::string::npos && !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !end_)) {
+            line = std::string_view(buffer_).substr(pos_, end - pos_);
+            pos_ = end + 1;
+            if (buffer_[end] == '\r' && pos_ < buffer_.size() && buffer_[pos_] == '\n') ++pos_;
+            return true;
+        }
+        if (!end_) {
+            // The line being cut moves to the front of the buffer and the next piece comes in.
+            Fill();
+            if (failed_) return false;
+            continue;
+        }
+        if (pos_ >= buffer_.size()) return false;
+        line = std::string_view(buffer_).substr(pos_);
+        pos_ = buffer_.size();
+        return true;
+    }
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::uint64_t limit) {

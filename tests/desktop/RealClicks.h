@@ -16,15 +16,16 @@ inline void FakePointer(uint8_t type, uint8_t detail, int16_t x = 0, int16_t y =
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-// A left click at `local` in `widget` (its middle when not given). False without a display.
-inline bool ClickAt(const QWidget* widget, QPoint local = QPoint(-1, -1)) {
+// A click at `local` in `widget` (its middle when not given), of the left button unless another
+// is named (3 is the right one). False without a display.
+inline bool ClickAt(const QWidget* widget, QPoint local = QPoint(-1, -1), uint8_t button = 1) {
     if (!XConnection() || !widget) return false;
     if (local == QPoint(-1, -1)) local = widget->rect().center();
     const QPoint at = widget->mapToGlobal(local);
     FakePointer(XCB_MOTION_NOTIFY, 0, static_cast<int16_t>(at.x()), static_cast<int16_t>(at.y()));
     LetKeysArrive();
-    FakePointer(XCB_BUTTON_PRESS, 1);
-    FakePointer(XCB_BUTTON_RELEASE, 1);
+    FakePointer(XCB_BUTTON_PRESS, button);
+    FakePointer(XCB_BUTTON_RELEASE, button);
     LetKeysArrive(100);
     return true;
 }

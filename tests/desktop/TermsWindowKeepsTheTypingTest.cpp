@@ -6,6 +6,8 @@
 
 #include "notes/frmFile.h"
 #include "planner/PlannerPageView.h"
+#include "planner/PlannerLineBox.h"
+#include "planner/PlannerTimeLabels.h"
 #include "planner/frmPlanner.h"
 #include "platform/MdiChildren.h"
 
@@ -188,6 +190,16 @@ TEST_F(TermsWindowKeepsTheTyping, BesideAPlannerLineButtonsBoxesDialogsAndMenusG
     EXPECT_TRUE(Active(w));
     EXPECT_TRUE(TypedInto(line, "v", "xyzwv"));
     EXPECT_EQ(terms->lstFUT()->count(), 2);
+
+    // With the time editor open and typed in, a click hands the keyboard back to the editor.
+    ASSERT_TRUE(test::Tap({"alt+e", "Return"}));
+    QWidget* editor = planner->TimeLabels()->txtTime();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == editor; }, test::kPatienceMs));
+    planner->TimeLabels()->txtTime()->clear();
+    ASSERT_TRUE(TypedInto(editor, "9:3", "9:3"));
+    test::ClickAt(Button("cmdCase_0"));
+    EXPECT_TRUE(TypedInto(editor, "0", "9:30"));
+    EXPECT_EQ(line->text(), "xyzwv");
 }
 
 // With a note open over the planner, the terms window hands the keyboard to the window the

@@ -98,3 +98,48 @@ TEST(CanvasText, WidthsFollowTheDevicesResolution) {
             << dpi;
     }
 }
+
+// The day numbers of a year view go down together; every pixel, the colour and the position
+// afterwards must be what printing them one by one gives, texts with tabs, line ends and
+// glyphs from another face among them.
+TEST(CanvasText, PrintEachDrawsWhatPrintingTheTextsInTurnDraws) {
+    std::vector<Canvas::PlacedText> texts;
+    for (int day = 1; day <= 31; ++day) {
+        VbColor color = day == 17 ? 0x00FFFF : day == 18 ? 0xFFFFFF : kVbBlack;
+        texts.push_back({(day % 7) * 70 + 3.4, (day / 7) * 19 + 2.6, QString::number(day), color});
+    }
+    texts.push_back({300.2, 90.1, "a\tb", 0x0000FF});
+    texts.push_back({400.7, 80.3, "one\r\ntwo", 0x0000FF});
+    texts.push_back({10.5, 100.5, QString::fromUtf8("\xE2\x82\xAC \xE2\x86\x92 \xE4\xB8\x80"), 0x0000FF});
+    texts.push_back({60.5, 100.5, "", kVbBlack});
+    texts.push_back({90.5, 100.5, "30", kVbBlack});
+    for (int dpi : {96, 144, 288}) {
+        for (bool antialias : {false, true}) {
+            for (bool underline : {false, true}) {
+                QFont font(QStringLiteral("Liberation Sans"));
+                font.setPointSizeF(8.25);
+                font.setBold(true);
+                font.setUnderline(underline);
+                QImage one = Blank(dpi), together = Blank(dpi);
+                Canvas byOne, all;
+                for (auto [canvas, img] : {std::pair{&byOne, &one}, std::pair{&all, &together}}) {
+                    canvas->SetDevice(img);
+                    canvas->SetScale(0, 0, img->deviceIndependentSize().width(), img->deviceIndependentSize().height());
+                    canvas->SetCanvasFont(font);
+                    canvas->SetTextAntialiasing(antialias);
+                }
+                for (const Canvas::PlacedText& t : texts) {
+                    byOne.SetForeColor(t.color);
+                    byOne.SetCurrentX(t.x);
+                    byOne.SetCurrentY(t.y);
+                    byOne.Print(t.text);
+                }
+                all.PrintEach(texts);
+                ASSERT_EQ(together, one) << "dpi " << dpi << " antialias " << antialias << " underline " << underline;
+                EXPECT_EQ(all.ForeColor(), byOne.ForeColor());
+                EXPECT_DOUBLE_EQ(all.CurrentX(), byOne.CurrentX());
+                EXPECT_DOUBLE_EQ(all.CurrentY(), byOne.CurrentY());
+            }
+        }
+    }
+}
