@@ -1,6 +1,7 @@
 #include "mainwindow/ProgramStart.h"
 
 #include "mainwindow/PlannerLauncher.h"
+#include "platform/AltLetters.h"
 #include "platform/DataFolder.h"
 #include "platform/EnterPressesButton.h"
 #include "platform/PngFileIcon.h"
@@ -18,6 +19,7 @@ std::unique_ptr<RunningProgram> StartProgram(QApplication& app, const ProgramFil
     // The desktop matches windows to the installed entry by this name.
     QGuiApplication::setDesktopFileName("orvelle");
     InstallEnterPressesButton(&app);
+    InstallAltLettersTypeNothing(&app);
     if (!files.iconFile.empty()) QApplication::setWindowIcon(PngFileIcon(QString::fromStdString(files.iconFile)));
     auto p = std::make_unique<RunningProgram>(files.dataFolder);
     p->store.ui = &p->prompter;

@@ -1,5 +1,6 @@
 // One QApplication for each test program that drives widgets, on the offscreen platform unless
 // told otherwise.
+#include "platform/AltLetters.h"
 #include "platform/EnterPressesButton.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ public:
         app_ = new QApplication(argc, argv);
         // The keys reach the windows as they do in the program.
         orvelle::InstallEnterPressesButton(app_);
+        orvelle::InstallAltLettersTypeNothing(app_);
     }
     void TearDown() override { delete app_; }
 

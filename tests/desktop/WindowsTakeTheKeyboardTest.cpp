@@ -6,7 +6,10 @@
 
 #include "store/NotesStore.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include <ostream>
 #include <vector>
@@ -15,7 +18,7 @@ namespace orvelle {
 namespace {
 
 // Where the keys are typed: the window that has the keyboard when they start.
-enum class From { MainWindow, Notes, Planner, TermsWindow, NoteList, ContactList, ReportPicker, AlertManager, Alarm };
+enum class From { MainWindow, Notes, Planner, TermsWindow, NoteList, ContactList, ReportPicker, AlertManager, Alarm, ToDo };
 
 struct Road {
     const char* name;
@@ -111,6 +114,7 @@ protected:
         case From::ReportPicker: command = "mnuFileOpenExpenses", window = "frmSelectMonth"; break;
         case From::AlertManager: command = "mnuManageAlerts", window = "frmAlert"; break;
         case From::Alarm: command = "mnuToolsAlarm", window = "frmAlarm"; break;
+        case From::ToDo: command = "mnuManageToDo", window = "frmToDo"; break;
         }
         w->Menu(command)->trigger();
         QWidget* there = nullptr;
@@ -310,6 +314,49 @@ INSTANTIATE_TEST_SUITE_P(BesideTheTermsWindow, OwnMenus, ::testing::Values(
     MenuKey{"NotesEditOffOpensNoOtherEdit", From::Notes, "alt+e", "frmNotes", nullptr},
     MenuKey{"PlannerFile", From::Planner, "alt+f", "frmPlanner", "mnuFile"},
     MenuKey{"PlannerEdit", From::Planner, "alt+e", "frmPlanner", "mnuEdit"}));
+
+
+// An Alt+letter that no menu or button of the window takes types nothing into the box being
+// typed in (a note, a planner line, a to-do item), which keeps taking keys.
+struct AltLetter {
+    const char* name;
+    From from;
+};
+
+void PrintTo(const AltLetter& a, std::ostream* os) { *os << a.name; }
+
+QString TextOf(const QWidget* w) {
+    if (auto* line = qobject_cast<const QLineEdit*>(w)) return line->text();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(w)) return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(w)) return rich->toPlainText();
+    return QString();
+}
+
+class AltLettersTypeNothing : public KeysOnADesktop, public ::testing::WithParamInterface<AltLetter> {};
+
+TEST_P(AltLettersTypeNothing, TheBoxKeepsItsTextAndTakesTheNextKey) {
+    Reach(GetParam().from);
+    if (HasFatalFailure()) return;
+    QPointer<QWidget> box = QApplication::focusWidget();
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(box) || qobject_cast<QPlainTextEdit*>(box) || qobject_cast<QTextEdit*>(box))
+        << Described(box).toStdString();
+    const QString before = TextOf(box);
+    // None of these is a key of a menu of these windows or of the main window.
+    ASSERT_TRUE(test::Tap({"alt+q", "alt+j", "alt+shift+z"}));
+    ASSERT_TRUE(test::TypeKeys("1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box && TextOf(box) != before; }, test::kPatienceMs))
+        << "the keyboard is at " << Described(QApplication::focusWidget()).toStdString();
+    QString after = TextOf(box);
+    EXPECT_EQ(after.count('1'), before.count('1') + 1);
+    EXPECT_EQ(after.remove('1'), QString(before).remove('1'));
+    EXPECT_EQ(QApplication::focusWidget(), box.data());
+}
+
+INSTANTIATE_TEST_SUITE_P(TypingBoxes, AltLettersTypeNothing, ::testing::Values(
+    AltLetter{"Note", From::Notes},
+    AltLetter{"PlannerLine", From::Planner},
+    AltLetter{"ToDoItem", From::ToDo}));
 
 } // namespace
 } // namespace orvelle
