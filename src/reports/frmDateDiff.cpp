@@ -85,7 +85,6 @@ frmDateDiff::frmDateDiff(Store& store, QWidget* parent) : QWidget(parent, kDateD
     txtAnswer_->setObjectName("txtAnswer");
     SetGeometryTwips(txtAnswer_, 3300, 2580, 1575, 315);
     connect(cmbInterval_, qOverload<int>(&QComboBox::activated), this, &frmDateDiff::cmbInterval_Click);
-    setTabOrder(txtInput_[0], txtInput_[1]);
     KeepCaptionsWhole(this);
 }
 
