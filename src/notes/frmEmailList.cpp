@@ -4,6 +4,7 @@
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
 #include "platform/CurrentRow.h"
+#include "platform/EscapeKey.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
 #include "platform/TabKeys.h"
@@ -129,13 +130,14 @@ frmEmailList::frmEmailList(Store& store, ExportKind pending, QWidget* parent)
         b->setObjectName(name);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b, r, c);
+        return b;
     };
     button("cmdAssign", "Assign Project to Selected", &frmEmailList::cmdAssign_Click, 0, 0);
     button("cmdOpenEmail", "Assign Project and Email", &frmEmailList::cmdOpenEmail_Click, 0, 1);
     button("cmdNew", "Add New Contact", &frmEmailList::cmdNew_Click, 0, 2);
     button("cmdSave", "Save Name and Address", &frmEmailList::cmdSave_Click, 1, 0);
     button("cmdDelete", "Delete Selected", &frmEmailList::cmdDelete_Click, 1, 1);
-    button("cmdExit", "Cancel / Exit", &frmEmailList::cmdExit_Click, 1, 2);
+    EscapePresses(button("cmdExit", "Cancel / Exit", &frmEmailList::cmdExit_Click, 1, 2));
 
     auto* right = new QVBoxLayout;
     right->addLayout(fields, 1);

@@ -2,6 +2,7 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/EscapeKey.h"
 #include "platform/Fonts.h"
 #include "platform/WindowRegistry.h"
 #include "store/DiskNames.h"
@@ -146,7 +147,10 @@ frmFile::frmFile(Store& store, FileDialogMode mode, QWidget* parent)
     panel->addWidget(lblOpenFileName_, 1);
     panel->addWidget(button("cmdOpenOK", "Open", &frmFile::cmdOpenOK_Click));
     panel->addWidget(button("cmdOpenBack", "Return to List", &frmFile::cmdOpenBack_Click));
-    panel->addWidget(button("cmdOpenCancel", "Cancel", &frmFile::cmdOpenCancel_Click));
+    QPushButton* cancel = button("cmdOpenCancel", "Cancel", &frmFile::cmdOpenCancel_Click);
+    panel->addWidget(cancel);
+    // Esc cancels while the panel offers it.
+    EscapePresses(cancel);
     picFileOpen_->hide();
 
     auto* grid = new QGridLayout;

@@ -2,6 +2,7 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/EscapeKey.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
@@ -51,6 +52,7 @@ frmMarkers::frmMarkers(Store& s, QWidget* parent, MarkerDisplayCommands commands
     cmdExit->setObjectName("cmdExit");
     SetGeometryTwips(cmdExit, 4860, 2880, 555, 255);
     connect(cmdExit, &QPushButton::clicked, this, &frmMarkers::cmdExit_Click);
+    EscapePresses(cmdExit);
 
     RegisterWindow(this);
     LoadCheckBoxes();

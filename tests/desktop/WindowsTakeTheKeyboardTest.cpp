@@ -358,5 +358,41 @@ INSTANTIATE_TEST_SUITE_P(TypingBoxes, AltLettersTypeNothing, ::testing::Values(
     AltLetter{"PlannerLine", From::Planner},
     AltLetter{"ToDoItem", From::ToDo}));
 
+// Esc in a window with a cancel button presses it: the window closes, and the keyboard is back
+// where the user was when the keys opened it.
+struct EscapeKey {
+    const char* name;
+    From from;
+    std::vector<const char*> keys;
+    const char* opens;
+};
+
+void PrintTo(const EscapeKey& e, std::ostream* os) { *os << e.name; }
+
+class EscapeCancels : public KeysOnADesktop, public ::testing::WithParamInterface<EscapeKey> {};
+
+TEST_P(EscapeCancels, TheWindowClosesAndTheKeyboardIsBack) {
+    const EscapeKey& e = GetParam();
+    Reach(e.from);
+    if (HasFatalFailure()) return;
+    QPointer<QWidget> before = QApplication::focusWidget();
+    ASSERT_TRUE(before);
+    for (const char* key : e.keys) ASSERT_TRUE(test::Tap({key})) << key;
+    QPointer<QWidget> opened;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (opened = Named(e.opens)) != nullptr; }, test::kPatienceMs)) << e.opens;
+    ASSERT_TRUE(Active(opened->window())) << WhoIsActive();
+    ASSERT_TRUE(test::Tap({"Escape"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opened || !opened->isVisible(); }, test::kPatienceMs))
+        << e.opens << " is still open";
+    ASSERT_TRUE(before && Active(before->window())) << WhoIsActive();
+    EXPECT_EQ(LandingOfATypedKey(), before.data())
+        << "the keyboard is at " << Described(QApplication::focusWidget()).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelButtons, EscapeCancels, ::testing::Values(
+    EscapeKey{"ContactList", From::MainWindow, {"alt+m", "Up", "Up", "Up", "Up", "Return"}, "frmEmailList"},
+    EscapeKey{"ContactListBesideTheNote", From::Notes, {"alt+f", "Down", "Down", "Down", "Return"}, "frmEmailList"},
+    EscapeKey{"Markers", From::MainWindow, {"alt+m", "Up", "Right", "Return"}, "frmMarkers"}));
+
 } // namespace
 } // namespace orvelle
