@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/MdiCaption.h"
 #include "platform/MdiChildren.h"
+#include "platform/TabKeys.h"
 #include "platform/Twips.h"
 #include "store/Marks.h"
 #include "store/SaveChangesPrompt.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace orvelle {
@@ -105,7 +107,11 @@ void CalendarViewWindow::MakeToDoPane(double top) {
     picToDo->hide();
 }
 
-void CalendarViewWindow::WireKeysAndPanels() {
+void CalendarViewWindow::WireKeysAndPanels(const QList<QWidget*>& months) {
+    QList<QWidget*> order;
+    if (picMain) order << picMain;
+    order << months << cmdPrev << cmdNext << lstHelp << txtHelp << lstAlerts << lstBirthdays;
+    TabInOrder(order);
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
     new ViewPanels(s_, this, main_.ShellWidget());
 }

@@ -78,8 +78,10 @@ protected:
                              double alertsTop);
     // The hidden To Do pane, 120 twips from the left at `top`.
     void MakeToDoPane(double top);
-    // The end of Form_Load: key preview and the side panels' handlers.
-    void WireKeysAndPanels();
+    // The end of Form_Load: key preview and the side panels' handlers. Tab goes as the controls
+    // stand on screen: the backdrop, `months` (the view's month buttons or box, row by row), the
+    // Prev/Next bar below them, then the side panels on the right.
+    void WireKeysAndPanels(const QList<QWidget*>& months);
     // Form_KeyDown's keys: Right and Left step the view; Esc, where it leaves the view, closes it
     // and shows the year. False for any other key.
     bool NavigationKey(int keyCode, bool escapeShowsYear);

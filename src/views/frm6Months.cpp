@@ -54,7 +54,7 @@ void frm6Months::Form_Load() {
     LoadTheMonths();
     // The window's key preview takes Left and Right before a focused month button sees them,
     // so one press steps the view once.
-    WireKeysAndPanels();
+    WireKeysAndPanels({cmdView.begin(), cmdView.end()});
 }
 
 void frm6Months::LoadTheMonths() {

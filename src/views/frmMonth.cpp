@@ -100,7 +100,7 @@ void frmMonth::Form_Load() {
         LeaveTextAsPlaced(lblTTT[i]);
         lblTTT[i]->hide();
     }
-    WireKeysAndPanels();
+    WireKeysAndPanels({picMonth});
 }
 
 void frmMonth::Form_Resize() {

@@ -52,7 +52,7 @@ void frmYear::Form_Load() {
     s_.flags.gYearViewOpen = true;
     ResizeTwips(picMain, 11790, 7500);
     LoadTheMonths();
-    WireKeysAndPanels();
+    WireKeysAndPanels({cmdMonth.begin(), cmdMonth.end()});
 }
 
 void frmYear::LoadTheMonths() {

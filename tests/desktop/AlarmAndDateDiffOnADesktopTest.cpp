@@ -112,32 +112,6 @@ TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmTakesTheKeyboardOnlyWhenTheUserOpensI
     SetBeepHook({});
 }
 
-// Opened by its keys, the date difference is typed in from the start date's box, and Tab goes row
-// by row as the controls stand: the end date's month, day, year and box, the button, the answer,
-// then round by the unit list to the start date's row.
-TEST_F(AlarmAndDateDiffOnADesktop, TheDateDifferenceTabsRowByRow) {
-    StartOnDesktop();
-    ASSERT_TRUE(test::Tap({"alt+d", "Right", "Return"}));
-    QWidget* diff = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (diff = w->findChild<QWidget*>("frmDateDiff")) && diff->isVisible(); },
-                                test::kPatienceMs));
-    ASSERT_TRUE(Active(diff));
-    // An editable combo box has the keyboard in its line box.
-    auto focusName = [] {
-        QWidget* f = QApplication::focusWidget();
-        if (!f) return QString();
-        return f->objectName().isEmpty() && f->parentWidget() ? f->parentWidget()->objectName() : f->objectName();
-    };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return focusName() == "txtInput_0"; }, test::kPatienceMs)) << focusName().toStdString();
-    QStringList seen;
-    for (int i = 0; i < 11; ++i) {
-        EXPECT_TRUE(test::Tap({"Tab"}));
-        seen << focusName();
-    }
-    EXPECT_EQ(seen, QStringList({"cmbMonth_1", "cmbDay_1", "cmbYear_1", "txtInput_1", "cmdDateDiff", "txtAnswer",
-                                 "cmbInterval", "cmbMonth_0", "cmbDay_0", "cmbYear_0", "txtInput_0"}));
-}
-
 // Opened by its keys, the alarm is typed in from its time box and Tab goes as its controls stand
 // on screen. Ringing, it is not handed the keyboard: when the window the user types in closes
 // (Alt+F4), the keyboard goes back to the main window and a Return meant there leaves the alarm

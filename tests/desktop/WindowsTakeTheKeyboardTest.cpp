@@ -394,5 +394,61 @@ INSTANTIATE_TEST_SUITE_P(CancelButtons, EscapeCancels, ::testing::Values(
     EscapeKey{"ContactListBesideTheNote", From::Notes, {"alt+f", "Down", "Down", "Down", "Return"}, "frmEmailList"},
     EscapeKey{"Markers", From::MainWindow, {"alt+m", "Up", "Right", "Return"}, "frmMarkers"}));
 
+// Opened by its keys, a window has the keyboard in its first control and Tab goes as the
+// controls stand on screen, row by row, and round to the first again.
+struct TabRoad {
+    const char* name;
+    std::vector<const char*> keys;
+    const char* opens;
+    // The focus after the keys, then after each Tab.
+    QStringList stops;
+};
+
+void PrintTo(const TabRoad& t, std::ostream* os) { *os << t.name; }
+
+class TabGoesAsShown : public KeysOnADesktop, public ::testing::WithParamInterface<TabRoad> {};
+
+TEST_P(TabGoesAsShown, FromTheFirstControlRowByRow) {
+    const TabRoad& t = GetParam();
+    Reach(From::MainWindow);
+    if (HasFatalFailure()) return;
+    for (const char* key : t.keys) ASSERT_TRUE(test::Tap({key})) << key;
+    QWidget* opened = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (opened = Named(t.opens)) != nullptr; }, test::kPatienceMs)) << t.opens;
+    ASSERT_TRUE(Active(opened->window())) << WhoIsActive();
+    // An editable combo box has the keyboard in its line box.
+    auto focusName = [] {
+        QWidget* f = QApplication::focusWidget();
+        if (!f) return QString("nothing");
+        return f->objectName().isEmpty() && f->parentWidget() ? f->parentWidget()->objectName() : f->objectName();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focusName() == t.stops.front(); }, test::kPatienceMs))
+        << "the keyboard is at " << focusName().toStdString();
+    QStringList seen{focusName()};
+    for (qsizetype i = 1; i < t.stops.size(); ++i) {
+        EXPECT_TRUE(test::Tap({"Tab"}));
+        seen << focusName();
+    }
+    EXPECT_EQ(seen, t.stops);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, TabGoesAsShown, ::testing::Values(
+    // Months row by row, the Prev/Next bar below them, the side panels on the right, then the bar
+    // of the main window.
+    TabRoad{"YearView", {"alt+v", "Down", "Down", "Return"}, "frmYear",
+            {"picMain", "cmdMonth_0", "cmdMonth_1", "cmdMonth_2", "cmdMonth_3", "cmdMonth_4", "cmdMonth_5",
+             "cmdMonth_6", "cmdMonth_7", "cmdMonth_8", "cmdMonth_9", "cmdMonth_10", "cmdMonth_11", "cmdPrev",
+             "cmdNext", "lstHelp", "txtHelp", "lstAlerts", "lstBirthdays", "cmbMonth"}},
+    TabRoad{"SixMonthView", {"alt+v", "Down", "Return"}, "frm6Months",
+            {"picMain", "cmdView_0", "cmdView_1", "cmdView_2", "cmdView_3", "cmdView_4", "cmdView_5", "cmdPrev",
+             "cmdNext", "lstHelp", "txtHelp", "lstAlerts", "lstBirthdays", "cmbMonth"}},
+    TabRoad{"MonthView", {"alt+v", "Return"}, "frmMonth",
+            {"picMonth", "cmdPrev", "cmdNext", "lstHelp", "txtHelp", "lstAlerts", "lstBirthdays", "cmbMonth"}},
+    // From the start date's box on to the end date's row, the button and the answer, then round
+    // by the unit list to the start date's row.
+    TabRoad{"DateDifference", {"alt+d", "Right", "Return"}, "frmDateDiff",
+            {"txtInput_0", "cmbMonth_1", "cmbDay_1", "cmbYear_1", "txtInput_1", "cmdDateDiff", "txtAnswer",
+             "cmbInterval", "cmbMonth_0", "cmbDay_0", "cmbYear_0", "txtInput_0"}}));
+
 } // namespace
 } // namespace orvelle
