@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -439,7 +440,9 @@ bool frmReport::eventFilter(QObject* watched, QEvent* e) {
                 }
             }
         }
-    } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+               !qobject_cast<QMenu*>(watched) && !qobject_cast<QMenuBar*>(watched)) {
+        // An Esc in the window's own menus closes the menu, not the window.
         CloseMdiChild(this);
         return true;
     } else if (e->type() == QEvent::FocusIn && mEditOpen_) {

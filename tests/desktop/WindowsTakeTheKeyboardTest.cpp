@@ -18,7 +18,7 @@ namespace orvelle {
 namespace {
 
 // Where the keys are typed: the window that has the keyboard when they start.
-enum class From { MainWindow, Notes, Planner, TermsWindow, NoteList, ContactList, ReportPicker, AlertManager, Alarm, ToDo };
+enum class From { MainWindow, Notes, Planner, TermsWindow, NoteList, ContactList, ReportPicker, AlertManager, Alarm, ToDo, Report };
 
 struct Road {
     const char* name;
@@ -115,11 +115,18 @@ protected:
         case From::AlertManager: command = "mnuManageAlerts", window = "frmAlert"; break;
         case From::Alarm: command = "mnuToolsAlarm", window = "frmAlarm"; break;
         case From::ToDo: command = "mnuManageToDo", window = "frmToDo"; break;
+        // Generated from its picker.
+        case From::Report: command = "mnuFileOpenExpenses", window = "frmSelectMonth"; break;
         }
         w->Menu(command)->trigger();
         QWidget* there = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] { return (there = Named(window)) != nullptr; }, test::kPatienceMs)) << window;
         ASSERT_TRUE(Active(there->window())) << window << "; " << WhoIsActive();
+        if (from == From::Report) {
+            there->findChild<QPushButton*>("cmdReport")->click();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return (there = Named("frmExpenses")) != nullptr; }, test::kPatienceMs));
+            ASSERT_TRUE(Active(there->window())) << WhoIsActive();
+        }
         if (from == From::TermsWindow) {
             frmFUT* terms = frmFUT::Find();
             ASSERT_TRUE(Shown(terms));
@@ -303,7 +310,10 @@ INSTANTIATE_TEST_SUITE_P(ListAndTermsWindows, OwnMenus, ::testing::Values(
     MenuKey{"TermsEdit", From::TermsWindow, "alt+e", "frmFUT", "mnuEdit"},
     MenuKey{"TermsWindow", From::TermsWindow, "alt+w", "frmFUT", "mnuWindow"},
     MenuKey{"AlertManagerFile", From::AlertManager, "alt+f", "frmAlert", "mnuFile"},
-    MenuKey{"AlarmHelp", From::Alarm, "alt+h", "frmAlarm", "mnuHelp"}));
+    MenuKey{"AlarmHelp", From::Alarm, "alt+h", "frmAlarm", "mnuHelp"},
+    // Esc closing the menu leaves the report open.
+    MenuKey{"ReportFile", From::Report, "alt+f", "frmExpenses", "mnuFile"},
+    MenuKey{"ReportOptions", From::Report, "alt+o", "frmExpenses", "mnuOptions"}));
 
 // Typing in the notes or the planner beside the terms window kept on top, the Alt+letters open
 // their menus, not the terms window's.
