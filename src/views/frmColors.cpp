@@ -2,8 +2,10 @@
 
 #include "platform/CaptionFit.h"
 #include "platform/Cp1252.h"
+#include "platform/EscapeKey.h"
 #include "platform/FileCharacters.h"
 #include "platform/Fonts.h"
+#include "platform/TabKeys.h"
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/MarkerCategories.h"
@@ -117,6 +119,12 @@ frmColors::frmColors(Store& s, QWidget* parent, std::function<void()> categories
     cmdExit->setObjectName("cmdExit");
     SetGeometryTwips(cmdExit, 2100, 4560, 1935, 315);
     connect(cmdExit, &QPushButton::clicked, this, &frmColors::cmdExit_Click);
+    EscapePresses(cmdExit);
+    // The colours stand in two rows: Tab runs along the top row, then the bottom one.
+    QList<QWidget*> order;
+    for (int row = 0; row < 2; ++row)
+        for (int i = row; i < 16; i += 2) order << cmdColor[i];
+    TabInOrder(order << txtEdit << cmdSave << cmdExit);
 
     RegisterWindow(this);
     Form_Load();

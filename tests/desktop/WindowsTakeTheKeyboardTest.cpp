@@ -402,7 +402,8 @@ TEST_P(EscapeCancels, TheWindowClosesAndTheKeyboardIsBack) {
 INSTANTIATE_TEST_SUITE_P(CancelButtons, EscapeCancels, ::testing::Values(
     EscapeKey{"ContactList", From::MainWindow, {"alt+m", "Up", "Up", "Up", "Up", "Return"}, "frmEmailList"},
     EscapeKey{"ContactListBesideTheNote", From::Notes, {"alt+f", "Down", "Down", "Down", "Return"}, "frmEmailList"},
-    EscapeKey{"Markers", From::MainWindow, {"alt+m", "Up", "Right", "Return"}, "frmMarkers"}));
+    EscapeKey{"Markers", From::MainWindow, {"alt+m", "Up", "Right", "Return"}, "frmMarkers"},
+    EscapeKey{"MarkerColors", From::MainWindow, {"alt+m", "Up", "Right", "Down", "Return"}, "frmColors"}));
 
 // Opened by its keys, a window has the keyboard in its first control and Tab goes as the
 // controls stand on screen, row by row, and round to the first again.
@@ -439,7 +440,7 @@ TEST_P(TabGoesAsShown, FromTheFirstControlRowByRow) {
         EXPECT_TRUE(test::Tap({"Tab"}));
         seen << focusName();
     }
-    EXPECT_EQ(seen, t.stops);
+    EXPECT_EQ(seen.join(" ").toStdString(), t.stops.join(" ").toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, TabGoesAsShown, ::testing::Values(
@@ -454,6 +455,12 @@ INSTANTIATE_TEST_SUITE_P(Windows, TabGoesAsShown, ::testing::Values(
              "cmdNext", "lstHelp", "txtHelp", "lstAlerts", "lstBirthdays", "cmbMonth"}},
     TabRoad{"MonthView", {"alt+v", "Return"}, "frmMonth",
             {"picMonth", "cmdPrev", "cmdNext", "lstHelp", "txtHelp", "lstAlerts", "lstBirthdays", "cmbMonth"}},
+    // The two rows of colours, then the buttons below them (the caption box is off until a
+    // category is chosen).
+    TabRoad{"MarkerColors", {"alt+m", "Up", "Right", "Down", "Return"}, "frmColors",
+            {"cmdColor_0", "cmdColor_2", "cmdColor_4", "cmdColor_6", "cmdColor_8", "cmdColor_10", "cmdColor_12",
+             "cmdColor_14", "cmdColor_1", "cmdColor_3", "cmdColor_5", "cmdColor_7", "cmdColor_9", "cmdColor_11",
+             "cmdColor_13", "cmdColor_15", "cmdSave", "cmdExit", "cmdColor_0"}},
     // From the start date's box on to the end date's row, the button and the answer, then round
     // by the unit list to the start date's row.
     TabRoad{"DateDifference", {"alt+d", "Right", "Return"}, "frmDateDiff",
