@@ -62,23 +62,31 @@ void PictureBox::PrepareDevice() const {
     next.setDotsPerMeterX(dpm);
     next.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
     next.fill(ColorFromVb(backColor_));
-    if (!image_.isNull()) {
+    // A picture holding only the back colour has nothing to carry over.
+    bool carry = !image_.isNull() && !blank_;
+    if (carry) {
         QPainter p(&next);
         p.drawImage(0, 0, image_);
     }
     image_ = next;
+    blank_ = !carry;
 }
 
-void PictureBox::Changed() { update(); }
+void PictureBox::Changed() {
+    blank_ = false;
+    update();
+}
 
 void PictureBox::SetBackColor(VbColor color) {
+    if (color != backColor_) blank_ = false;
     backColor_ = color;
     Cls();
 }
 
 void PictureBox::Cls() {
     PrepareDevice();
-    image_.fill(ColorFromVb(backColor_));
+    if (!blank_) image_.fill(ColorFromVb(backColor_));
+    blank_ = true;
     SetCurrentX(ScaleLeft());
     SetCurrentY(ScaleTop());
     update();

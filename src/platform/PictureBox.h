@@ -63,6 +63,8 @@ private:
 
     // Follows the widget's inner size lazily, so boxes sized while hidden draw at their size.
     mutable QImage image_;
+    // The picture holds nothing but the back colour (filled, not drawn on since).
+    mutable bool blank_ = false;
     VbColor backColor_ = kVbWhite;
     std::string tag_;
     int borderStyle_ = 1;

@@ -114,6 +114,22 @@ TEST_F(MonthBox, LinesClsAndBackColour) {
     box.FilledBox(1, 1, 2, 2, 255);
     box.SetBackColor(65535);
     EXPECT_EQ(box.Point(1.5, 1.5), 65535);
+
+    // A cleared picture takes a new back colour too, and keeps it as it grows; a drawing on it
+    // after the clearing is carried along.
+    box.Cls();
+    box.SetBackColor(255);
+    EXPECT_EQ(box.Point(3.0, 3), 255);
+    box.FilledBox(1, 1, 2, 2, 32768);
+    box.resize(200, 140);
+    box.Cls();
+    EXPECT_EQ(box.Point(1.5, 1.5), 255);
+    EXPECT_EQ(box.Point(6.9, 6.6), 255);
+    box.FilledBox(1, 1, 2, 2, 32768);
+    box.resize(220, 150);
+    box.Point(0, 0);
+    EXPECT_EQ(box.Point(1.5, 1.5), 32768);
+    EXPECT_EQ(box.Point(6.9, 6.6), 255);
 }
 
 TEST_F(MonthBox, ResizingKeepsTheScaleAndThePicture) {
