@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,6 +50,13 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, int widthTwips) {
     c->setMaxVisibleItems(16);
     c->setFixedWidth(TwipsToPixelsX(widthTwips));
     return c;
+}
+
+// Whether `button` shows `look` already, drawn for this screen: the looks are set again at every
+// drawing of a view and every mouse move over the bar, mostly to what they were.
+bool Shows(const ImageButton* button, ButtonLook look) {
+    QPixmap shown = button->pixmap();
+    return button->Look() == look && !shown.isNull() && shown.devicePixelRatio() == qGuiApp->devicePixelRatio();
 }
 
 QFrame* Divider(QWidget* parent) {
@@ -244,10 +252,12 @@ bool frmMain::MenuEnabled(const QString& name) const {
 }
 
 void frmMain::SetCalLook(int index, ButtonLook look) {
+    if (Shows(imgCal[index], look)) return;
     imgCal[index]->SetLook(look, ToolButtonArt::CalendarButton(index, look));
 }
 
 void frmMain::SetOptLook(int index, ButtonLook look) {
+    if (Shows(imgOpt[index], look)) return;
     imgOpt[index]->SetLook(look, ToolButtonArt::OptionButton(index, look));
 }
 
