@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
+#include <vector>
 
 using namespace orvelle;
 
@@ -181,4 +183,39 @@ TEST(PictureBoxTag, HoldsItsText) {
     PictureBox box;
     box.SetTag("2009031");
     EXPECT_EQ(box.Tag(), "2009031");
+}
+
+// Pictures made from the reserved memory each keep their own pixels, whatever order the boxes go
+// in, and a box of another size still gets a picture of its own.
+TEST(PictureReserve, BoxesShareNoPixelsAndOutliveEachOther) {
+    // In a window, as the views make them: a box of its own would start at a window's size.
+    QWidget window;
+    PictureBox::ReservePictures(QSize(178, 126), 3);
+    auto boxes = std::vector<std::unique_ptr<PictureBox>>();
+    const VbColor colours[] = {255, 32768, 16711680, 65535};
+    for (int i = 0; i < 4; ++i) {
+        auto box = std::make_unique<PictureBox>(&window);
+        box->resize(i == 3 ? 200 : 180, 128);
+        box->SetScaleWidth(7);
+        box->SetScaleHeight(6.75);
+        box->SetBackColor(kVbWhite);
+        box->FilledBox(0, 0, 7, 6.75, colours[i]);
+        boxes.push_back(std::move(box));
+    }
+    // The three boxes of the reserved size share its one block.
+    EXPECT_EQ(boxes[1]->Image().constBits(), boxes[0]->Image().constBits() + 90112);
+    std::set<std::pair<const uchar*, const uchar*>> spans;
+    for (int i = 0; i < 4; ++i) {
+        const QImage& img = boxes[i]->Image();
+        EXPECT_EQ(boxes[i]->Point(0.1, 0.1), colours[i]) << i;
+        EXPECT_EQ(boxes[i]->Point(6.9, 6.6), colours[i]) << i;
+        for (const auto& [from, to] : spans) EXPECT_TRUE(img.constBits() >= to || img.constBits() + img.sizeInBytes() <= from) << i;
+        spans.insert({img.constBits(), img.constBits() + img.sizeInBytes()});
+    }
+    boxes[1].reset();
+    boxes[0]->Cls();
+    EXPECT_EQ(boxes[0]->Point(3, 3), kVbWhite);
+    EXPECT_EQ(boxes[2]->Point(3, 3), colours[2]);
+    boxes[2]->resize(190, 130); // a new picture of its own, the drawing carried over
+    EXPECT_EQ(boxes[2]->Point(0.1, 0.1), colours[2]);
 }
