@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,6 +50,13 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, int widthTwips) {
     c->setMaxVisibleItems(16);
     c->setFixedWidth(TwipsToPixelsX(widthTwips));
     return c;
+}
+
+// Whether `button` shows `look` already, drawn for this screen: the looks are set again at every
+// drawing of a view and every mouse move over the bar, mostly to what they were.
+bool Shows(const ImageButton* button, ButtonLook look) {
+    QPixmap shown = button->pixmap();
+    return button->Look() == look && !shown.isNull() && shown.devicePixelRatio() == qGuiApp->devicePixelRatio();
 }
 
 QFrame* Divider(QWidget* parent) {
@@ -186,23 +194,35 @@ void frmMain::BuildStatusStrip() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("statusBar");
     bar->setSizeGripEnabled(false);
-    lblHoliday = MakeLabel(bar, "lblHoliday", "No Holiday Assigned");
-    lblTemplate = MakeLabel(bar, "lblTemplate");
-    lblMonth = MakeLabel(bar, "lblMonth");
-    lblX = MakeLabel(bar, "lblX");
-    lblY = MakeLabel(bar, "lblY");
-    lblCurPos = MakeLabel(bar, "lblCurPos");
+    // The left-hand labels share one row of their own, spaced as the bar spaces its items: the
+    // bar lays itself out again for every widget added, and the labels would cost eight layouts.
+    auto* left = new QWidget(bar);
+    left->setObjectName("statusTexts");
+    auto* row = new QHBoxLayout(left);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    lblHoliday = MakeLabel(left, "lblHoliday", "No Holiday Assigned");
+    lblTemplate = MakeLabel(left, "lblTemplate");
+    lblMonth = MakeLabel(left, "lblMonth");
+    lblX = MakeLabel(left, "lblX");
+    lblY = MakeLabel(left, "lblY");
+    lblCurPos = MakeLabel(left, "lblCurPos");
     lblDate = MakeLabel(bar, "lblDate");
     lblDate->setMouseTracking(true);
     lblDate->installEventFilter(this);
-    bar->addWidget(lblHoliday, 1);
-    bar->addWidget(lblTemplate);
+    row->addWidget(lblHoliday, 1);
+    row->addWidget(lblTemplate);
+    // The cell position in grey; a palette rather than a style sheet, which would put the labels
+    // under a style of their own.
+    QPalette grey = lblMonth->palette();
+    grey.setColor(QPalette::WindowText, QColor(0x70, 0x70, 0x70));
     for (QLabel* l : {lblMonth, lblX, lblY}) {
         l->setMinimumWidth(TwipsToPixelsX(300));
-        l->setStyleSheet("color: #707070");
-        bar->addWidget(l);
+        l->setPalette(grey);
+        row->addWidget(l);
     }
-    bar->addWidget(lblCurPos);
+    row->addWidget(lblCurPos);
+    bar->addWidget(left, 1);
     bar->addPermanentWidget(lblDate);
 }
 
@@ -232,10 +252,12 @@ bool frmMain::MenuEnabled(const QString& name) const {
 }
 
 void frmMain::SetCalLook(int index, ButtonLook look) {
+    if (Shows(imgCal[index], look)) return;
     imgCal[index]->SetLook(look, ToolButtonArt::CalendarButton(index, look));
 }
 
 void frmMain::SetOptLook(int index, ButtonLook look) {
+    if (Shows(imgOpt[index], look)) return;
     imgOpt[index]->SetLook(look, ToolButtonArt::OptionButton(index, look));
 }
 

@@ -62,8 +62,10 @@ void LoadHelpTopics(Store& s, QWidget* mainWindow) {
     if (!viewName) return;
     QWidget* view = mainWindow->findChild<QWidget*>(viewName);
     if (!view) return;
-    FillHelpPanel(s, view->findChild<QListWidget*>("lstHelp"), view->findChild<QWidget*>("txtHelp"),
-                  view->findChild<QLabel*>("lblSubject"));
+    // A hidden panel is filled when the view shows it (its list is empty until then).
+    auto* lstHelp = view->findChild<QListWidget*>("lstHelp");
+    if (!lstHelp || !lstHelp->isVisibleTo(view)) return;
+    FillHelpPanel(s, lstHelp, view->findChild<QWidget*>("txtHelp"), view->findChild<QLabel*>("lblSubject"));
 }
 
 } // namespace orvelle

@@ -8,20 +8,64 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
+#include <memory>
 #include <sys/mman.h>
 
 namespace orvelle {
 namespace {
 
+constexpr size_t kPage = 4096;
+
+size_t PictureBytes(QSize size) {
+    size_t bytes = static_cast<size_t>(size.width()) * 4 * static_cast<size_t>(size.height());
+    return (bytes + kPage - 1) / kPage * kPage;
+}
+
+// One block for the pictures ReservePictures asked for, handed out piece by piece. Each picture
+// made from it holds the block, which goes when the last of them does. GUI thread only.
+struct PictureReserve {
+    std::shared_ptr<char> block;
+    size_t size = 0;
+    size_t used = 0;
+};
+
+PictureReserve& Reserve() {
+    static PictureReserve reserve;
+    return reserve;
+}
+
+// `bytes` of the reserve, or null when it has not that much left.
+char* TakeReserved(size_t bytes, std::shared_ptr<char>& holder) {
+    PictureReserve& r = Reserve();
+    if (!r.block) return nullptr;
+    if (r.used + bytes > r.size) {
+        // Pictures of another size than reserved for: the rest goes with the pictures taken.
+        r.block.reset();
+        return nullptr;
+    }
+    char* memory = r.block.get() + r.used;
+    r.used += bytes;
+    holder = r.block;
+    if (r.used == r.size) r.block.reset();
+    return memory;
+}
+
 // A picture of `size` whose memory is made present in one call: it is written whole at once
 // (filled with the back colour), and a page at a time the system would stop at every page of
 // it (the twelve-month view alone has a megabyte of pictures to fill before its first paint).
 QImage PresentImage(QSize size) {
-#ifdef MADV_POPULATE_WRITE
-    constexpr size_t kPage = 4096;
     size_t bytesPerLine = static_cast<size_t>(size.width()) * 4;
-    size_t bytes = (bytesPerLine * static_cast<size_t>(size.height()) + kPage - 1) / kPage * kPage;
+    size_t bytes = PictureBytes(size);
     if (bytes < 4 * kPage) return QImage(size, QImage::Format_RGB32);
+    std::shared_ptr<char> holder;
+    if (char* memory = TakeReserved(bytes, holder)) {
+        return QImage(reinterpret_cast<uchar*>(memory), size.width(), size.height(),
+                      static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32,
+                      [](void* h) { delete static_cast<std::shared_ptr<char>*>(h); },
+                      new std::shared_ptr<char>(std::move(holder)));
+    }
+#ifdef MADV_POPULATE_WRITE
     if (void* memory = std::aligned_alloc(kPage, bytes)) {
         ::madvise(memory, bytes, MADV_POPULATE_WRITE); // without it the pages come one by one
         return QImage(static_cast<uchar*>(memory), size.width(), size.height(),
@@ -33,6 +77,28 @@ QImage PresentImage(QSize size) {
 }
 
 } // namespace
+
+void PictureBox::ReservePictures(QSize inner, int count) {
+    PictureReserve& r = Reserve();
+    r.block.reset();
+    if (count <= 0 || inner.isEmpty()) return;
+    // Whole huge pages, each made present at its first write at once rather than page by page.
+    constexpr size_t kHuge = size_t{2} << 20;
+    size_t wanted = PictureBytes(inner) * static_cast<size_t>(count);
+    size_t span = (wanted + kHuge - 1) / kHuge * kHuge;
+    void* raw = ::mmap(nullptr, span + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return;
+    auto* first = static_cast<char*>(raw);
+    auto* start = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(first) + kHuge - 1) / kHuge * kHuge);
+    if (start > first) ::munmap(first, static_cast<size_t>(start - first));
+    if (size_t tail = kHuge - static_cast<size_t>(start - first)) ::munmap(start + span, tail);
+#ifdef MADV_HUGEPAGE
+    ::madvise(start, span, MADV_HUGEPAGE);
+#endif
+    r.block = std::shared_ptr<char>(start, [span](char* m) { ::munmap(m, span); });
+    r.size = wanted;
+    r.used = 0;
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -62,23 +128,31 @@ void PictureBox::PrepareDevice() const {
     next.setDotsPerMeterX(dpm);
     next.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
     next.fill(ColorFromVb(backColor_));
-    if (!image_.isNull()) {
+    // A picture holding only the back colour has nothing to carry over.
+    bool carry = !image_.isNull() && !blank_;
+    if (carry) {
         QPainter p(&next);
         p.drawImage(0, 0, image_);
     }
     image_ = next;
+    blank_ = !carry;
 }
 
-void PictureBox::Changed() { update(); }
+void PictureBox::Changed() {
+    blank_ = false;
+    update();
+}
 
 void PictureBox::SetBackColor(VbColor color) {
+    if (color != backColor_) blank_ = false;
     backColor_ = color;
     Cls();
 }
 
 void PictureBox::Cls() {
     PrepareDevice();
-    image_.fill(ColorFromVb(backColor_));
+    if (!blank_) image_.fill(ColorFromVb(backColor_));
+    blank_ = true;
     SetCurrentX(ScaleLeft());
     SetCurrentY(ScaleTop());
     update();

@@ -18,6 +18,12 @@ class PictureBox : public QWidget, public Canvas {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
+    // One block of memory for the pictures of `count` boxes whose inner area is `inner` pixels,
+    // in whole huge pages: the first write to each page of fresh memory is what a picture costs
+    // most (on a virtual machine above all), and a huge page is made present at once. The boxes
+    // made next take their pictures from it while it lasts.
+    static void ReservePictures(QSize inner, int count);
+
     // Mouse events in user units; button and shift as in MouseState.h. A move reports every
     // button held. The second press of a double click reports DblClick, not MouseDown.
     using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
@@ -63,6 +69,8 @@ private:
 
     // Follows the widget's inner size lazily, so boxes sized while hidden draw at their size.
     mutable QImage image_;
+    // The picture holds nothing but the back colour (filled, not drawn on since).
+    mutable bool blank_ = false;
     VbColor backColor_ = kVbWhite;
     std::string tag_;
     int borderStyle_ = 1;

@@ -88,7 +88,17 @@ QWidget* CalendarViewWindow::MakeRightPanels(const char* name, double left, doub
     auto* panel = new QWidget(this);
     panel->setObjectName(name);
     SetGeometryTwips(panel, left, top, width, height);
-    SidePanels p = SidePanels::Build(panel, inset, inset, inset, alertsTop);
+    panel->hide();
+    rightPanels_ = panel;
+    rightPanelsInset_ = inset;
+    rightAlertsTop_ = alertsTop;
+    return panel;
+}
+
+void CalendarViewWindow::BuildRightPanels() {
+    if (framHelp || !rightPanels_) return;
+    SidePanels p = SidePanels::Build(rightPanels_, rightPanelsInset_, rightPanelsInset_, rightPanelsInset_,
+                                     rightAlertsTop_);
     framHelp = p.framHelp;
     framAlerts = p.framAlerts;
     lstHelp = p.lstHelp;
@@ -96,8 +106,22 @@ QWidget* CalendarViewWindow::MakeRightPanels(const char* name, double left, doub
     lblSubject = p.lblSubject;
     lstAlerts = p.lstAlerts;
     lstBirthdays = p.lstBirthdays;
-    panel->hide();
-    return panel;
+    // New widgets join the end of the window's focus chain: Tab takes the panels' controls where
+    // their container stands, after the last control made before it.
+    QWidget* before = rightPanels_->previousInFocusChain();
+    while (before != rightPanels_ &&
+           ((before->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || rightPanels_->isAncestorOf(before)))
+        before = before->previousInFocusChain();
+    if (before != rightPanels_) {
+        QList<QWidget*> mine;
+        for (QWidget* w = rightPanels_->nextInFocusChain(); w != rightPanels_; w = w->nextInFocusChain())
+            if (rightPanels_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) mine << w;
+        for (QWidget* w : mine) {
+            QWidget::setTabOrder(before, w);
+            before = w;
+        }
+    }
+    if (panelHandlers_) panelHandlers_->WireSidePanels(this);
 }
 
 void CalendarViewWindow::MakeToDoPane(double top) {
@@ -113,7 +137,7 @@ void CalendarViewWindow::WireKeysAndPanels(const QList<QWidget*>& months) {
     order << months << cmdPrev << cmdNext << lstHelp << txtHelp << lstAlerts << lstBirthdays;
     TabInOrder(order);
     new KeyPreview(this, [this](int key, int shift) { return Form_KeyDown(key, shift); });
-    new ViewPanels(s_, this, main_.ShellWidget());
+    panelHandlers_ = new ViewPanels(s_, this, main_.ShellWidget());
 }
 
 bool CalendarViewWindow::Form_KeyDown(int keyCode, int) { return NavigationKey(keyCode, view_ != HoverView::Year); }
@@ -197,6 +221,7 @@ void CalendarViewWindow::HideRightPanels(QWidget* panel) {
 }
 
 void CalendarViewWindow::ShowRightPanels(QWidget* panel, double left, double width) {
+    BuildRightPanels();
     double bottom = picToDo->isVisible() ? PixelsToTwipsY(picToDo->y() + picToDo->height()) : PixelsToTwipsY(height());
     SetGeometryTwips(panel, left, PixelsToTwipsY(panel->y()), width, bottom);
     MoveTwips(framAlerts, PixelsToTwipsX(framAlerts->x()), PixelsToTwipsY(framHelp->y() + framHelp->height()) + 90);

@@ -19,6 +19,7 @@ class QPushButton;
 namespace orvelle {
 
 struct Store;
+class ViewPanels;
 
 // How one view shows itself: its name, caption and designed size in twips.
 struct CalendarViewLook {
@@ -36,6 +37,8 @@ public:
     QWidget* picNav = nullptr;
     QPushButton* cmdPrev = nullptr;
     QPushButton* cmdNext = nullptr;
+    // The side panels' controls: null until BuildRightPanels, which the first showing of the
+    // panels calls (they show only on wide windows).
     QGroupBox* framHelp = nullptr;
     QGroupBox* framAlerts = nullptr;
     QListWidget* lstHelp = nullptr;
@@ -54,6 +57,10 @@ public:
     // The backdrop outside the boxes restores the action buttons' looks.
     void picMain_MouseMove();
     void LoadToDo();
+    // Builds the help and alerts frames into their container and wires their handlers, once;
+    // in the focus chain they take the place of their container, where they would have stood
+    // had they been made with it.
+    void BuildRightPanels();
 
     bool mToDoRowsLoaded = false;
 
@@ -72,8 +79,9 @@ protected:
     void MakeMainPicture();
     // The Next/Prev bar inside `parent`, wired to cmdPrev_Click and cmdNext_Click.
     void MakeNavBar(QWidget* parent, double left, double top);
-    // A hidden container `name` at the given place holding the help and alerts frames, inset by
-    // `inset` twips; the alerts frame starts `alertsTop` down.
+    // A hidden container `name` at the given place for the help and alerts frames, inset by
+    // `inset` twips; the alerts frame starts `alertsTop` down. The frames are built when first
+    // shown (BuildRightPanels).
     QWidget* MakeRightPanels(const char* name, double left, double top, double width, double height, double inset,
                              double alertsTop);
     // The hidden To Do pane, 120 twips from the left at `top`.
@@ -116,6 +124,11 @@ protected:
 
 private:
     int RightPanelsSlot() const;
+
+    QWidget* rightPanels_ = nullptr;
+    double rightPanelsInset_ = 0;
+    double rightAlertsTop_ = 0;
+    ViewPanels* panelHandlers_ = nullptr;
 
     HoverView view_;
     bool& open_;

@@ -42,7 +42,10 @@ SidePanels SidePanels::Build(QWidget* container, double helpLeft, double helpTop
     p.lstHelp = Make<QListWidget>(p.framHelp, "lstHelp", 180, 600, 2775, 1620);
     KeepEntriesWhole(p.lstHelp);
     p.lblSubject = Label(p.framHelp, "lblSubject", "Getting Started", 180, 2340, 2715, 255);
-    p.lblSubject->setStyleSheet("font-weight: bold");
+    // Only the weight is set: the face and size still come from the window.
+    QFont bold;
+    bold.setWeight(QFont::Bold);
+    p.lblSubject->setFont(bold);
     p.txtHelp = Make<QPlainTextEdit>(p.framHelp, "txtHelp", 180, 2640, 2775, 2715);
     p.txtHelp->setReadOnly(true);
     p.imgHelp = Label(p.framHelp, "imgHelp", "", 2700, 300, 270, 270);

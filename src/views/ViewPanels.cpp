@@ -54,32 +54,9 @@ void LoadBirthdayList(const Store& s, QWidget* view) {
 
 ViewPanels::ViewPanels(Store& s, QWidget* view, QWidget* helpParent) : QObject(view), s_(s), helpParent_(helpParent) {
     setObjectName("ViewPanels");
-    lstAlerts_ = view->findChild<QListWidget*>("lstAlerts");
-    lstBirthdays_ = view->findChild<QListWidget*>("lstBirthdays");
-    lblAlertDate_ = view->findChild<QLabel*>("lblAlertDate");
-    lblBirthdayDate_ = view->findChild<QLabel*>("lblBirthdayDate");
-    lstHelp_ = view->findChild<QListWidget*>("lstHelp");
-    txtHelp_ = view->findChild<QWidget*>("txtHelp");
-    lblSubject_ = view->findChild<QLabel*>("lblSubject");
-    imgHelp_ = view->findChild<QLabel*>("imgHelp");
     picTTT_ = view->findChild<QWidget*>("picTTT");
     VScroll1_ = view->findChild<QScrollBar*>("VScroll1");
-
-    if (lstAlerts_) {
-        FollowCurrentRow(lstAlerts_, [this](int) { lstAlerts_Click(); });
-    }
-    if (lstBirthdays_) {
-        FollowCurrentRow(lstBirthdays_, [this](int) { lstBirthdays_Click(); });
-    }
-    if (lstHelp_) {
-        FollowCurrentRow(lstHelp_, [this](int) { lstHelp_Click(); });
-    }
-    if (imgHelp_) {
-        if (imgHelp_->pixmap().isNull())
-            imgHelp_->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(16, 16));
-        imgHelp_->setCursor(Qt::PointingHandCursor);
-        imgHelp_->installEventFilter(this);
-    }
+    WireSidePanels(view);
     for (int i = 0; i < 36; ++i) {
         lblTTT_[i] = picTTT_ ? picTTT_->findChild<QLabel*>(QString("lblTTT_%1").arg(i)) : nullptr;
         if (!lblTTT_[i]) continue;
@@ -115,6 +92,34 @@ void ViewPanels::lstBirthdays_Click() {
 void ViewPanels::lstHelp_Click() {
     if (!lstHelp_) return;
     ShowHelpTopic(s_, lstHelp_->currentRow(), txtHelp_, lblSubject_);
+}
+
+void ViewPanels::WireSidePanels(QWidget* view) {
+    if (lstHelp_) return; // wired already
+    lstAlerts_ = view->findChild<QListWidget*>("lstAlerts");
+    lstBirthdays_ = view->findChild<QListWidget*>("lstBirthdays");
+    lblAlertDate_ = view->findChild<QLabel*>("lblAlertDate");
+    lblBirthdayDate_ = view->findChild<QLabel*>("lblBirthdayDate");
+    lstHelp_ = view->findChild<QListWidget*>("lstHelp");
+    txtHelp_ = view->findChild<QWidget*>("txtHelp");
+    lblSubject_ = view->findChild<QLabel*>("lblSubject");
+    imgHelp_ = view->findChild<QLabel*>("imgHelp");
+
+    if (lstAlerts_) {
+        FollowCurrentRow(lstAlerts_, [this](int) { lstAlerts_Click(); });
+    }
+    if (lstBirthdays_) {
+        FollowCurrentRow(lstBirthdays_, [this](int) { lstBirthdays_Click(); });
+    }
+    if (lstHelp_) {
+        FollowCurrentRow(lstHelp_, [this](int) { lstHelp_Click(); });
+    }
+    if (imgHelp_) {
+        if (imgHelp_->pixmap().isNull())
+            imgHelp_->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(16, 16));
+        imgHelp_->setCursor(Qt::PointingHandCursor);
+        imgHelp_->installEventFilter(this);
+    }
 }
 
 void ViewPanels::imgHelp_Click() { OpenHelpWindow(s_, helpParent_); }

@@ -26,6 +26,8 @@ public:
     // Finds the panel controls among the view's children by name and connects them; the help
     // window opens under helpParent (the main window), so every view shares one.
     ViewPanels(Store& s, QWidget* view, QWidget* helpParent);
+    // Connects the help and alerts frames' controls, for frames built after the handlers.
+    void WireSidePanels(QWidget* view);
 
     void lstAlerts_Click();
     void lstBirthdays_Click();

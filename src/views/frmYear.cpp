@@ -13,12 +13,27 @@
 #include "views/ViewNavigation.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPushButton>
 
 namespace orvelle {
 
+namespace {
+
+// A month box in twips.
+constexpr double kMonthBoxWidth = 2700, kMonthBoxHeight = 1920;
+
+} // namespace
+
+QSize frmYear::MonthPictureSize() {
+    // Inside the box's one-pixel frame.
+    QSize inner(TwipsToPixelsX(kMonthBoxWidth) - 2, TwipsToPixelsY(kMonthBoxHeight) - 2);
+    return (QSizeF(inner) * qGuiApp->devicePixelRatio()).toSize();
+}
+
 frmYear::frmYear(Store& s, MainShell& m)
     : CalendarViewWindow(s, m, HoverView::Year, {"frmYear", "12 Month View", 11880, 8310}) {
+    PictureBox::ReservePictures(MonthPictureSize(), 12);
     MakeMainPicture();
     MakeNavBar(picMain, 960, 2400);
     MakeMonth(0);
@@ -30,7 +45,7 @@ void frmYear::MakeMonth(int i) {
     auto* box = new PictureBox(picMain);
     box->setObjectName(QString("picMonth_%1").arg(i));
     box->SetCanvasFont(MakeFont("MS Sans Serif", 8.25, true));
-    ResizeTwips(box, 2700, 1920);
+    ResizeTwips(box, kMonthBoxWidth, kMonthBoxHeight);
     box->SetScale(0, 0, 7, 6.75);
     box->hide();
     box->onMouseDown = [this, i](int b, int sh, double x, double y) { picMonth_MouseDown(i, b, sh, x, y); };
@@ -62,14 +77,14 @@ void frmYear::LoadTheMonths() {
 void frmYear::Form_Resize() {
     if (ResizeHeld()) return;
     SetGeometryTwips(cmdMonth[0], 360, 120, 2355, 255);
-    SetGeometryTwips(picMonth[0], 150, 450, 2700, 1920);
+    SetGeometryTwips(picMonth[0], 150, 450, kMonthBoxWidth, kMonthBoxHeight);
     picMonth[0]->SetScale(0, 0, 7, 6.75);
     // The first row's boxes 1-3 are stepped from box 0's right edge, so they stand 15 twips
     // left of the boxes below them.
     double x = 150 + 2700 + 210, y = 120;
     for (int i = 1; i < 12; ++i) {
         SetGeometryTwips(cmdMonth[i], x + 210, y, 2355, 255);
-        SetGeometryTwips(picMonth[i], x, y + 330, 2700, 1920);
+        SetGeometryTwips(picMonth[i], x, y + 330, kMonthBoxWidth, kMonthBoxHeight);
         picMonth[i]->SetScale(0, 0, 7, 6.75);
         x += 2925;
         if ((i + 1) % 4 == 0) {

@@ -14,6 +14,9 @@ class frmYear : public CalendarViewWindow {
 public:
     frmYear(Store& s, MainShell& m);
 
+    // The inner area of a month box's picture in the screen's pixels.
+    static QSize MonthPictureSize();
+
     std::array<PictureBox*, 12> picMonth{};
     std::array<QPushButton*, 12> cmdMonth{};
     QWidget* framRight = nullptr;

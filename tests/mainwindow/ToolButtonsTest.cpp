@@ -113,6 +113,12 @@ TEST_F(ToolBar, LooksUnderTheMouseOnTheRealWindow) {
     MoveOver(m.imgOpt[0]);
     MoveOver(m.picTop, {m.picTop->width() / 2, m.picTop->height() - 2});
     EXPECT_EQ(OptLooks(), (ButtonLooks{U, N, N}));
+
+    // Each button shows the picture of its look, however often the looks were set.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(m.imgCal[i]->pixmap().toImage(), ToolButtonArt::CalendarButton(i, m.imgCal[i]->Look()).toImage()) << i;
+        EXPECT_EQ(m.imgOpt[i]->pixmap().toImage(), ToolButtonArt::OptionButton(i, m.imgOpt[i]->Look()).toImage()) << i;
+    }
 }
 
 TEST_F(ToolBar, TheDateLabelTellsTheTime) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
+#include <vector>
 
 using namespace orvelle;
 
@@ -114,6 +116,22 @@ TEST_F(MonthBox, LinesClsAndBackColour) {
     box.FilledBox(1, 1, 2, 2, 255);
     box.SetBackColor(65535);
     EXPECT_EQ(box.Point(1.5, 1.5), 65535);
+
+    // A cleared picture takes a new back colour too, and keeps it as it grows; a drawing on it
+    // after the clearing is carried along.
+    box.Cls();
+    box.SetBackColor(255);
+    EXPECT_EQ(box.Point(3.0, 3), 255);
+    box.FilledBox(1, 1, 2, 2, 32768);
+    box.resize(200, 140);
+    box.Cls();
+    EXPECT_EQ(box.Point(1.5, 1.5), 255);
+    EXPECT_EQ(box.Point(6.9, 6.6), 255);
+    box.FilledBox(1, 1, 2, 2, 32768);
+    box.resize(220, 150);
+    box.Point(0, 0);
+    EXPECT_EQ(box.Point(1.5, 1.5), 32768);
+    EXPECT_EQ(box.Point(6.9, 6.6), 255);
 }
 
 TEST_F(MonthBox, ResizingKeepsTheScaleAndThePicture) {
@@ -165,4 +183,39 @@ TEST(PictureBoxTag, HoldsItsText) {
     PictureBox box;
     box.SetTag("2009031");
     EXPECT_EQ(box.Tag(), "2009031");
+}
+
+// Pictures made from the reserved memory each keep their own pixels, whatever order the boxes go
+// in, and a box of another size still gets a picture of its own.
+TEST(PictureReserve, BoxesShareNoPixelsAndOutliveEachOther) {
+    // In a window, as the views make them: a box of its own would start at a window's size.
+    QWidget window;
+    PictureBox::ReservePictures(QSize(178, 126), 3);
+    auto boxes = std::vector<std::unique_ptr<PictureBox>>();
+    const VbColor colours[] = {255, 32768, 16711680, 65535};
+    for (int i = 0; i < 4; ++i) {
+        auto box = std::make_unique<PictureBox>(&window);
+        box->resize(i == 3 ? 200 : 180, 128);
+        box->SetScaleWidth(7);
+        box->SetScaleHeight(6.75);
+        box->SetBackColor(kVbWhite);
+        box->FilledBox(0, 0, 7, 6.75, colours[i]);
+        boxes.push_back(std::move(box));
+    }
+    // The three boxes of the reserved size share its one block.
+    EXPECT_EQ(boxes[1]->Image().constBits(), boxes[0]->Image().constBits() + 90112);
+    std::set<std::pair<const uchar*, const uchar*>> spans;
+    for (int i = 0; i < 4; ++i) {
+        const QImage& img = boxes[i]->Image();
+        EXPECT_EQ(boxes[i]->Point(0.1, 0.1), colours[i]) << i;
+        EXPECT_EQ(boxes[i]->Point(6.9, 6.6), colours[i]) << i;
+        for (const auto& [from, to] : spans) EXPECT_TRUE(img.constBits() >= to || img.constBits() + img.sizeInBytes() <= from) << i;
+        spans.insert({img.constBits(), img.constBits() + img.sizeInBytes()});
+    }
+    boxes[1].reset();
+    boxes[0]->Cls();
+    EXPECT_EQ(boxes[0]->Point(3, 3), kVbWhite);
+    EXPECT_EQ(boxes[2]->Point(3, 3), colours[2]);
+    boxes[2]->resize(190, 130); // a new picture of its own, the drawing carried over
+    EXPECT_EQ(boxes[2]->Point(0.1, 0.1), colours[2]);
 }

@@ -23,6 +23,11 @@ struct ReminderMenusTest : MainWindowTest {
 
 TEST_F(ReminderMenusTest, ANewAlertForTomorrowLightsTheAlertButtonAtOnce) {
     frmMain& m = Start();
+    // Wide enough for the side panels with the pending lists.
+    m.setWindowState(Qt::WindowNoState);
+    m.resize(1400, 1000);
+    Settle();
+    ASSERT_TRUE(m.yearView()->framRight->isVisible());
     EXPECT_EQ(m.cmdAlert->text(), "No Pending Alerts");
     ASSERT_TRUE(m.Menu("mnuOptDateSetAlert")->isEnabled());
     s->dates.gSelectedDate = DateSerial(2009, 3, 6);

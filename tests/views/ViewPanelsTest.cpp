@@ -285,5 +285,33 @@ TEST_F(SidePanels, PanelsShownByGrowingTheWindowListTheHelpTopics) {
     EXPECT_EQ(m->lstHelp->count(), s->help.gHelpCount);
 }
 
+// The panels are built when a window first grows wide enough to show them: then they work as if
+// built with the view (a click on a pending alert shows its date, the subject is bold), and Tab
+// takes their controls where the view made their frame, after the first month's button.
+TEST_F(SidePanels, PanelsBuiltWhenFirstShownWorkAndKeepTheirTabPlace) {
+    SetScreenPixelsForTests(QSize(1000, 720));
+    Start();
+    frmYear* y = w->yearView();
+    ASSERT_FALSE(y->framRight->isVisible());
+    EXPECT_EQ(y->findChild<QListWidget*>("lstAlerts"), nullptr);
+    w->resize(1400, 1000);
+    Settle();
+    ASSERT_TRUE(y->framRight->isVisible());
+    ASSERT_NE(y->lstAlerts, nullptr);
+    ASSERT_EQ(y->lstAlerts->count(), 2);
+    ClickRow(y->lstAlerts, 0);
+    EXPECT_EQ(Label(y, "lblAlertDate")->text(), "Alert Date = 02/27/09");
+    EXPECT_TRUE(y->lblSubject->font().bold());
+    EXPECT_EQ(y->lblSubject->font().family(), y->lstHelp->font().family());
+
+    QStringList tab;
+    for (QWidget* c = y->nextInFocusChain(); c != y; c = c->nextInFocusChain())
+        if (y->isAncestorOf(c) && (c->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) tab << c->objectName();
+    qsizetype first = tab.indexOf("cmdMonth_0");
+    ASSERT_GE(first, 0) << tab.join(" ").toStdString();
+    EXPECT_EQ(tab.mid(first, 4).join(" ").toStdString(), "cmdMonth_0 lstHelp txtHelp lstAlerts");
+    EXPECT_LT(tab.indexOf("lstBirthdays"), tab.indexOf("cmdMonth_1")) << tab.join(" ").toStdString();
+}
+
 } // namespace
 } // namespace orvelle
