@@ -106,21 +106,9 @@ void CalendarViewWindow::BuildRightPanels() {
     lblSubject = p.lblSubject;
     lstAlerts = p.lstAlerts;
     lstBirthdays = p.lstBirthdays;
-    // New widgets join the end of the window's focus chain: Tab takes the panels' controls where
-    // their container stands, after the last control made before it.
-    QWidget* before = rightPanels_->previousInFocusChain();
-    while (before != rightPanels_ &&
-           ((before->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || rightPanels_->isAncestorOf(before)))
-        before = before->previousInFocusChain();
-    if (before != rightPanels_) {
-        QList<QWidget*> mine;
-        for (QWidget* w = rightPanels_->nextInFocusChain(); w != rightPanels_; w = w->nextInFocusChain())
-            if (rightPanels_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) mine << w;
-        for (QWidget* w : mine) {
-            QWidget::setTabOrder(before, w);
-            before = w;
-        }
-    }
+    // New widgets join the end of the window's focus chain: Tab takes them where they stand on
+    // screen, after the Prev/Next bar (as WireKeysAndPanels orders the rest).
+    TabInOrder({cmdNext, lstHelp, txtHelp, lstAlerts, lstBirthdays});
     if (panelHandlers_) panelHandlers_->WireSidePanels(this);
 }
 
