@@ -1,5 +1,7 @@
 #include "mainwindow/ToolBarFocus.h"
 
+#include "platform/TabKeys.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -9,25 +11,8 @@
 namespace orvelle {
 namespace {
 
-bool TakesTab(const QWidget* w) {
-    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy();
-}
-
 // A control the program may hand the keyboard to, though Tab may pass it by (the planner's lines).
 bool TakesFocus(const QWidget* w) { return w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; }
-
-// The controls inside `child` that Tab visits, in the order the window's own Tab takes them.
-QList<QWidget*> TabChain(QWidget* child) {
-    QList<QWidget*> out;
-    QWidget* w = child;
-    // The chain is a ring over the whole top-level window; a guard keeps a broken one finite.
-    for (int guard = 0; guard < 100000; ++guard) {
-        w = w->nextInFocusChain();
-        if (!w || w == child) break;
-        if (child->isAncestorOf(w) && TakesTab(w)) out << w;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -54,7 +39,7 @@ bool ToolBarFocus::InArea(const QWidget* w) const { return w && area_->isAncesto
 
 QWidget* ToolBarFocus::Entry(QWidget* child, Way way) const {
     if (isView_(child)) {
-        QList<QWidget*> chain = TabChain(child);
+        QList<QWidget*> chain = TabStops(child);
         if (way == Way::Back)
             if (QWidget* last = child->focusWidget(); last && TakesTab(last)) return last;
         if (chain.isEmpty()) return nullptr;
@@ -64,7 +49,7 @@ QWidget* ToolBarFocus::Entry(QWidget* child, Way way) const {
     if (QWidget* box = typingBox_ ? typingBox_(child) : nullptr; TakesFocus(box)) return box;
     QWidget* last = child->focusWidget();
     if (TakesFocus(last) && (last == child || child->isAncestorOf(last))) return last;
-    QList<QWidget*> chain = TabChain(child);
+    QList<QWidget*> chain = TabStops(child);
     if (!chain.isEmpty()) return chain.first();
     return TakesFocus(child) ? child : nullptr;
 }
@@ -82,7 +67,7 @@ QWidget* ToolBarFocus::Next(QWidget* focus, bool forward) const {
     }
     if (!child || !isView_(child) || bar.isEmpty() || !child->isAncestorOf(focus)) return nullptr;
     // Within the view the view's own Tab goes on; only its wrap-around leads out to the bar.
-    QList<QWidget*> chain = TabChain(child);
+    QList<QWidget*> chain = TabStops(child);
     if (chain.isEmpty()) return nullptr;
     if (forward && focus == chain.last()) return bar.first();
     if (!forward && focus == chain.first()) return bar.last();

@@ -226,14 +226,9 @@ bool frmNotes::CloseWindow() {
 }
 
 CloseAnswer frmNotes::AskToClose() {
-    if (!store_.flags.gNotesChanged) return CloseAnswer::Close;
-    switch (store_.ui->MsgBox("Text has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
-                              "Text Has Been Changed.")) {
-    // A save that failed keeps the window and the text.
-    case MsgAnswer::Yes: return mnuFileSave_Click() ? CloseAnswer::Close : CloseAnswer::Cancel;
-    case MsgAnswer::No: return CloseAnswer::DropEdits;
-    default: return CloseAnswer::Cancel;
-    }
+    return AskToSaveBeforeClosing(store_, store_.flags.gNotesChanged,
+                                  "Text has been changed. Do you want to save the changes?",
+                                  "Text Has Been Changed.", [this] { return mnuFileSave_Click(); });
 }
 
 bool frmNotes::Form_QueryUnload() {

@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowRegistry.h"
 #include "store/Clock.h"
+#include "store/SaveChangesPrompt.h"
 #include "store/Store.h"
 #include "store/ToDoList.h"
 
@@ -278,14 +279,9 @@ void frmToDo::mnuOptMoveUp_Click() {
 }
 
 CloseAnswer frmToDo::AskToClose() {
-    if (!store_.todo.gToDoChanged) return CloseAnswer::Close;
-    switch (store_.ui->MsgBox("To Do List has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
-                              "To Do List Changed")) {
-    // A failed save keeps the window and its edits.
-    case MsgAnswer::Yes: return mnuFileSave_Click() ? CloseAnswer::Close : CloseAnswer::Cancel;
-    case MsgAnswer::No: return CloseAnswer::DropEdits;
-    default: return CloseAnswer::Cancel;
-    }
+    return AskToSaveBeforeClosing(store_, store_.todo.gToDoChanged,
+                                  "To Do List has been changed. Do you want to save the changes?",
+                                  "To Do List Changed", [this] { return mnuFileSave_Click(); });
 }
 
 bool frmToDo::Form_QueryUnload() {

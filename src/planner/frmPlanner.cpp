@@ -313,14 +313,9 @@ void frmPlanner::cmdDay_Click(int index) {
 }
 
 CloseAnswer frmPlanner::AskToClose() {
-    if (!s_.flags.gPlannerChanged) return CloseAnswer::Close;
-    switch (s_.ui->MsgBox("Planner has been changed. Do you want to save the changes?", MsgButtons::YesNoCancel,
-                          "Planner Has Been Changed.")) {
-    // A save that did not happen keeps the window.
-    case MsgAnswer::Yes: return SavePlanner() ? CloseAnswer::Close : CloseAnswer::Cancel;
-    case MsgAnswer::No: return CloseAnswer::DropEdits;
-    default: return CloseAnswer::Cancel;
-    }
+    return AskToSaveBeforeClosing(s_, s_.flags.gPlannerChanged,
+                                  "Planner has been changed. Do you want to save the changes?",
+                                  "Planner Has Been Changed.", [this] { return SavePlanner(); });
 }
 
 bool frmPlanner::Form_QueryUnload() {

@@ -16,4 +16,10 @@ void TabMovesOn(QPlainTextEdit* box);
 // were made in.
 void TabInOrder(const QList<QWidget*>& controls);
 
+// A control Tab stops at now: shown, enabled, taking Tab, and not standing in for another.
+bool TakesTab(const QWidget* w);
+// The controls inside `within` (of its window) that Tab visits, in the order the window's Tab
+// takes them.
+QList<QWidget*> TabStops(QWidget* within);
+
 } // namespace orvelle

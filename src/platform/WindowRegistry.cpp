@@ -1,6 +1,7 @@
 #include "platform/WindowRegistry.h"
 
 #include "platform/CloseQuestions.h"
+#include "platform/TabKeys.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -30,16 +31,6 @@ bool AWindowIsKeptOnTop(const QWidget* except) {
             return true;
     }
     return false;
-}
-
-// The first control Tab reaches in the window, or null.
-QWidget* FirstControl(QWidget* window) {
-    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
-            w->isVisibleTo(window))
-            return w;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -123,7 +114,7 @@ void ShowInFront(QWidget* window, QWidget* focus) {
     // Before the activation: a window that is not active yet takes it as the control to give the
     // keyboard to once it is.
     if (!focus) focus = window->focusWidget();
-    if (!focus || !focus->isVisibleTo(window) || !focus->isEnabled()) focus = FirstControl(window);
+    if (!focus || !focus->isVisibleTo(window) || !focus->isEnabled()) focus = TabStops(window).value(0);
     if (focus) focus->setFocus(Qt::OtherFocusReason);
     // On X11 this sends the window manager the activation request (_NET_ACTIVE_WINDOW), once the
     // window is mapped.

@@ -6,6 +6,17 @@
 #include "store/Store.h"
 
 namespace orvelle {
+
+CloseAnswer AskToSaveBeforeClosing(Store& s, bool changed, const std::string& text, const std::string& title,
+                                   const std::function<bool()>& save) {
+    if (!changed) return CloseAnswer::Close;
+    switch (s.ui->MsgBox(text, MsgButtons::YesNoCancel, title)) {
+    case MsgAnswer::Yes: return save() ? CloseAnswer::Close : CloseAnswer::Cancel;
+    case MsgAnswer::No: return CloseAnswer::DropEdits;
+    default: return CloseAnswer::Cancel;
+    }
+}
+
 namespace {
 
 bool Run(const std::function<bool()>& hook, bool (*fallback)(Store&), Store& s) {

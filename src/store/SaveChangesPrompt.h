@@ -2,9 +2,19 @@
 // Before a step that would throw edits away: ask, in this order, about changed month icons, the
 // changed planner page and the changed note; Yes saves, No drops the edits, Cancel sets
 // gNavigationCancelled and stops. A save that fails counts as Cancel, so the edits stay.
+#include "store/UiHooks.h"
+
+#include <functional>
+#include <string>
+
 namespace orvelle {
 
 struct Store;
+
+// A window's own question before it closes with unsaved edits (`changed`): Yes runs `save` (one
+// that fails keeps the window and its edits), No drops the edits, Cancel keeps the window.
+CloseAnswer AskToSaveBeforeClosing(Store& s, bool changed, const std::string& text, const std::string& title,
+                                   const std::function<bool()>& save);
 
 // The edits answered No in a step that asks more than one question. They are dropped only once
 // the step goes on: a Cancel at a later question (or a failed save) leaves them changed, to be

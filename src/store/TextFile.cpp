@@ -53,7 +53,6 @@ FileRead ReadRegularFile(const std::string& path, std::uint64_t limit) {
         return r;
     }
     r.size = static_cast<std::uint64_t>(st.st_size);
-    r.stamp = StampFrom(st);
     size_t got = 0;
     bool tooLarge = r.size > limit;
     if (!tooLarge) {

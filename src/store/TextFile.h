@@ -28,7 +28,6 @@ struct FileRead {
     std::string content;      // the bytes, when Ok
     std::uint64_t size = 0;   // the size on disk, when known
     std::string why;          // a reason for the user, when not Ok and not Missing
-    FileStamp stamp;          // of the file as it was opened, when it is a regular file
 };
 
 // Reads at most `limit` bytes of a regular file; a larger file is refused unread.

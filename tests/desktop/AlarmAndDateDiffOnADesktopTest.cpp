@@ -35,7 +35,17 @@ uint32_t MotifFunctions(const QWidget* w) {
 }
 
 // A suite of its own: the fixture of each test file is a class of its own.
-class AlarmAndDateDiffOnADesktop : public WindowsOnADesktop {};
+class AlarmAndDateDiffOnADesktop : public WindowsOnADesktop {
+protected:
+    // Tools > Alarm Clock by its keys; the alarm, or null when it did not come.
+    frmAlarm* OpenAlarmByKeys() {
+        frmAlarm* alarm = nullptr;
+        bool came = test::Tap({"alt+t", "Return"}) &&
+                    QTest::qWaitFor([&] { return (alarm = w->findChild<frmAlarm*>("frmAlarm")) != nullptr; },
+                                    test::kPatienceMs);
+        return came ? alarm : nullptr;
+    }
+};
 
 } // namespace
 
@@ -119,10 +129,8 @@ TEST_F(AlarmAndDateDiffOnADesktop, TheAlarmTakesTheKeyboardOnlyWhenTheUserOpensI
 TEST_F(AlarmAndDateDiffOnADesktop, TabGoesAsShownAndTheRingingAlarmIsNotHandedTheKeyboard) {
     SetBeepHook([] {});
     StartOnDesktop();
-    ASSERT_TRUE(test::Tap({"alt+t", "Return"}));
-    frmAlarm* alarm = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (alarm = w->findChild<frmAlarm*>("frmAlarm")) != nullptr; }, test::kPatienceMs));
-    ASSERT_TRUE(Active(alarm));
+    frmAlarm* alarm = OpenAlarmByKeys();
+    ASSERT_TRUE(alarm && Active(alarm));
     auto visit = [](std::initializer_list<const char*> keys) {
         QStringList seen;
         for (const char* key : keys) {
@@ -174,10 +182,8 @@ TEST_F(AlarmAndDateDiffOnADesktop, TabGoesAsShownAndTheRingingAlarmIsNotHandedTh
 TEST_F(AlarmAndDateDiffOnADesktop, TheUsersSwitchReachesTheAlarmAndTheFallbackDoesNot) {
     SetBeepHook([] {});
     StartOnDesktop();
-    ASSERT_TRUE(test::Tap({"alt+t", "Return"}));
-    frmAlarm* alarm = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (alarm = w->findChild<frmAlarm*>("frmAlarm")) != nullptr; }, test::kPatienceMs));
-    ASSERT_TRUE(Active(alarm));
+    frmAlarm* alarm = OpenAlarmByKeys();
+    ASSERT_TRUE(alarm && Active(alarm));
     auto* time = alarm->findChild<QLineEdit*>("txtTime");
     auto* start = alarm->findChild<QPushButton*>("cmdStart");
     ASSERT_TRUE(test::TypeKeys("7:30") && test::Tap({"shift+Tab", "space", "shift+Tab", "space"}));

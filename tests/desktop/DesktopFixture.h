@@ -145,6 +145,18 @@ protected:
             return false;
         }, test::kPatienceMs);
     }
+    // The keyboard is in `target`, now or within the patience.
+    static bool FocusIn(QWidget* target) {
+        return QTest::qWaitFor([target] { return QApplication::focusWidget() == target; }, test::kPatienceMs);
+    }
+    // Alt+S, then `tabs` taps of Tab through the bar (4 reach the notes button, 5 the planner's,
+    // 9 the last), then `then`.
+    bool FromThePicker(int tabs, const char* then) {
+        if (!test::Tap({"alt+s"}) || !FocusIn(w->cmbMonth)) return false;
+        for (int i = 0; i < tabs; ++i)
+            if (!test::Tap({"Tab"})) return false;
+        return test::Tap({then});
+    }
     // The window manager shows `window` (it is in its stacking order).
     static bool Shown(QWidget* window) {
         return window && QTest::qWaitFor([window] {

@@ -33,30 +33,11 @@ protected:
         other.setWindowTitle("Another program");
         other.setGeometry(700, 650, 240, 160);
     }
-    static bool FocusIn(QWidget* target) {
-        return QTest::qWaitFor([target] { return QApplication::focusWidget() == target; }, test::kPatienceMs);
-    }
-    // Alt+S, then `tabs` taps of Tab through the bar (4 reach the notes button, 5 the planner's).
-    bool FromThePicker(int tabs, const char* then) {
-        if (!test::Tap({"alt+s"}) || !FocusIn(w->cmbMonth)) return false;
-        for (int i = 0; i < tabs; ++i)
-            if (!test::Tap({"Tab"})) return false;
-        return test::Tap({then});
-    }
     // Another program's window takes the keyboard; Alt+Tab goes back to the program. Alt is held
     // as a user holds it, while the window manager brings up its window list.
     bool AltTabBack() {
         other.show();
-        if (!Activate(&other)) return false;
-        const xcb_keycode_t alt = test::KeyFor(test::KeySymNamed("alt")).first;
-        const xcb_keycode_t tab = test::KeyFor(test::KeySymNamed("Tab")).first;
-        if (!alt || !tab) return false;
-        test::FakeKey(alt, true);
-        test::LetKeysArrive(100);
-        test::FakeKey(tab, true);
-        test::FakeKey(tab, false);
-        test::LetKeysArrive(300);
-        test::FakeKey(alt, false);
+        if (!Activate(&other) || !test::SwitchWindows()) return false;
         return Active(w);
     }
     // Another program's window takes the keyboard; a click on the main window's title bar

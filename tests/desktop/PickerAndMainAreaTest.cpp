@@ -17,16 +17,6 @@ namespace {
 class PickerAndMainArea : public WindowsOnADesktop {
 protected:
     static QWidget* Focus() { return QApplication::focusWidget(); }
-    static bool FocusIn(QWidget* target) {
-        return QTest::qWaitFor([target] { return Focus() == target; }, test::kPatienceMs);
-    }
-    // Alt+S, then `tabs` taps of Tab through the bar (5 reach the planner button, 9 the last).
-    bool FromThePicker(int tabs, const char* then) {
-        if (!test::Tap({"alt+s"}) || !FocusIn(w->cmbMonth)) return false;
-        for (int i = 0; i < tabs; ++i)
-            if (!test::Tap({"Tab"})) return false;
-        return test::Tap({then});
-    }
     QLineEdit* Line(int i) const { return planner->Page()->txt(i); }
 
     frmPlanner* planner = nullptr;

@@ -113,6 +113,7 @@ inline bool SwitchWindows() {
     xcb_keycode_t alt = KeyFor(KeySymNamed("alt")).first, tab = KeyFor(KeySymNamed("tab")).first;
     if (!XConnection() || !alt || !tab) return false;
     FakeKey(alt, true);
+    LetKeysArrive(100);
     FakeKey(tab, true);
     FakeKey(tab, false);
     LetKeysArrive(300);
